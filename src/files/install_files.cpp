@@ -1,0 +1,11 @@
+#include "install_files.h"
+
+#include "forms.h"
+
+namespace kx {
+
+void installFiles(Forms&)
+{
+}
+
+} // namespace kx

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QChar>
+#include <QHash>
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+
+namespace kx {
+
+// wImages1: the pictures of the pieces of a belt with side modules. Picture_M
+// of index (type code + variant): 0 plain, 1 marked grey, 2 marked red.
+class ModulePictureStore {
+public:
+    explicit ModulePictureStore(qreal devicePixelRatio = 1.0);
+
+    static constexpr int PictureCount = 33;
+
+    // Index 0..32; any other index throws std::out_of_range.
+    const QPixmap& Picture_M(int index) const;
+    const QPixmap& Picture_Antrieb() const { return drive_; }
+
+private:
+    std::array<QPixmap, PictureCount> pieces_;
+    QPixmap drive_;
+};
+
+// wImages2: the plain-belt pictures Picture_oM<length><L|R> and the three
+// start pictures Picture_Start_L, Picture_Start_R, Picture_Start_oM.
+class BeltPictureStore {
+public:
+    explicit BeltPictureStore(qreal devicePixelRatio = 1.0);
+
+    // Lengths 300, 400, ..., 1500 have a picture.
+    static bool hasBeltPicture(int length);
+    static QString beltPictureName(int length, QChar side);
+
+    // By name; an unknown name throws std::out_of_range.
+    const QPixmap& picture(const QString& name) const;
+    const QPixmap& Picture_oM(int length, QChar side) const
+    {
+        return picture(beltPictureName(length, side));
+    }
+
+private:
+    QHash<QString, QPixmap> pictures_;
+};
+
+} // namespace kx

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "form.h"
+
+#include <vector>
+
+class QLabel;
+
+namespace kx {
+
+class ImageControl;
+
+// wAnsicht_01: a belt without side modules in pictures.
+class ExampleWindow1 : public Form {
+    Q_OBJECT
+public:
+    explicit ExampleWindow1(Forms& forms);
+
+    ImageControl* Image5 = nullptr;
+    ImageControl* Image1 = nullptr;
+    ImageControl* Image2 = nullptr;
+    ImageControl* Image3 = nullptr;
+    ImageControl* Image4 = nullptr;
+    QLabel* Label_Ansicht01_01 = nullptr;
+    QLabel* Label_Ansicht01_02 = nullptr;
+    QLabel* Label_Ansicht01_03 = nullptr;
+    QLabel* Label_Ansicht01_04 = nullptr;
+    QLabel* Label_Ansicht01_05 = nullptr;
+};
+
+// wAnsicht_02: a belt with side modules in pictures.
+class ExampleWindow2 : public Form {
+    Q_OBJECT
+public:
+    explicit ExampleWindow2(Forms& forms);
+
+    ImageControl* Image3 = nullptr;
+    ImageControl* Image1 = nullptr;
+    ImageControl* Image2 = nullptr;
+    QLabel* Label_Ansicht02_01 = nullptr;
+    QLabel* Label_Ansicht02_02 = nullptr;
+    QLabel* Label_Ansicht02_03 = nullptr;
+};
+
+} // namespace kx

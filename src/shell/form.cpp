@@ -1,0 +1,77 @@
+#include "form.h"
+
+#include "forms.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace kx {
+
+Form::Form(Forms& forms, const QString& name) : forms_(forms)
+{
+    setObjectName(name);
+}
+
+Variablen& Form::vars() const
+{
+    return forms_.vars();
+}
+
+QMdiSubWindow* Form::mdiFrame() const
+{
+    return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+QWidget* Form::frame() const
+{
+    if (QMdiSubWindow* sub = mdiFrame())
+        return sub;
+    return const_cast<Form*>(this);
+}
+
+void Form::Show()
+{
+    if (QMdiSubWindow* sub = mdiFrame()) {
+        // MDI children are shown maximized, in front of the others.
+        show();
+        sub->showMaximized();
+        sub->raise();
+        if (QMdiArea* area = sub->mdiArea())
+            area->setActiveSubWindow(sub);
+        return;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Hide()
+{
+    frame()->hide();
+}
+
+bool Form::Visible() const
+{
+    return !frame()->isHidden();
+}
+
+void Form::setCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    // Editors and the start dialog are hidden rather than closed; a separate
+    // window's close button unloads it.
+    if (mdiFrame()) {
+        event->ignore();
+        Hide();
+        return;
+    }
+    event->accept();
+    forms_.unload(objectName());
+}
+
+} // namespace kx

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QMdiSubWindow;
+
+namespace kx {
+
+class Forms;
+struct Variablen;
+
+// A window of the program. MDI children live in a frame inside the main
+// window; Show, Hide and Visible act on that frame, so "visible" means the
+// window's own flag, whatever its parent does.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    Form(Forms& forms, const QString& name);
+
+    Forms& forms() const { return forms_; }
+    Variablen& vars() const;
+
+    // Runs once, right after the registry has created the window.
+    virtual void Form_Load() {}
+
+    void Show();
+    void Hide();
+    bool Visible() const;
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString& caption);
+
+    // The widget that is shown and hidden: the MDI frame, or the window itself.
+    QWidget* frame() const;
+    QMdiSubWindow* mdiFrame() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Forms& forms_;
+};
+
+} // namespace kx

@@ -1,0 +1,197 @@
+#include "forms.h"
+
+#include "example_windows.h"
+#include "form.h"
+#include "info_dialog.h"
+#include "main_window.h"
+#include "start_dialog.h"
+
+#include "picture_store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <stdexcept>
+
+namespace kx {
+
+Forms::Forms(const QString& programFolder, Platform platform)
+    : programFolder_(programFolder), platform_(std::move(platform))
+{
+    if (!platform_.messageBox || !platform_.dialogs)
+        throw std::invalid_argument("Forms needs a message box and a dialog backend");
+    registerWindow(QStringLiteral("wStart"), WindowKind::MdiChild,
+                   [](Forms& f) { return new StartDialog(f); });
+    registerWindow(QStringLiteral("wInfo"), WindowKind::TopLevel,
+                   [](Forms& f) { return new InfoDialog(f); });
+    registerWindow(QStringLiteral("wAnsicht_01"), WindowKind::TopLevel,
+                   [](Forms& f) { return new ExampleWindow1(f); });
+    registerWindow(QStringLiteral("wAnsicht_02"), WindowKind::TopLevel,
+                   [](Forms& f) { return new ExampleWindow2(f); });
+}
+
+Forms::~Forms()
+{
+    // Windows refer to the registry; they go first.
+    MainWindow* window = main_;
+    main_ = nullptr;
+    delete window;
+    for (const QPointer<Form>& form : std::as_const(windows_))
+        if (form)
+            delete form->frame();
+    for (const QPointer<QWidget>& widget : std::as_const(dying_))
+        delete widget.data();
+}
+
+QString Forms::programFile(const QString& name) const
+{
+    return QDir(programFolder_).filePath(name);
+}
+
+void Forms::registerWindow(const QString& name, WindowKind kind, Factory factory)
+{
+    factories_.insert(name, Entry{kind, std::move(factory)});
+}
+
+Form* Forms::loaded(const QString& name) const
+{
+    const auto it = windows_.constFind(name);
+    return it == windows_.constEnd() ? nullptr : it->data();
+}
+
+Form* Forms::window(const QString& name)
+{
+    if (Form* form = loaded(name))
+        return form;
+    const auto entry = factories_.constFind(name);
+    if (entry == factories_.constEnd())
+        throw std::logic_error("no window named " + name.toStdString());
+
+    Form* form = entry->factory(*this);
+    form->setObjectName(name);
+    windows_.insert(name, form);
+    if (entry->kind == WindowKind::MdiChild) {
+        QMdiSubWindow* sub = main().mdiArea->addSubWindow(form);
+        sub->setObjectName(name + QStringLiteral("_frame"));
+        sub->setWindowIcon(form->windowIcon());
+    }
+    form->Form_Load();
+    // MDI children appear maximized as soon as they are loaded.
+    if (entry->kind == WindowKind::MdiChild)
+        form->Show();
+    return form;
+}
+
+void Forms::unload(const QString& name)
+{
+    QPointer<Form> form = windows_.take(name);
+    if (!form)
+        return;
+    QWidget* frame = form->frame();
+    frame->hide();
+    discard(frame);
+}
+
+MainWindow& Forms::main()
+{
+    if (!main_) {
+        main_ = new MainWindow(*this);
+        main_->Form_Load();
+    }
+    return *main_;
+}
+
+MainWindow* Forms::loadedMain() const
+{
+    return main_.data();
+}
+
+MainWindow& Forms::start()
+{
+    MainWindow& window = main();
+    window.show();
+    return window;
+}
+
+void Forms::unloadMain()
+{
+    MainWindow* window = main_;
+    if (!window)
+        return;
+    main_ = nullptr;
+    window->stopTimers();
+    forgetMdiChildren();
+    window->hide();
+    discard(window);
+    if (!vars_.Language_Reloading)
+        endProgram();
+}
+
+void Forms::discard(QWidget* widget)
+{
+    // Deleted later, since it may be the sender of the running event; at the
+    // latest with the registry, which its windows refer to.
+    dying_.removeAll(nullptr);
+    dying_.append(widget);
+    widget->deleteLater();
+}
+
+void Forms::mainTerminated(MainWindow* window)
+{
+    if (main_ != window)
+        return;
+    main_ = nullptr;
+    forgetMdiChildren();
+    endProgram();
+}
+
+void Forms::forgetMdiChildren()
+{
+    // The MDI children go with the main window; separate windows stay.
+    for (auto it = windows_.begin(); it != windows_.end();) {
+        const auto entry = factories_.constFind(it.key());
+        if (entry != factories_.constEnd() && entry->kind == WindowKind::MdiChild)
+            it = windows_.erase(it);
+        else
+            ++it;
+    }
+}
+
+void Forms::endProgram()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    for (const QPointer<Form>& form : std::as_const(windows_))
+        if (form)
+            form->frame()->hide();
+    if (platform_.quit)
+        platform_.quit();
+    else
+        QCoreApplication::exit(0);
+}
+
+ModulePictureStore& Forms::wImages1()
+{
+    if (!images1_) {
+        const qreal dpr = platform_.devicePixelRatio > 0 ? platform_.devicePixelRatio
+                                                         : qApp->devicePixelRatio();
+        images1_ = std::make_unique<ModulePictureStore>(dpr);
+    }
+    return *images1_;
+}
+
+BeltPictureStore& Forms::wImages2()
+{
+    if (!images2_) {
+        const qreal dpr = platform_.devicePixelRatio > 0 ? platform_.devicePixelRatio
+                                                         : qApp->devicePixelRatio();
+        images2_ = std::make_unique<BeltPictureStore>(dpr);
+    }
+    return *images2_;
+}
+
+} // namespace kx

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "variablen.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace kx {
+
+class DialogBackend;
+class Form;
+class MainWindow;
+class MessageBoxSeam;
+class BeltPictureStore;
+class ModulePictureStore;
+
+// The procedures that the shell calls but the editors and the file commands
+// define. Each subsystem's install() fills in its own; an empty one is a no-op.
+struct Procedures {
+    std::function<void()> Create_Belt_oM;
+    std::function<void()> Create_Belt_mM_Right;
+    std::function<void()> Create_Belt_mM_Left;
+    std::function<void()> Make_Order_Code_oM;
+    std::function<void()> Make_Order_Code_mM;
+    // The work of Timer_Module's tick; false ends the tick without the refresh step.
+    std::function<bool()> moduleTick;
+    // The work of Timer_Antrieb's tick before its refresh step.
+    std::function<void()> driveTick;
+    std::function<void()> laden_Click;
+    std::function<void()> speichern_Click;
+    std::function<void()> drucken_Click;
+};
+
+// What the program takes from its platform; tests pass scripted ones.
+struct Platform {
+    MessageBoxSeam* messageBox = nullptr;
+    DialogBackend* dialogs = nullptr;
+    std::function<void()> quit;      // ends the program
+    qreal devicePixelRatio = 0;      // 0: the primary screen's
+};
+
+enum class WindowKind { MdiChild, TopLevel };
+
+// The window registry: creates each window the first time anything refers to
+// it and hands out the same one until it is unloaded. Owns the shared state,
+// which outlives the main window.
+class Forms : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<Form*(Forms&)>;
+
+    Forms(const QString& programFolder, Platform platform);
+    ~Forms() override;
+
+    Variablen& vars() { return vars_; }
+    const QString& programFolder() const { return programFolder_; }
+    QString programFile(const QString& name) const;
+    MessageBoxSeam& messageBox() const { return *platform_.messageBox; }
+    DialogBackend& dialogs() const { return *platform_.dialogs; }
+
+    Procedures procedures;
+    // Runs a procedure if a subsystem has installed it.
+    static void call(const std::function<void()>& procedure)
+    {
+        if (procedure)
+            procedure();
+    }
+
+    void registerWindow(const QString& name, WindowKind kind, Factory factory);
+    bool isRegistered(const QString& name) const { return factories_.contains(name); }
+
+    // Creates the window (and, for an MDI child, the main window) on first use.
+    Form* window(const QString& name);
+    template <class T>
+    T* window(const QString& name)
+    {
+        return static_cast<T*>(window(name));
+    }
+    // The window if it is loaded, without creating it.
+    Form* loaded(const QString& name) const;
+    // Forgets the window and destroys it; the next reference creates it anew.
+    void unload(const QString& name);
+
+    // The main window, loaded (its start-up sequence run) on first use.
+    MainWindow& main();
+    MainWindow* loadedMain() const;
+    // Creates, loads and shows the main window: the program's start.
+    MainWindow& start();
+    // The Unload of the main window, however it is caused.
+    void unloadMain();
+    void endProgram();
+    // The Terminate of a main window destroyed without an Unload.
+    void mainTerminated(MainWindow* window);
+    bool programEnded() const { return ended_; }
+
+    ModulePictureStore& wImages1();
+    BeltPictureStore& wImages2();
+
+private:
+    void forgetMdiChildren();
+    void discard(QWidget* widget);
+
+    struct Entry {
+        WindowKind kind;
+        Factory factory;
+    };
+
+    Variablen vars_;
+    QString programFolder_;
+    Platform platform_;
+    QHash<QString, Entry> factories_;
+    QHash<QString, QPointer<Form>> windows_;
+    QPointer<MainWindow> main_;
+    QList<QPointer<QWidget>> dying_;
+    std::unique_ptr<ModulePictureStore> images1_;
+    std::unique_ptr<BeltPictureStore> images2_;
+    bool ended_ = false;
+};
+
+} // namespace kx

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace kx {
+
+// Shows a picture at its natural size and takes that size itself. Reports
+// Click on release, and for a double click first Click, then DblClick.
+class ImageControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageControl(const QString& name, QWidget* parent = nullptr);
+
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void Click();
+    void DblClick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+    bool pressed_ = false;
+    bool afterDoubleClick_ = false;
+    bool clickReported_ = false;
+    ulong lastClickTime_ = 0;
+};
+
+} // namespace kx

@@ -1,0 +1,301 @@
+#include "main_window.h"
+
+#include "common_dialog.h"
+#include "form.h"
+#include "forms.h"
+#include "image_control.h"
+#include "language_switch.h"
+#include "message_box.h"
+#include "run_error.h"
+#include "start_dialog.h"
+#include "text_pass.h"
+#include "twips.h"
+
+#include "picture_store.h"
+#include "program_icons.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+namespace kx {
+
+namespace {
+constexpr int TimerInterval = 100;
+const char* const DesignCaption = "KX-Konfigurator";
+} // namespace
+
+MainWindow::MainWindow(Forms& forms) : forms_(forms)
+{
+    setObjectName(QStringLiteral("wMain"));
+    setWindowTitle(QString::fromLatin1(DesignCaption));
+    setWindowIcon(applicationIcon());
+
+    mdiArea = new QMdiArea(this);
+    mdiArea->setObjectName(QStringLiteral("MDIClient"));
+    mdiArea->setBackground(QGuiApplication::palette().brush(QPalette::Dark));
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea);
+
+    buildMenus();
+    buildTimers();
+
+    CommonDialog1 = new CommonDialog(forms_.dialogs(), this, QStringLiteral("CommonDialog1"));
+    CommonDialog2 = new CommonDialog(forms_.dialogs(), this, QStringLiteral("CommonDialog2"));
+
+    // Client area of 14595 x 6480 twips, centred on the screen.
+    const QSize client = twipsSize(14595, 6480);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+}
+
+MainWindow::~MainWindow()
+{
+    // Terminate: a main window destroyed without its Unload ends the program.
+    forms_.mainTerminated(this);
+}
+
+Variablen& MainWindow::vars() const
+{
+    return forms_.vars();
+}
+
+QMenu* MainWindow::addMenu(QMenu* parent, const QString& name, const QString& caption,
+                           QAction*& item)
+{
+    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    item = menu->menuAction();
+    item->setObjectName(name);
+    return menu;
+}
+
+QAction* MainWindow::addItem(QMenu* parent, const QString& name, const QString& caption)
+{
+    QAction* item = parent->addAction(caption);
+    item->setObjectName(name);
+    return item;
+}
+
+QAction* MainWindow::addSeparator(QMenu* parent, const QString& name)
+{
+    QAction* item = parent->addSeparator();
+    item->setObjectName(name);
+    return item;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* dateiMenu = addMenu(nullptr, QStringLiteral("datei"), QStringLiteral("Datei"), datei);
+    laden = addItem(dateiMenu, QStringLiteral("laden"), QStringLiteral("Laden"));
+    speichern = addItem(dateiMenu, QStringLiteral("speichern"), QStringLiteral("Speichern"));
+    trennlinie0 = addSeparator(dateiMenu, QStringLiteral("trennlinie0"));
+    drucken = addItem(dateiMenu, QStringLiteral("drucken"), QStringLiteral("Drucken"));
+    trennlinie1 = addSeparator(dateiMenu, QStringLiteral("trennlinie1"));
+    beenden = addItem(dateiMenu, QStringLiteral("beenden"), QStringLiteral("Beenden"));
+
+    QMenu* konfigurationMenu = addMenu(nullptr, QStringLiteral("konfiguration"),
+                                       QStringLiteral("Konfiguration"), konfiguration);
+    QMenu* bandMenu = addMenu(konfigurationMenu, QStringLiteral("band_erstellen"),
+                              QStringLiteral("Band erstellen"), band_erstellen);
+    band_om = addItem(bandMenu, QStringLiteral("band_om"), QStringLiteral("ohne Module"));
+    band_rechts =
+        addItem(bandMenu, QStringLiteral("band_rechts"), QStringLiteral("mit Module, rechts"));
+    band_links =
+        addItem(bandMenu, QStringLiteral("band_links"), QStringLiteral("mit Module, links"));
+    for (QAction* item : {band_om, band_rechts, band_links})
+        item->setCheckable(true);
+
+    QMenu* beispieleMenu =
+        addMenu(nullptr, QStringLiteral("beispiele"), QStringLiteral("Beispiele"), beispiele);
+    ohne_Module =
+        addItem(beispieleMenu, QStringLiteral("ohne_Module"), QStringLiteral("Band, ohne Module"));
+    mit_Module =
+        addItem(beispieleMenu, QStringLiteral("mit_Module"), QStringLiteral("Band, mit Module"));
+
+    QMenu* extrasMenu = addMenu(nullptr, QStringLiteral("extras"), QStringLiteral("Extras"), extras);
+    QMenu* spracheMenu =
+        addMenu(extrasMenu, QStringLiteral("sprache"), QStringLiteral("Sprache"), sprache);
+    for (int i = 0; i < 5; ++i) {
+        const QString number = QString::number(i + 1);
+        spracheItems[std::size_t(i)] = addItem(spracheMenu, QStringLiteral("sprache") + number,
+                                               QStringLiteral("Sprache") + number);
+        connect(spracheItems[std::size_t(i)], &QAction::triggered, this,
+                [this, i] { sprache_Click(i); });
+    }
+    trennlinie2 = addSeparator(extrasMenu, QStringLiteral("trennlinie2"));
+    info = addItem(extrasMenu, QStringLiteral("info"), QStringLiteral("Info"));
+
+    // The file commands belong to their own subsystem; they are looked up on
+    // each click so that a later install takes effect.
+    connect(laden, &QAction::triggered, this, [this] { Forms::call(forms_.procedures.laden_Click); });
+    connect(speichern, &QAction::triggered, this,
+            [this] { Forms::call(forms_.procedures.speichern_Click); });
+    connect(drucken, &QAction::triggered, this,
+            [this] { Forms::call(forms_.procedures.drucken_Click); });
+    connect(beenden, &QAction::triggered, this, &MainWindow::beenden_Click);
+    connect(band_om, &QAction::triggered, this, &MainWindow::band_om_Click);
+    connect(band_rechts, &QAction::triggered, this, &MainWindow::band_rechts_Click);
+    connect(band_links, &QAction::triggered, this, &MainWindow::band_links_Click);
+    connect(ohne_Module, &QAction::triggered, this, &MainWindow::ohne_Module_Click);
+    connect(mit_Module, &QAction::triggered, this, &MainWindow::mit_Module_Click);
+    connect(info, &QAction::triggered, this, &MainWindow::info_Click);
+}
+
+void MainWindow::buildTimers()
+{
+    auto makeTimer = [this](const QString& name, void (MainWindow::*tick)()) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(name);
+        timer->setInterval(TimerInterval);
+        connect(timer, &QTimer::timeout, this, tick);
+        return timer;
+    };
+    Timer_Module = makeTimer(QStringLiteral("Timer_Module"), &MainWindow::Timer_Module_Timer);
+    Timer_Antrieb = makeTimer(QStringLiteral("Timer_Antrieb"), &MainWindow::Timer_Antrieb_Timer);
+    Timer_Umschaltung =
+        makeTimer(QStringLiteral("Timer_Umschaltung"), &MainWindow::Timer_Umschaltung_Timer);
+    // Only Timer_Antrieb runs from the window's creation on.
+    Timer_Antrieb->start();
+}
+
+QAction* MainWindow::menuItem(const QString& name) const
+{
+    return findChild<QAction*>(name);
+}
+
+void MainWindow::Form_Load()
+{
+    Variablen& v = vars();
+    v.Proc_Name = QStringLiteral("Form_Load()");
+    try {
+        v.Ini_File_Name = QStringLiteral("47-318-xx.ini");
+        v.Ini_Line_Index = 0;
+        QDir::setCurrent(forms_.programFolder());
+        runTextPass(forms_);
+
+        Timer_Umschaltung->start();
+        Timer_Antrieb->start();
+        Timer_Module->start();
+
+        auto* start = forms_.window<StartDialog>(QStringLiteral("wStart"));
+        BeltPictureStore& pictures = forms_.wImages2();
+        start->Image_Start_oM->setPicture(pictures.picture(QStringLiteral("Picture_Start_oM")));
+        start->Image_Start_R->setPicture(pictures.picture(QStringLiteral("Picture_Start_R")));
+        start->Image_Start_L->setPicture(pictures.picture(QStringLiteral("Picture_Start_L")));
+        start->Show();
+
+        band_links->setChecked(false);
+        band_rechts->setChecked(false);
+        band_om->setChecked(false);
+        speichern->setEnabled(false);
+    } catch (const RunError& error) {
+        showErrorBox(error);
+    }
+}
+
+void MainWindow::showErrorBox(const RunError& error)
+{
+    if (error.number == RunError::PathFileAccess)
+        return;
+    forms_.messageBox().show(this, vars().Proc_Name, QStringLiteral("Error"));
+}
+
+void MainWindow::stopTimers()
+{
+    Timer_Module->stop();
+    Timer_Antrieb->stop();
+    Timer_Umschaltung->stop();
+}
+
+void MainWindow::refreshStep()
+{
+    if (vars().Code_Refresh_mM)
+        Forms::call(forms_.procedures.Make_Order_Code_mM);
+    if (vars().Code_Refresh_oM)
+        Forms::call(forms_.procedures.Make_Order_Code_oM);
+}
+
+void MainWindow::Timer_Module_Timer()
+{
+    const auto& work = forms_.procedures.moduleTick;
+    if (work && !work())
+        return;
+    refreshStep();
+}
+
+void MainWindow::Timer_Antrieb_Timer()
+{
+    Forms::call(forms_.procedures.driveTick);
+    refreshStep();
+}
+
+void MainWindow::Timer_Umschaltung_Timer()
+{
+    languageSwitchTick(forms_);
+}
+
+void MainWindow::beenden_Click()
+{
+    close();
+    forms_.endProgram();
+}
+
+void MainWindow::band_om_Click()
+{
+    vars().Code_Refresh_oM = true;
+    vars().Code_Refresh_mM = false;
+    Forms::call(forms_.procedures.Create_Belt_oM);
+}
+
+void MainWindow::band_rechts_Click()
+{
+    vars().Code_Refresh_mM = true;
+    vars().Code_Refresh_oM = false;
+    Forms::call(forms_.procedures.Create_Belt_mM_Right);
+}
+
+void MainWindow::band_links_Click()
+{
+    vars().Code_Refresh_mM = true;
+    vars().Code_Refresh_oM = false;
+    Forms::call(forms_.procedures.Create_Belt_mM_Left);
+}
+
+void MainWindow::ohne_Module_Click()
+{
+    forms_.window(QStringLiteral("wAnsicht_01"))->Show();
+}
+
+void MainWindow::mit_Module_Click()
+{
+    forms_.window(QStringLiteral("wAnsicht_02"))->Show();
+}
+
+void MainWindow::sprache_Click(int index)
+{
+    chooseLanguage(forms_, spracheItems[std::size_t(index)]->text());
+}
+
+void MainWindow::info_Click()
+{
+    forms_.window(QStringLiteral("wInfo"))->Show();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    forms_.unloadMain();
+}
+
+} // namespace kx

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QTimer;
+
+namespace kx {
+
+class CommonDialog;
+class Forms;
+struct RunError;
+struct Variablen;
+
+// wMain: the MDI parent with the menus, the three timers and the two common
+// dialogs. Its Load is the program's start-up; its Unload ends the program.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Forms& forms);
+    ~MainWindow() override;
+
+    Forms& forms() const { return forms_; }
+
+    // The start-up sequence.
+    void Form_Load();
+    void stopTimers();
+
+    QMdiArea* mdiArea = nullptr;
+
+    QAction* datei = nullptr;
+    QAction* laden = nullptr;
+    QAction* speichern = nullptr;
+    QAction* trennlinie0 = nullptr;
+    QAction* drucken = nullptr;
+    QAction* trennlinie1 = nullptr;
+    QAction* beenden = nullptr;
+    QAction* konfiguration = nullptr;
+    QAction* band_erstellen = nullptr;
+    QAction* band_om = nullptr;
+    QAction* band_rechts = nullptr;
+    QAction* band_links = nullptr;
+    QAction* beispiele = nullptr;
+    QAction* ohne_Module = nullptr;
+    QAction* mit_Module = nullptr;
+    QAction* extras = nullptr;
+    QAction* sprache = nullptr;
+    std::array<QAction*, 5> spracheItems{}; // sprache1 .. sprache5
+    QAction* trennlinie2 = nullptr;
+    QAction* info = nullptr;
+
+    QTimer* Timer_Module = nullptr;
+    QTimer* Timer_Antrieb = nullptr;
+    QTimer* Timer_Umschaltung = nullptr;
+
+    CommonDialog* CommonDialog1 = nullptr;
+    CommonDialog* CommonDialog2 = nullptr;
+
+    // Menu items by name, e.g. "speichern" or "sprache3".
+    QAction* menuItem(const QString& name) const;
+
+    // The common end of both editor timers' ticks: rebuild the order codes
+    // whose refresh flags are set.
+    void refreshStep();
+
+    // The error tail of the start-up, loading and saving: silent on 75.
+    void showErrorBox(const RunError& error);
+
+public slots:
+    void Timer_Module_Timer();
+    void Timer_Antrieb_Timer();
+    void Timer_Umschaltung_Timer();
+
+    void beenden_Click();
+    void band_om_Click();
+    void band_rechts_Click();
+    void band_links_Click();
+    void ohne_Module_Click();
+    void mit_Module_Click();
+    void sprache_Click(int index);
+    void info_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildTimers();
+    QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption, QAction*& item);
+    QAction* addItem(QMenu* parent, const QString& name, const QString& caption);
+    QAction* addSeparator(QMenu* parent, const QString& name);
+    Variablen& vars() const;
+
+    Forms& forms_;
+    bool unloading_ = false;
+};
+
+} // namespace kx

@@ -1,0 +1,83 @@
+#include "start_dialog.h"
+
+#include "forms.h"
+#include "image_control.h"
+#include "twips.h"
+
+#include "picture_store.h"
+
+#include <QPushButton>
+
+namespace kx {
+
+namespace {
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QRect where)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(where);
+    return button;
+}
+
+ImageControl* makeImage(QWidget* parent, const QString& name, const QPixmap& picture, QPoint where)
+{
+    auto* image = new ImageControl(name, parent);
+    image->move(where);
+    image->setPicture(picture);
+    return image;
+}
+} // namespace
+
+StartDialog::StartDialog(Forms& forms) : Form(forms, QStringLiteral("wStart"))
+{
+    setWindowTitle(QString());
+    setWindowIcon(QIcon());
+
+    BeltPictureStore& pictures = forms.wImages2();
+    Image_Start_oM = makeImage(this, QStringLiteral("Image_Start_oM"),
+                               pictures.picture(QStringLiteral("Picture_Start_oM")),
+                               twipsPoint(360, 60));
+    Command_Start_oM = makeButton(this, QStringLiteral("Command_Start_oM"),
+                                  QStringLiteral("Band erstellen, ohne Module"),
+                                  twipsRect(5160, 420, 3855, 435));
+    Image_Start_L = makeImage(this, QStringLiteral("Image_Start_L"),
+                              pictures.picture(QStringLiteral("Picture_Start_L")),
+                              twipsPoint(360, 1800));
+    Command_Start_R = makeButton(this, QStringLiteral("Command_Start_R"),
+                                 QStringLiteral("Band erstellen, Laufrichtung rechts"),
+                                 twipsRect(5160, 2100, 3855, 435));
+    Image_Start_R = makeImage(this, QStringLiteral("Image_Start_R"),
+                              pictures.picture(QStringLiteral("Picture_Start_R")),
+                              twipsPoint(300, 3960));
+    Command_Start_L = makeButton(this, QStringLiteral("Command_Start_L"),
+                                 QStringLiteral("Band erstellen, Laufrichtung links"),
+                                 twipsRect(5160, 4080, 3855, 435));
+
+    setTabOrder(Command_Start_oM, Command_Start_L);
+    setTabOrder(Command_Start_L, Command_Start_R);
+
+    connect(Command_Start_oM, &QPushButton::clicked, this, &StartDialog::Command_Start_oM_Click);
+    connect(Command_Start_R, &QPushButton::clicked, this, &StartDialog::Command_Start_R_Click);
+    connect(Command_Start_L, &QPushButton::clicked, this, &StartDialog::Command_Start_L_Click);
+}
+
+// The start buttons set only their own kind's flag.
+void StartDialog::Command_Start_oM_Click()
+{
+    vars().Code_Refresh_oM = true;
+    Forms::call(forms().procedures.Create_Belt_oM);
+}
+
+void StartDialog::Command_Start_R_Click()
+{
+    vars().Code_Refresh_mM = true;
+    Forms::call(forms().procedures.Create_Belt_mM_Right);
+}
+
+void StartDialog::Command_Start_L_Click()
+{
+    vars().Code_Refresh_mM = true;
+    Forms::call(forms().procedures.Create_Belt_mM_Left);
+}
+
+} // namespace kx

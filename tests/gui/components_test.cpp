@@ -1,0 +1,179 @@
+#include "common_dialog.h"
+#include "image_control.h"
+#include "keyed_toolbar.h"
+#include "run_error.h"
+#include "test_program.h"
+
+#include <QAction>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace kx;
+
+class ComponentsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void toolbarReportsKeys();
+    void hiddenToolbarTakesNoClicks();
+    void imageTakesPictureSize();
+    void imageClickAndDoubleClick();
+    void dialogCancel_data();
+    void dialogCancel();
+    void dialogPassesTitleAndFilter();
+};
+
+namespace {
+struct ToolbarWindow {
+    QWidget window;
+    KeyedToolbar* toolbar = new KeyedToolbar(QStringLiteral("Toolbar_Rechts"), &window);
+    ToolbarWindow()
+    {
+        toolbar->addButton(QStringLiteral("AG-R"), QIcon(), QStringLiteral("xxx"));
+        toolbar->addSeparatorButton();
+        toolbar->addButton(QStringLiteral("G"), QIcon(), QStringLiteral("xxx"));
+        window.resize(300, 60);
+        window.show();
+    }
+    QToolButton* buttonWidget(int index)
+    {
+        return qobject_cast<QToolButton*>(toolbar->widgetForAction(toolbar->button(index)));
+    }
+};
+} // namespace
+
+void ComponentsTest::toolbarReportsKeys()
+{
+    ToolbarWindow w;
+    QSignalSpy clicks(w.toolbar, &KeyedToolbar::ButtonClick);
+    QCOMPARE(w.toolbar->buttonCount(), 3);
+    QVERIFY(w.toolbar->button(2)->isSeparator());
+    QCOMPARE(w.toolbar->key(3), QStringLiteral("G"));
+    QTest::mouseClick(w.buttonWidget(3), Qt::LeftButton);
+    QTest::mouseClick(w.buttonWidget(1), Qt::LeftButton);
+    QCOMPARE(clicks.size(), 2);
+    QCOMPARE(clicks[0][0].toString(), QStringLiteral("G"));
+    QCOMPARE(clicks[1][0].toString(), QStringLiteral("AG-R"));
+
+    w.toolbar->setButtonToolTip(3, QStringLiteral("Modul G"));
+    QCOMPARE(w.toolbar->button(3)->toolTip(), QStringLiteral("Modul G"));
+    QCOMPARE(w.buttonWidget(3)->toolTip(), QStringLiteral("Modul G"));
+}
+
+void ComponentsTest::hiddenToolbarTakesNoClicks()
+{
+    ToolbarWindow w;
+    QSignalSpy clicks(w.toolbar, &KeyedToolbar::ButtonClick);
+    w.toolbar->hide();
+    w.toolbar->button(1)->trigger();
+    QCOMPARE(clicks.size(), 0);
+}
+
+void ComponentsTest::imageTakesPictureSize()
+{
+    ImageControl image(QStringLiteral("Image_Modul(0)"));
+    QPixmap small(60, 48);
+    small.fill(Qt::red);
+    image.setPicture(small);
+    QCOMPARE(image.size(), QSize(60, 48));
+    // A high-density picture keeps its logical size.
+    QPixmap sharp(180, 96);
+    sharp.setDevicePixelRatio(2);
+    sharp.fill(Qt::blue);
+    image.setPicture(sharp);
+    QCOMPARE(image.size(), QSize(90, 48));
+    QCOMPARE(image.picture().cacheKey(), sharp.cacheKey());
+}
+
+void ComponentsTest::imageClickAndDoubleClick()
+{
+    QWidget window;
+    auto* image = new ImageControl(QStringLiteral("Image_Modul(0)"), &window);
+    QPixmap picture(60, 48);
+    picture.fill(Qt::gray);
+    image->setPicture(picture);
+    window.show();
+
+    QStringList events;
+    connect(image, &ImageControl::Click, [&] { events << "Click"; });
+    connect(image, &ImageControl::DblClick, [&] { events << "DblClick"; });
+    QTest::mouseClick(image, Qt::LeftButton);
+    QCOMPARE(events, QStringList{"Click"});
+    events.clear();
+    QTest::mouseDClick(image, Qt::LeftButton);
+    QCOMPARE(events, (QStringList{"Click", "DblClick"}));
+    events.clear();
+    QTest::mouseClick(image, Qt::RightButton);
+    QVERIFY(events.isEmpty());
+
+    // The platform's own order: press, release, press, double click, release.
+    events.clear();
+    const QPointF at(10, 10);
+    auto send = [&](QEvent::Type type, ulong time) {
+        QMouseEvent event(type, at, image->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        event.setTimestamp(time);
+        QApplication::sendEvent(image, &event);
+    };
+    send(QEvent::MouseButtonPress, 100000);
+    send(QEvent::MouseButtonRelease, 100010);
+    send(QEvent::MouseButtonPress, 100100);
+    send(QEvent::MouseButtonDblClick, 100100);
+    send(QEvent::MouseButtonRelease, 100110);
+    QCOMPARE(events, (QStringList{"Click", "DblClick"}));
+    events.clear();
+    QTest::mouseClick(image, Qt::LeftButton);
+    QCOMPARE(events, QStringList{"Click"});
+}
+
+void ComponentsTest::dialogCancel_data()
+{
+    QTest::addColumn<bool>("cancelError");
+    QTest::newRow("silent cancel") << false;
+    QTest::newRow("cancel is error 32755") << true;
+}
+
+void ComponentsTest::dialogCancel()
+{
+    QFETCH(bool, cancelError);
+    ScriptedDialogs dialogs;
+    CommonDialog dialog(dialogs, nullptr, QStringLiteral("CommonDialog2"));
+    dialog.CancelError = cancelError;
+    for (auto show : {&CommonDialog::ShowOpen, &CommonDialog::ShowSave, &CommonDialog::ShowPrinter}) {
+        dialog.FileName.clear();
+        try {
+            (dialog.*show)();
+            QVERIFY(!cancelError);
+        } catch (const RunError& e) {
+            QVERIFY(cancelError);
+            QCOMPARE(e.number, 32755);
+        }
+        QVERIFY(dialog.FileName.isEmpty());
+    }
+}
+
+void ComponentsTest::dialogPassesTitleAndFilter()
+{
+    ScriptedDialogs dialogs;
+    CommonDialog dialog(dialogs, nullptr, QStringLiteral("CommonDialog1"));
+    dialog.DialogTitle = QStringLiteral("Speichern");
+    dialog.Filter = QStringLiteral("Log Files (*.dat)|*.dat|All Files (*.*)|*.*");
+    dialogs.answerFile(QStringLiteral("/tmp/belt"));
+    dialog.ShowSave();
+    QCOMPARE(dialog.FileName, QStringLiteral("/tmp/belt"));
+    QCOMPARE(dialogs.asked.size(), 1);
+    QCOMPARE(dialogs.asked[0].kind, QStringLiteral("save"));
+    QCOMPARE(dialogs.asked[0].title, QStringLiteral("Speichern"));
+    QCOMPARE(dialogs.asked[0].filter, QStringLiteral("Log Files (*.dat);;All Files (*)"));
+
+    const QString pdf = QDir::temp().filePath(QStringLiteral("kx-components-test.pdf"));
+    dialogs.answerPrinterPdf(pdf);
+    dialog.ShowPrinter();
+    QCOMPARE(dialog.printer().outputFormat(), QPrinter::PdfFormat);
+    QCOMPARE(dialog.printer().outputFileName(), pdf);
+}
+
+QTEST_MAIN(ComponentsTest)
+#include "components_test.moc"

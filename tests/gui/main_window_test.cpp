@@ -1,0 +1,275 @@
+#include "form.h"
+#include "main_window.h"
+#include "start_dialog.h"
+#include "test_program.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QDir>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QtTest>
+
+using namespace kx;
+
+namespace {
+// name, design caption, parent ("" = menu bar) in menu order.
+struct MenuRow {
+    const char* name;
+    const char* caption;
+    const char* parent;
+};
+const MenuRow MenuTree[] = {
+    {"datei", "Datei", ""},
+    {"laden", "Laden", "datei"},
+    {"speichern", "Speichern", "datei"},
+    {"trennlinie0", "-", "datei"},
+    {"drucken", "Drucken", "datei"},
+    {"trennlinie1", "-", "datei"},
+    {"beenden", "Beenden", "datei"},
+    {"konfiguration", "Konfiguration", ""},
+    {"band_erstellen", "Band erstellen", "konfiguration"},
+    {"band_om", "ohne Module", "band_erstellen"},
+    {"band_rechts", "mit Module, rechts", "band_erstellen"},
+    {"band_links", "mit Module, links", "band_erstellen"},
+    {"beispiele", "Beispiele", ""},
+    {"ohne_Module", "Band, ohne Module", "beispiele"},
+    {"mit_Module", "Band, mit Module", "beispiele"},
+    {"extras", "Extras", ""},
+    {"sprache", "Sprache", "extras"},
+    {"sprache1", "Sprache1", "sprache"},
+    {"sprache2", "Sprache2", "sprache"},
+    {"sprache3", "Sprache3", "sprache"},
+    {"sprache4", "Sprache4", "sprache"},
+    {"sprache5", "Sprache5", "sprache"},
+    {"trennlinie2", "-", "extras"},
+    {"info", "Info", "extras"},
+};
+
+QList<QAction*> itemsOf(MainWindow& window, const QString& parent)
+{
+    if (parent.isEmpty())
+        return window.menuBar()->actions();
+    return window.findChild<QMenu*>(parent)->actions();
+}
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menuTree();
+    void completeLoad();
+    void failedLoadShowsBoxOnce();
+    void failure75IsSilent();
+    void beendenEndsProgram();
+    void closeButtonEndsProgram();
+    void terminateEndsProgram();
+    void reloadKeepsProgramAndState();
+    void registryCreatesOnceAndUnloadsChildren();
+    void menuCommandsSetRefreshFlags();
+};
+
+void MainWindowTest::menuTree()
+{
+    TestProgram program;
+    program.removeFile(QStringLiteral("47-318-xx.ini")); // design captions only
+    MainWindow& window = program.start();
+
+    QHash<QString, int> position;
+    for (const MenuRow& row : MenuTree) {
+        const QString name = QString::fromLatin1(row.name);
+        QAction* item = window.menuItem(name);
+        QVERIFY2(item, row.name);
+        const QList<QAction*> siblings = itemsOf(window, QString::fromLatin1(row.parent));
+        const int index = int(siblings.indexOf(item));
+        QVERIFY2(index >= 0, row.name);
+        // Menu order: each item stands after the previous one of its parent.
+        const QString parentKey = QString::fromLatin1(row.parent);
+        QVERIFY2(index > position.value(parentKey, -1), row.name);
+        position[parentKey] = index;
+        if (QByteArray(row.caption) == "-") {
+            QVERIFY2(item->isSeparator(), row.name);
+        } else {
+            QCOMPARE(item->text(), QString::fromLatin1(row.caption));
+            QVERIFY(item->shortcut().isEmpty());
+        }
+    }
+    // Nothing but the table's items.
+    QCOMPARE(itemsOf(window, QString()).size(), 4);
+    QCOMPARE(itemsOf(window, QStringLiteral("datei")).size(), 6);
+    QCOMPARE(itemsOf(window, QStringLiteral("extras")).size(), 3);
+}
+
+void MainWindowTest::completeLoad()
+{
+    TestProgram program;
+    MainWindow& window = program.start();
+    QVERIFY(program.boxes.shown.isEmpty());
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.speichern->isEnabled());
+    QVERIFY(window.drucken->isEnabled());
+    QVERIFY(window.laden->isEnabled());
+    for (QAction* item : {window.band_om, window.band_rechts, window.band_links})
+        QVERIFY(!item->isChecked());
+    for (QTimer* timer : {window.Timer_Module, window.Timer_Antrieb, window.Timer_Umschaltung}) {
+        QVERIFY2(timer->isActive(), qPrintable(timer->objectName()));
+        QCOMPARE(timer->interval(), 100);
+    }
+    QCOMPARE(program.forms->vars().Proc_Name, QStringLiteral("Form_Load()"));
+    QCOMPARE(program.forms->vars().Ini_File_Name, QStringLiteral("47-318-xx.ini"));
+    QCOMPARE(QDir::currentPath(), QDir(program.folder.path()).canonicalPath());
+    Form* start = program.forms->loaded(QStringLiteral("wStart"));
+    QVERIFY(start && start->Visible());
+    QCOMPARE(window.mdiArea->activeSubWindow(), start->mdiFrame());
+    QCOMPARE(window.centralWidget()->size(), QSize(973, 432));
+}
+
+void MainWindowTest::failedLoadShowsBoxOnce()
+{
+    TestProgram program;
+    program.removeFile(QStringLiteral("47-318-xx.ini"));
+    MainWindow& window = program.start();
+
+    QCOMPARE(program.boxes.shown.size(), 1);
+    QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Form_Load()"));
+    QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
+    QVERIFY(window.isVisible());
+    QVERIFY(window.Timer_Antrieb->isActive());
+    QVERIFY(!window.Timer_Module->isActive());
+    QVERIFY(!window.Timer_Umschaltung->isActive());
+    QVERIFY(window.speichern->isEnabled());
+    QCOMPARE(window.windowTitle(), QStringLiteral("KX-Konfigurator"));
+    QCOMPARE(window.menuItem(QStringLiteral("sprache3"))->text(), QStringLiteral("Sprache3"));
+    QVERIFY(!program.forms->loaded(QStringLiteral("wStart")));
+}
+
+void MainWindowTest::failure75IsSilent()
+{
+    TestProgram program;
+    // A folder where the file should be: it exists but cannot be read (75).
+    program.removeFile(QStringLiteral("47-318-xx.ini"));
+    QVERIFY(QDir(program.folder.path()).mkdir(QStringLiteral("47-318-xx.ini")));
+    MainWindow& window = program.start();
+    QVERIFY(program.boxes.shown.isEmpty());
+    QVERIFY(!window.Timer_Module->isActive());
+    QVERIFY(window.isVisible());
+}
+
+void MainWindowTest::beendenEndsProgram()
+{
+    TestProgram program;
+    MainWindow& window = program.start();
+    window.beenden->trigger();
+    QCOMPARE(program.quitCount, 1);
+    QVERIFY(program.forms->programEnded());
+    QVERIFY(!program.forms->loadedMain());
+}
+
+void MainWindowTest::closeButtonEndsProgram()
+{
+    TestProgram program;
+    MainWindow& window = program.start();
+    QVERIFY(window.close());
+    QCOMPARE(program.quitCount, 1);
+    QVERIFY(!program.forms->loadedMain());
+}
+
+void MainWindowTest::terminateEndsProgram()
+{
+    TestProgram program;
+    delete &program.start();
+    QCOMPARE(program.quitCount, 1);
+    QVERIFY(!program.forms->loadedMain());
+}
+
+void MainWindowTest::reloadKeepsProgramAndState()
+{
+    TestProgram program;
+    QPointer<MainWindow> first = &program.start();
+    QPointer<Form> start = program.forms->loaded(QStringLiteral("wStart"));
+    Variablen& v = program.forms->vars();
+    v.Module_Count = 5;
+    v.Code_Refresh_oM = true;
+
+    v.Language_Reloading = true;
+    first->close();
+    QCOMPARE(program.quitCount, 0);
+    QVERIFY(!program.forms->loadedMain());
+    QVERIFY(!program.forms->loaded(QStringLiteral("wStart")));
+    TestProgram::settle();
+    QVERIFY(first.isNull());
+    QVERIFY(start.isNull()); // went with its main window
+
+    v.Language_Reloading = false;
+    v.Proc_Name.clear();
+    MainWindow& second = program.start();
+    QCOMPARE(v.Proc_Name, QStringLiteral("Form_Load()"));
+    QVERIFY(second.Timer_Module->isActive());
+    QVERIFY(program.forms->loaded(QStringLiteral("wStart"))->Visible());
+    QCOMPARE(int(v.Module_Count), 5);
+    QVERIFY(v.Code_Refresh_oM);
+
+    second.close();
+    QCOMPARE(program.quitCount, 1);
+}
+
+void MainWindowTest::registryCreatesOnceAndUnloadsChildren()
+{
+    TestProgram program;
+    MainWindow& window = program.start();
+    Form* info = program.forms->window(QStringLiteral("wInfo"));
+    QCOMPARE(program.forms->window(QStringLiteral("wInfo")), info);
+    QVERIFY(!info->Visible());
+    window.info->trigger();
+    window.info->trigger();
+    QVERIFY(info->Visible());
+    QCOMPARE(program.forms->window(QStringLiteral("wInfo")), info);
+
+    window.ohne_Module->trigger();
+    QPointer<Form> example = program.forms->loaded(QStringLiteral("wAnsicht_01"));
+    QVERIFY(example && example->Visible());
+
+    program.forms->vars().Language_Reloading = true;
+    program.forms->unloadMain();
+    TestProgram::settle();
+    // Separate windows stay loaded with the state they had.
+    QCOMPARE(program.forms->loaded(QStringLiteral("wInfo")), info);
+    QVERIFY(!example.isNull());
+    QVERIFY(example->Visible());
+
+    // A closed example window is unloaded.
+    example->close();
+    QVERIFY(!program.forms->loaded(QStringLiteral("wAnsicht_01")));
+    TestProgram::settle();
+    QVERIFY(example.isNull());
+}
+
+void MainWindowTest::menuCommandsSetRefreshFlags()
+{
+    TestProgram program;
+    MainWindow& window = program.start();
+    Variablen& v = program.forms->vars();
+    QStringList called;
+    program.forms->procedures.Create_Belt_oM = [&] { called << "oM"; };
+    program.forms->procedures.Create_Belt_mM_Right = [&] { called << "R"; };
+    program.forms->procedures.Create_Belt_mM_Left = [&] { called << "L"; };
+
+    window.band_links->trigger();
+    QVERIFY(v.Code_Refresh_mM && !v.Code_Refresh_oM);
+    auto* start = program.forms->window<StartDialog>(QStringLiteral("wStart"));
+    QTest::mouseClick(start->Command_Start_oM, Qt::LeftButton);
+    QVERIFY(v.Code_Refresh_mM && v.Code_Refresh_oM); // start buttons leave the other flag
+    window.band_rechts->trigger();
+    QVERIFY(v.Code_Refresh_mM && !v.Code_Refresh_oM);
+    window.band_om->trigger();
+    QVERIFY(!v.Code_Refresh_mM && v.Code_Refresh_oM);
+    QTest::mouseClick(start->Command_Start_R, Qt::LeftButton);
+    QTest::mouseClick(start->Command_Start_L, Qt::LeftButton);
+    QVERIFY(v.Code_Refresh_mM && v.Code_Refresh_oM);
+    QCOMPARE(called, (QStringList{"L", "oM", "R", "oM", "R", "L"}));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,179 @@
+#include "test_program.h"
+
+#include "install_files.h"
+#include "install_modular_belt.h"
+#include "install_plain_belt.h"
+#include "main_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QTimer>
+
+#include <stdexcept>
+
+namespace kx {
+
+void ScriptedMessageBox::show(QWidget*, const QString& text, const QString& title)
+{
+    shown.append(Shown{text, title});
+    if (whileOpen)
+        whileOpen(shown.constLast());
+}
+
+void ScriptedDialogs::answerFile(const QString& path)
+{
+    answers_.push_back(Answer{Answer::File, path});
+}
+
+void ScriptedDialogs::answerCancel()
+{
+    answers_.push_back(Answer{Answer::Cancel, QString()});
+}
+
+void ScriptedDialogs::answerPrinterPdf(const QString& pdfPath)
+{
+    answers_.push_back(Answer{Answer::PrinterPdf, pdfPath});
+}
+
+std::optional<ScriptedDialogs::Answer> ScriptedDialogs::next()
+{
+    if (answers_.empty())
+        return std::nullopt;
+    Answer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::openFileName(QWidget*, const QString& title,
+                                                     const QString& qtFilter)
+{
+    asked.append(Asked{QStringLiteral("open"), title, qtFilter});
+    const auto answer = next();
+    if (!answer || answer->kind != Answer::File)
+        return std::nullopt;
+    return answer->path;
+}
+
+std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const QString& title,
+                                                     const QString& qtFilter)
+{
+    asked.append(Asked{QStringLiteral("save"), title, qtFilter});
+    const auto answer = next();
+    if (!answer || answer->kind != Answer::File)
+        return std::nullopt;
+    return answer->path;
+}
+
+bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer)
+{
+    asked.append(Asked{QStringLiteral("printer"), QString(), QString()});
+    const auto answer = next();
+    if (!answer || answer->kind != Answer::PrinterPdf)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(answer->path);
+    return true;
+}
+
+QString fixturePath(const QString& relative)
+{
+    return QDir(QStringLiteral(KX_FIXTURE_DIR)).filePath(relative);
+}
+
+QString dataPath(const QString& relative)
+{
+    return QDir(QStringLiteral(KX_DATA_DIR)).filePath(relative);
+}
+
+TestProgram::TestProgram()
+{
+    const QDir source(fixturePath(QStringLiteral("program")));
+    for (const QString& name : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(name), path(name));
+    setUp();
+}
+
+TestProgram::TestProgram(const QStringList& fixtureFiles)
+{
+    for (const QString& name : fixtureFiles)
+        if (!QFile::copy(fixturePath(QStringLiteral("program/") + name), path(name)))
+            throw std::runtime_error("missing fixture " + name.toStdString());
+    setUp();
+}
+
+TestProgram::~TestProgram()
+{
+    forms.reset();
+    settle();
+}
+
+void TestProgram::setUp()
+{
+    if (!folder.isValid())
+        throw std::runtime_error("no temporary folder");
+    // Copied fixtures may be read-only in the source tree.
+    const QDir dir(folder.path());
+    for (const QString& name : dir.entryList(QDir::Files))
+        QFile::setPermissions(dir.filePath(name),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    Platform platform;
+    platform.messageBox = &boxes;
+    platform.dialogs = &dialogs;
+    platform.quit = [this] { ++quitCount; };
+    platform.devicePixelRatio = 1.0;
+    forms = std::make_unique<Forms>(folder.path(), platform);
+    installPlainBelt(*forms);
+    installModularBelt(*forms);
+    installFiles(*forms);
+}
+
+QString TestProgram::path(const QString& name) const
+{
+    return QDir(folder.path()).filePath(name);
+}
+
+void TestProgram::writeFile(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + name.toStdString());
+}
+
+QByteArray TestProgram::readFile(const QString& name) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void TestProgram::removeFile(const QString& name) const
+{
+    QFile::remove(path(name));
+}
+
+MainWindow& TestProgram::start()
+{
+    return forms->start();
+}
+
+MainWindow& TestProgram::main()
+{
+    return forms->main();
+}
+
+void TestProgram::holdTimers()
+{
+    if (MainWindow* window = forms->loadedMain())
+        window->stopTimers();
+}
+
+void TestProgram::settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace kx

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "common_dialog.h"
+#include "forms.h"
+#include "message_box.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace kx {
+
+class MainWindow;
+
+// Records every message box; its answer is always OK.
+class ScriptedMessageBox final : public MessageBoxSeam {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+    };
+    void show(QWidget* parent, const QString& text, const QString& title) override;
+
+    QList<Shown> shown;
+    // Runs while the box is "open", e.g. to tick a timer as the real modal loop would.
+    std::function<void(const Shown&)> whileOpen;
+};
+
+// Answers the common dialogs from a queue; an empty queue answers cancel.
+class ScriptedDialogs final : public DialogBackend {
+public:
+    void answerFile(const QString& path);
+    void answerCancel();
+    void answerPrinterPdf(const QString& pdfPath);
+
+    std::optional<QString> openFileName(QWidget* parent, const QString& title,
+                                        const QString& qtFilter) override;
+    std::optional<QString> saveFileName(QWidget* parent, const QString& title,
+                                        const QString& qtFilter) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+
+    struct Asked {
+        QString kind; // "open", "save" or "printer"
+        QString title;
+        QString filter;
+    };
+    QList<Asked> asked;
+
+private:
+    struct Answer {
+        enum Kind { File, Cancel, PrinterPdf } kind;
+        QString path;
+    };
+    std::optional<Answer> next();
+    std::deque<Answer> answers_;
+};
+
+// A program folder in a temporary directory, filled with fixture files, and
+// a registry with every subsystem installed and scripted seams.
+class TestProgram {
+public:
+    // Copies tests/fixtures/program/* into the folder.
+    TestProgram();
+    // Copies only the named files of tests/fixtures/program.
+    explicit TestProgram(const QStringList& fixtureFiles);
+    ~TestProgram();
+
+    QString path(const QString& name) const;
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& name) const;
+    void removeFile(const QString& name) const;
+
+    // Creates, loads and shows the main window, as the program's start does.
+    MainWindow& start();
+    MainWindow& main();
+    // Stops the timers so that a test ticks them by hand.
+    void holdTimers();
+    // Lets deferred deletions and other posted events run.
+    static void settle();
+
+    QTemporaryDir folder;
+    ScriptedMessageBox boxes;
+    ScriptedDialogs dialogs;
+    int quitCount = 0;
+    std::unique_ptr<Forms> forms;
+
+private:
+    void setUp();
+};
+
+QString fixturePath(const QString& relative);
+QString dataPath(const QString& relative);
+
+} // namespace kx
