@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace kx {
+
+constexpr int PlainFeatureCount = 6;
+
+// The plain belt as its editor's controls hold it. The texts are taken as
+// shown, so a dragged width such as "57" is kept as it is.
+struct PlainBelt
+{
+    QString widthText;
+    QString lengthText;
+    bool right = false;
+    bool left = false;
+    std::array<bool, PlainFeatureCount> features{};
+    std::array<QString, PlainFeatureCount> featureCodes;
+};
+
+// "KX", the width field ("40-" or "80-", nothing for any other text), the
+// length text, "-R" and/or "-L", then "-" and the code of every checked
+// feature in index order.
+QString plainOrderCode(const PlainBelt& belt);
+
+// The length 300, 400, ..., 1500 that a length text names, if it names one:
+// only those lengths have a belt picture.
+std::optional<int> beltPictureLength(const QString& lengthText);
+
+// The step of minimum + k * step nearest to value, within minimum..maximum.
+int snapToStep(int value, int minimum, int maximum, int step);
+
+} // namespace kx
