@@ -48,11 +48,8 @@ void PlainCodeTest::orderCode_data()
         << belt("80", "1200", "L", {0, 2}) << "KX80-1200-L-RS-BL";
     QTest::newRow("features in box order, not click order")
         << belt("40", "500", "R", {3, 1}) << "KX40-500-R-SF2-KS";
-    QTest::newRow("all six features")
-        << belt("40", "300", "L", {5, 4, 3, 2, 1, 0}) << "KX40-300-L-RS-SF2-BL-KS-HV-Z6";
     QTest::newRow("dragged width: no width field") << belt("57", "300", "R", {}) << "KX300-R";
     QTest::newRow("width compared exactly") << belt("40 ", "300", "R", {}) << "KX300-R";
-    QTest::newRow("empty width") << belt("", "800", "L", {}) << "KX800-L";
     QTest::newRow("length taken as shown") << belt("40", "350", "R", {}) << "KX40-350-R";
     QTest::newRow("no direction selected") << belt("40", "300", "", {}) << "KX40-300";
 }
@@ -70,14 +67,11 @@ void PlainCodeTest::pictureLength_data()
     QTest::addColumn<int>("length"); // 0: no picture
 
     QTest::newRow("shortest") << "300" << 300;
-    QTest::newRow("middle") << "800" << 800;
     QTest::newRow("longest") << "1500" << 1500;
     QTest::newRow("between steps") << "350" << 0;
-    QTest::newRow("below range") << "200" << 0;
     QTest::newRow("above range") << "1600" << 0;
     QTest::newRow("as a number") << "1200.0" << 1200;
     QTest::newRow("not a number") << "abc" << 0;
-    QTest::newRow("empty") << "" << 0;
 }
 
 void PlainCodeTest::pictureLength()
@@ -95,13 +89,11 @@ void PlainCodeTest::snap_data()
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("snapped");
 
-    QTest::newRow("length on a step") << 700 << 300 << 1500 << 100 << 700;
     QTest::newRow("length rounds down") << 749 << 300 << 1500 << 100 << 700;
     QTest::newRow("length rounds up") << 750 << 300 << 1500 << 100 << 800;
     QTest::newRow("length at the top") << 1500 << 300 << 1500 << 100 << 1500;
     QTest::newRow("width nearer 40") << 59 << 40 << 80 << 40 << 40;
     QTest::newRow("width nearer 80") << 60 << 40 << 80 << 40 << 80;
-    QTest::newRow("below minimum") << 10 << 40 << 80 << 40 << 40;
     QTest::newRow("above maximum") << 99 << 40 << 80 << 40 << 80;
 }
 
