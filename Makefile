@@ -8,7 +8,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: deps configure build run test test-asan bench fuzz fuzz-deps clean format
+.PHONY: deps configure build run test test-asan bench fuzz fuzz-deps fuzz-run clean format
 
 # Installs only what is missing; apt-get update runs only when something is.
 define install_missing
@@ -59,6 +59,15 @@ fuzz-deps: deps
 fuzz: fuzz-deps
 	cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build/fuzz
+
+# Runs every fuzzer for FUZZ_SECONDS, starting from its seed corpus.
+FUZZ_SECONDS ?= 60
+fuzz-run: fuzz
+	@for seeds in fuzz/corpus/*/; do \
+	  name=$$(basename $$seeds); mkdir -p build/fuzz/corpus/$$name; \
+	  ./build/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    build/fuzz/corpus/$$name $$seeds || exit 1; \
+	done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,230 @@
+#include "config_file.h"
+
+#include "run_error.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace kx {
+
+namespace {
+
+constexpr int ExaminedLength = 255;
+constexpr int MaxPieces = 14;
+constexpr int MaxPiecesOpen = 13;
+
+// Failures of a file that cannot be turned into a belt.
+constexpr int TypeMismatch = 13;
+constexpr int InvalidValue = 380;
+
+[[noreturn]] void fail(int number)
+{
+    throw RunError(number);
+}
+
+QString decode(const QByteArray& bytes)
+{
+    const bool hasBom = bytes.startsWith("\xEF\xBB\xBF");
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(hasBom ? bytes.mid(3) : bytes);
+    if (hasBom || (!utf8.hasError() && text.size() != bytes.size()))
+        return text;
+    QStringDecoder ansi("windows-1252");
+    return ansi(bytes);
+}
+
+// The last line, where CR LF, CR and LF each end a line and a final line
+// end does not start an empty line.
+QString lastLine(const QString& text)
+{
+    qsizetype end = text.size();
+    if (text.endsWith(QLatin1String("\r\n")))
+        end -= 2;
+    else if (end > 0 && (text[end - 1] == QLatin1Char('\r') || text[end - 1] == QLatin1Char('\n')))
+        end -= 1;
+    qsizetype start = end;
+    while (start > 0 && text[start - 1] != QLatin1Char('\n') && text[start - 1] != QLatin1Char('\r'))
+        --start;
+    return text.mid(start, end - start);
+}
+
+bool isWholeNumber(const QString& text)
+{
+    if (text.isEmpty() || text.size() > 9)
+        return false;
+    for (QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+int wholeNumber(const QString& text)
+{
+    if (!isWholeNumber(text))
+        fail(TypeMismatch);
+    return text.toInt();
+}
+
+int beginCode(const QString& field, bool right)
+{
+    const QString piece = field.toUpper();
+    if (piece == QLatin1String("AG"))
+        return right ? 0 : 6;
+    if (piece == QLatin1String("AC"))
+        return right ? 3 : 9;
+    return -1;
+}
+
+int endCode(const QString& field, bool right)
+{
+    const QString piece = field.toUpper();
+    if (piece == QLatin1String("EG"))
+        return right ? 12 : 18;
+    if (piece == QLatin1String("EV"))
+        return right ? 15 : 21;
+    return -1;
+}
+
+int middleCode(QChar letter)
+{
+    switch (letter.toUpper().unicode()) {
+    case 'G':
+        return 24;
+    case 'C':
+        return 27;
+    case 'V':
+        return 30;
+    default:
+        return -1;
+    }
+}
+
+// Runs of a count (none means 1) and a letter; letters other than G, C and V
+// are skipped with their count.
+void appendMiddleModules(const QString& field, std::vector<int>& pieces)
+{
+    qsizetype i = 0;
+    while (i < field.size()) {
+        qsizetype digitsEnd = i;
+        while (digitsEnd < field.size() && field[digitsEnd].isDigit())
+            ++digitsEnd;
+        if (digitsEnd == field.size())
+            return; // a count without a letter names no piece
+        const QString digits = field.mid(i, digitsEnd - i);
+        // More than two digits always exceed the belt: stop before counting.
+        const int count = digits.isEmpty() ? 1 : digits.size() > 2 ? MaxPieces + 1 : digits.toInt();
+        const int code = middleCode(field[digitsEnd]);
+        if (code >= 0) {
+            if (int(pieces.size()) + count > MaxPieces)
+                fail(RunError::SubscriptOutOfRange);
+            pieces.insert(pieces.end(), std::size_t(count), code);
+        }
+        i = digitsEnd + 1;
+    }
+}
+
+} // namespace
+
+QByteArray formatConfigFile(BeltKind kind, const QString& orderCode)
+{
+    const QString line = QLatin1Char(kind == BeltKind::Modular ? 'm' : 'o') + orderCode +
+                         QStringLiteral("\r\n");
+    QStringEncoder ansi("windows-1252", QStringEncoder::Flag::Stateless);
+    QByteArray bytes = ansi(line);
+    // Rare ANSI text is also valid UTF-8 and would read back as other
+    // characters; UTF-8 then keeps the code as it is.
+    if (!ansi.hasError() && decode(bytes) == line)
+        return bytes;
+    return line.toUtf8();
+}
+
+OrderCodeFields splitOrderCode(const QString& orderCode, BeltKind kind)
+{
+    const QString code = orderCode.left(ExaminedLength);
+    const qsizetype x = code.indexOf(QLatin1Char('X'));
+    if (x < 0)
+        fail(TypeMismatch);
+    qsizetype start = x + 1;
+    auto next = [&] {
+        qsizetype end = code.indexOf(QLatin1Char('-'), start);
+        if (end < 0)
+            end = code.size();
+        const QString field = start < code.size() ? code.mid(start, end - start) : QString();
+        start = end + 1;
+        return field;
+    };
+    OrderCodeFields fields;
+    fields.width = next();
+    fields.length = next();
+    fields.direction = next();
+    fields.afterDirection = start < code.size() ? code.mid(start) : QString();
+    if (kind == BeltKind::Modular) {
+        fields.beginPiece = next();
+        const QString field = next();
+        if (field.contains(QLatin1Char('E'))) {
+            fields.endPiece = field;
+        } else {
+            fields.middleModules = field;
+            fields.endPiece = next();
+        }
+    }
+    return fields;
+}
+
+LoadedBelt readConfigFile(const QByteArray& bytes)
+{
+    return readConfigLine(lastLine(decode(bytes)));
+}
+
+LoadedBelt readConfigLine(const QString& line)
+{
+    if (line.isEmpty())
+        fail(RunError::InputPastEnd);
+    LoadedBelt belt;
+    belt.kind = line[0] == QLatin1Char('m') ? BeltKind::Modular : BeltKind::Plain;
+    belt.orderCode = line.mid(1);
+    belt.fields = splitOrderCode(belt.orderCode, belt.kind);
+    const OrderCodeFields& f = belt.fields;
+
+    belt.width = wholeNumber(f.width);
+    belt.length = wholeNumber(f.length);
+    if (belt.width < 40 || belt.width > 80)
+        fail(InvalidValue);
+
+    if (belt.kind == BeltKind::Plain) {
+        belt.rightRunning = f.direction == QLatin1String("R");
+        if (belt.length < 300 || belt.length > 1500)
+            fail(InvalidValue);
+        return belt;
+    }
+
+    // One running side for the pieces, the option button and the menu check.
+    belt.rightRunning = f.direction.compare(QLatin1String("R"), Qt::CaseInsensitive) == 0;
+    const int begin = beginCode(f.beginPiece, belt.rightRunning);
+    if (begin >= 0) {
+        belt.pieces.push_back(begin);
+        belt.hasBeginPiece = true;
+    }
+    appendMiddleModules(f.middleModules, belt.pieces);
+    const int end = endCode(f.endPiece, belt.rightRunning);
+    if (end >= 0) {
+        belt.pieces.push_back(end);
+        belt.hasEndPiece = true;
+    }
+    // A belt starts with its begin piece; an open belt leaves room for its end.
+    if (!belt.hasBeginPiece && !belt.pieces.empty())
+        fail(InvalidValue);
+    if (int(belt.pieces.size()) > (belt.hasEndPiece ? MaxPieces : MaxPiecesOpen))
+        fail(RunError::SubscriptOutOfRange);
+    return belt;
+}
+
+bool featureChosen(const OrderCodeFields& fields, const QString& featureCode)
+{
+    if (featureCode.isEmpty())
+        return false;
+    const QString haystack = QLatin1Char('-') + fields.afterDirection + QLatin1Char('-');
+    return haystack.contains(QLatin1Char('-') + featureCode + QLatin1Char('-'));
+}
+
+} // namespace kx

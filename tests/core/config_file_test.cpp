@@ -1,0 +1,210 @@
+#include "config_file.h"
+#include "run_error.h"
+
+#include <QtTest>
+
+using namespace kx;
+
+using Pieces = QList<int>;
+
+class ConfigFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void format_data();
+    void format();
+    void read_data();
+    void read();
+    void rejects_data();
+    void rejects();
+    void features_data();
+    void features();
+    void roundTripOfSavedCodes_data();
+    void roundTripOfSavedCodes();
+};
+
+void ConfigFileTest::format_data()
+{
+    QTest::addColumn<bool>("modular");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("plain default") << false << "KX40-300-R" << QByteArray("oKX40-300-R\r\n");
+    QTest::newRow("modular") << true << "KX40-600-R-AC-2GC-EV"
+                             << QByteArray("mKX40-600-R-AC-2GC-EV\r\n");
+    QTest::newRow("fits the ANSI code page") << false << QString::fromUtf8("KX40-300-R-\u00c4\u00df")
+                                             << QByteArray("oKX40-300-R-\xc4\xdf\r\n");
+    // These two ANSI bytes would also read as one UTF-8 character.
+    QTest::newRow("ANSI that reads as UTF-8") << false << QString::fromUtf8("KX40-300-R-\u00c4\u20ac")
+                                              << QByteArray("oKX40-300-R-\xc3\x84\xe2\x82\xac\r\n");
+    QTest::newRow("falls back to UTF-8") << false << QString::fromUtf8("KX40-300-R-\u4e00")
+                                         << QByteArray("oKX40-300-R-\xe4\xb8\x80\r\n");
+}
+
+void ConfigFileTest::format()
+{
+    QFETCH(bool, modular);
+    QFETCH(QString, code);
+    QFETCH(QByteArray, bytes);
+    const QByteArray written = formatConfigFile(modular ? BeltKind::Modular : BeltKind::Plain, code);
+    QCOMPARE(written, bytes);
+    // What is written reads back to the same code.
+    QCOMPARE(readConfigFile(written).orderCode, code);
+}
+
+void ConfigFileTest::read_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("modular");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<Pieces>("pieces");
+    QTest::addColumn<bool>("begin");
+    QTest::addColumn<bool>("end");
+
+    QTest::newRow("plain right") << QByteArray("oKX40-300-R\r\n") << false << 40 << 300 << true
+                                 << Pieces{} << false << false;
+    QTest::newRow("plain left") << QByteArray("oKX80-1200-L\r\n") << false << 80 << 1200 << false
+                                << Pieces{} << false << false;
+    QTest::newRow("plain lower-case r is left") << QByteArray("oKX80-500-r") << false << 80 << 500
+                                                << false << Pieces{} << false << false;
+    QTest::newRow("other tag is plain") << QByteArray("xKX40-400-R\r\n") << false << 40 << 400
+                                        << true << Pieces{} << false << false;
+    QTest::newRow("upper-case M is plain") << QByteArray("MKX40-400-R") << false << 40 << 400
+                                           << true << Pieces{} << false << false;
+    QTest::newRow("modular runs") << QByteArray("mKX40-600-R-AC-2GC-EV\r\n") << true << 40 << 600
+                                  << true << Pieces{3, 24, 24, 27, 15} << true << true;
+    QTest::newRow("begin and end only") << QByteArray("mKX40-300-R-AG-EG\r\n") << true << 40 << 300
+                                        << true << Pieces{0, 12} << true << true;
+    QTest::newRow("two-digit run") << QByteArray("mKX80-1300-R-AG-11G-EG") << true << 80 << 1300
+                                   << true << Pieces{0, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 12}
+                                   << true << true;
+    QTest::newRow("run of 0") << QByteArray("mKX40-400-R-AG-0GC-EV") << true << 40 << 400 << true
+                              << Pieces{0, 27, 15} << true << true;
+    QTest::newRow("left running") << QByteArray("mKX40-400-L-AG-V-EV") << true << 40 << 400 << false
+                                  << Pieces{6, 30, 21} << true << true;
+    QTest::newRow("left AC and EG") << QByteArray("mKX40-500-L-AC-GC-EG") << true << 40 << 500
+                                    << false << Pieces{9, 24, 27, 18} << true << true;
+    QTest::newRow("lower-case pieces, right") << QByteArray("mKX40-400-r-ag-v-ev") << true << 40
+                                              << 400 << true << Pieces{0, 30, 15} << true << true;
+    QTest::newRow("open belt") << QByteArray("mKX40-350-R-AG-2G-") << true << 40 << 350 << true
+                               << Pieces{0, 24, 24} << true << false;
+    QTest::newRow("begin piece alone") << QByteArray("mKX40-150-R-AG-") << true << 40 << 150 << true
+                                       << Pieces{0} << true << false;
+    QTest::newRow("empty belt") << QByteArray("mKX80-0-L-") << true << 80 << 0 << false << Pieces{}
+                                << false << false;
+    QTest::newRow("unknown letters skipped") << QByteArray("mKX40-500-R-AG-G2QV-EV") << true << 40
+                                             << 500 << true << Pieces{0, 24, 30, 15} << true << true;
+    QTest::newRow("features after end piece") << QByteArray("mKX40-400-R-AG-V-EV-SR-LF") << true
+                                              << 40 << 400 << true << Pieces{0, 30, 15} << true
+                                              << true;
+    QTest::newRow("last of two lines") << QByteArray("mKX40-300-R-AG-EG\r\noKX80-400-L\r\n") << false
+                                       << 80 << 400 << false << Pieces{} << false << false;
+    QTest::newRow("LF line ends") << QByteArray("oKX40-300-R\noKX40-700-L\n") << false << 40 << 700
+                                  << false << Pieces{} << false << false;
+    QTest::newRow("CR line ends") << QByteArray("oKX40-300-R\roKX40-800-R\r") << false << 40 << 800
+                                  << true << Pieces{} << false << false;
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfoKX40-300-R\r\n") << false << 40
+                                    << 300 << true << Pieces{} << false << false;
+}
+
+void ConfigFileTest::read()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, modular);
+    QFETCH(int, width);
+    QFETCH(int, length);
+    QFETCH(bool, right);
+    QFETCH(Pieces, pieces);
+    QFETCH(bool, begin);
+    QFETCH(bool, end);
+
+    const LoadedBelt belt = readConfigFile(file);
+    QCOMPARE(belt.kind == BeltKind::Modular, modular);
+    QCOMPARE(belt.width, width);
+    QCOMPARE(belt.length, length);
+    QCOMPARE(belt.rightRunning, right);
+    QCOMPARE(Pieces(belt.pieces.begin(), belt.pieces.end()), pieces);
+    QCOMPARE(belt.hasBeginPiece, begin);
+    QCOMPARE(belt.hasEndPiece, end);
+}
+
+void ConfigFileTest::rejects_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("empty line") << QByteArray("\r\n");
+    QTest::newRow("empty last line") << QByteArray("oKX40-300-R\r\n\r\n");
+    QTest::newRow("tag alone") << QByteArray("o\r\n");
+    QTest::newRow("no X") << QByteArray("oKY40-300-R\r\n");
+    QTest::newRow("width not a number") << QByteArray("oKX4a-300-R");
+    QTest::newRow("width missing") << QByteArray("oKX-300-R");
+    QTest::newRow("width too large") << QByteArray("oKX90-300-R");
+    QTest::newRow("modular width too small") << QByteArray("mKX30-300-R-AG-EG");
+    QTest::newRow("length not a number") << QByteArray("oKX40-3O0-R");
+    QTest::newRow("length below range") << QByteArray("oKX40-200-R");
+    QTest::newRow("length above range") << QByteArray("oKX40-1600-R");
+    QTest::newRow("huge length") << QByteArray("oKX40-99999999999999-R");
+    QTest::newRow("modular length not a number") << QByteArray("mKX40-x-R-AG-EG");
+    QTest::newRow("15 pieces") << QByteArray("mKX40-1600-R-AG-13G-EG");
+    QTest::newRow("huge run") << QByteArray("mKX40-1600-R-AG-999999999999G-EG");
+    QTest::newRow("open belt of 14") << QByteArray("mKX40-1450-R-AG-13G-");
+    QTest::newRow("end piece without begin") << QByteArray("mKX40-300-L--EG");
+    QTest::newRow("middle module without begin") << QByteArray("mKX40-300-R-XY-G-");
+}
+
+void ConfigFileTest::rejects()
+{
+    QFETCH(QByteArray, file);
+    QVERIFY_THROWS_EXCEPTION(RunError, readConfigFile(file));
+}
+
+void ConfigFileTest::features_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("feature");
+    QTest::addColumn<bool>("chosen");
+    QTest::newRow("plain feature") << "KX40-300-R-SR" << "SR" << true;
+    QTest::newRow("second of two") << "KX40-300-R-SR-LF" << "LF" << true;
+    QTest::newRow("not there") << "KX40-300-R-SR" << "LF" << false;
+    QTest::newRow("prefix of a longer code") << "KX40-300-R-F10" << "F1" << false;
+    QTest::newRow("longer code present") << "KX40-300-R-F10" << "F10" << true;
+    QTest::newRow("inside a piece field") << "KX40-600-R-AG-2GC-EV" << "GC" << false;
+    QTest::newRow("width is not a feature") << "KX40-300-R" << "40" << false;
+    QTest::newRow("wildcards are letters") << "KX40-300-R-FX" << "F?" << false;
+    QTest::newRow("brackets are letters") << "KX40-300-R-F1" << "F[0-9]" << false;
+    QTest::newRow("star is a letter") << "KX40-300-R-F1" << "*" << false;
+    QTest::newRow("empty code never chosen") << "KX40-300-R--F1" << "" << false;
+    QTest::newRow("case-sensitive") << "KX40-300-R-sr" << "SR" << false;
+    QTest::newRow("modular after end piece") << "KX40-400-R-AG-V-EV-SR" << "SR" << true;
+}
+
+void ConfigFileTest::features()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, feature);
+    QFETCH(bool, chosen);
+    QCOMPARE(featureChosen(splitOrderCode(code, BeltKind::Plain), feature), chosen);
+}
+
+void ConfigFileTest::roundTripOfSavedCodes_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("pieces");
+    QTest::newRow("closed with features") << "KX80-1000-L-AC-2GCV2G-EG-SR-LF" << 8;
+    QTest::newRow("open with a feature") << "KX40-350-R-AG-2G--SR" << 3;
+    QTest::newRow("begin alone with a feature") << "KX40-150-R-AG--SR" << 1;
+    QTest::newRow("empty with a feature") << "KX40-0-R--SR" << 0;
+}
+
+// Codes that the editors write, features included, load back to their pieces.
+void ConfigFileTest::roundTripOfSavedCodes()
+{
+    QFETCH(QString, code);
+    QFETCH(int, pieces);
+    const LoadedBelt belt = readConfigFile(formatConfigFile(BeltKind::Modular, code));
+    QCOMPARE(int(belt.pieces.size()), pieces);
+    QVERIFY(featureChosen(belt.fields, QStringLiteral("SR")));
+}
+
+QTEST_GUILESS_MAIN(ConfigFileTest)
+#include "config_file_test.moc"
