@@ -97,7 +97,11 @@ QByteArray encodeLine(const QString& line, TextEncoding encoding)
 void writeWholeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // commit() does not see a failed flush (a full disk) and would replace
+    // the old file with a short one: flush first. Without a commit the
+    // temporary file is discarded.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit())
         throw RunError(RunError::PathFileAccess);
 }
 
