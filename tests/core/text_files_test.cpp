@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QHash>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -185,6 +186,7 @@ private slots:
 
     void rewrite_data();
     void rewrite();
+    void arbitraryBytes();
 };
 
 void TextFilesTest::lineEnds_data()
@@ -648,6 +650,38 @@ void TextFilesTest::rewrite()
         QCOMPARE(int(v.Ini_Last_Index), int(decodeTextFile(before).lines.size()) - 1);
     } catch (const RunError& error) {
         QCOMPARE(error.number, failure);
+    }
+}
+
+void TextFilesTest::arbitraryBytes()
+{
+    // Whatever the files hold, the pass and the rewrite end normally or with
+    // a numbered failure.
+    const QByteArray pieces[] = {
+        "[AUSWAHL]", "[SPRACHE]", "Test.ini",      "xxx",           "XXXXX",       "[MENUE]",
+        "[TB]",      "[MSG]",     "[OPTIONAL_OM]", "[OPTIONAL_MM]", "[SONSTIGES]", "\r",
+        "\n",        "\r\n",      "\xef\xbb\xbf",  "\xc3\xa4",      "\xe4",        "\xff"};
+    QRandomGenerator random(1351);
+    auto noise = [&] {
+        QByteArray bytes;
+        const int count = random.bounded(400);
+        for (int i = 0; i < count; ++i)
+            bytes += pieces[random.bounded(int(std::size(pieces)))];
+        return bytes;
+    };
+    for (int round = 0; round < 500; ++round) {
+        Variablen v = freshVariables();
+        const QByteArray main = noise();
+        const TextPassOutcome outcome = parse(v, noise(), main);
+        QVERIFY(QList<int>({0, 6, 53, 62}).contains(outcome.failure));
+        v.Chosen_Language = QStringLiteral("English");
+        v.Language_Reloading = true;
+        try {
+            const QByteArray bytes = rewriteMainTextFile(v, decodeTextFile(main));
+            QVERIFY(bytes.endsWith("\r\n"));
+        } catch (const RunError& error) {
+            QCOMPARE(error.number, 6);
+        }
     }
 }
 
