@@ -77,11 +77,12 @@ void menuSection(LanguagePass& pass)
     static const char* const Items[] = {"datei",       "laden",         "speichern",      "drucken",
                                         "beenden",     "konfiguration", "band_erstellen", "band_om",
                                         "band_rechts", "band_links",    "beispiele"};
-    QString beispiele;
+    QString line;
     for (const char* item : Items) {
-        beispiele = pass.next();
-        pass.menuItem(item, beispiele);
+        line = pass.next();
+        pass.menuItem(item, line);
     }
+    const QString beispiele = line;
 
     // Each example window is titled after its menu item.
     const QString plainExample = pass.next();
