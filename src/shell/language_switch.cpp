@@ -4,6 +4,8 @@
 #include "main_window.h"
 #include "message_box.h"
 #include "run_error.h"
+#include "text_files.h"
+#include "text_pass_parser.h"
 
 namespace kx {
 
@@ -23,13 +25,17 @@ void languageSwitchTick(Forms& forms)
         return;
     v.Language_Switch_Pending = false;
     try {
+        const QString path = forms.programFile(v.Ini_File_Name);
+        writeWholeFile(path, rewriteMainTextFile(v, readTextFile(path)));
         if (v.Language_Reloading) {
             forms.unloadMain();
             MainWindow& window = forms.start();
+            window.activateWindow();
             window.setFocus();
             v.Language_Reloading = false;
         }
     } catch (const RunError&) {
+        // Left raised, the marker would keep a later close from ending the program.
         v.Language_Reloading = false;
         forms.messageBox().show(forms.loadedMain(), v.Proc_Name, QStringLiteral("Error"));
     }

@@ -1,26 +1,96 @@
 #include "text_pass.h"
 
+#include "form.h"
 #include "forms.h"
+#include "keyed_toolbar.h"
+#include "main_window.h"
 #include "run_error.h"
 
-#include <QFile>
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QtGlobal>
 
 namespace kx {
 
+namespace {
+using Property = TextAssignment::Property;
+
+void applyToMainWindow(MainWindow& window, const TextAssignment& a)
+{
+    if (a.control.isEmpty()) {
+        window.setWindowTitle(a.text);
+        return;
+    }
+    QAction* item = window.menuItem(a.control);
+    if (!item) {
+        qWarning("text pass: no menu item %s", qPrintable(a.control));
+        return;
+    }
+    if (a.property == Property::Visible)
+        item->setVisible(a.visible);
+    else
+        item->setText(a.text);
+}
+
+void applyToControl(Form& form, const TextAssignment& a)
+{
+    if (a.property == Property::ToolTip) {
+        if (auto* toolbar = form.findChild<KeyedToolbar*>(a.control))
+            toolbar->setButtonToolTip(a.index, a.text);
+        else
+            qWarning("text pass: no toolbar %s on %s", qPrintable(a.control),
+                     qPrintable(form.objectName()));
+        return;
+    }
+    const QString name =
+        a.index < 0 ? a.control : QStringLiteral("%1(%2)").arg(a.control).arg(a.index);
+    QWidget* widget = form.findChild<QWidget*>(name);
+    if (!widget) {
+        qWarning("text pass: no control %s on %s", qPrintable(name), qPrintable(form.objectName()));
+        return;
+    }
+    if (a.property == Property::Visible) {
+        widget->setVisible(a.visible);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        // The files' texts are shown as written, never as markup.
+        label->setTextFormat(Qt::PlainText);
+        label->setText(a.text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(a.text);
+    } else {
+        qWarning("text pass: %s takes no caption", qPrintable(name));
+    }
+}
+} // namespace
+
+void applyTextAssignments(Forms& forms, const QList<TextAssignment>& assignments)
+{
+    for (const TextAssignment& a : assignments) {
+        if (a.window == QLatin1String("wMain")) {
+            applyToMainWindow(forms.main(), a);
+            continue;
+        }
+        if (!forms.isRegistered(a.window))
+            continue;
+        Form* form = forms.window(a.window);
+        if (a.control.isEmpty())
+            form->setCaption(a.text);
+        else
+            applyToControl(*form, a);
+    }
+}
+
 void runTextPass(Forms& forms)
 {
-    Variablen& v = forms.vars();
-    QFile file(forms.programFile(v.Ini_File_Name));
-    if (!file.exists())
-        throw RunError(RunError::FileNotFound);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RunError(RunError::PathFileAccess);
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    v.Ini_Line_Index = 0;
-    for (const QByteArray& line : lines) {
-        v.Ini_Lines[v.Ini_Line_Index] = QString::fromLatin1(line).remove(QLatin1Char('\r'));
-        v.Ini_Line_Index += 1;
-    }
+    const TextPassOutcome outcome = parseTextPass(forms.vars(), [&forms](const QString& name) {
+        if (name.isEmpty())
+            throw RunError(RunError::FileNotFound);
+        return readTextFile(forms.programFile(name));
+    });
+    applyTextAssignments(forms, outcome.assignments);
+    if (outcome.failure != 0)
+        throw RunError(outcome.failure);
 }
 
 } // namespace kx

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "text_files.h"
+#include "variablen.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace kx {
+
+// One text that the text pass gives a window, a control or a menu item.
+struct TextAssignment
+{
+    enum class Property { Caption, ToolTip, Visible };
+
+    QString window;  // "wMain" for the main window and its menu items
+    QString control; // empty: the window itself
+    int index = -1;  // Check_Optional(index), or the toolbar button's number
+    Property property = Property::Caption;
+    QString text;
+    bool visible = true;
+
+    bool operator==(const TextAssignment& other) const
+    {
+        return window == other.window && control == other.control && index == other.index &&
+               property == other.property && text == other.text && visible == other.visible;
+    }
+};
+
+struct TextPassOutcome
+{
+    QList<TextAssignment> assignments;
+    int failure = 0; // the RunError number that ended the pass, 0 when it ran through
+};
+
+// Reads a text file by the name the text files give it; throws RunError.
+using TextFileReader = std::function<TextFile(const QString& name)>;
+
+// Reads the main text file into Ini_Lines. The entries after the last line
+// are emptied, so that nothing of an earlier read can stand in for a line.
+void loadIniLines(Variablen& v, const TextFile& file);
+
+// Sets index to the line after the first line equal to header (6 when none).
+void seekIniLine(const Variablen& v, Byte& index, const QString& header);
+
+// The text pass over the main text file and the language file: fills the
+// shared variables as it goes and returns the window texts in the order
+// they are due. The failure is reported where it happened; everything
+// before it stands.
+TextPassOutcome parseTextPass(Variablen& v, const TextFileReader& read);
+
+// Steps of the language switch up to the rewrite: reads the main text file
+// into Ini_Lines, puts the chosen language after [SPRACHE] and returns the
+// new content. Unchanged lines keep their bytes; every line ends in CR LF.
+QByteArray rewriteMainTextFile(Variablen& v, const TextFile& file);
+
+} // namespace kx

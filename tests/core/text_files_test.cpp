@@ -1,0 +1,689 @@
+#include "run_error.h"
+#include "text_files.h"
+#include "text_pass_parser.h"
+
+#include <QDir>
+#include <QHash>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace kx;
+using Property = TextAssignment::Property;
+
+Q_DECLARE_METATYPE(kx::TextEncoding)
+
+namespace {
+const QString MainName = QStringLiteral("47-318-xx.ini");
+
+QByteArray crlf(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+// Two languages, the list closed by "xxx": five assignments before the
+// language file's own.
+const QStringList DefaultMain = {QStringLiteral("[AUSWAHL]"), QStringLiteral("Deutsch"),
+                                 QStringLiteral("English"),   QStringLiteral("xxx"),
+                                 QStringLiteral("[SPRACHE]"), QStringLiteral("Test.ini")};
+
+struct Files
+{
+    QHash<QString, QByteArray> bytes;
+
+    TextFileReader reader() const
+    {
+        return [this](const QString& name) {
+            const auto it = bytes.constFind(name);
+            if (it == bytes.constEnd())
+                throw RunError(RunError::FileNotFound);
+            return decodeTextFile(*it);
+        };
+    }
+};
+
+Variablen freshVariables()
+{
+    Variablen v;
+    v.Ini_File_Name = MainName;
+    return v;
+}
+
+TextPassOutcome parse(Variablen& v, const QByteArray& language,
+                      const QByteArray& main = crlf(DefaultMain))
+{
+    Files files;
+    files.bytes.insert(MainName, main);
+    files.bytes.insert(QStringLiteral("Test.ini"), language);
+    return parseTextPass(v, files.reader());
+}
+
+// The language file's own assignments, after the five language items.
+QList<TextAssignment> sectionAssignments(const TextPassOutcome& outcome)
+{
+    return outcome.assignments.mid(5);
+}
+
+QStringList numbered(const QString& prefix, int count)
+{
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << prefix + QString::number(i);
+    return lines;
+}
+
+TextAssignment caption(const char* window, const char* control, const QString& text, int index = -1)
+{
+    return TextAssignment{QString::fromLatin1(window),
+                          QString::fromLatin1(control),
+                          index,
+                          Property::Caption,
+                          text,
+                          true};
+}
+
+TextAssignment shown(const char* window, const char* control, int index = -1)
+{
+    return TextAssignment{QString::fromLatin1(window),
+                          QString::fromLatin1(control),
+                          index,
+                          Property::Visible,
+                          QString(),
+                          true};
+}
+
+// Window, control and [MENUE] line of each plain row; line 0 marks the two
+// example captions built from "beispiele" and their item.
+struct MenuRow
+{
+    const char* window;
+    const char* control;
+    int line;
+};
+const MenuRow MenuRows[] = {
+    {"wMain", "", 1},
+    {"wInfo", "Label_Titel", 1},
+    {"woM", "", 2},
+    {"wmM", "", 3},
+    {"wInfo", "", 4},
+    {"wMain", "datei", 5},
+    {"wMain", "laden", 6},
+    {"wMain", "speichern", 7},
+    {"wMain", "drucken", 8},
+    {"wMain", "beenden", 9},
+    {"wMain", "konfiguration", 10},
+    {"wMain", "band_erstellen", 11},
+    {"wMain", "band_om", 12},
+    {"wMain", "band_rechts", 13},
+    {"wMain", "band_links", 14},
+    {"wMain", "beispiele", 15},
+    {"wMain", "ohne_Module", 16},
+    {"wAnsicht_01", "", 0},
+    {"wAnsicht_01", "Label_Ansicht01_01", 17},
+    {"wAnsicht_01", "Label_Ansicht01_02", 18},
+    {"wAnsicht_01", "Label_Ansicht01_03", 19},
+    {"wAnsicht_01", "Label_Ansicht01_04", 20},
+    {"wAnsicht_01", "Label_Ansicht01_05", 21},
+    {"wMain", "mit_Module", 22},
+    {"wAnsicht_02", "", 0},
+    {"wAnsicht_02", "Label_Ansicht02_01", 23},
+    {"wAnsicht_02", "Label_Ansicht02_02", 24},
+    {"wAnsicht_02", "Label_Ansicht02_03", 25},
+    {"wMain", "extras", 26},
+    {"wMain", "sprache", 27},
+    {"wMain", "info", 28},
+};
+
+QList<TextAssignment> expectedMenu(const QString& prefix)
+{
+    QList<TextAssignment> expected;
+    for (const MenuRow& row : MenuRows) {
+        QString text = prefix + QString::number(row.line);
+        if (row.line == 0)
+            text = prefix + QStringLiteral("15: ") + prefix +
+                   (QByteArray(row.window) == "wAnsicht_01" ? QStringLiteral("16")
+                                                            : QStringLiteral("22"));
+        expected << caption(row.window, row.control, text);
+    }
+    return expected;
+}
+
+QByteArray section(const char* header, const QStringList& lines)
+{
+    return crlf(QStringList{QString::fromLatin1(header)} + lines);
+}
+} // namespace
+
+class TextFilesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void lineEnds_data();
+    void lineEnds();
+    void encodings_data();
+    void encodings();
+    void readingFailures();
+
+    void menuSection();
+    void repeatedMenuSection();
+    void toolbarSection();
+    void otherSection();
+    void optionalSections_data();
+    void optionalSections();
+    void repeatedOptionalSection();
+    void messageSection();
+    void missingSectionKeepsValues();
+    void languageList_data();
+    void languageList();
+    void failures_data();
+    void failures();
+    void sectionCutShort();
+    void languageFileForms_data();
+    void languageFileForms();
+
+    void rewrite_data();
+    void rewrite();
+    void arbitraryBytes();
+};
+
+void TextFilesTest::lineEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("CR alone") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+    QTest::newRow("LF alone") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("mixed") << QByteArray("a\rb\nc\r\nd") << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("no end after the last line") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+    QTest::newRow("empty lines") << QByteArray("\r\n\r\n") << QStringList{"", ""};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+}
+
+void TextFilesTest::lineEnds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    const TextFile file = decodeTextFile(bytes);
+    QCOMPARE(file.lines, lines);
+    QCOMPARE(file.rawLines.size(), lines.size());
+}
+
+void TextFilesTest::encodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<bool>("bom");
+    QTest::addColumn<QString>("text");
+    const QString laenge = QStringLiteral("Bandl\u00e4nge:");
+    QTest::newRow("Windows-1252") << QByteArray("Bandl\xe4nge:") << TextEncoding::Windows1252
+                                  << false << laenge;
+    QTest::newRow("UTF-8") << QByteArray("Bandl\xc3\xa4nge:") << TextEncoding::Utf8 << false
+                           << laenge;
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf"
+                                                  "Bandl\xc3\xa4nge:")
+                                    << TextEncoding::Utf8 << true << laenge;
+    QTest::newRow("ASCII only") << QByteArray("Bandbreite:") << TextEncoding::Windows1252 << false
+                                << QStringLiteral("Bandbreite:");
+    QTest::newRow("BOM, ASCII") << QByteArray("\xef\xbb\xbfxxx") << TextEncoding::Utf8 << true
+                                << QStringLiteral("xxx");
+    // Looks like UTF-8 at first, but the euro sign byte makes it Windows-1252.
+    QTest::newRow("invalid UTF-8") << QByteArray("\xc3\xa4 \x80") << TextEncoding::Windows1252
+                                   << false << QStringLiteral("\u00c3\u00a4 \u20ac");
+}
+
+void TextFilesTest::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(bool, bom);
+    QFETCH(QString, text);
+    const TextFile file = decodeTextFile(bytes + "\r\n");
+    QCOMPARE(file.encoding, encoding);
+    QCOMPARE(file.byteOrderMark, bom);
+    QCOMPARE(file.lines, QStringList{text});
+    QCOMPARE(file.rawLines, QList<QByteArray>{bytes});
+    const QByteArray withoutBom = bom ? bytes.mid(3) : bytes;
+    QCOMPARE(encodeLine(text, encoding), withoutBom);
+}
+
+void TextFilesTest::readingFailures()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString missing = dir.filePath(QStringLiteral("missing.ini"));
+    const QString folder = dir.filePath(QStringLiteral("folder.ini"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
+
+    auto failureOf = [](const std::function<void()>& step) {
+        try {
+            step();
+        } catch (const RunError& error) {
+            return error.number;
+        }
+        return 0;
+    };
+    QCOMPARE(failureOf([&] { readTextFile(missing); }), 53);
+    QCOMPARE(failureOf([&] { readTextFile(folder); }), 75);
+    const QString nowhere = dir.filePath(QStringLiteral("no/such/folder/x.ini"));
+    QCOMPARE(failureOf([&] { writeWholeFile(nowhere, "x"); }), 75);
+
+    const QString written = dir.filePath(QStringLiteral("written.ini"));
+    writeWholeFile(written, QByteArray("a\xe4\r\n"));
+    QCOMPARE(readTextFile(written).lines, QStringList{QStringLiteral("a\u00e4")});
+}
+
+void TextFilesTest::menuSection()
+{
+    Variablen v = freshVariables();
+    const TextPassOutcome outcome = parse(v, section("[MENUE]", numbered("M", 28)));
+    QCOMPARE(outcome.failure, 0);
+    QCOMPARE(sectionAssignments(outcome), expectedMenu(QStringLiteral("M")));
+}
+
+void TextFilesTest::repeatedMenuSection()
+{
+    Variablen v = freshVariables();
+    const TextPassOutcome outcome =
+        parse(v, section("[MENUE]", numbered("A", 28)) + section("[TB]", numbered("T", 14)) +
+                     section("[MENUE]", numbered("B", 28)));
+    QCOMPARE(outcome.failure, 0);
+    const QList<TextAssignment> menus = sectionAssignments(outcome).mid(0, 62);
+    QCOMPARE(menus, expectedMenu(QStringLiteral("A")) + expectedMenu(QStringLiteral("B")));
+}
+
+void TextFilesTest::toolbarSection()
+{
+    Variablen v = freshVariables();
+    const TextPassOutcome outcome = parse(v, section("[TB]", numbered("T", 14)));
+    QCOMPARE(outcome.failure, 0);
+    const int buttons[] = {1, 2, 4, 5, 6, 8, 9};
+    QList<TextAssignment> expected;
+    for (int line = 1; line <= 14; ++line)
+        expected << TextAssignment{QStringLiteral("wmM"),
+                                   line <= 7 ? QStringLiteral("Toolbar_Rechts")
+                                             : QStringLiteral("Toolbar_Links"),
+                                   buttons[(line - 1) % 7],
+                                   Property::ToolTip,
+                                   QStringLiteral("T%1").arg(line),
+                                   true};
+    QCOMPARE(sectionAssignments(outcome), expected);
+}
+
+void TextFilesTest::otherSection()
+{
+    Variablen v = freshVariables();
+    const TextPassOutcome outcome = parse(v, section("[SONSTIGES]", numbered("S", 10)));
+    QCOMPARE(outcome.failure, 0);
+    QCOMPARE(v.Copy_Caption, QStringLiteral("S2"));
+    const QList<TextAssignment> expected = {
+        caption("woM", "Label_Bandlaenge", "S3"),
+        caption("wmM", "Label_Bandlaenge", "S3"),
+        caption("woM", "Label_Bandlaufrichtung", "S4"),
+        caption("wmM", "Label_Bandlaufrichtung", "S4"),
+        caption("woM", "Option_Rechts", "S5"),
+        caption("wmM", "Option_Rechts", "S5"),
+        caption("woM", "Option_Links", "S6"),
+        caption("wmM", "Option_Links", "S6"),
+        caption("woM", "Label_Bandbreite", "S7"),
+        caption("wmM", "Label_Bandbreite", "S7"),
+        caption("wStart", "Command_Start_oM", "S8"),
+        caption("wStart", "Command_Start_R", "S9"),
+        caption("wStart", "Command_Start_L", "S10"),
+    };
+    // Line 1 goes nowhere.
+    QCOMPARE(sectionAssignments(outcome), expected);
+}
+
+void TextFilesTest::optionalSections_data()
+{
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("boxes"); // check boxes that received a caption
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("end");
+    QTest::addColumn<int>("failure");
+
+    const QStringList sixPairs = {"Label", "F0", "c0", "F1", "c1", "F2", "c2",
+                                  "F3",    "c3", "F4", "c4", "F5", "c5"};
+    const QStringList twoPairs = {"Label", "F0", "c0", "F1", "c1", "XXXXX"};
+    for (const char* header : {"[OPTIONAL_OM]", "[OPTIONAL_MM]"}) {
+        const QString h = QString::fromLatin1(header);
+        QTest::addRow("%s six pairs", header) << h << sixPairs << 6 << 6 << false << 0;
+        QTest::addRow("%s two pairs, three fillers", header)
+            << h << twoPairs + QStringList{"f", "f", "f"} << 2 << 2 << true << 0;
+        QTest::addRow("%s two pairs, two fillers", header)
+            << h << twoPairs + QStringList{"f", "f"} << 2 << 2 << true << 62;
+        QTest::addRow("%s end line first", header)
+            << h << QStringList{"Label", "XXXXX", "f", "f", "f", "f", "f"} << 0 << 0 << true << 0;
+        QTest::addRow("%s cut inside a pair", header)
+            << h << QStringList{"Label", "F0", "c0", "F1"} << 2 << 1 << false << 62;
+    }
+}
+
+void TextFilesTest::optionalSections()
+{
+    QFETCH(QString, header);
+    QFETCH(QStringList, lines);
+    QFETCH(int, boxes);
+    QFETCH(int, count);
+    QFETCH(bool, end);
+    QFETCH(int, failure);
+
+    Variablen v = freshVariables();
+    const TextPassOutcome outcome = parse(v, crlf(QStringList{header} + lines));
+    QCOMPARE(outcome.failure, failure);
+
+    const bool plain = header == QLatin1String("[OPTIONAL_OM]");
+    const char* window = plain ? "woM" : "wmM";
+    QCOMPARE(int(plain ? v.Optional_Count_oM : v.Optional_Count_mM), count);
+    QCOMPARE(plain ? v.Optional_End_oM : v.Optional_End_mM, end);
+    const FixedArray<QString, 16>& codes = plain ? v.Optional_oM : v.Optional_mM;
+
+    // The modular editor's set-up decides what is shown there.
+    QList<TextAssignment> expected = {caption(window, "Label_Optional", "Label")};
+    if (plain)
+        expected << shown(window, "Label_Optional");
+    for (int i = 0; i < boxes; ++i) {
+        expected << caption(window, "Check_Optional", QStringLiteral("F%1").arg(i), i);
+        if (plain)
+            expected << shown(window, "Check_Optional", i);
+    }
+    for (int i = 0; i < count; ++i)
+        QCOMPARE(codes(i), QStringLiteral("c%1").arg(i));
+    for (int i = count; i <= 15; ++i)
+        QVERIFY(codes(i).isEmpty());
+    QCOMPARE(sectionAssignments(outcome), expected);
+}
+
+void TextFilesTest::repeatedOptionalSection()
+{
+    // A second occurrence defines the features anew; counting on would give
+    // more features than the editor has boxes.
+    Variablen v = freshVariables();
+    const TextPassOutcome outcome =
+        parse(v, section("[OPTIONAL_OM]", {"L", "A0", "a0", "A1", "a1", "A2", "a2", "A3", "a3",
+                                           "A4", "a4", "A5", "a5"}) +
+                     section("[OPTIONAL_OM]", {"L", "B0", "b0", "XXXXX", "f", "f", "f", "f", "f"}));
+    QCOMPARE(outcome.failure, 0);
+    QCOMPARE(int(v.Optional_Count_oM), 1);
+    QVERIFY(v.Optional_End_oM);
+    QCOMPARE(v.Optional_oM(0), QStringLiteral("b0"));
+    QCOMPARE(sectionAssignments(outcome).last(), shown("woM", "Check_Optional", 0));
+}
+
+void TextFilesTest::messageSection()
+{
+    Variablen v = freshVariables();
+    const TextPassOutcome outcome = parse(v, section("[MSG]", numbered("G", 12)));
+    QCOMPARE(outcome.failure, 0);
+    QVERIFY(sectionAssignments(outcome).isEmpty());
+    for (int i = 0; i <= 11; ++i)
+        QCOMPARE(v.Message_Texts(i), QStringLiteral("G%1").arg(i + 1));
+    QVERIFY(v.Message_Texts(12).isEmpty());
+}
+
+void TextFilesTest::missingSectionKeepsValues()
+{
+    Variablen v = freshVariables();
+    v.Copy_Caption = QStringLiteral("before");
+    v.Message_Texts(1) = QStringLiteral("before");
+    const TextPassOutcome outcome =
+        parse(v, QByteArray("; only menus\r\n") + section("[MENUE]", numbered("M", 28)) +
+                     "[menue]\r\n[TB] \r\n");
+    QCOMPARE(outcome.failure, 0);
+    QCOMPARE(sectionAssignments(outcome), expectedMenu(QStringLiteral("M")));
+    QCOMPARE(v.Copy_Caption, QStringLiteral("before"));
+    QCOMPARE(v.Message_Texts(1), QStringLiteral("before"));
+    QCOMPARE(int(v.Optional_Count_oM), 0);
+    QCOMPARE(v.Text_Line, QStringLiteral("[TB] "));
+}
+
+void TextFilesTest::languageList_data()
+{
+    QTest::addColumn<QStringList>("main");
+    // Caption of sprache1..5; a null string: the item is hidden.
+    QTest::addColumn<QStringList>("items");
+
+    const QString hidden;
+    const QStringList tail = {"[SPRACHE]", "Test.ini"};
+    QTest::newRow("two names, then xxx")
+        << QStringList{"[AUSWAHL]", "Deutsch", "English", "xxx"} + tail
+        << QStringList{"Deutsch", "English", hidden, hidden, hidden};
+    QTest::newRow("xxx first") << QStringList{"[AUSWAHL]", "xxx", "Deutsch"} + tail
+                               << QStringList{hidden, hidden, hidden, hidden, hidden};
+    QTest::newRow("name containing xxx")
+        << QStringList{"[AUSWAHL]", "Deutsch", "Foxxxish", "English"} + tail
+        << QStringList{"Deutsch", hidden, hidden, hidden, hidden};
+    QTest::newRow("upper-case XXX is a name") << QStringList{"[AUSWAHL]", "XXX", "xxx"} + tail
+                                              << QStringList{"XXX", hidden, hidden, hidden, hidden};
+    QTest::newRow("five names, no xxx")
+        << QStringList{"[AUSWAHL]", "A", "B", "C", "D", "E", "xxx-never-looked-at"} + tail
+        << QStringList{"A", "B", "C", "D", "E"};
+    QTest::newRow("[SPRACHE] before [AUSWAHL]")
+        << tail + QStringList{"[AUSWAHL]", "Deutsch", "xxx"}
+        << QStringList{"Deutsch", hidden, hidden, hidden, hidden};
+    QTest::newRow("fewer names and no xxx: the lines after them")
+        << QStringList{"; comment", "[AUSWAHL]", "Deutsch", ""} + tail
+        << QStringList{"Deutsch", "", "[SPRACHE]", "Test.ini", ""};
+    QTest::newRow("first headers count")
+        << QStringList{"[AUSWAHL]", "One", "xxx",       "[SPRACHE]", "Test.ini",
+                       "[AUSWAHL]", "Two", "[SPRACHE]", "Other.ini"}
+        << QStringList{"One", hidden, hidden, hidden, hidden};
+}
+
+void TextFilesTest::languageList()
+{
+    QFETCH(QStringList, main);
+    QFETCH(QStringList, items);
+    Variablen v = freshVariables();
+    const TextPassOutcome outcome = parse(v, QByteArray(), crlf(main));
+    QCOMPARE(outcome.failure, 0);
+    QCOMPARE(v.Language_Name, QStringLiteral("Test.ini"));
+    QCOMPARE(int(v.Language_Line_Index), 0);
+
+    QList<TextAssignment> expected;
+    for (int i = 0; i < 5; ++i) {
+        const QString item = QStringLiteral("sprache%1").arg(i + 1);
+        if (items[i].isNull())
+            expected << TextAssignment{QStringLiteral("wMain"), item,      -1,
+                                       Property::Visible,       QString(), false};
+        else
+            expected << TextAssignment{QStringLiteral("wMain"), item,     -1,
+                                       Property::Caption,       items[i], true};
+    }
+    QCOMPARE(outcome.assignments, expected);
+}
+
+void TextFilesTest::failures_data()
+{
+    QTest::addColumn<QByteArray>("main");
+    QTest::addColumn<bool>("languageFile");
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<int>("assignments");
+
+    QStringList longFile = DefaultMain;
+    while (longFile.size() < 255)
+        longFile << QStringLiteral("; filler");
+    QTest::newRow("255 lines") << crlf(longFile) << true << 0 << 5;
+    QTest::newRow("256 lines") << crlf(longFile << QStringLiteral("; one too many")) << true << 6
+                               << 0;
+    QTest::newRow("no [AUSWAHL]") << crlf({"[SPRACHE]", "Test.ini"}) << true << 6 << 0;
+    QTest::newRow("no [SPRACHE]") << crlf({"[AUSWAHL]", "Deutsch", "xxx"}) << true << 6 << 5;
+    QTest::newRow("headers differ in case")
+        << crlf({"[Auswahl]", "Deutsch", "xxx", "[SPRACHE]", "Test.ini"}) << true << 6 << 0;
+    QTest::newRow("empty main text file") << QByteArray() << true << 6 << 0;
+    QTest::newRow("no main text file") << QByteArray() << false << 53 << 0;
+    QTest::newRow("no language file") << crlf(DefaultMain) << false << 53 << 5;
+    QTest::newRow("no language after [SPRACHE]")
+        << crlf({"[AUSWAHL]", "xxx", "[SPRACHE]"}) << true << 53 << 5;
+}
+
+void TextFilesTest::failures()
+{
+    QFETCH(QByteArray, main);
+    QFETCH(bool, languageFile);
+    QFETCH(int, failure);
+    QFETCH(int, assignments);
+
+    Files files;
+    const bool noMainFile = !languageFile && main.isEmpty();
+    if (!noMainFile)
+        files.bytes.insert(MainName, main);
+    if (languageFile)
+        files.bytes.insert(QStringLiteral("Test.ini"), section("[MSG]", numbered("G", 12)));
+    Variablen v = freshVariables();
+    const TextPassOutcome outcome = parseTextPass(v, files.reader());
+    QCOMPARE(outcome.failure, failure);
+    QCOMPARE(outcome.assignments.size(), assignments);
+    QCOMPARE(v.Message_Texts(0).isEmpty(), failure != 0);
+}
+
+void TextFilesTest::sectionCutShort()
+{
+    // [SONSTIGES] stands first in the file but its pass comes after [TB]'s.
+    Variablen v = freshVariables();
+    const QByteArray language = section("[SONSTIGES]", numbered("S", 10)) +
+                                section("[MENUE]", numbered("M", 28)) +
+                                section("[TB]", numbered("T", 3));
+    const TextPassOutcome outcome = parse(v, language);
+    QCOMPARE(outcome.failure, 62);
+    const QList<TextAssignment> got = sectionAssignments(outcome);
+    QCOMPARE(got.size(), 31 + 3);
+    QCOMPARE(got.mid(0, 31), expectedMenu(QStringLiteral("M")));
+    QCOMPARE(got.last().text, QStringLiteral("T3"));
+    QVERIFY(v.Copy_Caption.isEmpty());
+}
+
+void TextFilesTest::languageFileForms_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QStringList lines = QStringList{"[SONSTIGES]"} + numbered("S", 10);
+    lines[3] = QStringLiteral("Bandl\u00e4nge:");
+    const QByteArray latin = lines.join(QLatin1Char('\n')).toLatin1();
+    const QByteArray utf8 = lines.join(QLatin1Char('\n')).toUtf8();
+    QTest::newRow("Windows-1252, CR LF") << QByteArray(latin).replace('\n', "\r\n");
+    QTest::newRow("Windows-1252, CR") << QByteArray(latin).replace('\n', '\r');
+    QTest::newRow("Windows-1252, LF") << latin;
+    QTest::newRow("UTF-8, CR LF") << QByteArray(utf8).replace('\n', "\r\n");
+    QTest::newRow("UTF-8 with BOM, LF") << QByteArray("\xef\xbb\xbf") + utf8;
+}
+
+void TextFilesTest::languageFileForms()
+{
+    QFETCH(QByteArray, bytes);
+    Variablen v = freshVariables();
+    const TextPassOutcome outcome = parse(v, bytes);
+    QCOMPARE(outcome.failure, 0);
+    QCOMPARE(v.Copy_Caption, QStringLiteral("S2"));
+    const QList<TextAssignment> got = sectionAssignments(outcome);
+    QCOMPARE(got.size(), 13);
+    QCOMPARE(got.first(), caption("woM", "Label_Bandlaenge", QStringLiteral("Bandl\u00e4nge:")));
+    QCOMPARE(got.last(), caption("wStart", "Command_Start_L", "S10"));
+}
+
+void TextFilesTest::rewrite_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("reloading");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<int>("failure");
+
+    QTest::newRow("other lines byte for byte")
+        << QByteArray("; Sprachen f\xfcr den Konfigurator\r[AUSWAHL]\nDeutsch\r\nEnglish\r\n"
+                      "xxx\r\n\r\n[SPRACHE]\r\nDeutsch.ini\n; \x81\x8d Ende")
+        << "English" << true
+        << QByteArray("; Sprachen f\xfcr den Konfigurator\r\n[AUSWAHL]\r\nDeutsch\r\nEnglish\r\n"
+                      "xxx\r\n\r\n[SPRACHE]\r\nEnglish.ini\r\n; \x81\x8d Ende\r\n")
+        << 0;
+    QTest::newRow("new line in Windows-1252")
+        << QByteArray("[AUSWAHL]\r\nFran\xe7"
+                      "ais\r\nxxx\r\n[SPRACHE]\r\nDeutsch.ini\r\n")
+        << QStringLiteral("Fran\u00e7ais") << true
+        << QByteArray("[AUSWAHL]\r\nFran\xe7"
+                      "ais\r\nxxx\r\n[SPRACHE]\r\nFran\xe7"
+                      "ais.ini\r\n")
+        << 0;
+    QTest::newRow("new line in UTF-8, mark kept")
+        << QByteArray("\xef\xbb\xbf[AUSWAHL]\r\nFran\xc3\xa7"
+                      "ais\r\nxxx\r\n[SPRACHE]\r\nDeutsch.ini\r\n")
+        << QStringLiteral("Fran\u00e7ais") << true
+        << QByteArray("\xef\xbb\xbf[AUSWAHL]\r\nFran\xc3\xa7"
+                      "ais\r\nxxx\r\n[SPRACHE]\r\nFran\xc3\xa7"
+                      "ais.ini\r\n")
+        << 0;
+    QTest::newRow("the same language again")
+        << QByteArray("[AUSWAHL]\nDeutsch\nxxx\n[SPRACHE]\nDeutsch.ini") << "Deutsch" << true
+        << QByteArray("[AUSWAHL]\r\nDeutsch\r\nxxx\r\n[SPRACHE]\r\nDeutsch.ini\r\n") << 0;
+    QTest::newRow("[SPRACHE] on the last line")
+        << QByteArray("[AUSWAHL]\r\nDeutsch\r\nxxx\r\n[SPRACHE]") << "Deutsch" << true
+        << QByteArray("[AUSWAHL]\r\nDeutsch\r\nxxx\r\n[SPRACHE]\r\nDeutsch.ini\r\n") << 0;
+    QTest::newRow("no reload: lines only")
+        << QByteArray("[SPRACHE]\rDeutsch.ini") << "English" << false
+        << QByteArray("[SPRACHE]\r\nDeutsch.ini\r\n") << 0;
+    QTest::newRow("empty file") << QByteArray() << "English" << true << QByteArray() << 6;
+    QTest::newRow("no [SPRACHE]") << QByteArray("[AUSWAHL]\r\nDeutsch\r\n") << "English" << true
+                                  << QByteArray() << 6;
+    QTest::newRow("256 lines") << QByteArray(256, '\n') << "English" << true << QByteArray() << 6;
+}
+
+void TextFilesTest::rewrite()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, chosen);
+    QFETCH(bool, reloading);
+    QFETCH(QByteArray, after);
+    QFETCH(int, failure);
+
+    Variablen v;
+    v.Chosen_Language = chosen;
+    v.Language_Reloading = reloading;
+    v.Ini_Lines(200) = QStringLiteral("[SPRACHE]"); // from an earlier, longer file
+    try {
+        const QByteArray bytes = rewriteMainTextFile(v, decodeTextFile(before));
+        QCOMPARE(failure, 0);
+        QCOMPARE(bytes, after);
+        QCOMPARE(int(v.Ini_Last_Index), int(decodeTextFile(before).lines.size()) - 1);
+    } catch (const RunError& error) {
+        QCOMPARE(error.number, failure);
+    }
+}
+
+void TextFilesTest::arbitraryBytes()
+{
+    // Whatever the files hold, the pass and the rewrite end normally or with
+    // a numbered failure.
+    const QByteArray pieces[] = {
+        "[AUSWAHL]", "[SPRACHE]", "Test.ini",      "xxx",           "XXXXX",       "[MENUE]",
+        "[TB]",      "[MSG]",     "[OPTIONAL_OM]", "[OPTIONAL_MM]", "[SONSTIGES]", "\r",
+        "\n",        "\r\n",      "\xef\xbb\xbf",  "\xc3\xa4",      "\xe4",        "\xff"};
+    QRandomGenerator random(1351);
+    auto noise = [&] {
+        QByteArray bytes;
+        const int count = random.bounded(400);
+        for (int i = 0; i < count; ++i)
+            bytes += pieces[random.bounded(int(std::size(pieces)))];
+        return bytes;
+    };
+    for (int round = 0; round < 500; ++round) {
+        Variablen v = freshVariables();
+        const QByteArray main = noise();
+        const TextPassOutcome outcome = parse(v, noise(), main);
+        QVERIFY(QList<int>({0, 6, 53, 62}).contains(outcome.failure));
+        v.Chosen_Language = QStringLiteral("English");
+        v.Language_Reloading = true;
+        try {
+            const QByteArray bytes = rewriteMainTextFile(v, decodeTextFile(main));
+            QVERIFY(bytes.endsWith("\r\n"));
+        } catch (const RunError& error) {
+            QCOMPARE(error.number, 6);
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TextFilesTest)
+#include "text_files_test.moc"

@@ -1,0 +1,516 @@
+#include "example_windows.h"
+#include "form.h"
+#include "info_dialog.h"
+#include "install_files.h"
+#include "install_modular_belt.h"
+#include "install_plain_belt.h"
+#include "keyed_toolbar.h"
+#include "main_window.h"
+#include "start_dialog.h"
+#include "test_program.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace kx;
+
+namespace {
+const QString MainName = QStringLiteral("47-318-xx.ini");
+
+QByteArray crlf(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+QStringList numbered(const QString& prefix, int count)
+{
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << prefix + QString::number(i);
+    return lines;
+}
+
+// A language file in which every line says where it comes from.
+QByteArray numberedLanguage()
+{
+    QStringList lines = QStringList{"[MENUE]"} + numbered("M", 28);
+    lines << "[TB]" << numbered("T", 14);
+    lines << "[SONSTIGES]" << numbered("S", 10);
+    lines << "[OPTIONAL_OM]"
+          << "OL";
+    for (int i = 0; i < 6; ++i)
+        lines << QStringLiteral("OF%1").arg(i) << QStringLiteral("OC%1").arg(i);
+    lines << "[OPTIONAL_MM]"
+          << "ML"
+          << "MF0"
+          << "MC0"
+          << "MF1"
+          << "MC1"
+          << "XXXXX"
+          << "-"
+          << "-"
+          << "-"
+          << "-";
+    lines << "[MSG]" << numbered("G", 12);
+    return crlf(lines);
+}
+
+// Until the editors are built, a window with their controls' names stands in
+// for each of them; once they are registered, the real ones are used.
+class StandInEditor : public Form
+{
+public:
+    StandInEditor(Forms& forms, const QString& name) : Form(forms, name)
+    {
+        for (const char* name :
+             {"Label_Bandlaenge", "Label_Bandlaufrichtung", "Label_Bandbreite", "Label_Optional"})
+            (new QLabel(this))->setObjectName(QString::fromLatin1(name));
+        findChild<QLabel*>(QStringLiteral("Label_Optional"))->hide();
+        (new QRadioButton(this))->setObjectName(QStringLiteral("Option_Rechts"));
+        (new QRadioButton(this))->setObjectName(QStringLiteral("Option_Links"));
+        for (int i = 0; i < 6; ++i) {
+            auto* box = new QCheckBox(QStringLiteral("Check1"), this);
+            box->setObjectName(QStringLiteral("Check_Optional(%1)").arg(i));
+            box->hide();
+        }
+        if (name != QLatin1String("wmM"))
+            return;
+        for (const char* toolbar : {"Toolbar_Rechts", "Toolbar_Links"}) {
+            auto* bar = new KeyedToolbar(QString::fromLatin1(toolbar), this);
+            for (int i = 1; i <= 9; ++i) {
+                if (i == 3 || i == 7)
+                    bar->addSeparatorButton();
+                else
+                    bar->addButton(QString::number(i), QIcon(), QStringLiteral("xxx"));
+            }
+        }
+    }
+};
+
+void registerStandIns(Forms& forms)
+{
+    for (const QString& name : {QStringLiteral("woM"), QStringLiteral("wmM")})
+        if (!forms.isRegistered(name))
+            forms.registerWindow(name, WindowKind::MdiChild,
+                                 [name](Forms& f) { return new StandInEditor(f, name); });
+}
+
+template <class T = QWidget> T* control(Forms& forms, const char* window, const QString& name)
+{
+    Form* form = forms.loaded(QString::fromLatin1(window));
+    return form ? form->findChild<T*>(name) : nullptr;
+}
+
+QString textOf(Forms& forms, const char* window, const QString& name)
+{
+    if (auto* label = control<QLabel>(forms, window, name))
+        return label->text();
+    if (auto* button = control<QAbstractButton>(forms, window, name))
+        return button->text();
+    return QStringLiteral("<no %1>").arg(name);
+}
+
+// Makes writing a regular file fail, as on a full disk, for as long as it lives.
+class NoFileGrowth
+{
+public:
+    NoFileGrowth()
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit none = saved_;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~NoFileGrowth()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+// Starts the program on the same folder again, as a new run would.
+std::unique_ptr<Forms> restart(TestProgram& program)
+{
+    program.forms.reset();
+    TestProgram::settle();
+    Platform platform;
+    platform.messageBox = &program.boxes;
+    platform.dialogs = &program.dialogs;
+    platform.quit = [&program] { ++program.quitCount; };
+    platform.devicePixelRatio = 1.0;
+    auto forms = std::make_unique<Forms>(program.folder.path(), platform);
+    installPlainBelt(*forms);
+    installModularBelt(*forms);
+    installFiles(*forms);
+    return forms;
+}
+
+MainWindow& chooseAndSwitch(TestProgram& program, const char* item)
+{
+    MainWindow* window = program.forms->loadedMain();
+    window->stopTimers();
+    window->menuItem(QString::fromLatin1(item))->trigger();
+    window->Timer_Umschaltung_Timer();
+    TestProgram::settle();
+    program.holdTimers();
+    return *program.forms->loadedMain();
+}
+} // namespace
+
+class LanguageTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsInGerman();
+    void textsReachEveryWindow();
+    void failedPassKeepsWhatWasRead();
+    void switchRewritesAndReloads();
+    void sameLanguageAgainSwitches();
+    void choiceSurvivesRestart();
+    void infoDialogFollowsSwitch();
+    void failedWriteKeepsOldFile();
+    void switchFailures_data();
+    void switchFailures();
+};
+
+void LanguageTest::startsInGerman()
+{
+    TestProgram program;
+    MainWindow& window = program.start();
+    QVERIFY(program.boxes.shown.isEmpty());
+    QCOMPARE(window.menuItem(QStringLiteral("sprache1"))->text(), QStringLiteral("Deutsch"));
+    QCOMPARE(window.menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("English"));
+    for (const char* item : {"sprache1", "sprache2"})
+        QVERIFY(window.menuItem(QString::fromLatin1(item))->isVisible());
+    for (const char* item : {"sprache3", "sprache4", "sprache5"})
+        QVERIFY(!window.menuItem(QString::fromLatin1(item))->isVisible());
+    QCOMPARE(window.windowTitle(), QStringLiteral("KX-Konfigurator"));
+    QCOMPARE(window.datei->text(), QStringLiteral("Datei"));
+
+    const Variablen& v = program.forms->vars();
+    QCOMPARE(v.Language_Name, QStringLiteral("Deutsch.ini"));
+    QCOMPARE(v.Copy_Caption, QStringLiteral("Bestell-Nummer kopieren"));
+    QCOMPARE(int(v.Optional_Count_oM), 6);
+    QCOMPARE(int(v.Optional_Count_mM), 6);
+    for (int i = 0; i <= 11; ++i)
+        QVERIFY(!v.Message_Texts(i).isEmpty());
+}
+
+void LanguageTest::textsReachEveryWindow()
+{
+    TestProgram program;
+    registerStandIns(*program.forms);
+    program.writeFile(QStringLiteral("Test.ini"), numberedLanguage());
+    program.writeFile(MainName,
+                      crlf({"[AUSWAHL]", "Test", "Zweite", "xxx", "[SPRACHE]", "Test.ini"}));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("text pass")));
+    MainWindow& window = program.start();
+    QVERIFY(program.boxes.shown.isEmpty());
+    Forms& forms = *program.forms;
+
+    // A maximized MDI child adds its own title after the main window's.
+    QCOMPARE(window.windowTitle().section(QStringLiteral(" - ["), 0, 0), QStringLiteral("M1"));
+    const char* items[] = {"datei",       "laden",         "speichern",      "drucken",
+                           "beenden",     "konfiguration", "band_erstellen", "band_om",
+                           "band_rechts", "band_links",    "beispiele",      "ohne_Module"};
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(window.menuItem(QString::fromLatin1(items[i]))->text(),
+                 QStringLiteral("M%1").arg(i + 5));
+    QCOMPARE(window.mit_Module->text(), QStringLiteral("M22"));
+    QCOMPARE(window.extras->text(), QStringLiteral("M26"));
+    QCOMPARE(window.sprache->text(), QStringLiteral("M27"));
+    QCOMPARE(window.info->text(), QStringLiteral("M28"));
+    QCOMPARE(window.spracheItems[1]->text(), QStringLiteral("Zweite"));
+
+    auto* info = forms.window<InfoDialog>(QStringLiteral("wInfo"));
+    QCOMPARE(info->Caption(), QStringLiteral("M4"));
+    QCOMPARE(info->Label_Titel->text(), QStringLiteral("M1"));
+    QVERIFY(!info->Visible());
+
+    auto* example1 = forms.window<ExampleWindow1>(QStringLiteral("wAnsicht_01"));
+    QCOMPARE(example1->Caption(), QStringLiteral("M15: M16"));
+    const QLabel* labels1[] = {example1->Label_Ansicht01_01, example1->Label_Ansicht01_02,
+                               example1->Label_Ansicht01_03, example1->Label_Ansicht01_04,
+                               example1->Label_Ansicht01_05};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(labels1[i]->text(), QStringLiteral("M%1").arg(17 + i));
+    auto* example2 = forms.window<ExampleWindow2>(QStringLiteral("wAnsicht_02"));
+    QCOMPARE(example2->Caption(), QStringLiteral("M15: M22"));
+    QCOMPARE(example2->Label_Ansicht02_01->text(), QStringLiteral("M23"));
+    QCOMPARE(example2->Label_Ansicht02_02->text(), QStringLiteral("M24"));
+    QCOMPARE(example2->Label_Ansicht02_03->text(), QStringLiteral("M25"));
+    QVERIFY(!example1->Visible() && !example2->Visible());
+
+    auto* start = forms.window<StartDialog>(QStringLiteral("wStart"));
+    QCOMPARE(start->Command_Start_oM->text(), QStringLiteral("S8"));
+    QCOMPARE(start->Command_Start_R->text(), QStringLiteral("S9"));
+    QCOMPARE(start->Command_Start_L->text(), QStringLiteral("S10"));
+
+    // The editors are created by their first texts, the start dialog last.
+    QCOMPARE(forms.loaded(QStringLiteral("woM"))->Caption(), QStringLiteral("M2"));
+    QCOMPARE(forms.loaded(QStringLiteral("wmM"))->Caption(), QStringLiteral("M3"));
+    const QList<QMdiSubWindow*> order = window.mdiArea->subWindowList(QMdiArea::CreationOrder);
+    QCOMPARE(order.size(), 3);
+    QCOMPARE(order[0]->widget()->objectName(), QStringLiteral("woM"));
+    QCOMPARE(order[1]->widget()->objectName(), QStringLiteral("wmM"));
+    QCOMPARE(order[2]->widget(), start);
+    QCOMPARE(window.mdiArea->activeSubWindow(), start->mdiFrame());
+
+    const char* shared[][2] = {{"Label_Bandlaenge", "S3"},
+                               {"Label_Bandlaufrichtung", "S4"},
+                               {"Option_Rechts", "S5"},
+                               {"Option_Links", "S6"},
+                               {"Label_Bandbreite", "S7"}};
+    for (const char* editor : {"woM", "wmM"})
+        for (const auto& row : shared)
+            QCOMPARE(textOf(forms, editor, QString::fromLatin1(row[0])),
+                     QString::fromLatin1(row[1]));
+
+    QCOMPARE(textOf(forms, "woM", QStringLiteral("Label_Optional")), QStringLiteral("OL"));
+    QVERIFY(!control(forms, "woM", QStringLiteral("Label_Optional"))->isHidden());
+    for (int i = 0; i < 6; ++i) {
+        const QString box = QStringLiteral("Check_Optional(%1)").arg(i);
+        QCOMPARE(textOf(forms, "woM", box), QStringLiteral("OF%1").arg(i));
+        QVERIFY(!control(forms, "woM", box)->isHidden());
+    }
+    QCOMPARE(textOf(forms, "wmM", QStringLiteral("Label_Optional")), QStringLiteral("ML"));
+    QCOMPARE(textOf(forms, "wmM", QStringLiteral("Check_Optional(1)")), QStringLiteral("MF1"));
+
+    const int buttons[] = {1, 2, 4, 5, 6, 8, 9};
+    for (int line = 1; line <= 14; ++line) {
+        auto* toolbar = control<KeyedToolbar>(forms, "wmM",
+                                              line <= 7 ? QStringLiteral("Toolbar_Rechts")
+                                                        : QStringLiteral("Toolbar_Links"));
+        QVERIFY(toolbar);
+        QCOMPARE(toolbar->button(buttons[(line - 1) % 7])->toolTip(),
+                 QStringLiteral("T%1").arg(line));
+    }
+
+    const Variablen& v = forms.vars();
+    QCOMPARE(v.Copy_Caption, QStringLiteral("S2"));
+    QCOMPARE(int(v.Optional_Count_oM), 6);
+    QCOMPARE(v.Optional_oM(5), QStringLiteral("OC5"));
+    QCOMPARE(int(v.Optional_Count_mM), 2);
+    QCOMPARE(v.Optional_mM(1), QStringLiteral("MC1"));
+    QCOMPARE(v.Message_Texts(0), QStringLiteral("G1"));
+    QCOMPARE(v.Message_Texts(11), QStringLiteral("G12"));
+}
+
+void LanguageTest::failedPassKeepsWhatWasRead()
+{
+    TestProgram program;
+    // [MENUE] whole, [TB] cut short: the menus are worded, nothing after them.
+    program.writeFile(QStringLiteral("Deutsch.ini"),
+                      crlf(QStringList{"[SONSTIGES]"} + numbered("S", 10) + QStringList{"[MENUE]"} +
+                           numbered("M", 28) + QStringList{"[TB]", "T1"}));
+    MainWindow& window = program.start();
+    QCOMPARE(program.boxes.shown.size(), 1);
+    QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Form_Load()"));
+    QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("M1"));
+    QCOMPARE(window.info->text(), QStringLiteral("M28"));
+    QCOMPARE(window.menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("English"));
+    QVERIFY(program.forms->vars().Copy_Caption.isEmpty());
+    QVERIFY(!program.forms->loaded(QStringLiteral("wStart")));
+    QVERIFY(!window.Timer_Umschaltung->isActive());
+
+    // Without the language file only the language items are worded.
+    TestProgram second;
+    second.removeFile(QStringLiteral("Deutsch.ini"));
+    MainWindow& other = second.start();
+    QCOMPARE(second.boxes.shown.size(), 1);
+    QCOMPARE(other.menuItem(QStringLiteral("sprache1"))->text(), QStringLiteral("Deutsch"));
+    QCOMPARE(other.datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(other.windowTitle(), QStringLiteral("KX-Konfigurator"));
+    QCOMPARE(second.forms->window<InfoDialog>(QStringLiteral("wInfo"))->Caption(),
+             QStringLiteral("Info"));
+}
+
+void LanguageTest::switchRewritesAndReloads()
+{
+    TestProgram program;
+    // A comment with a Windows-1252 byte, mixed line ends, no end after the last line.
+    program.writeFile(MainName, QByteArray("; Sprachen f\xfcr KX\r[AUSWAHL]\nDeutsch\r\nEnglish\r\n"
+                                           "xxx\r\n\r\n[SPRACHE]\r\nDeutsch.ini\r\n; Ende"));
+    QPointer<MainWindow> first = &program.start();
+    program.holdTimers();
+    Variablen& v = program.forms->vars();
+    v.Module_Count = 4;
+    v.Code_Refresh_oM = true;
+    QPointer<Form> oldStart = program.forms->loaded(QStringLiteral("wStart"));
+
+    first->menuItem(QStringLiteral("sprache2"))->trigger();
+    QCOMPARE(v.Chosen_Language, QStringLiteral("English"));
+    QVERIFY(v.Language_Switch_Pending && v.Language_Reloading);
+    first->Timer_Umschaltung_Timer();
+    TestProgram::settle();
+
+    QVERIFY(program.boxes.shown.isEmpty());
+    QCOMPARE(program.readFile(MainName),
+             QByteArray("; Sprachen f\xfcr KX\r\n[AUSWAHL]\r\nDeutsch\r\nEnglish\r\n"
+                        "xxx\r\n\r\n[SPRACHE]\r\nEnglish.ini\r\n; Ende\r\n"));
+    QVERIFY(first.isNull());
+    QVERIFY(oldStart.isNull());
+    MainWindow* now = program.forms->loadedMain();
+    QVERIFY(now && now->isVisible());
+    QCOMPARE(program.quitCount, 0);
+    QCOMPARE(now->datei->text(), QStringLiteral("File"));
+    QCOMPARE(now->menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("English"));
+    auto* start = program.forms->window<StartDialog>(QStringLiteral("wStart"));
+    QVERIFY(start->Visible());
+    QCOMPARE(now->mdiArea->activeSubWindow(), start->mdiFrame());
+    QCOMPARE(start->Command_Start_oM->text(), QStringLiteral("New belt without modules"));
+
+    QCOMPARE(v.Language_Name, QStringLiteral("English.ini"));
+    QCOMPARE(v.Copy_Caption, QStringLiteral("Copy order code"));
+    QVERIFY(!v.Language_Switch_Pending);
+    QVERIFY(!v.Language_Reloading);
+    QCOMPARE(int(v.Module_Count), 4);
+    QVERIFY(v.Code_Refresh_oM);
+
+    // Back again; the program still ends when its window is closed.
+    MainWindow& german = chooseAndSwitch(program, "sprache1");
+    QCOMPARE(german.datei->text(), QStringLiteral("Datei"));
+    QVERIFY(german.close());
+    QCOMPARE(program.quitCount, 1);
+}
+
+void LanguageTest::sameLanguageAgainSwitches()
+{
+    TestProgram program;
+    const QByteArray before = program.readFile(MainName);
+    program.writeFile(MainName, before.chopped(2)); // no line end after the last line
+    QPointer<MainWindow> first = &program.start();
+    MainWindow& again = chooseAndSwitch(program, "sprache1");
+    QVERIFY(first.isNull());
+    QCOMPARE(program.readFile(MainName), before);
+    QCOMPARE(again.datei->text(), QStringLiteral("Datei"));
+    QVERIFY(program.boxes.shown.isEmpty());
+}
+
+void LanguageTest::choiceSurvivesRestart()
+{
+    TestProgram program;
+    const QByteArray shipped = program.readFile(MainName);
+    program.start();
+    chooseAndSwitch(program, "sprache2");
+
+    program.forms = restart(program);
+    MainWindow& english = program.forms->start();
+    QCOMPARE(english.datei->text(), QStringLiteral("File"));
+    chooseAndSwitch(program, "sprache1");
+
+    program.forms = restart(program);
+    QCOMPARE(program.forms->start().datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(program.readFile(MainName), shipped);
+    QVERIFY(program.boxes.shown.isEmpty());
+}
+
+void LanguageTest::infoDialogFollowsSwitch()
+{
+    TestProgram program;
+    QByteArray english = program.readFile(QStringLiteral("English.ini"));
+    english.replace("[MENUE]\r\nKX-Konfigurator\r\n", "[MENUE]\r\nKX Configurator\r\n");
+    program.writeFile(QStringLiteral("English.ini"), english);
+    MainWindow& window = program.start();
+    window.info->trigger();
+    QPointer<InfoDialog> info = program.forms->window<InfoDialog>(QStringLiteral("wInfo"));
+    QCOMPARE(info->Label_Titel->text(), QStringLiteral("KX-Konfigurator"));
+
+    MainWindow& now = chooseAndSwitch(program, "sprache2");
+    QVERIFY(!info.isNull());
+    QVERIFY(info->Visible());
+    QCOMPARE(info->Label_Titel->text(), QStringLiteral("KX Configurator"));
+    QCOMPARE(info->Caption(), QStringLiteral("About"));
+    QCOMPARE(now.windowTitle(), QStringLiteral("KX Configurator"));
+}
+
+void LanguageTest::failedWriteKeepsOldFile()
+{
+    TestProgram program;
+    MainWindow& window = program.start();
+    program.holdTimers();
+    const QByteArray before = program.readFile(MainName);
+    const QStringList files = QDir(program.folder.path()).entryList(QDir::Files);
+
+    window.menuItem(QStringLiteral("sprache2"))->trigger();
+    {
+        NoFileGrowth full;
+        window.Timer_Umschaltung_Timer();
+    }
+    TestProgram::settle();
+    QCOMPARE(program.boxes.shown.size(), 1);
+    QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Timer_Umschaltung_Timer()"));
+    QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(program.readFile(MainName), before);
+    QCOMPARE(QDir(program.folder.path()).entryList(QDir::Files), files);
+    QCOMPARE(program.forms->loadedMain(), &window);
+    QCOMPARE(window.datei->text(), QStringLiteral("Datei"));
+    QVERIFY(!program.forms->vars().Language_Reloading);
+
+    QVERIFY(window.close());
+    QCOMPARE(program.quitCount, 1);
+}
+
+void LanguageTest::switchFailures_data()
+{
+    QTest::addColumn<QByteArray>("mainText");
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("missing (53)") << QByteArray() << false;
+    QTest::newRow("a folder (75)") << QByteArray() << true;
+    QTest::newRow("empty (6)") << QByteArray("") << false;
+    QTest::newRow("no [SPRACHE] (6)") << QByteArray("[AUSWAHL]\r\nDeutsch\r\n") << false;
+}
+
+void LanguageTest::switchFailures()
+{
+    QFETCH(QByteArray, mainText);
+    QFETCH(bool, folder);
+    TestProgram program;
+    MainWindow& window = program.start();
+    program.holdTimers();
+    program.removeFile(MainName);
+    if (folder)
+        QVERIFY(QDir(program.folder.path()).mkdir(MainName));
+    else if (!mainText.isNull())
+        program.writeFile(MainName, mainText);
+
+    window.menuItem(QStringLiteral("sprache2"))->trigger();
+    window.Timer_Umschaltung_Timer();
+    window.Timer_Umschaltung_Timer(); // not retried
+    TestProgram::settle();
+    QCOMPARE(program.boxes.shown.size(), 1);
+    QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Timer_Umschaltung_Timer()"));
+    QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
+    const Variablen& v = program.forms->vars();
+    QVERIFY(!v.Language_Switch_Pending);
+    QVERIFY(!v.Language_Reloading);
+    QCOMPARE(program.forms->loadedMain(), &window);
+    if (!folder)
+        QCOMPARE(program.readFile(MainName), mainText);
+
+    QVERIFY(window.close());
+    QCOMPARE(program.quitCount, 1);
+}
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
