@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "forms.h"
+#include "main_window.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -39,6 +40,7 @@ void Form::Show()
         sub->raise();
         if (QMdiArea* area = sub->mdiArea())
             area->setActiveSubWindow(sub);
+        updateMainTitle();
         return;
     }
     show();
@@ -49,6 +51,7 @@ void Form::Show()
 void Form::Hide()
 {
     frame()->hide();
+    updateMainTitle();
 }
 
 bool Form::Visible() const
@@ -56,9 +59,36 @@ bool Form::Visible() const
     return !frame()->isHidden();
 }
 
+QString Form::Caption() const
+{
+    return mdiFrame() ? mdiCaption_ : windowTitle();
+}
+
 void Form::setCaption(const QString& caption)
 {
-    setWindowTitle(caption);
+    if (!mdiFrame()) {
+        setWindowTitle(caption);
+        return;
+    }
+    mdiCaption_ = caption;
+    updateMainTitle();
+}
+
+void Form::adoptMdiFrame()
+{
+    // An empty frame title keeps Qt from writing "[child]" into the main
+    // window's title, which it would leave stale behind an untitled child.
+    mdiCaption_ = windowTitle();
+    setWindowTitle(QString());
+    if (QMdiSubWindow* sub = mdiFrame())
+        sub->setWindowTitle(QString());
+}
+
+void Form::updateMainTitle() const
+{
+    if (mdiFrame())
+        if (MainWindow* main = forms_.loadedMain())
+            main->updateTitle();
 }
 
 void Form::closeEvent(QCloseEvent* event)

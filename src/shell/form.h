@@ -27,8 +27,11 @@ public:
     void Show();
     void Hide();
     bool Visible() const;
-    QString Caption() const { return windowTitle(); }
+    QString Caption() const;
     void setCaption(const QString& caption);
+    // Called by the registry once the window sits in its MDI frame: from then
+    // on the main window shows the caption, not Qt's frame.
+    void adoptMdiFrame();
 
     // The widget that is shown and hidden: the MDI frame, or the window itself.
     QWidget* frame() const;
@@ -38,7 +41,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void updateMainTitle() const;
+
     Forms& forms_;
+    QString mdiCaption_;
 };
 
 } // namespace kx

@@ -77,6 +77,7 @@ Form* Forms::window(const QString& name)
         QMdiSubWindow* sub = main().mdiArea->addSubWindow(form);
         sub->setObjectName(name + QStringLiteral("_frame"));
         sub->setWindowIcon(form->windowIcon());
+        form->adoptMdiFrame();
     }
     form->Form_Load();
     // MDI children appear maximized as soon as they are loaded.

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -34,7 +35,6 @@ const char* const DesignCaption = "KX-Konfigurator";
 MainWindow::MainWindow(Forms& forms) : forms_(forms)
 {
     setObjectName(QStringLiteral("wMain"));
-    setWindowTitle(QString::fromLatin1(DesignCaption));
     setWindowIcon(applicationIcon());
 
     mdiArea = new QMdiArea(this);
@@ -43,6 +43,8 @@ MainWindow::MainWindow(Forms& forms) : forms_(forms)
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
+    setCaption(QString::fromLatin1(DesignCaption));
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateTitle);
 
     buildMenus();
     buildTimers();
@@ -61,6 +63,8 @@ MainWindow::MainWindow(Forms& forms) : forms_(forms)
 
 MainWindow::~MainWindow()
 {
+    // The MDI frames go after this object; their last signals find no title.
+    disconnect(mdiArea, nullptr, this, nullptr);
     // Terminate: a main window destroyed without its Unload ends the program.
     forms_.mainTerminated(this);
 }
@@ -167,6 +171,29 @@ void MainWindow::buildTimers()
         makeTimer(QStringLiteral("Timer_Umschaltung"), &MainWindow::Timer_Umschaltung_Timer);
     // Only Timer_Antrieb runs from the window's creation on.
     Timer_Antrieb->start();
+}
+
+void MainWindow::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    updateTitle();
+}
+
+void MainWindow::updateTitle()
+{
+    QString child;
+    const QList<QMdiSubWindow*> frames = mdiArea->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = frames.crbegin(); it != frames.crend(); ++it) {
+        if ((*it)->isHidden())
+            continue;
+        if (auto* form = qobject_cast<Form*>((*it)->widget()))
+            child = form->Caption();
+        break;
+    }
+    const QString title =
+        child.isEmpty() ? caption_ : caption_ + QStringLiteral(" - [") + child + QLatin1Char(']');
+    if (windowTitle() != title)
+        setWindowTitle(title);
 }
 
 QAction* MainWindow::menuItem(const QString& name) const

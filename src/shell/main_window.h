@@ -26,6 +26,12 @@ public:
 
     Forms& forms() const { return forms_; }
 
+    // The window's own caption; the title adds the caption of the MDI child
+    // in front, as "caption - [child]".
+    QString Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    void updateTitle();
+
     // The start-up sequence.
     void Form_Load();
     void stopTimers();
@@ -96,7 +102,7 @@ private:
     Variablen& vars() const;
 
     Forms& forms_;
-    bool unloading_ = false;
+    QString caption_;
 };
 
 } // namespace kx

@@ -19,7 +19,7 @@ using Property = TextAssignment::Property;
 void applyToMainWindow(MainWindow& window, const TextAssignment& a)
 {
     if (a.control.isEmpty()) {
-        window.setWindowTitle(a.text);
+        window.setCaption(a.text);
         return;
     }
     QAction* item = window.menuItem(a.control);

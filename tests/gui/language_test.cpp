@@ -326,7 +326,7 @@ void LanguageTest::failedPassKeepsWhatWasRead()
     QCOMPARE(program.boxes.shown.size(), 1);
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Form_Load()"));
     QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("M1"));
+    QCOMPARE(window.Caption(), QStringLiteral("M1"));
     QCOMPARE(window.info->text(), QStringLiteral("M28"));
     QCOMPARE(window.menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("English"));
     QVERIFY(program.forms->vars().Copy_Caption.isEmpty());

@@ -61,6 +61,7 @@ class MainWindowTest : public QObject {
 private slots:
     void menuTree();
     void completeLoad();
+    void titleShowsChildInFront();
     void failedLoadShowsBoxOnce();
     void failure75IsSilent();
     void beendenEndsProgram();
@@ -124,6 +125,22 @@ void MainWindowTest::completeLoad()
     QVERIFY(start && start->Visible());
     QCOMPARE(window.mdiArea->activeSubWindow(), start->mdiFrame());
     QCOMPARE(window.centralWidget()->size(), QSize(973, 432));
+}
+
+void MainWindowTest::titleShowsChildInFront()
+{
+    TestProgram program;
+    MainWindow& window = program.start();
+    QCOMPARE(window.windowTitle(), window.Caption()); // the start dialog has no caption
+    window.band_om->trigger();
+    Form* woM = program.forms->loaded(QStringLiteral("woM"));
+    QCOMPARE(window.windowTitle(), window.Caption() + " - [" + woM->Caption() + "]");
+    woM->setCaption(QStringLiteral("Band"));
+    QCOMPARE(window.windowTitle(), window.Caption() + " - [Band]");
+    window.setCaption(QStringLiteral("KX"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("KX - [Band]"));
+    woM->Hide();
+    QCOMPARE(window.windowTitle(), QStringLiteral("KX"));
 }
 
 void MainWindowTest::failedLoadShowsBoxOnce()
