@@ -130,6 +130,7 @@ private slots:
     void lengthAndDirectionPickPicture();
     void widthHasTwoPositionsAndDragsSnap();
     void featuresInBoxOrder();
+    void featuresFromLanguageFile();
     void noFeaturesNoCheckBox();
     void saveEnabledByFirstBuild();
     void codeRefreshOnlyWhileFlagIsSet();
@@ -255,6 +256,24 @@ void PlainEditorTest::featuresInBoxOrder()
     QCOMPARE(e.code(), QStringLiteral("KX40-300-R-SF2-KS"));
     QCOMPARE(e.program.forms->vars().Order_Code, e.code());
     QVERIFY(e.woM->Check_Optional[4]->isHidden());
+}
+
+void PlainEditorTest::featuresFromLanguageFile()
+{
+    PlainEditor e;
+    const Variablen& v = e.program.forms->vars();
+    QCOMPARE(int(v.Optional_Count_oM), 6);
+    for (QCheckBox* box : e.woM->Check_Optional) {
+        QVERIFY(!box->isHidden());
+        QVERIFY(box->text() != QStringLiteral("Check1"));
+    }
+    QCOMPARE(e.woM->Option_Links->text(), QStringLiteral("links"));
+    QCOMPARE(e.woM->Command_Bestellnummer->text(), v.Copy_Caption);
+    clickBox(e.woM->Check_Optional[2]);
+    clickBox(e.woM->Check_Optional[0]);
+    e.tick();
+    QCOMPARE(e.code(), QStringLiteral("KX40-300-R-") + v.Optional_oM(0) + QLatin1Char('-') +
+                           v.Optional_oM(2));
 }
 
 void PlainEditorTest::noFeaturesNoCheckBox()
