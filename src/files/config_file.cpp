@@ -1,9 +1,7 @@
 #include "config_file.h"
 
 #include "run_error.h"
-
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "text_files.h"
 
 namespace kx {
 
@@ -20,32 +18,6 @@ constexpr int InvalidValue = 380;
 [[noreturn]] void fail(int number)
 {
     throw RunError(number);
-}
-
-QString decode(const QByteArray& bytes)
-{
-    const bool hasBom = bytes.startsWith("\xEF\xBB\xBF");
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(hasBom ? bytes.mid(3) : bytes);
-    if (hasBom || (!utf8.hasError() && text.size() != bytes.size()))
-        return text;
-    QStringDecoder ansi("windows-1252");
-    return ansi(bytes);
-}
-
-// The last line, where CR LF, CR and LF each end a line and a final line
-// end does not start an empty line.
-QString lastLine(const QString& text)
-{
-    qsizetype end = text.size();
-    if (text.endsWith(QLatin1String("\r\n")))
-        end -= 2;
-    else if (end > 0 && (text[end - 1] == QLatin1Char('\r') || text[end - 1] == QLatin1Char('\n')))
-        end -= 1;
-    qsizetype start = end;
-    while (start > 0 && text[start - 1] != QLatin1Char('\n') && text[start - 1] != QLatin1Char('\r'))
-        --start;
-    return text.mid(start, end - start);
 }
 
 bool isWholeNumber(const QString& text)
@@ -129,13 +101,13 @@ QByteArray formatConfigFile(BeltKind kind, const QString& orderCode)
 {
     const QString line = QLatin1Char(kind == BeltKind::Modular ? 'm' : 'o') + orderCode +
                          QStringLiteral("\r\n");
-    QStringEncoder ansi("windows-1252", QStringEncoder::Flag::Stateless);
-    QByteArray bytes = ansi(line);
     // Rare ANSI text is also valid UTF-8 and would read back as other
     // characters; UTF-8 then keeps the code as it is.
-    if (!ansi.hasError() && decode(bytes) == line)
-        return bytes;
-    return line.toUtf8();
+    const QByteArray ansi = encodeLine(line, TextEncoding::Windows1252);
+    const TextFile back = decodeTextFile(ansi);
+    if (back.encoding == TextEncoding::Windows1252 && back.lines.value(0) + QStringLiteral("\r\n") == line)
+        return ansi;
+    return encodeLine(line, TextEncoding::Utf8);
 }
 
 OrderCodeFields splitOrderCode(const QString& orderCode, BeltKind kind)
@@ -173,7 +145,12 @@ OrderCodeFields splitOrderCode(const QString& orderCode, BeltKind kind)
 
 LoadedBelt readConfigFile(const QByteArray& bytes)
 {
-    return readConfigLine(lastLine(decode(bytes)));
+    return readConfigLine(lastLine(decodeTextFile(bytes)));
+}
+
+QString lastLine(const TextFile& file)
+{
+    return file.lines.isEmpty() ? QString() : file.lines.constLast();
 }
 
 LoadedBelt readConfigLine(const QString& line)

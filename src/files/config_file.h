@@ -7,6 +7,8 @@
 
 namespace kx {
 
+struct TextFile;
+
 enum class BeltKind { Plain, Modular };
 
 // A configuration file holds one line: the kind tag ("o" or "m") and the
@@ -45,6 +47,8 @@ struct LoadedBelt {
 // Reads the last line of a configuration file's bytes and checks it; any
 // file the loader cannot rebuild a belt from throws RunError.
 LoadedBelt readConfigFile(const QByteArray& bytes);
+// The line a configuration file holds: its last one; empty for an empty file.
+QString lastLine(const TextFile& file);
 LoadedBelt readConfigLine(const QString& line);
 
 // A feature is chosen when its code stands as whole fields after the

@@ -1,0 +1,39 @@
+#include "run_error.h"
+#include "text_files.h"
+#include "text_pass_parser.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// The input holds a main text file and a language file, split at the first
+// NUL byte. The pass either runs through or stops with a numbered failure,
+// and what it leaves keeps its bounds.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const qsizetype split = bytes.indexOf('\0');
+    const QByteArray main = split < 0 ? bytes : bytes.left(split);
+    const QByteArray language = split < 0 ? QByteArray() : bytes.mid(split + 1);
+
+    kx::Variablen v;
+    try {
+        const kx::TextPassOutcome outcome =
+            kx::parseTextPass(v, [&](const QString& name) {
+                if (name == QLatin1String("47-318-xx.ini"))
+                    return kx::decodeTextFile(main);
+                if (name.isEmpty())
+                    throw kx::RunError(kx::RunError::FileNotFound);
+                return kx::decodeTextFile(language);
+            });
+        if (v.Optional_Count_oM > 6 || v.Optional_Count_mM > 6)
+            __builtin_trap();
+        for (const kx::TextAssignment& a : outcome.assignments)
+            if (a.property == kx::TextAssignment::Property::ToolTip && (a.index < 1 || a.index > 9))
+                __builtin_trap();
+        v.Chosen_Language = QStringLiteral("English");
+        v.Language_Reloading = true;
+        kx::rewriteMainTextFile(v, kx::decodeTextFile(main));
+    } catch (const kx::RunError&) {
+    }
+    return 0;
+}
