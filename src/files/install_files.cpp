@@ -1,11 +1,17 @@
 #include "install_files.h"
 
 #include "forms.h"
+#include "load_command.h"
+#include "print_command.h"
+#include "save_command.h"
 
 namespace kx {
 
-void installFiles(Forms&)
+void installFiles(Forms& forms)
 {
+    forms.procedures.laden_Click = [&forms] { laden_Click(forms); };
+    forms.procedures.speichern_Click = [&forms] { speichern_Click(forms); };
+    forms.procedures.drucken_Click = [&forms] { drucken_Click(forms); };
 }
 
 } // namespace kx

@@ -20,8 +20,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace kx;
 
@@ -123,29 +121,6 @@ QString textOf(Forms& forms, const char* window, const QString& name)
         return button->text();
     return QStringLiteral("<no %1>").arg(name);
 }
-
-// Makes writing a regular file fail, as on a full disk, for as long as it lives.
-class NoFileGrowth
-{
-public:
-    NoFileGrowth()
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit none = saved_;
-        none.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &none);
-    }
-    ~NoFileGrowth()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 // Starts the program on the same folder again, as a new run would.
 std::unique_ptr<Forms> restart(TestProgram& program)
@@ -454,7 +429,7 @@ void LanguageTest::failedWriteKeepsOldFile()
 
     window.menuItem(QStringLiteral("sprache2"))->trigger();
     {
-        NoFileGrowth full;
+        FileSizeLimit full(0);
         window.Timer_Umschaltung_Timer();
     }
     TestProgram::settle();

@@ -11,7 +11,10 @@
 #include <QPrinter>
 #include <QTimer>
 
+#include <csignal>
 #include <stdexcept>
+
+#include <sys/resource.h>
 
 namespace kx {
 
@@ -75,6 +78,25 @@ bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(answer->path);
     return true;
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    saved_ = limit.rlim_cur;
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = saved_;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous_);
 }
 
 QString fixturePath(const QString& relative)

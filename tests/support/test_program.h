@@ -92,6 +92,20 @@ private:
     void setUp();
 };
 
+// Makes writing a regular file fail once it would grow past the given size,
+// as on a full disk, for as long as it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(unsigned long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    unsigned long saved_ = 0;
+    void (*previous_)(int) = nullptr;
+};
+
 QString fixturePath(const QString& relative);
 QString dataPath(const QString& relative);
 

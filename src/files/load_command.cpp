@@ -1,0 +1,121 @@
+#include "load_command.h"
+
+#include "common_dialog.h"
+#include "config_file.h"
+#include "forms.h"
+#include "image_control.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "plain_editor.h"
+#include "run_error.h"
+#include "save_command.h"
+#include "text_files.h"
+
+#include "picture_store.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace kx {
+
+namespace {
+
+template <class Boxes, class Codes>
+void markFeatures(Boxes& boxes, int count, const Codes& codes, const OrderCodeFields& fields)
+{
+    for (int i = 0; i < count; ++i)
+        boxes[std::size_t(i)]->setChecked(featureChosen(fields, codes[i]));
+}
+
+template <class Boxes>
+void showLockedFeatures(Boxes& boxes, int count)
+{
+    for (int i = 0; i < count; ++i)
+        boxes[std::size_t(i)]->show();
+    for (int i = 0; i < count; ++i)
+        boxes[std::size_t(i)]->setEnabled(false);
+}
+
+void showPlainBelt(Forms& forms, const LoadedBelt& belt)
+{
+    Variablen& v = forms.vars();
+    MainWindow& main = forms.main();
+    auto* woM = forms.window<PlainBeltEditor>(QStringLiteral("woM"));
+    const OrderCodeFields& f = belt.fields;
+
+    (belt.rightRunning ? woM->Option_Rechts : woM->Option_Links)->setChecked(true);
+    woM->Label_Bandbreite->show();
+    woM->HScroll_Bandbreite->setValue(belt.width);
+    woM->Text_Bandbreite->setText(f.width);
+    woM->Label_Bandlaenge->show();
+    woM->HScroll_Bandlaenge->setValue(belt.length);
+    woM->Text_Bandlaenge->setText(f.length);
+    if (BeltPictureStore::hasBeltPicture(belt.length))
+        woM->Image_Band_oM->setPicture(forms.wImages2().Picture_oM(
+            belt.length, QLatin1Char(belt.rightRunning ? 'R' : 'L')));
+    markFeatures(woM->Check_Optional, v.Optional_Count_oM, v.Optional_oM, f);
+
+    if (Form* start = forms.loaded(QStringLiteral("wStart")))
+        start->Hide();
+    if (Form* wmM = forms.loaded(QStringLiteral("wmM")))
+        wmM->Hide();
+    woM->Show();
+    main.speichern->setEnabled(true);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             woM->Option_Rechts, woM->Option_Links, woM->HScroll_Bandbreite, woM->HScroll_Bandlaenge})
+        control->setEnabled(false);
+    woM->Command_Bestellnummer->setText(v.Copy_Caption);
+    woM->Text_Bestellnummer->show();
+    woM->Text_Bestellnummer->setText(belt.orderCode);
+    main.band_om->setChecked(true);
+    main.band_rechts->setChecked(false);
+    main.band_links->setChecked(false);
+    showLockedFeatures(woM->Check_Optional, v.Optional_Count_oM);
+}
+
+void showModularBelt(Forms&, const LoadedBelt&)
+{
+}
+
+} // namespace
+
+void showLoadedBelt(Forms& forms, const LoadedBelt& belt)
+{
+    if (belt.kind == BeltKind::Plain)
+        showPlainBelt(forms, belt);
+    else
+        showModularBelt(forms, belt);
+}
+
+void laden_Click(Forms& forms)
+{
+    Variablen& v = forms.vars();
+    MainWindow& main = forms.main();
+    v.Proc_Name = QStringLiteral("laden_Click()");
+    try {
+        QDir::setCurrent(forms.programFolder());
+        v.Config_File_Name.clear();
+        CommonDialog& dialog = *main.CommonDialog1;
+        dialog.FileName.clear();
+        dialog.DialogTitle = main.laden->text();
+        dialog.Filter = QString::fromLatin1(ConfigFileFilter);
+        dialog.ShowOpen();
+        v.Config_File_Name = dialog.FileName;
+        if (v.Config_File_Name.isEmpty())
+            return;
+        const QString line = lastLine(readTextFile(v.Config_File_Name));
+        const LoadedBelt belt = readConfigLine(line);
+        v.Config_Line = line;
+        showLoadedBelt(forms, belt);
+    } catch (const RunError&) {
+        forms.messageBox().show(&main, v.Proc_Name, QStringLiteral("Error"));
+    }
+}
+
+} // namespace kx

@@ -1,0 +1,67 @@
+#include "print_command.h"
+
+#include "common_dialog.h"
+#include "form.h"
+#include "forms.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "run_error.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+
+namespace kx {
+
+namespace {
+constexpr int PrinterError = 482;
+
+// The window in front, in the order the command looks for one; the plain
+// editor is printed too, rather than printing nothing.
+Form* windowToPrint(Forms& forms)
+{
+    for (const char* name : {"wmM", "wStart", "woM"})
+        if (Form* form = forms.loaded(QString::fromLatin1(name)); form && form->Visible())
+            return form;
+    return nullptr;
+}
+} // namespace
+
+void printWindowImage(QWidget& window, QPrinter& printer)
+{
+    const QPixmap image = window.grab();
+    QPainter painter;
+    if (image.isNull() || !painter.begin(&printer))
+        throw RunError(PrinterError);
+    const QRect page = painter.viewport();
+    QSize size = image.deviceIndependentSize().toSize();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.setViewport(QRect(page.topLeft(), size));
+    painter.setWindow(QRect(QPoint(0, 0), image.deviceIndependentSize().toSize()));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QPoint(0, 0), image);
+    if (!painter.end())
+        throw RunError(PrinterError);
+}
+
+void drucken_Click(Forms& forms)
+{
+    Variablen& v = forms.vars();
+    MainWindow& main = forms.main();
+    v.Print_Proc_Name = QStringLiteral("druckereinrichtung_Click()");
+    try {
+        CommonDialog& dialog = *main.CommonDialog2;
+        dialog.CancelError = true;
+        dialog.ShowPrinter();
+        // The editor is wider than a portrait page.
+        dialog.printer().setPageOrientation(QPageLayout::Landscape);
+        if (Form* window = windowToPrint(forms))
+            printWindowImage(*window, dialog.printer());
+    } catch (const RunError& error) {
+        if (error.number == RunError::Cancel)
+            return;
+        forms.messageBox().show(&main, v.Print_Proc_Name, QStringLiteral("Error"));
+    }
+}
+
+} // namespace kx

@@ -1,0 +1,58 @@
+#include "save_command.h"
+
+#include "common_dialog.h"
+#include "config_file.h"
+#include "form.h"
+#include "forms.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "run_error.h"
+#include "text_files.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+
+namespace kx {
+
+const char* const ConfigFileFilter = "Log Files (*.dat)|*.dat|All Files (*.*)|*.*";
+
+namespace {
+QString shownCode(Forms& forms, const char* editor)
+{
+    auto* box = forms.window(QString::fromLatin1(editor))
+                    ->findChild<QLineEdit*>(QStringLiteral("Text_Bestellnummer"));
+    return box ? box->text() : QString();
+}
+} // namespace
+
+void speichern_Click(Forms& forms)
+{
+    Variablen& v = forms.vars();
+    MainWindow& main = forms.main();
+    v.Proc_Name = QStringLiteral("speichern_Click()");
+    try {
+        QDir::setCurrent(forms.programFolder());
+        v.Config_File_Name.clear();
+        CommonDialog& dialog = *main.CommonDialog1;
+        dialog.FileName.clear();
+        dialog.DialogTitle = main.speichern->text();
+        dialog.Filter = QString::fromLatin1(ConfigFileFilter);
+        dialog.ShowSave();
+        v.Config_File_Name = dialog.FileName;
+        // A cancelled dialog writes nothing and says nothing.
+        if (v.Config_File_Name.isEmpty())
+            return;
+
+        const bool plain = main.band_om->isChecked();
+        const BeltKind kind = plain ? BeltKind::Plain : BeltKind::Modular;
+        const QString code = shownCode(forms, plain ? "woM" : "wmM");
+        v.Config_Line = QLatin1Char(plain ? 'o' : 'm') + code;
+        writeWholeFile(v.Config_File_Name, formatConfigFile(kind, code));
+    } catch (const RunError&) {
+        // Unlike the start-up, a save that did not happen always says so.
+        forms.messageBox().show(&main, v.Proc_Name, QStringLiteral("Error"));
+    }
+}
+
+} // namespace kx
