@@ -157,7 +157,7 @@ void Scene3D::addLoop(float x0, float x1, float z, float radius, float y0, float
 
 QImage Scene3D::render(QSize logical, qreal devicePixelRatio, const Camera& camera) const
 {
-    const int samples = devicePixelRatio < 1.5 ? 3 : 2;
+    constexpr int samples = 2; // per device pixel and axis: enough to smooth the edges
     const QSize device(int(std::ceil(logical.width() * devicePixelRatio - 1e-9)),
                        int(std::ceil(logical.height() * devicePixelRatio - 1e-9)));
     const int width = device.width() * samples;
