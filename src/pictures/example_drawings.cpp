@@ -60,24 +60,15 @@ void dimension(QPainter& painter, qreal a, qreal b, qreal y, qreal fromY, const 
     painter.drawText(QPointF((a + b - width) / 2, y - 2.5), text);
 }
 
-// A vertical dimension, text turned to read from below.
+// A vertical dimension on line x from a down to b, the part to its left at
+// fromX; the text reads upwards.
 void verticalDimension(QPainter& painter, qreal x, qreal a, qreal b, qreal fromX,
                        const QString& text)
 {
     painter.save();
     painter.translate(x, b);
     painter.rotate(-90);
-    // Now x runs up the drawing and y to the right.
-    painter.setPen(QPen(Ink, Thin));
-    const qreal length = b - a;
-    const qreal reach = x - fromX;
-    painter.drawLine(QPointF(0, -reach + 2), QPointF(0, 3));
-    painter.drawLine(QPointF(length, -reach + 2), QPointF(length, 3));
-    painter.restore();
-    painter.save();
-    painter.translate(x, b);
-    painter.rotate(-90);
-    dimension(painter, 0, length, 0, 0, text);
+    dimension(painter, 0, b - a, 0, fromX - x, text);
     painter.restore();
 }
 

@@ -16,7 +16,6 @@
 namespace kx {
 
 namespace {
-constexpr int EscapeKey = Qt::Key_Escape;
 
 QFont arialBold(qreal points)
 {
@@ -121,7 +120,7 @@ void InfoDialog::Command1_Click()
 void InfoDialog::keyPressEvent(QKeyEvent* event)
 {
     // Keys the button does not use, Escape among them, arrive here too.
-    if (event->key() == EscapeKey) {
+    if (event->key() == Qt::Key_Escape) {
         Hide();
         return;
     }

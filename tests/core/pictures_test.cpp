@@ -1,6 +1,7 @@
 #include "image_control.h"
 #include "picture_store.h"
 #include "program_icons.h"
+#include "scene3d.h"
 #include "test_program.h"
 
 #include <QApplication>
@@ -22,6 +23,9 @@ private slots:
     void sizes_data();
     void sizes();
     void applicationIconSizes();
+    void toolbarIconsCarryEveryRatio();
+    void viewFillsPicture_data();
+    void viewFillsPicture();
     void piecesAndVariantsDiffer();
     void mirrorPairs_data();
     void mirrorPairs();
@@ -148,6 +152,69 @@ void PicturesTest::applicationIconSizes()
     QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
     QCOMPARE(icon.pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
     QVERIFY(hasDrawing(icon.pixmap(QSize(32, 32), 1.0).toImage()));
+}
+
+void PicturesTest::toolbarIconsCarryEveryRatio()
+{
+    // A high-density screen gets a picture drawn for it, not a scaled one.
+    for (const bool right : {true, false})
+        for (int piece = 0; piece < 7; ++piece) {
+            const QIcon icon = toolbarIcon(right, piece);
+            for (const qreal ratio : {1.0, 2.0}) {
+                const QPixmap shown = icon.pixmap(QSize(24, 22), ratio);
+                QCOMPARE(shown.size(), QSize(24, 22) * ratio);
+                QCOMPARE(imageOf(shown), imageOf(toolbarPicture(right, piece, ratio)));
+            }
+        }
+}
+
+void PicturesTest::viewFillsPicture_data()
+{
+    QTest::addColumn<float>("yaw");
+    QTest::addColumn<float>("pitch");
+    QTest::addColumn<QVector3D>("low");
+    QTest::addColumn<QVector3D>("high");
+    QTest::newRow("long belt") << 25.0f << 20.0f << QVector3D(0, 0, -2) << QVector3D(10, 1, 0.3f);
+    QTest::newRow("from the other end")
+        << -40.0f << 30.0f << QVector3D(0, 0, -2) << QVector3D(10, 1, 0.3f);
+    QTest::newRow("tall detail") << 50.0f << 10.0f << QVector3D(0, 0, -2) << QVector3D(1, 1, 0.5f);
+    QTest::newRow("from above") << 0.0f << 89.0f << QVector3D(-1, -1, -1) << QVector3D(1, 1, 1);
+}
+
+void PicturesTest::viewFillsPicture()
+{
+    // The focus box fills the picture within the margin, centred.
+    QFETCH(float, yaw);
+    QFETCH(float, pitch);
+    QFETCH(QVector3D, low);
+    QFETCH(QVector3D, high);
+    draw::Camera camera;
+    camera.yaw = yaw;
+    camera.pitch = pitch;
+    camera.focusMin = low;
+    camera.focusMax = high;
+    camera.margin = 0.1f;
+    const QSizeF size(205, 154);
+    const draw::Projection projection(camera, size);
+    qreal left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
+    for (int corner = 0; corner < 8; ++corner) {
+        const QPointF p = projection.map(QVector3D((corner & 1) ? high.x() : low.x(),
+                                                   (corner & 2) ? high.y() : low.y(),
+                                                   (corner & 4) ? high.z() : low.z()));
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    const QRectF bounds(QPointF(left, top), QPointF(right, bottom));
+    const QRectF inner(20.5, 15.4, 164, 123.2);
+    QVERIFY(inner.adjusted(-0.01, -0.01, 0.01, 0.01).contains(bounds));
+    QVERIFY(qAbs(bounds.width() - inner.width()) < 0.01 ||
+            qAbs(bounds.height() - inner.height()) < 0.01);
+    QVERIFY(qAbs(bounds.center().x() - 102.5) < 0.01);
+    QVERIFY(qAbs(bounds.center().y() - 77) < 0.01);
+    // Nearer means larger depth: the viewer looks from the low y side.
+    QVERIFY(projection.depth(QVector3D(0, -5, 0)) > projection.depth(QVector3D(0, 5, 0)));
 }
 
 void PicturesTest::piecesAndVariantsDiffer()
