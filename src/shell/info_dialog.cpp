@@ -16,7 +16,6 @@
 namespace kx {
 
 namespace {
-
 QFont arialBold(qreal points)
 {
     QFont font(QStringLiteral("Arial"));
