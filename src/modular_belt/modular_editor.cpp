@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -152,8 +153,19 @@ ModularBeltEditor::ModularBeltEditor(Forms& forms) : Form(forms, QStringLiteral(
 {
     setWindowTitle(QStringLiteral("Förderband,  mit Seitenmodulen"));
     resize(twipsSize(14595, 5745));
+    // A click on a piece, which takes no focus itself, leaves the focus here
+    // so that the Delete key reaches this window.
+    setFocusPolicy(Qt::ClickFocus);
     buildControls();
     watchKeys();
+}
+
+void ModularBeltEditor::Form_Load()
+{
+    // The frame is part of the window too; it exists once the registry has
+    // put the window into the main window.
+    if (QWidget* frame = mdiFrame())
+        frame->installEventFilter(this);
 }
 
 void ModularBeltEditor::buildControls()

@@ -27,6 +27,8 @@ class ModularBeltEditor : public Form
 public:
     explicit ModularBeltEditor(Forms& forms);
 
+    void Form_Load() override;
+
     KeyedToolbar* Toolbar_Rechts = nullptr;
     KeyedToolbar* Toolbar_Links = nullptr;
     std::array<ImageControl*, 14> Image_Modul{};

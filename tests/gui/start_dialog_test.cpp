@@ -22,8 +22,6 @@ class StartDialogTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void layout_data();
-    void layout();
     void startUpFillsMainWindow();
     void startButtonsOpenModularEditor_data();
     void startButtonsOpenModularEditor();
@@ -32,71 +30,6 @@ private slots:
     void closedExampleWindowComesBackInDesign_data();
     void closedExampleWindowComesBackInDesign();
 };
-
-void StartDialogTest::layout_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QRect>("twipsGeometry"); // an image's size is its picture's
-    const struct
-    {
-        const char* window;
-        const char* control;
-        int l, t, w, h;
-    } rows[] = {
-        {"wStart", "Image_Start_oM", 360, 60, 4425, 1605},
-        {"wStart", "Command_Start_oM", 5160, 420, 3855, 435},
-        {"wStart", "Image_Start_L", 360, 1800, 4425, 1875},
-        {"wStart", "Command_Start_R", 5160, 2100, 3855, 435},
-        {"wStart", "Image_Start_R", 300, 3960, 4425, 1905},
-        {"wStart", "Command_Start_L", 5160, 4080, 3855, 435},
-        {"wAnsicht_01", "Image5", 300, 300, 6195, 1770},
-        {"wAnsicht_01", "Label_Ansicht01_01", 300, 2160, 6195, 375},
-        {"wAnsicht_01", "Image1", 120, 2880, 3075, 2310},
-        {"wAnsicht_01", "Image2", 3660, 2880, 3075, 2310},
-        {"wAnsicht_01", "Label_Ansicht01_02", 120, 5220, 3075, 375},
-        {"wAnsicht_01", "Label_Ansicht01_03", 3660, 5220, 3075, 375},
-        {"wAnsicht_01", "Image3", 120, 5640, 3075, 2310},
-        {"wAnsicht_01", "Image4", 3660, 5640, 3075, 2310},
-        {"wAnsicht_01", "Label_Ansicht01_04", 120, 7980, 3075, 375},
-        {"wAnsicht_01", "Label_Ansicht01_05", 3660, 7980, 3075, 375},
-        {"wAnsicht_02", "Image3", 180, 360, 6195, 1770},
-        {"wAnsicht_02", "Label_Ansicht02_01", 180, 2220, 6195, 375},
-        {"wAnsicht_02", "Image1", 0, 2940, 3075, 2310},
-        {"wAnsicht_02", "Image2", 3540, 2940, 3075, 2310},
-        {"wAnsicht_02", "Label_Ansicht02_02", 0, 5280, 3075, 375},
-        {"wAnsicht_02", "Label_Ansicht02_03", 3540, 5280, 3075, 375},
-    };
-    for (const auto& r : rows)
-        QTest::addRow("%s.%s", r.window, r.control)
-            << QString::fromLatin1(r.window) << QString::fromLatin1(r.control)
-            << twipsRect(r.l, r.t, r.w, r.h);
-}
-
-void StartDialogTest::layout()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, control);
-    QFETCH(QRect, twipsGeometry);
-    TestProgram program;
-    Form* form = program.forms->window(window);
-    auto* widget = form->findChild<QWidget*>(control);
-    QVERIFY(widget);
-    QCOMPARE(widget->pos(), twipsGeometry.topLeft());
-    if (auto* image = qobject_cast<ImageControl*>(widget)) {
-        QVERIFY(!image->picture().isNull());
-        QCOMPARE(image->size(), image->picture().deviceIndependentSize().toSize());
-        return;
-    }
-    QCOMPARE(widget->size(), twipsGeometry.size());
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        QCOMPARE(label->text(), QStringLiteral("Label1"));
-        QVERIFY(label->font().bold());
-        QCOMPARE(label->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(label->font().pointSizeF(), 12.0);
-        QVERIFY(label->alignment() & Qt::AlignHCenter);
-    }
-}
 
 void StartDialogTest::startUpFillsMainWindow()
 {
