@@ -20,9 +20,9 @@ QSize pieceSize(int typeCode);
 QSize startPictureSize(StartPicture kind);
 
 // Type codes of the pieces.
-bool isLeftRunning(int typeCode);
-bool isBeginPiece(int typeCode);
-bool isEndPiece(int typeCode);
+bool drawsLeftRunning(int typeCode);
+bool drawsBeginPiece(int typeCode);
+bool drawsEndPiece(int typeCode);
 
 // Paints a piece in its own logical box at the origin; variant 0, 1 or 2.
 void paintPiece(QPainter& painter, int typeCode, int variant);

@@ -69,12 +69,12 @@ void paintToolbarPiece(QPainter& painter, int typeCode)
     run.grooves = false;
     run.dotPitch = 3;
     qreal dividerX = 12;
-    if (isBeginPiece(typeCode)) {
+    if (drawsBeginPiece(typeCode)) {
         run.x0 = 1;
         run.x1 = 24;
         run.left = BeltEnd::Pulley;
         dividerX = 17;
-    } else if (isEndPiece(typeCode)) {
+    } else if (drawsEndPiece(typeCode)) {
         run.x0 = 0;
         run.x1 = 23;
         run.right = BeltEnd::Pulley;
@@ -90,7 +90,7 @@ void paintToolbarPiece(QPainter& painter, int typeCode)
     else if (typeCode == 15 || typeCode == 30)
         divider = Divider::Dotted;
     paintDivider(painter, colours, run, dividerX, divider);
-    if (isBeginPiece(typeCode))
+    if (drawsBeginPiece(typeCode))
         paintArrow(painter, colours.accent, QPointF(9, 3.5), QPointF(23, 3.5), 1.6, 4.5, 2.6);
 }
 
@@ -118,7 +118,7 @@ QPixmap toolbarPicture(bool rightRunning, int piece, qreal devicePixelRatio)
     if (piece < 0 || piece >= int(RightRunningButtons.size()))
         throw std::out_of_range("no toolbar piece " + std::to_string(piece));
     const int code = (rightRunning ? RightRunningButtons : LeftRunningButtons)[std::size_t(piece)];
-    const bool mirror = isLeftRunning(code);
+    const bool mirror = drawsLeftRunning(code);
     QImage image = canvas(QSize(24, 22), devicePixelRatio);
     QPainter painter(&image);
     prepare(painter);

@@ -36,16 +36,16 @@ void paintRightRunningPiece(QPainter& painter, const Palette& colours, int typeC
     BeltRun run;
     run.x1 = size.width();
     qreal section = 0;
-    if (isBeginPiece(typeCode)) {
+    if (drawsBeginPiece(typeCode)) {
         run.left = BeltEnd::Pulley;
         section = EndPieceWidth - ModuleWidth;
-    } else if (isEndPiece(typeCode)) {
+    } else if (drawsEndPiece(typeCode)) {
         run.right = BeltEnd::Pulley;
     }
     paintBeltRun(painter, colours, run);
     paintModulePanel(painter, colours, run, section, ModuleWidth);
     paintDivider(painter, colours, run, section + ModuleWidth / 2, dividerOf(typeCode));
-    if (isBeginPiece(typeCode))
+    if (drawsBeginPiece(typeCode))
         paintArrow(painter, colours.accent, QPointF(section + 10, 7), QPointF(section + 50, 7));
 }
 
@@ -61,17 +61,17 @@ QSize pieceSize(int typeCode)
                                       : QSize(ModuleWidth, PieceHeight);
 }
 
-bool isBeginPiece(int typeCode)
+bool drawsBeginPiece(int typeCode)
 {
     return typeCode >= 0 && typeCode < 12;
 }
 
-bool isEndPiece(int typeCode)
+bool drawsEndPiece(int typeCode)
 {
     return typeCode >= 12 && typeCode < FirstMiddleCode;
 }
 
-bool isLeftRunning(int typeCode)
+bool drawsLeftRunning(int typeCode)
 {
     return (typeCode >= 6 && typeCode < 12) || (typeCode >= 18 && typeCode < FirstMiddleCode);
 }
@@ -83,7 +83,7 @@ void paintPiece(QPainter& painter, int typeCode, int variant)
     painter.save();
     if (colours.background.alpha() > 0)
         painter.fillRect(QRect(QPoint(0, 0), size), colours.background);
-    if (isLeftRunning(typeCode)) {
+    if (drawsLeftRunning(typeCode)) {
         painter.translate(size.width(), 0);
         painter.scale(-1, 1);
         typeCode -= LeftRunningOffset;
@@ -95,7 +95,7 @@ void paintPiece(QPainter& painter, int typeCode, int variant)
 QPixmap drawPiece(int typeCode, int variant, qreal devicePixelRatio)
 {
     // A left-running piece is the exact mirror image of its right-running twin.
-    const bool mirror = isLeftRunning(typeCode);
+    const bool mirror = drawsLeftRunning(typeCode);
     const int drawn = mirror ? typeCode - LeftRunningOffset : typeCode;
     QImage image = canvas(pieceSize(drawn), devicePixelRatio);
     {

@@ -144,7 +144,7 @@ void ModularEditorTest::designStates()
     program.start();
     auto* e = program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
 
-    QCOMPARE(e->windowTitle(), QStringLiteral("Förderband,  mit Seitenmodulen"));
+    QCOMPARE(e->Caption(), QStringLiteral("Förderband,  mit Seitenmodulen"));
     QCOMPARE(e->Text_Bestellnummer->text(), QStringLiteral("KX-xxx-xx-x-x"));
     QCOMPARE(e->Command_Bestellnummer->text(), QStringLiteral("Bestell-Nummer erstellen"));
     QVERIFY(e->Command_Bestellnummer->isEnabled());
@@ -299,6 +299,7 @@ void ModularEditorTest::setUpFeatures()
     Variablen& v = w.vars();
     QCheckBox* beyond = w.e->Check_Optional[4];
     beyond->show();
+    w.e->Check_Optional[2]->hide();
     beyond->setChecked(true);
     w.e->Check_Optional[0]->setChecked(true);
     w.e->Check_Optional[1]->setEnabled(false);
