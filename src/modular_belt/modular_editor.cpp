@@ -1,5 +1,7 @@
 #include "modular_editor.h"
 
+#include "set_if_changed.h"
+
 #include "modular_procedures.h"
 #include "slot_layout.h"
 #include "type_codes.h"
@@ -310,7 +312,7 @@ bool ModularBeltEditor::eventFilter(QObject* watched, QEvent* event)
 void ModularBeltEditor::showPiece(int position)
 {
     showPieceVariant(position, PlainPicture);
-    setShown(Image_Modul.at(std::size_t(position)), true);
+    setShownIfChanged(Image_Modul.at(std::size_t(position)), true);
 }
 
 void ModularBeltEditor::showPieceVariant(int position, int variant)
@@ -338,24 +340,6 @@ void ModularBeltEditor::setDriveSlotLeftTwips(int position, int left)
     const QPoint to(twips(left), twips(DriveSlotTop));
     if (slot->pos() != to)
         slot->move(to);
-}
-
-void ModularBeltEditor::setShown(QWidget* widget, bool shown)
-{
-    if (widget->isHidden() == shown)
-        widget->setVisible(shown);
-}
-
-void ModularBeltEditor::setText(QLineEdit* box, const QString& text)
-{
-    if (box->text() != text)
-        box->setText(text);
-}
-
-void ModularBeltEditor::setCaption(QPushButton* button, const QString& caption)
-{
-    if (button->text() != caption)
-        button->setText(caption);
 }
 
 void ModularBeltEditor::Toolbar_Rechts_ButtonClick(const QString& key)
@@ -437,7 +421,7 @@ void ModularBeltEditor::HScroll_Bandbreite_Change()
         HScroll_Bandbreite->setValue(width);
         return;
     }
-    setText(Text_Bandbreite, QString::number(value));
+    setTextIfChanged(Text_Bandbreite, QString::number(value));
 }
 
 } // namespace kx

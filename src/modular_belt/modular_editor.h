@@ -57,11 +57,6 @@ public:
     void setModuleSlotLeftTwips(int position, int left);
     void setDriveSlotLeftTwips(int position, int left);
 
-    // Setters that leave a control alone when it already shows the value, so
-    // that a timer tick that changes nothing repaints nothing.
-    static void setShown(QWidget* widget, bool shown);
-    static void setText(QLineEdit* box, const QString& text);
-    static void setCaption(QPushButton* button, const QString& caption);
 
 public slots:
     void Toolbar_Rechts_ButtonClick(const QString& key);

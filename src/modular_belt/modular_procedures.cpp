@@ -1,5 +1,7 @@
 #include "modular_procedures.h"
 
+#include "set_if_changed.h"
+
 #include "modular_code.h"
 #include "modular_editor.h"
 #include "slot_layout.h"
@@ -60,18 +62,18 @@ void createBelt(Forms& forms, bool right)
 
     main.speichern->setEnabled(false);
 
-    ModularBeltEditor::setShown(e->Toolbar_Rechts, right);
-    ModularBeltEditor::setShown(e->Toolbar_Links, !right);
+    setShownIfChanged(e->Toolbar_Rechts, right);
+    setShownIfChanged(e->Toolbar_Links, !right);
 
-    ModularBeltEditor::setShown(e->Command_Bestellnummer, true);
-    ModularBeltEditor::setCaption(e->Command_Bestellnummer, v.Copy_Caption);
+    setShownIfChanged(e->Command_Bestellnummer, true);
+    setCaptionIfChanged(e->Command_Bestellnummer, v.Copy_Caption);
 
-    ModularBeltEditor::setShown(e->Text_Bestellnummer, true);
-    ModularBeltEditor::setText(e->Text_Bestellnummer, right ? QStringLiteral("KX40-xxx-R-xx-xx")
+    setShownIfChanged(e->Text_Bestellnummer, true);
+    setTextIfChanged(e->Text_Bestellnummer, right ? QStringLiteral("KX40-xxx-R-xx-xx")
                                                             : QStringLiteral("KX40-xxx-L-xx-xx"));
 
-    ModularBeltEditor::setShown(e->Line_Bestell, true);
-    ModularBeltEditor::setShown(e->Label_Optional, true);
+    setShownIfChanged(e->Line_Bestell, true);
+    setShownIfChanged(e->Label_Optional, true);
 
     // Check boxes beyond the features of the language file stay as they are.
     const int features = std::min<int>(v.Optional_Count_mM, int(e->Check_Optional.size()));
@@ -79,17 +81,17 @@ void createBelt(Forms& forms, bool right)
         QCheckBox* box = e->Check_Optional[std::size_t(i)];
         box->setChecked(false);
         box->setEnabled(true);
-        ModularBeltEditor::setShown(box, true);
+        setShownIfChanged(box, true);
     }
 
     for (int k = 0; k < SlotCount; ++k) {
-        ModularBeltEditor::setShown(e->Image_Modul[std::size_t(k)], false);
-        ModularBeltEditor::setShown(e->Image_Antrieb[std::size_t(k)], false);
+        setShownIfChanged(e->Image_Modul[std::size_t(k)], false);
+        setShownIfChanged(e->Image_Antrieb[std::size_t(k)], false);
     }
 
     for (QWidget* control : std::initializer_list<QWidget*>{
              e->HScroll_Bandbreite, e->HScroll_Bandlaenge, e->Option_Links, e->Option_Rechts})
-        ModularBeltEditor::setShown(control, true);
+        setShownIfChanged(control, true);
     e->HScroll_Bandbreite->setEnabled(true);
 
     (right ? e->Option_Rechts : e->Option_Links)->setChecked(true);
@@ -139,10 +141,10 @@ void Make_Order_Code_mM(Forms& forms)
     v.Run_Count_C = built.runC;
     v.Run_Count_V = built.runV;
 
-    ModularBeltEditor::setText(e->Text_Bestellnummer, v.Order_Code);
-    ModularBeltEditor::setShown(e->Text_Bestellnummer, true);
+    setTextIfChanged(e->Text_Bestellnummer, v.Order_Code);
+    setShownIfChanged(e->Text_Bestellnummer, true);
     main.speichern->setEnabled(true);
-    ModularBeltEditor::setCaption(e->Command_Bestellnummer, v.Copy_Caption);
+    setCaptionIfChanged(e->Command_Bestellnummer, v.Copy_Caption);
 }
 
 void Clear_Module_Marks(Forms& forms)
