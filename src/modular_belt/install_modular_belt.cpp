@@ -1,11 +1,20 @@
 #include "install_modular_belt.h"
 
+#include "modular_editor.h"
+#include "modular_procedures.h"
+
 #include "forms.h"
 
 namespace kx {
 
-void installModularBelt(Forms&)
+void installModularBelt(Forms& forms)
 {
+    forms.registerWindow(QStringLiteral("wmM"), WindowKind::MdiChild,
+                         [](Forms& f) { return new ModularBeltEditor(f); });
+    Procedures& p = forms.procedures;
+    p.Create_Belt_mM_Right = [&forms] { Funktionen::Create_Belt_mM_Right(forms); };
+    p.Create_Belt_mM_Left = [&forms] { Funktionen::Create_Belt_mM_Left(forms); };
+    p.Make_Order_Code_mM = [&forms] { Funktionen::Make_Order_Code_mM(forms); };
 }
 
 } // namespace kx

@@ -5,23 +5,27 @@
 
 namespace kx {
 
+// A device-pixel ratio of 0 stands for the running application's.
+
 // The application icon, 32 x 32 and 16 x 16.
 QIcon applicationIcon();
 
 // The seven piece icons of a toolbar (24 x 22), in button order without the
 // separators: right-running AG, AC, G, C, V, EG, EV; left-running EG, EV, G,
-// C, V, AG, AC.
+// C, V, AG, AC. A piece outside 0..6 throws std::out_of_range.
 QIcon toolbarIcon(bool rightRunning, int piece);
+QPixmap toolbarPicture(bool rightRunning, int piece, qreal devicePixelRatio = 0);
 
 // The drive symbol, 60 x 48, as every drive slot carries it.
-QPixmap drivePicture(qreal devicePixelRatio);
+QPixmap drivePicture(qreal devicePixelRatio = 0);
 
 // The example windows' pictures: window 1 or 2; a dimension drawing of
 // 413 x 118 and views of 205 x 154 (index 1 to 4 for window 1, 1 to 2 for 2).
-QPixmap exampleDrawing(int window);
-QPixmap exampleView(int window, int index);
+// Any other window or index throws std::out_of_range.
+QPixmap exampleDrawing(int window, qreal devicePixelRatio = 0);
+QPixmap exampleView(int window, int index, qreal devicePixelRatio = 0);
 
 // The info dialog's logo, 125 x 549.
-QPixmap infoLogo();
+QPixmap infoLogo(qreal devicePixelRatio = 0);
 
 } // namespace kx

@@ -23,7 +23,8 @@ ImageControl* makeImage(QWidget* parent, const QString& name, const QPixmap& pic
 {
     auto* image = new ImageControl(name, parent);
     image->move(where);
-    image->setPicture(picture);
+    // The window's own design picture; the start-up puts the store's on it.
+    image->setPicture(picture.copy());
     return image;
 }
 } // namespace
@@ -32,23 +33,24 @@ StartDialog::StartDialog(Forms& forms) : Form(forms, QStringLiteral("wStart"))
 {
     setWindowTitle(QString());
     setWindowIcon(QIcon());
+    resize(twipsSize(9975, 6960));
 
     BeltPictureStore& pictures = forms.wImages2();
-    Image_Start_oM = makeImage(this, QStringLiteral("Image_Start_oM"),
-                               pictures.picture(QStringLiteral("Picture_Start_oM")),
-                               twipsPoint(360, 60));
-    Command_Start_oM = makeButton(this, QStringLiteral("Command_Start_oM"),
-                                  QStringLiteral("Band erstellen, ohne Module"),
-                                  twipsRect(5160, 420, 3855, 435));
-    Image_Start_L = makeImage(this, QStringLiteral("Image_Start_L"),
-                              pictures.picture(QStringLiteral("Picture_Start_L")),
-                              twipsPoint(360, 1800));
+    Image_Start_oM =
+        makeImage(this, QStringLiteral("Image_Start_oM"),
+                  pictures.picture(QStringLiteral("Picture_Start_oM")), twipsPoint(360, 60));
+    Command_Start_oM =
+        makeButton(this, QStringLiteral("Command_Start_oM"),
+                   QStringLiteral("Band erstellen, ohne Module"), twipsRect(5160, 420, 3855, 435));
+    Image_Start_L =
+        makeImage(this, QStringLiteral("Image_Start_L"),
+                  pictures.picture(QStringLiteral("Picture_Start_L")), twipsPoint(360, 1800));
     Command_Start_R = makeButton(this, QStringLiteral("Command_Start_R"),
                                  QStringLiteral("Band erstellen, Laufrichtung rechts"),
                                  twipsRect(5160, 2100, 3855, 435));
-    Image_Start_R = makeImage(this, QStringLiteral("Image_Start_R"),
-                              pictures.picture(QStringLiteral("Picture_Start_R")),
-                              twipsPoint(300, 3960));
+    Image_Start_R =
+        makeImage(this, QStringLiteral("Image_Start_R"),
+                  pictures.picture(QStringLiteral("Picture_Start_R")), twipsPoint(300, 3960));
     Command_Start_L = makeButton(this, QStringLiteral("Command_Start_L"),
                                  QStringLiteral("Band erstellen, Laufrichtung links"),
                                  twipsRect(5160, 4080, 3855, 435));

@@ -1,0 +1,427 @@
+#include "modular_editor.h"
+
+#include "set_if_changed.h"
+
+#include "modular_procedures.h"
+#include "slot_layout.h"
+#include "type_codes.h"
+
+#include "forms.h"
+#include "image_control.h"
+#include "keyed_toolbar.h"
+#include "twips.h"
+
+#include "picture_store.h"
+#include "program_icons.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace kx {
+
+namespace {
+constexpr int KeyDelete = 46;
+
+QFont arial(qreal points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+QString indexed(const char* name, int index)
+{
+    return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect where)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(where);
+    label->setFont(arial(11.25));
+    return label;
+}
+
+// A text box that shows a value but takes no input; its text stays as
+// legible as an enabled one's.
+QLineEdit* makeDisplay(QWidget* parent, const QString& name, const QString& text, QRect where)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setGeometry(where);
+    box->setReadOnly(true);
+    box->setEnabled(false);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text,
+                     palette.color(QPalette::Active, QPalette::Text));
+    palette.setColor(QPalette::Disabled, QPalette::Base,
+                     palette.color(QPalette::Active, QPalette::Base));
+    box->setPalette(palette);
+    return box;
+}
+
+QScrollBar* makeScrollBar(QWidget* parent, const QString& name, int min, int max, int step,
+                          QRect where)
+{
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(name);
+    bar->setGeometry(where);
+    bar->setRange(min, max);
+    bar->setSingleStep(step);
+    bar->setPageStep(step);
+    bar->setValue(min);
+    return bar;
+}
+
+QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, QRect where)
+{
+    auto* option = new QRadioButton(caption, parent);
+    option->setObjectName(name);
+    option->setGeometry(where);
+    option->setEnabled(false);
+    return option;
+}
+
+// Key codes as the window's KeyUp reports them.
+int keyCodeOf(int qtKey)
+{
+    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
+        return qtKey;
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
+        return 112 + (qtKey - Qt::Key_F1);
+    switch (qtKey) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return KeyDelete;
+    default:
+        return 0;
+    }
+}
+
+int shiftOf(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+} // namespace
+
+ModularBeltEditor::ModularBeltEditor(Forms& forms) : Form(forms, QStringLiteral("wmM"))
+{
+    setWindowTitle(QStringLiteral("Förderband,  mit Seitenmodulen"));
+    resize(twipsSize(14595, 5745));
+    // A click on a piece, which takes no focus itself, leaves the focus here
+    // so that the Delete key reaches this window.
+    setFocusPolicy(Qt::ClickFocus);
+    buildControls();
+    watchKeys();
+}
+
+void ModularBeltEditor::Form_Load()
+{
+    // The frame is part of the window too; it exists once the registry has
+    // put the window into the main window.
+    if (QWidget* frame = mdiFrame())
+        frame->installEventFilter(this);
+}
+
+void ModularBeltEditor::buildControls()
+{
+    Toolbar_Rechts = new KeyedToolbar(QStringLiteral("Toolbar_Rechts"), this);
+    Toolbar_Links = new KeyedToolbar(QStringLiteral("Toolbar_Links"), this);
+    Toolbar_Rechts->setGeometry(twipsRect(0, 0, 14595, 420));
+    Toolbar_Links->setGeometry(twipsRect(0, 420, 14595, 420));
+    // Each toolbar lists the pieces as they stand on the belt as drawn.
+    const char* const rightKeys[] = {"AG-R", "AC-R",  nullptr, "G",   "C",
+                                     "V",    nullptr, "EG-R",  "EV-R"};
+    const char* const leftKeys[] = {"EG-L", "EV-L",  nullptr, "G",   "C",
+                                    "V",    nullptr, "AG-L",  "AC-L"};
+    for (bool right : {true, false}) {
+        KeyedToolbar* toolbar = right ? Toolbar_Rechts : Toolbar_Links;
+        int piece = 0;
+        for (const char* key : right ? rightKeys : leftKeys) {
+            if (!key) {
+                toolbar->addSeparatorButton();
+                continue;
+            }
+            toolbar->addButton(QString::fromLatin1(key), toolbarIcon(right, piece++),
+                               right ? QStringLiteral("xxx") : QString());
+        }
+    }
+    connect(Toolbar_Rechts, &KeyedToolbar::ButtonClick, this,
+            &ModularBeltEditor::Toolbar_Rechts_ButtonClick);
+    connect(Toolbar_Links, &KeyedToolbar::ButtonClick, this,
+            &ModularBeltEditor::Toolbar_Links_ButtonClick);
+
+    const QPixmap& drive = forms().wImages1().Picture_Antrieb();
+    for (int k = 0; k < SlotCount; ++k) {
+        auto* module = new ImageControl(indexed("Image_Modul", k), this);
+        module->move(twipsPoint(moduleSlotLeft(true, k), ModuleSlotTop));
+        module->hide();
+        connect(module, &ImageControl::Click, this, [this, k] { Image_Modul_Click(k); });
+        connect(module, &ImageControl::DblClick, this, [this, k] { Image_Modul_DblClick(k); });
+        Image_Modul[std::size_t(k)] = module;
+
+        auto* driveSlot = new ImageControl(indexed("Image_Antrieb", k), this);
+        driveSlot->setPicture(drive);
+        driveSlot->move(twipsPoint(driveSlotLeft(true, k), DriveSlotTop));
+        driveSlot->hide();
+        Image_Antrieb[std::size_t(k)] = driveSlot;
+    }
+
+    Label_Bandlaenge = makeLabel(this, QStringLiteral("Label_Bandlaenge"),
+                                 QStringLiteral("Bandlänge:"), twipsRect(780, 2880, 1755, 255));
+    HScroll_Bandlaenge = makeScrollBar(this, QStringLiteral("HScroll_Bandlaenge"), 300, 1500, 100,
+                                       twipsRect(2700, 2880, 1155, 270));
+    HScroll_Bandlaenge->setEnabled(false);
+    Text_Bandlaenge = makeDisplay(this, QStringLiteral("Text_Bandlaenge"), QStringLiteral("300"),
+                                  twipsRect(2940, 2880, 675, 285));
+
+    Label_Bandlaufrichtung =
+        makeLabel(this, QStringLiteral("Label_Bandlaufrichtung"),
+                  QStringLiteral("Bandlaufrichtung:"), twipsRect(4080, 2880, 2115, 255));
+    Frame_Bandlaufrichtung = new QFrame(this);
+    Frame_Bandlaufrichtung->setObjectName(QStringLiteral("Frame_Bandlaufrichtung"));
+    Frame_Bandlaufrichtung->setGeometry(twipsRect(6300, 2880, 2475, 255));
+    Frame_Bandlaufrichtung->setFrameShape(QFrame::NoFrame);
+    Option_Rechts = makeOption(Frame_Bandlaufrichtung, QStringLiteral("Option_Rechts"),
+                               QStringLiteral("rechts"), twipsRect(60, 0, 1095, 255));
+    Option_Links = makeOption(Frame_Bandlaufrichtung, QStringLiteral("Option_Links"),
+                              QStringLiteral("links"), twipsRect(1320, 0, 1035, 255));
+
+    Label_Bandbreite = makeLabel(this, QStringLiteral("Label_Bandbreite"),
+                                 QStringLiteral("Bandbreite:"), twipsRect(780, 3420, 1755, 255));
+    HScroll_Bandbreite = makeScrollBar(this, QStringLiteral("HScroll_Bandbreite"), 40, 80, 40,
+                                       twipsRect(2700, 3420, 1155, 270));
+    // A dragged thumb reports where it is let go, and only the two widths exist.
+    HScroll_Bandbreite->setTracking(false);
+    connect(HScroll_Bandbreite, &QScrollBar::valueChanged, this,
+            &ModularBeltEditor::HScroll_Bandbreite_Change);
+    Text_Bandbreite = makeDisplay(this, QStringLiteral("Text_Bandbreite"), QStringLiteral("40"),
+                                  twipsRect(2940, 3420, 675, 285));
+
+    Label_Optional = makeLabel(this, QStringLiteral("Label_Optional"), QStringLiteral("optional:"),
+                               twipsRect(780, 3960, 1275, 255));
+    for (int i = 0; i < int(Check_Optional.size()); ++i) {
+        auto* box = new QCheckBox(QStringLiteral("Check1"), this);
+        box->setObjectName(indexed("Check_Optional", i));
+        box->setGeometry(twipsRect(i < 3 ? 2730 : 6360, 3960 + 360 * (i % 3), 3075, 255));
+        box->setFont(arial(11.25));
+        // Shown by the set-up for the features the language file defines.
+        box->hide();
+        Check_Optional[std::size_t(i)] = box;
+    }
+
+    Line_Bestell = new QFrame(this);
+    Line_Bestell->setObjectName(QStringLiteral("Line_Bestell"));
+    Line_Bestell->setFrameShape(QFrame::HLine);
+    Line_Bestell->setFrameShadow(QFrame::Plain);
+    Line_Bestell->setGeometry(twips(60), twips(5100), twips(14580) - twips(60), 1);
+
+    Command_Bestellnummer = new QPushButton(QStringLiteral("Bestell-Nummer erstellen"), this);
+    Command_Bestellnummer->setObjectName(QStringLiteral("Command_Bestellnummer"));
+    Command_Bestellnummer->setGeometry(twipsRect(60, 5220, 3015, 495));
+    connect(Command_Bestellnummer, &QPushButton::clicked, this,
+            &ModularBeltEditor::Command_Bestellnummer_Click);
+
+    Text_Bestellnummer =
+        makeDisplay(this, QStringLiteral("Text_Bestellnummer"), QStringLiteral("KX-xxx-xx-x-x"),
+                    twipsRect(3120, 5220, 6435, 495));
+    Text_Bestellnummer->setFont(arial(14.25));
+}
+
+void ModularBeltEditor::watchKeys()
+{
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool ModularBeltEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ChildAdded) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (child->isWidgetType())
+            child->installEventFilter(this);
+        return false;
+    }
+    if (event->type() != QEvent::KeyRelease || redelivering_)
+        return false;
+
+    // The window sees the release first, whichever control has the focus.
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!key->isAutoRepeat())
+        Form_KeyUp(keyCodeOf(key->key()), shiftOf(key->modifiers()));
+
+    // Then the control and its parents get it as usual, but without handing
+    // it back to this window on its way up.
+    QPointer<ModularBeltEditor> self(this);
+    redelivering_ = true;
+    QCoreApplication::sendEvent(watched, event);
+    if (self)
+        redelivering_ = false;
+    event->accept();
+    return true;
+}
+
+void ModularBeltEditor::showPiece(int position)
+{
+    showPieceVariant(position, PlainPicture);
+    setShownIfChanged(Image_Modul.at(std::size_t(position)), true);
+}
+
+void ModularBeltEditor::showPieceVariant(int position, int variant)
+{
+    const int type = vars().Module_Type[position];
+    Image_Modul.at(std::size_t(position))->setPicture(forms().wImages1().Picture_M(type + variant));
+}
+
+int ModularBeltEditor::moduleSlotLeftTwips(int position) const
+{
+    return toTwips(Image_Modul.at(std::size_t(position))->x());
+}
+
+void ModularBeltEditor::setModuleSlotLeftTwips(int position, int left)
+{
+    ImageControl* slot = Image_Modul.at(std::size_t(position));
+    const QPoint to(twips(left), twips(ModuleSlotTop));
+    if (slot->pos() != to)
+        slot->move(to);
+}
+
+void ModularBeltEditor::setDriveSlotLeftTwips(int position, int left)
+{
+    ImageControl* slot = Image_Antrieb.at(std::size_t(position));
+    const QPoint to(twips(left), twips(DriveSlotTop));
+    if (slot->pos() != to)
+        slot->move(to);
+}
+
+void ModularBeltEditor::Toolbar_Rechts_ButtonClick(const QString& key)
+{
+    recordRequest(key, true);
+}
+
+void ModularBeltEditor::Toolbar_Links_ButtonClick(const QString& key)
+{
+    recordRequest(key, false);
+}
+
+void ModularBeltEditor::recordRequest(const QString& key, bool rightToolbar)
+{
+    const std::optional<ToolbarRequest> request = toolbarRequest(key, rightToolbar);
+    if (!request)
+        return;
+    // Not queued: a second button before the engine's tick overwrites the first.
+    Variablen& v = vars();
+    v.Pending_Type = request->type;
+    v.Request_Pending = true;
+    if (request->kind == PieceKind::Begin)
+        v.Has_Begin_Piece = true;
+    v.Pending_Kind = int(request->kind);
+}
+
+void ModularBeltEditor::Image_Modul_Click(int index)
+{
+    Variablen& v = vars();
+    v.Selected_Module = index;
+    Funktionen::Clear_Module_Marks(forms());
+    // A click while a piece is grey takes every mark away and marks nothing.
+    if (v.Selection_State == 1) {
+        v.Selection_State = 0;
+        showPieceVariant(v.Selected_Module, PlainPicture);
+    } else {
+        v.Selection_State = 1;
+        showPieceVariant(v.Selected_Module, GreyPicture);
+    }
+}
+
+void ModularBeltEditor::Image_Modul_DblClick(int index)
+{
+    Variablen& v = vars();
+    Funktionen::Clear_Module_Marks(forms());
+    v.Selected_Module = index;
+    v.Selection_State = 2;
+    Funktionen::Clear_Module_Marks(forms());
+    showPieceVariant(index, RedPicture);
+}
+
+void ModularBeltEditor::Form_KeyUp(int keyCode, int)
+{
+    Variablen& v = vars();
+    if (keyCode == KeyDelete && v.Selection_State == 1) {
+        v.Selection_State = 3;
+        v.Request_Pending = true;
+    }
+}
+
+void ModularBeltEditor::Command_Bestellnummer_Click()
+{
+    if (Command_Bestellnummer->text() != vars().Copy_Caption) {
+        vars().Code_Refresh_mM = true;
+        Funktionen::Make_Order_Code_mM(forms());
+        return;
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(Text_Bestellnummer->text());
+}
+
+void ModularBeltEditor::HScroll_Bandbreite_Change()
+{
+    // Only 40 and 80 are widths; a thumb let go in between goes to the nearer.
+    const int value = HScroll_Bandbreite->value();
+    const int width = value < 60 ? 40 : 80;
+    if (value != width) {
+        HScroll_Bandbreite->setValue(width);
+        return;
+    }
+    setTextIfChanged(Text_Bandbreite, QString::number(value));
+}
+
+} // namespace kx

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "form.h"
+
+#include <array>
+
+class QCheckBox;
+class QEvent;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace kx {
+
+class ImageControl;
+class KeyedToolbar;
+
+// wmM: the editor of a belt with side modules. Its controls are the belt's
+// model together with the shared row of pieces; its handlers only mark
+// pieces and record requests, which the main window's timers carry out.
+class ModularBeltEditor : public Form
+{
+    Q_OBJECT
+public:
+    explicit ModularBeltEditor(Forms& forms);
+
+    void Form_Load() override;
+
+    KeyedToolbar* Toolbar_Rechts = nullptr;
+    KeyedToolbar* Toolbar_Links = nullptr;
+    std::array<ImageControl*, 14> Image_Modul{};
+    std::array<ImageControl*, 14> Image_Antrieb{};
+    QLabel* Label_Bandlaenge = nullptr;
+    QScrollBar* HScroll_Bandlaenge = nullptr;
+    QLineEdit* Text_Bandlaenge = nullptr;
+    QLabel* Label_Bandlaufrichtung = nullptr;
+    QFrame* Frame_Bandlaufrichtung = nullptr;
+    QRadioButton* Option_Rechts = nullptr;
+    QRadioButton* Option_Links = nullptr;
+    QLabel* Label_Bandbreite = nullptr;
+    QScrollBar* HScroll_Bandbreite = nullptr;
+    QLineEdit* Text_Bandbreite = nullptr;
+    QLabel* Label_Optional = nullptr;
+    std::array<QCheckBox*, 6> Check_Optional{};
+    QFrame* Line_Bestell = nullptr;
+    QPushButton* Command_Bestellnummer = nullptr;
+    QLineEdit* Text_Bestellnummer = nullptr;
+
+    // Slot k gets the plain picture of Module_Type(k) and is shown.
+    void showPiece(int position);
+    // Slot k shows the picture of its piece in the given variant.
+    void showPieceVariant(int position, int variant);
+    int moduleSlotLeftTwips(int position) const;
+    void setModuleSlotLeftTwips(int position, int left);
+    void setDriveSlotLeftTwips(int position, int left);
+
+
+public slots:
+    void Toolbar_Rechts_ButtonClick(const QString& key);
+    void Toolbar_Links_ButtonClick(const QString& key);
+    void Image_Modul_Click(int index);
+    void Image_Modul_DblClick(int index);
+    void Form_KeyUp(int keyCode, int shift);
+    void Command_Bestellnummer_Click();
+    void HScroll_Bandbreite_Change();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void recordRequest(const QString& key, bool rightToolbar);
+    void watchKeys();
+
+    // Set while a key release the window has seen goes on to its control.
+    bool redelivering_ = false;
+};
+
+} // namespace kx

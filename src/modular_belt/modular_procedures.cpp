@@ -1,0 +1,158 @@
+#include "modular_procedures.h"
+
+#include "set_if_changed.h"
+
+#include "modular_code.h"
+#include "modular_editor.h"
+#include "slot_layout.h"
+#include "type_codes.h"
+
+#include "forms.h"
+#include "image_control.h"
+#include "keyed_toolbar.h"
+#include "main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace kx::Funktionen {
+
+namespace {
+const QString EditorName = QStringLiteral("wmM");
+
+ModularBeltEditor* editor(Forms& forms)
+{
+    return forms.window<ModularBeltEditor>(EditorName);
+}
+
+void hideIfLoaded(Forms& forms, const QString& name)
+{
+    if (Form* form = forms.loaded(name))
+        form->Hide();
+}
+
+void createBelt(Forms& forms, bool right)
+{
+    ModularBeltEditor* e = editor(forms);
+    MainWindow& main = forms.main();
+    Variablen& v = forms.vars();
+
+    e->Hide();
+    e->Show();
+    hideIfLoaded(forms, QStringLiteral("woM"));
+    hideIfLoaded(forms, QStringLiteral("wStart"));
+
+    main.band_om->setChecked(false);
+    (right ? main.band_links : main.band_rechts)->setChecked(false);
+    (right ? main.band_rechts : main.band_links)->setChecked(true);
+
+    // A left-running belt that the placement engine laid out goes back to
+    // the table too.
+    for (int k = 0; k < SlotCount; ++k) {
+        e->setModuleSlotLeftTwips(k, moduleSlotLeft(right, k));
+        e->setDriveSlotLeftTwips(k, driveSlotLeft(right, k));
+    }
+
+    main.speichern->setEnabled(false);
+
+    setShownIfChanged(e->Toolbar_Rechts, right);
+    setShownIfChanged(e->Toolbar_Links, !right);
+
+    setShownIfChanged(e->Command_Bestellnummer, true);
+    setCaptionIfChanged(e->Command_Bestellnummer, v.Copy_Caption);
+
+    setShownIfChanged(e->Text_Bestellnummer, true);
+    setTextIfChanged(e->Text_Bestellnummer, right ? QStringLiteral("KX40-xxx-R-xx-xx")
+                                                            : QStringLiteral("KX40-xxx-L-xx-xx"));
+
+    setShownIfChanged(e->Line_Bestell, true);
+    setShownIfChanged(e->Label_Optional, true);
+
+    // Check boxes beyond the features of the language file stay as they are.
+    const int features = std::min<int>(v.Optional_Count_mM, int(e->Check_Optional.size()));
+    for (int i = 0; i < features; ++i) {
+        QCheckBox* box = e->Check_Optional[std::size_t(i)];
+        box->setChecked(false);
+        box->setEnabled(true);
+        setShownIfChanged(box, true);
+    }
+
+    for (int k = 0; k < SlotCount; ++k) {
+        setShownIfChanged(e->Image_Modul[std::size_t(k)], false);
+        setShownIfChanged(e->Image_Antrieb[std::size_t(k)], false);
+    }
+
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             e->HScroll_Bandbreite, e->HScroll_Bandlaenge, e->Option_Links, e->Option_Rechts})
+        setShownIfChanged(control, true);
+    e->HScroll_Bandbreite->setEnabled(true);
+
+    (right ? e->Option_Rechts : e->Option_Links)->setChecked(true);
+
+    v.Selected_Module = 0;
+    v.Selection_State = 0;
+    v.Module_Count = 0;
+    v.Has_End_Piece = false;
+    v.Has_Begin_Piece = false;
+    v.Belt_Closed = false;
+    // No position: the next drive computation always draws the drive.
+    v.Shown_Drive_Slot = 100;
+}
+} // namespace
+
+void Create_Belt_mM_Right(Forms& forms)
+{
+    createBelt(forms, true);
+}
+
+void Create_Belt_mM_Left(Forms& forms)
+{
+    createBelt(forms, false);
+}
+
+void Make_Order_Code_mM(Forms& forms)
+{
+    ModularBeltEditor* e = editor(forms);
+    MainWindow& main = forms.main();
+    Variablen& v = forms.vars();
+
+    ModularCodeInput input;
+    input.widthText = e->Text_Bandbreite->text();
+    input.rightChecked = main.band_rechts->isChecked();
+    input.leftChecked = main.band_links->isChecked();
+    for (int k = 0; k < v.Module_Count; ++k)
+        input.pieces.push_back(v.Module_Type[k]);
+    for (int i = 0; i < int(e->Check_Optional.size()); ++i)
+        if (e->Check_Optional[std::size_t(i)]->isChecked())
+            input.features.push_back(v.Optional_mM[i]);
+
+    const ModularCode built = buildModularCode(input);
+    v.Order_Code = built.code;
+    if (built.storesLength)
+        v.Belt_Length = built.length;
+    v.Run_Count_G = built.runG;
+    v.Run_Count_C = built.runC;
+    v.Run_Count_V = built.runV;
+
+    setTextIfChanged(e->Text_Bestellnummer, v.Order_Code);
+    setShownIfChanged(e->Text_Bestellnummer, true);
+    main.speichern->setEnabled(true);
+    setCaptionIfChanged(e->Command_Bestellnummer, v.Copy_Caption);
+}
+
+void Clear_Module_Marks(Forms& forms)
+{
+    ModularBeltEditor* e = editor(forms);
+    for (int k = 0; k < SlotCount; ++k)
+        if (!e->Image_Modul[std::size_t(k)]->isHidden())
+            e->showPieceVariant(k, PlainPicture);
+}
+
+} // namespace kx::Funktionen

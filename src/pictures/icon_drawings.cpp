@@ -1,0 +1,228 @@
+#include "drawing_kit.h"
+#include "drawings.h"
+#include "program_icons.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainterPath>
+
+#include <array>
+#include <stdexcept>
+
+namespace kx {
+
+using namespace draw;
+
+namespace {
+// The ratios every icon carries, so that it stays sharp on any screen.
+QList<qreal> iconRatios()
+{
+    QList<qreal> ratios{1.0, 2.0};
+    const qreal screen = effectiveRatio(0);
+    if (!ratios.contains(screen))
+        ratios.append(screen);
+    return ratios;
+}
+
+void paintApplicationIcon(QPainter& painter, int size)
+{
+    const qreal s = size;
+    QLinearGradient tile(0, 0, 0, s);
+    tile.setColorAt(0, QColor(0x2f, 0x86, 0xe0));
+    tile.setColorAt(1, QColor(0x12, 0x43, 0x82));
+    painter.setPen(QPen(QColor(0x0d, 0x33, 0x66), 1));
+    painter.setBrush(tile);
+    painter.drawRoundedRect(QRectF(0.5, 0.5, s - 1, s - 1), s * 0.2, s * 0.2);
+
+    // A belt loop round two pulleys with its running arrow above.
+    const bool small = size < 24;
+    const qreal stroke = small ? 1.6 : 2.6;
+    const QRectF loop = small ? QRectF(2.5, 7.5, 11, 6) : QRectF(4.5, 14.5, 23, 11);
+    QPainterPath belt;
+    belt.addRoundedRect(loop, loop.height() / 2, loop.height() / 2);
+    painter.setPen(QPen(Qt::white, stroke));
+    painter.setBrush(QColor(0x6f, 0xb0, 0x87));
+    painter.drawPath(belt);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    const qreal r = loop.height() / 2 - stroke;
+    for (const qreal x : {loop.left() + loop.height() / 2, loop.right() - loop.height() / 2})
+        painter.drawEllipse(QPointF(x, loop.center().y()), r * 0.6, r * 0.6);
+    const QColor arrow(0xff, 0xb3, 0x2e);
+    if (small)
+        paintArrow(painter, arrow, QPointF(4, 3.5), QPointF(13, 3.5), 1.6, 4, 2.6);
+    else
+        paintArrow(painter, arrow, QPointF(8, 7), QPointF(25, 7), 2.6, 7, 4.5);
+}
+
+// The toolbar pictures: the piece reduced to its outline, end and divider.
+// Left-running ends are drawn as their right-running twins and mirrored.
+void paintToolbarPiece(QPainter& painter, int typeCode)
+{
+    const Palette& colours = palette();
+    BeltRun run;
+    run.top = 7.5;
+    run.bottom = 20.5;
+    run.thickness = 1.8;
+    run.capWidth = 10;
+    run.grooves = false;
+    run.dotPitch = 3;
+    qreal dividerX = 12;
+    if (drawsBeginPiece(typeCode)) {
+        run.x0 = 1;
+        run.x1 = 24;
+        run.left = BeltEnd::Pulley;
+        dividerX = 17;
+    } else if (drawsEndPiece(typeCode)) {
+        run.x0 = 0;
+        run.x1 = 23;
+        run.right = BeltEnd::Pulley;
+        dividerX = 6;
+    } else {
+        run.x0 = 3;
+        run.x1 = 21;
+    }
+    paintBeltRun(painter, colours, run);
+    Divider divider = Divider::None;
+    if (typeCode == 3 || typeCode == 27)
+        divider = Divider::Solid;
+    else if (typeCode == 15 || typeCode == 30)
+        divider = Divider::Dotted;
+    paintDivider(painter, colours, run, dividerX, divider);
+    if (drawsBeginPiece(typeCode))
+        paintArrow(painter, colours.accent, QPointF(9, 3.5), QPointF(23, 3.5), 1.6, 4.5, 2.6);
+}
+
+constexpr std::array<int, 7> RightRunningButtons = {0, 3, 24, 27, 30, 12, 15};
+constexpr std::array<int, 7> LeftRunningButtons = {18, 21, 24, 27, 30, 6, 9};
+} // namespace
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32})
+        for (const qreal ratio : iconRatios()) {
+            QImage image = canvas(QSize(size, size), ratio);
+            QPainter painter(&image);
+            prepare(painter);
+            paintApplicationIcon(painter, size);
+            painter.end();
+            icon.addPixmap(toPixmap(image));
+        }
+    return icon;
+}
+
+QPixmap toolbarPicture(bool rightRunning, int piece, qreal devicePixelRatio)
+{
+    if (piece < 0 || piece >= int(RightRunningButtons.size()))
+        throw std::out_of_range("no toolbar piece " + std::to_string(piece));
+    const int code = (rightRunning ? RightRunningButtons : LeftRunningButtons)[std::size_t(piece)];
+    const bool mirror = drawsLeftRunning(code);
+    QImage image = canvas(QSize(24, 22), devicePixelRatio);
+    QPainter painter(&image);
+    prepare(painter);
+    paintToolbarPiece(painter, mirror ? code - 6 : code);
+    painter.end();
+    if (mirror) {
+        const qreal ratio = image.devicePixelRatio();
+        image = image.mirrored(true, false);
+        image.setDevicePixelRatio(ratio);
+    }
+    return toPixmap(image);
+}
+
+QIcon toolbarIcon(bool rightRunning, int piece)
+{
+    QIcon icon;
+    for (const qreal ratio : iconRatios())
+        icon.addPixmap(toolbarPicture(rightRunning, piece, ratio));
+    return icon;
+}
+
+QPixmap drivePicture(qreal devicePixelRatio)
+{
+    return drawDrive(devicePixelRatio);
+}
+
+QPixmap infoLogo(qreal devicePixelRatio)
+{
+    const QSize size(125, 549);
+    QImage image = canvas(size, devicePixelRatio);
+    QPainter painter(&image);
+    prepare(painter);
+
+    QLinearGradient band(0, 0, 0, size.height());
+    band.setColorAt(0, QColor(0x0e, 0x3a, 0x66));
+    band.setColorAt(1, QColor(0x17, 0x62, 0x9c));
+    painter.fillRect(QRect(QPoint(0, 0), size), band);
+
+    // The picture box shows the upper left 113 x 541 pixels; the mark keeps
+    // inside them and the rest is bleed.
+    const qreal middle = 56.5;
+    const QColor light(0xd8, 0xe8, 0xf6);
+
+    // Emblem: a belt loop with its arrow in a white disc.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(middle, 66), 40, 40);
+    BeltRun run;
+    run.x0 = middle - 30;
+    run.x1 = middle + 30;
+    run.top = 58.5;
+    run.bottom = 85.5;
+    run.thickness = 4;
+    run.left = BeltEnd::Pulley;
+    run.right = BeltEnd::Pulley;
+    run.capWidth = 15;
+    run.grooves = false;
+    run.joints = false;
+    paintBeltRun(painter, palette(), run);
+    paintArrow(painter, palette().accent, QPointF(middle - 20, 46), QPointF(middle + 22, 46), 3.5,
+               10, 6.5);
+
+    // The name runs up the band.
+    auto fitText = [&](const QString& text, qreal pixelSize, qreal length, int weight) {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(int(pixelSize));
+        font.setWeight(QFont::Weight(weight));
+        font.setLetterSpacing(QFont::PercentageSpacing, 104);
+        const qreal width = QFontMetricsF(font).horizontalAdvance(text);
+        if (width > length)
+            font.setPixelSize(std::max(8, int(pixelSize * length / width)));
+        return font;
+    };
+    painter.save();
+    painter.translate(middle, 470);
+    painter.rotate(-90);
+    const QFont name = fitText(QStringLiteral("QUELLBRUNN"), 44, 330, QFont::Black);
+    painter.setFont(name);
+    painter.setPen(Qt::white);
+    const QFontMetricsF nameMetrics(name);
+    const QFont trade = fitText(QStringLiteral("FÖRDERSYSTEME"), 15, 330, QFont::Bold);
+    const QFontMetricsF tradeMetrics(trade);
+    // Name and trade line side by side, centred across the band.
+    const qreal gap = 6;
+    const qreal nameBaseline = (nameMetrics.capHeight() - gap - tradeMetrics.capHeight()) / 2;
+    painter.drawText(QPointF(0, nameBaseline), QStringLiteral("QUELLBRUNN"));
+    painter.setFont(trade);
+    painter.setPen(light);
+    const qreal nameWidth = nameMetrics.horizontalAdvance(QStringLiteral("QUELLBRUNN"));
+    const qreal tradeWidth = tradeMetrics.horizontalAdvance(QStringLiteral("FÖRDERSYSTEME"));
+    painter.drawText(QPointF(nameWidth - tradeWidth, nameBaseline + gap + tradeMetrics.capHeight()),
+                     QStringLiteral("FÖRDERSYSTEME"));
+    painter.restore();
+
+    // Slats of a belt at the foot of the band.
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 4; ++i) {
+        QColor slat = light;
+        slat.setAlpha(220 - 45 * i);
+        painter.setBrush(slat);
+        painter.drawRoundedRect(QRectF(16, 490 + 11 * i, 81, 6), 3, 3);
+    }
+    painter.end();
+    return toPixmap(image);
+}
+
+} // namespace kx

@@ -1,0 +1,381 @@
+#include "image_control.h"
+#include "picture_store.h"
+#include "program_icons.h"
+#include "scene3d.h"
+#include "test_program.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QtTest>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+using namespace kx;
+
+class PicturesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void sizes_data();
+    void sizes();
+    void applicationIconSizes();
+    void toolbarIconsCarryEveryRatio();
+    void viewFillsPicture_data();
+    void viewFillsPicture();
+    void piecesAndVariantsDiffer();
+    void mirrorPairs_data();
+    void mirrorPairs();
+    void toolbarsMirror();
+    void rowReadsAsOneBelt_data();
+    void rowReadsAsOneBelt();
+    void plainBeltFollowsDirection();
+    void beltPictureNames_data();
+    void beltPictureNames();
+    void unknownPicturesFail();
+    void fetchIsSharedAndHidden();
+
+private:
+    std::map<qreal, std::unique_ptr<ModulePictureStore>> modules_;
+    std::map<qreal, std::unique_ptr<BeltPictureStore>> belts_;
+};
+
+namespace {
+const int BeltWidthsL[] = {180, 240, 300, 360, 420, 480, 540, 600, 738, 738, 886, 886, 945};
+const int BeltWidthsR[] = {180, 240, 300, 360, 420, 480, 540, 600, 738, 886, 886, 886, 945};
+
+QImage imageOf(const QPixmap& pixmap)
+{
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// A drawing, not a blank or single-coloured placeholder.
+bool hasDrawing(const QImage& image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            colours.insert(image.pixel(x, y));
+    return colours.size() > 8;
+}
+
+// Two columns of pixels that differ at most by rounding.
+bool sameColumn(const QImage& a, int ax, const QImage& b, int bx)
+{
+    if (a.height() != b.height())
+        return false;
+    for (int y = 0; y < a.height(); ++y) {
+        const QRgb p = a.pixel(ax, y), q = b.pixel(bx, y);
+        if (std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2 ||
+            std::abs(qBlue(p) - qBlue(q)) > 2 || std::abs(qAlpha(p) - qAlpha(q)) > 2)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+void PicturesTest::initTestCase()
+{
+    for (const qreal ratio : {1.0, 2.0}) {
+        modules_[ratio] = std::make_unique<ModulePictureStore>(ratio);
+        belts_[ratio] = std::make_unique<BeltPictureStore>(ratio);
+    }
+}
+
+void PicturesTest::sizes_data()
+{
+    QTest::addColumn<QPixmap>("picture");
+    QTest::addColumn<QSize>("logical");
+    QTest::addColumn<qreal>("ratio");
+
+    for (const qreal ratio : {1.0, 2.0}) {
+        const ModulePictureStore& modules = *modules_[ratio];
+        const BeltPictureStore& belts = *belts_[ratio];
+        const auto row = [ratio](const QString& name) -> QTestData& {
+            return QTest::newRow(qPrintable(QStringLiteral("%1 @%2").arg(name).arg(ratio)));
+        };
+        for (int index = 0; index < 33; ++index)
+            row(QStringLiteral("Picture_M(%1)").arg(index))
+                << modules.Picture_M(index) << (index < 24 ? QSize(90, 48) : QSize(60, 48))
+                << ratio;
+        row(QStringLiteral("Picture_Antrieb"))
+            << modules.Picture_Antrieb() << QSize(60, 48) << ratio;
+        row(QStringLiteral("drive slot")) << drivePicture(ratio) << QSize(60, 48) << ratio;
+        for (int i = 0; i < 13; ++i) {
+            const int length = 300 + 100 * i;
+            row(QStringLiteral("Picture_oM%1L").arg(length))
+                << belts.Picture_oM(length, QLatin1Char('L')) << QSize(BeltWidthsL[i], 72) << ratio;
+            row(QStringLiteral("Picture_oM%1R").arg(length))
+                << belts.Picture_oM(length, QLatin1Char('R')) << QSize(BeltWidthsR[i], 72) << ratio;
+        }
+        row(QStringLiteral("Picture_Start_L"))
+            << belts.picture(QStringLiteral("Picture_Start_L")) << QSize(295, 125) << ratio;
+        row(QStringLiteral("Picture_Start_R"))
+            << belts.picture(QStringLiteral("Picture_Start_R")) << QSize(295, 127) << ratio;
+        row(QStringLiteral("Picture_Start_oM"))
+            << belts.picture(QStringLiteral("Picture_Start_oM")) << QSize(295, 107) << ratio;
+        for (const bool right : {true, false})
+            for (int piece = 0; piece < 7; ++piece)
+                row(QStringLiteral("toolbar %1 %2").arg(right ? "R" : "L").arg(piece))
+                    << toolbarPicture(right, piece, ratio) << QSize(24, 22) << ratio;
+        for (const int window : {1, 2})
+            row(QStringLiteral("example drawing %1").arg(window))
+                << exampleDrawing(window, ratio) << QSize(413, 118) << ratio;
+        for (int index = 1; index <= 4; ++index)
+            row(QStringLiteral("example view 1/%1").arg(index))
+                << exampleView(1, index, ratio) << QSize(205, 154) << ratio;
+        for (int index = 1; index <= 2; ++index)
+            row(QStringLiteral("example view 2/%1").arg(index))
+                << exampleView(2, index, ratio) << QSize(205, 154) << ratio;
+        row(QStringLiteral("info logo")) << infoLogo(ratio) << QSize(125, 549) << ratio;
+    }
+}
+
+void PicturesTest::sizes()
+{
+    QFETCH(QPixmap, picture);
+    QFETCH(QSize, logical);
+    QFETCH(qreal, ratio);
+    QCOMPARE(picture.deviceIndependentSize().toSize(), logical);
+    QCOMPARE(picture.devicePixelRatio(), ratio);
+    QCOMPARE(picture.size(), logical * ratio);
+    QVERIFY(hasDrawing(imageOf(picture)));
+}
+
+void PicturesTest::applicationIconSizes()
+{
+    const QIcon icon = applicationIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    QCOMPARE(icon.pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
+    QVERIFY(hasDrawing(icon.pixmap(QSize(32, 32), 1.0).toImage()));
+}
+
+void PicturesTest::toolbarIconsCarryEveryRatio()
+{
+    // A high-density screen gets a picture drawn for it, not a scaled one.
+    for (const bool right : {true, false})
+        for (int piece = 0; piece < 7; ++piece) {
+            const QIcon icon = toolbarIcon(right, piece);
+            for (const qreal ratio : {1.0, 2.0}) {
+                const QPixmap shown = icon.pixmap(QSize(24, 22), ratio);
+                QCOMPARE(shown.size(), QSize(24, 22) * ratio);
+                QCOMPARE(imageOf(shown), imageOf(toolbarPicture(right, piece, ratio)));
+            }
+        }
+}
+
+void PicturesTest::viewFillsPicture_data()
+{
+    QTest::addColumn<float>("yaw");
+    QTest::addColumn<float>("pitch");
+    QTest::addColumn<QVector3D>("low");
+    QTest::addColumn<QVector3D>("high");
+    QTest::newRow("long belt") << 25.0f << 20.0f << QVector3D(0, 0, -2) << QVector3D(10, 1, 0.3f);
+    QTest::newRow("from the other end")
+        << -40.0f << 30.0f << QVector3D(0, 0, -2) << QVector3D(10, 1, 0.3f);
+    QTest::newRow("tall detail") << 50.0f << 10.0f << QVector3D(0, 0, -2) << QVector3D(1, 1, 0.5f);
+    QTest::newRow("from above") << 0.0f << 89.0f << QVector3D(-1, -1, -1) << QVector3D(1, 1, 1);
+}
+
+void PicturesTest::viewFillsPicture()
+{
+    // The focus box fills the picture within the margin, centred.
+    QFETCH(float, yaw);
+    QFETCH(float, pitch);
+    QFETCH(QVector3D, low);
+    QFETCH(QVector3D, high);
+    draw::Camera camera;
+    camera.yaw = yaw;
+    camera.pitch = pitch;
+    camera.focusMin = low;
+    camera.focusMax = high;
+    camera.margin = 0.1f;
+    const QSizeF size(205, 154);
+    const draw::Projection projection(camera, size);
+    qreal left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
+    for (int corner = 0; corner < 8; ++corner) {
+        const QPointF p = projection.map(QVector3D((corner & 1) ? high.x() : low.x(),
+                                                   (corner & 2) ? high.y() : low.y(),
+                                                   (corner & 4) ? high.z() : low.z()));
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    const QRectF bounds(QPointF(left, top), QPointF(right, bottom));
+    const QRectF inner(20.5, 15.4, 164, 123.2);
+    QVERIFY(inner.adjusted(-0.01, -0.01, 0.01, 0.01).contains(bounds));
+    QVERIFY(qAbs(bounds.width() - inner.width()) < 0.01 ||
+            qAbs(bounds.height() - inner.height()) < 0.01);
+    QVERIFY(qAbs(bounds.center().x() - 102.5) < 0.01);
+    QVERIFY(qAbs(bounds.center().y() - 77) < 0.01);
+    // Nearer means larger depth: the viewer looks from the low y side.
+    QVERIFY(projection.depth(QVector3D(0, -5, 0)) > projection.depth(QVector3D(0, 5, 0)));
+}
+
+void PicturesTest::piecesAndVariantsDiffer()
+{
+    const ModulePictureStore& modules = *modules_[1.0];
+    // Every piece looks different, and each of its marks differs from the
+    // plain picture and from the other mark.
+    QList<QImage> plain;
+    for (int code = 0; code <= 30; code += 3) {
+        const QImage image = imageOf(modules.Picture_M(code));
+        for (const QImage& other : std::as_const(plain))
+            QVERIFY2(image != other, qPrintable(QString::number(code)));
+        plain.append(image);
+        const QImage grey = imageOf(modules.Picture_M(code + 1));
+        const QImage red = imageOf(modules.Picture_M(code + 2));
+        QVERIFY(grey != image);
+        QVERIFY(red != image);
+        QVERIFY(red != grey);
+    }
+    for (int piece = 0; piece < 7; ++piece)
+        for (int other = 0; other < piece; ++other)
+            QVERIFY(toolbarPicture(true, piece, 1).toImage() !=
+                    toolbarPicture(true, other, 1).toImage());
+}
+
+void PicturesTest::mirrorPairs_data()
+{
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : {1.0, 2.0})
+        for (const int code : {0, 3, 12, 15})
+            for (int variant = 0; variant < 3; ++variant)
+                QTest::addRow("%d/%d @%g", code + variant, code + 6 + variant, ratio)
+                    << code + variant << code + 6 + variant << ratio;
+}
+
+void PicturesTest::mirrorPairs()
+{
+    QFETCH(int, right);
+    QFETCH(int, left);
+    QFETCH(qreal, ratio);
+    const ModulePictureStore& modules = *modules_[ratio];
+    QCOMPARE(imageOf(modules.Picture_M(left)),
+             imageOf(modules.Picture_M(right)).mirrored(true, false));
+}
+
+void PicturesTest::toolbarsMirror()
+{
+    // The left-running bar holds the right-running ends mirrored, in the
+    // other order, and the same middle modules.
+    const int twin[] = {5, 6, 2, 3, 4, 0, 1};
+    for (const qreal ratio : {1.0, 2.0})
+        for (int piece = 0; piece < 7; ++piece) {
+            const QImage right = imageOf(toolbarPicture(true, piece, ratio));
+            const QImage left = imageOf(toolbarPicture(false, twin[piece], ratio));
+            QCOMPARE(left, piece >= 2 && piece <= 4 ? right : right.mirrored(true, false));
+        }
+}
+
+void PicturesTest::rowReadsAsOneBelt_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("@1") << 1.0;
+    QTest::newRow("@2") << 2.0;
+}
+
+void PicturesTest::rowReadsAsOneBelt()
+{
+    // Pieces placed flush meet without a step: every edge where a piece
+    // continues looks the same, whichever piece it belongs to.
+    QFETCH(qreal, ratio);
+    const ModulePictureStore& modules = *modules_[ratio];
+    const QImage reference = imageOf(modules.Picture_M(24));
+    const int last = reference.width() - 1;
+    const auto meetsOnRight = [&](int index) {
+        const QImage image = imageOf(modules.Picture_M(index));
+        return sameColumn(image, image.width() - 1, reference, last);
+    };
+    const auto meetsOnLeft = [&](int index) {
+        return sameColumn(imageOf(modules.Picture_M(index)), 0, reference, last);
+    };
+    for (const int index : {0, 3, 6 + 12, 6 + 15, 27, 30})
+        QVERIFY2(meetsOnRight(index), qPrintable(QString::number(index)));
+    for (const int index : {12, 15, 6, 9, 24, 27, 30})
+        QVERIFY2(meetsOnLeft(index), qPrintable(QString::number(index)));
+}
+
+void PicturesTest::plainBeltFollowsDirection()
+{
+    const BeltPictureStore& belts = *belts_[1.0];
+    for (int length = 300; length <= 1500; length += 100)
+        QVERIFY(imageOf(belts.Picture_oM(length, QLatin1Char('L'))) !=
+                imageOf(belts.Picture_oM(length, QLatin1Char('R'))));
+    QVERIFY(imageOf(belts.picture(QStringLiteral("Picture_Start_L"))) !=
+            imageOf(belts.picture(QStringLiteral("Picture_Start_R"))).copy(0, 1, 295, 125));
+}
+
+void PicturesTest::beltPictureNames_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("hasPicture");
+    QTest::newRow("300") << 300 << true;
+    QTest::newRow("1000") << 1000 << true;
+    QTest::newRow("1500") << 1500 << true;
+    QTest::newRow("200") << 200 << false;
+    QTest::newRow("350") << 350 << false;
+    QTest::newRow("1600") << 1600 << false;
+    QTest::newRow("-300") << -300 << false;
+}
+
+void PicturesTest::beltPictureNames()
+{
+    QFETCH(int, length);
+    QFETCH(bool, hasPicture);
+    QCOMPARE(BeltPictureStore::hasBeltPicture(length), hasPicture);
+    const QString name = BeltPictureStore::beltPictureName(length, QLatin1Char('R'));
+    QCOMPARE(name, QStringLiteral("Picture_oM%1R").arg(length));
+    if (hasPicture)
+        QVERIFY(!belts_[1.0]->picture(name).isNull());
+    else
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, belts_[1.0]->picture(name));
+}
+
+void PicturesTest::unknownPicturesFail()
+{
+    const ModulePictureStore& modules = *modules_[1.0];
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, modules.Picture_M(33));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, modules.Picture_M(-1));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range,
+                             belts_[1.0]->picture(QStringLiteral("Picture_Start")));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, belts_[1.0]->Picture_oM(300, QLatin1Char('X')));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, toolbarPicture(true, 7));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, toolbarPicture(false, -1));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, exampleDrawing(3));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, exampleView(1, 5));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, exampleView(2, 3));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, exampleView(2, 0));
+}
+
+void PicturesTest::fetchIsSharedAndHidden()
+{
+    TestProgram program;
+    ModulePictureStore& modules = program.forms->wImages1();
+    BeltPictureStore& belts = program.forms->wImages2();
+    QCOMPARE(&program.forms->wImages1(), &modules);
+    QCOMPARE(&program.forms->wImages2(), &belts);
+    QCOMPARE(&modules.Picture_M(7), &modules.Picture_M(7));
+
+    // An image control refers to the store's picture rather than a copy.
+    ImageControl image(QStringLiteral("Image_Modul(0)"));
+    image.setPicture(modules.Picture_M(7));
+    QCOMPARE(image.picture().cacheKey(), modules.Picture_M(7).cacheKey());
+    image.setPicture(belts.Picture_oM(800, QLatin1Char('L')));
+    QCOMPARE(image.picture().cacheKey(), belts.Picture_oM(800, QLatin1Char('L')).cacheKey());
+    QCOMPARE(image.size(), QSize(480, 72));
+
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget* window : windows)
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+}
+
+QTEST_MAIN(PicturesTest)
+#include "pictures_test.moc"

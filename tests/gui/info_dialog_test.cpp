@@ -1,0 +1,168 @@
+#include "info_dialog.h"
+#include "main_window.h"
+#include "test_program.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace kx;
+
+class InfoDialogTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void layout();
+    void infoTwiceShowsOneDialog();
+    void okHidesAndFocusesMainWindow();
+    void escapeHides_data();
+    void escapeHides();
+    void otherKeysDoNothing();
+    void closeButtonUnloads();
+};
+
+namespace {
+InfoDialog* openInfo(TestProgram& program)
+{
+    program.start().info->trigger();
+    return qobject_cast<InfoDialog*>(program.forms->loaded(QStringLiteral("wInfo")));
+}
+
+// Makes the dialog the active window, as the user's click on it would.
+void activate(QWidget* window)
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+} // namespace
+
+void InfoDialogTest::layout()
+{
+    TestProgram program;
+    InfoDialog* info = openInfo(program);
+    QVERIFY(info);
+    QCOMPARE(info->size(), QSize(344, 547));
+    QVERIFY(info->isWindow());
+    QCOMPARE(info->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(info->Command1->geometry(), QRect(68, 492, 92, 29));
+    QCOMPARE(info->Command1->text(), QStringLiteral("OK"));
+    QCOMPARE(info->Picture1->geometry(), QRect(228, 4, 113, 541));
+    QCOMPARE(info->Picture1->pixmap().deviceIndependentSize().toSize(), QSize(125, 549));
+    QCOMPARE(info->Label_Titel->font().pointSizeF(), 20.25);
+    QVERIFY(info->Label_Titel->font().bold());
+
+    QVERIFY(info->Label1[7]->text().contains(QStringLiteral(KX_VERSION)));
+    for (int i = 0; i < 13; ++i) {
+        QLabel* label = info->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(i));
+        QVERIFY2(label && label == info->Label1[std::size_t(i)], qPrintable(QString::number(i)));
+        if (i != 7)
+            QCOMPARE(label->font().pointSizeF(), 8.25);
+        // Every text fits its label.
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(label->text()));
+    }
+    QVERIFY(info->Label_Titel->fontMetrics().horizontalAdvance(info->Label_Titel->text()) <=
+            info->Label_Titel->width());
+    QVERIFY(info->Label1[3]->text().isEmpty());
+    QVERIFY(info->Label1[6]->text().isEmpty());
+    QCOMPARE(info->Label1[11]->geometry().left(), 68);
+}
+
+void InfoDialogTest::infoTwiceShowsOneDialog()
+{
+    TestProgram program;
+    MainWindow& main = program.start();
+    main.info->trigger();
+    QPointer<Form> first = program.forms->loaded(QStringLiteral("wInfo"));
+    main.info->trigger();
+    QVERIFY(first && first->Visible());
+    QCOMPARE(program.forms->loaded(QStringLiteral("wInfo")), first.data());
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                           [](QWidget* w) { return w->objectName() == QLatin1String("wInfo"); }),
+             1);
+
+    // Hidden and shown again, it keeps its texts.
+    auto* info = qobject_cast<InfoDialog*>(first.data());
+    info->Label_Titel->setText(QStringLiteral("Konfigurator"));
+    QTest::mouseClick(info->Command1, Qt::LeftButton);
+    main.info->trigger();
+    QCOMPARE(program.forms->loaded(QStringLiteral("wInfo")), first.data());
+    QCOMPARE(info->Label_Titel->text(), QStringLiteral("Konfigurator"));
+}
+
+void InfoDialogTest::okHidesAndFocusesMainWindow()
+{
+    TestProgram program;
+    InfoDialog* info = openInfo(program);
+    activate(info);
+    QTest::mouseClick(info->Command1, Qt::LeftButton);
+    QVERIFY(!info->Visible());
+    QTRY_COMPARE(QApplication::activeWindow(), program.forms->loadedMain());
+}
+
+void InfoDialogTest::escapeHides_data()
+{
+    QTest::addColumn<bool>("onButton");
+    QTest::newRow("on the button") << true;
+    QTest::newRow("on the window") << false;
+}
+
+void InfoDialogTest::escapeHides()
+{
+    QFETCH(bool, onButton);
+    TestProgram program;
+    InfoDialog* info = openInfo(program);
+    QWidget* target = onButton ? static_cast<QWidget*>(info->Command1) : info;
+    activate(info);
+    QTest::keyClick(target, Qt::Key_Escape);
+    QVERIFY(!info->Visible());
+    QCOMPARE(program.forms->loaded(QStringLiteral("wInfo")), info);
+    // Unlike OK, Escape does not hand the focus to the main window.
+    QTest::qWait(20);
+    QVERIFY(QApplication::activeWindow() != program.forms->loadedMain());
+}
+
+void InfoDialogTest::otherKeysDoNothing()
+{
+    TestProgram program;
+    InfoDialog* info = openInfo(program);
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_Delete, Qt::Key_F4, Qt::Key_Backspace}) {
+        QTest::keyClick(info->Command1, key);
+        QTest::keyClick(info, key);
+    }
+    QVERIFY(info->Visible());
+}
+
+void InfoDialogTest::closeButtonUnloads()
+{
+    TestProgram program;
+    MainWindow& main = program.start();
+    main.info->trigger();
+    auto* info = qobject_cast<InfoDialog*>(program.forms->loaded(QStringLiteral("wInfo")));
+    info->setCaption(QStringLiteral("Über"));
+    info->Label_Titel->setText(QStringLiteral("Konfigurator"));
+    activate(info);
+
+    QVERIFY(info->close());
+    QVERIFY(!program.forms->loaded(QStringLiteral("wInfo")));
+    QPointer<InfoDialog> closed = info;
+    TestProgram::settle();
+    QVERIFY(closed.isNull());
+    QTRY_COMPARE(QApplication::activeWindow(), program.forms->loadedMain());
+
+    // The next info builds it anew from its design texts.
+    main.info->trigger();
+    auto* again = qobject_cast<InfoDialog*>(program.forms->loaded(QStringLiteral("wInfo")));
+    QVERIFY(again && again->Visible());
+    QCOMPARE(again->Caption(), QStringLiteral("Info"));
+    QCOMPARE(again->Label_Titel->text(), QStringLiteral("KX-Konfigurator"));
+}
+
+QTEST_MAIN(InfoDialogTest)
+#include "info_dialog_test.moc"

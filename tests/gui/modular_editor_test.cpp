@@ -1,0 +1,625 @@
+#include "image_control.h"
+#include "keyed_toolbar.h"
+#include "main_window.h"
+#include "modular_editor.h"
+#include "picture_store.h"
+#include "test_program.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace kx;
+
+namespace {
+// Left edges of the module and drive slots after a set-up, by position.
+const int RightModule[] = {90,   1440, 2340, 3240, 4140,  5040,  5940,
+                           6840, 7740, 8640, 9540, 10440, 11340, 12240};
+const int RightDrive[] = {540,  1440, 2340, 3240, 4140,  5040,  5940,
+                          6840, 7740, 8640, 9540, 10440, 11340, 12240};
+const int LeftModule[] = {12240, 11340, 10440, 9540, 8640, 7740, 6840,
+                          5940,  5040,  4140,  3240, 2340, 1440, 90};
+const int LeftDrive[] = {12240, 11340, 10440, 9540, 8640, 7740, 6840,
+                         5940,  5040,  4140,  3240, 2340, 1440, 540};
+
+enum { AG_R = 0, AC_R = 3, AG_L = 6, EG_R = 12, EV_R = 15, EV_L = 21, G = 24, C = 27, V = 30 };
+
+// A started program with its timers held and wmM opened from the menu.
+struct Editor
+{
+    TestProgram program;
+    MainWindow* main = nullptr;
+    ModularBeltEditor* e = nullptr;
+
+    explicit Editor(bool right = true)
+    {
+        main = &program.start();
+        program.holdTimers();
+        vars().Copy_Caption = QStringLiteral("Kopieren");
+        setUp(right);
+    }
+    Variablen& vars() { return program.forms->vars(); }
+    void setUp(bool right) { (right ? main->band_rechts : main->band_links)->trigger(); }
+    void tick() { main->Timer_Module_Timer(); }
+
+    // Puts pieces on the belt the way the loader does.
+    void place(std::initializer_list<int> types)
+    {
+        int k = 0;
+        for (int type : types) {
+            vars().Module_Type[k] = type;
+            vars().Module_Count = k + 1;
+            e->showPiece(k++);
+        }
+    }
+    void bindEditor() { e = program.forms->window<ModularBeltEditor>(QStringLiteral("wmM")); }
+
+    // Which picture slot k shows: 0 plain, 1 grey, 2 red.
+    int variant(int k)
+    {
+        const qint64 shown = e->Image_Modul[std::size_t(k)]->picture().cacheKey();
+        for (int variant = 0; variant < 3; ++variant)
+            if (program.forms->wImages1().Picture_M(vars().Module_Type[k] + variant).cacheKey() ==
+                shown)
+                return variant;
+        return -1;
+    }
+    QString variants()
+    {
+        QString out;
+        for (int k = 0; k < vars().Module_Count; ++k)
+            out += QString::number(variant(k));
+        return out;
+    }
+    QWidget* toolButton(KeyedToolbar* toolbar, int index)
+    {
+        return toolbar->widgetForAction(toolbar->button(index));
+    }
+    void act(const QString& script)
+    {
+        // "c1" clicks slot 1, "d1" double-clicks it.
+        for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            ImageControl* slot = e->Image_Modul[std::size_t(step.mid(1).toInt())];
+            if (step[0] == QLatin1Char('c'))
+                QTest::mouseClick(slot, Qt::LeftButton);
+            else
+                QTest::mouseDClick(slot, Qt::LeftButton);
+        }
+    }
+};
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+} // namespace
+
+class ModularEditorTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void designStates();
+    void setUp_data();
+    void setUp();
+    void setUpAfterBeltStartsEmpty();
+    void setUpFeatures();
+    void setUpUnlocksLoadedBelt();
+    void marks_data();
+    void marks();
+    void deleteKey_data();
+    void deleteKey();
+    void controlsStillGetTheirKeys();
+    void deleteAfterClickThroughWindowSystem();
+    void toolbarButtons_data();
+    void toolbarButtons();
+    void lastToolbarRequestWins();
+    void hiddenToolbarTakesNoClicks();
+    void orderCodeFollowsTheEditor();
+    void orderCodeButton();
+    void idleTickRepaintsNothing();
+};
+
+void ModularEditorTest::designStates()
+{
+    // Without the main text file nothing replaces the design values.
+    TestProgram program;
+    program.removeFile(QStringLiteral("47-318-xx.ini"));
+    program.start();
+    auto* e = program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+
+    QCOMPARE(e->Caption(), QStringLiteral("Förderband,  mit Seitenmodulen"));
+    QCOMPARE(e->Text_Bestellnummer->text(), QStringLiteral("KX-xxx-xx-x-x"));
+    QCOMPARE(e->Command_Bestellnummer->text(), QStringLiteral("Bestell-Nummer erstellen"));
+    QVERIFY(e->Command_Bestellnummer->isEnabled());
+    for (QLineEdit* box : {e->Text_Bandlaenge, e->Text_Bandbreite, e->Text_Bestellnummer})
+        QVERIFY(!box->isEnabled());
+    QCOMPARE(e->Text_Bandlaenge->text(), QStringLiteral("300"));
+    QCOMPARE(e->Text_Bandbreite->text(), QStringLiteral("40"));
+    QVERIFY(!e->Option_Rechts->isEnabled() && !e->Option_Links->isEnabled());
+
+    QScrollBar* length = e->HScroll_Bandlaenge;
+    QVERIFY(!length->isEnabled());
+    QCOMPARE(QList<int>({length->minimum(), length->maximum(), length->singleStep(),
+                         length->pageStep(), length->value()}),
+             QList<int>({300, 1500, 100, 100, 300}));
+    QScrollBar* width = e->HScroll_Bandbreite;
+    QCOMPARE(QList<int>({width->minimum(), width->maximum(), width->singleStep(), width->pageStep(),
+                         width->value()}),
+             QList<int>({40, 80, 40, 40, 40}));
+
+    const QStringList rightKeys{"AG-R", "AC-R", "", "G", "C", "V", "", "EG-R", "EV-R"};
+    const QStringList leftKeys{"EG-L", "EV-L", "", "G", "C", "V", "", "AG-L", "AC-L"};
+    for (KeyedToolbar* toolbar : {e->Toolbar_Rechts, e->Toolbar_Links}) {
+        const bool right = toolbar == e->Toolbar_Rechts;
+        QCOMPARE(toolbar->buttonCount(), 9);
+        for (int i = 1; i <= 9; ++i) {
+            QCOMPARE(toolbar->button(i)->isSeparator(), i == 3 || i == 7);
+            QCOMPARE(toolbar->key(i), (right ? rightKeys : leftKeys)[i - 1]);
+            if (i != 3 && i != 7) {
+                QVERIFY(!toolbar->button(i)->icon().isNull());
+                if (right)
+                    QCOMPARE(toolbar->button(i)->toolTip(), QStringLiteral("xxx"));
+            }
+        }
+    }
+    const qint64 drive = program.forms->wImages1().Picture_Antrieb().cacheKey();
+    for (int k = 0; k < 14; ++k) {
+        QCOMPARE(e->Image_Antrieb[std::size_t(k)]->objectName(),
+                 QStringLiteral("Image_Antrieb(%1)").arg(k));
+        QCOMPARE(e->Image_Modul[std::size_t(k)]->objectName(),
+                 QStringLiteral("Image_Modul(%1)").arg(k));
+        QCOMPARE(e->Image_Antrieb[std::size_t(k)]->picture().cacheKey(), drive);
+        QCOMPARE(e->Image_Antrieb[std::size_t(k)]->size(), QSize(60, 48));
+        QVERIFY(e->Check_Optional[std::size_t(k % 6)]->isHidden());
+    }
+}
+
+void ModularEditorTest::setUp_data()
+{
+    QTest::addColumn<bool>("right");
+    QTest::newRow("right-running") << true;
+    QTest::newRow("left-running") << false;
+}
+
+void ModularEditorTest::setUp()
+{
+    QFETCH(bool, right);
+    TestProgram program;
+    MainWindow& main = program.start();
+    program.holdTimers();
+    Variablen& v = program.forms->vars();
+    v.Copy_Caption = QStringLiteral("Kopieren");
+    v.Selected_Module = 5;
+    v.Selection_State = 2;
+    v.Module_Count = 4;
+    v.Has_Begin_Piece = v.Has_End_Piece = v.Belt_Closed = true;
+    v.Shown_Drive_Slot = 3;
+    main.speichern->setEnabled(true);
+    main.band_om->setChecked(true);
+
+    (right ? main.band_rechts : main.band_links)->trigger();
+    auto* e = program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+
+    QVERIFY(e->Visible());
+    QCOMPARE(main.mdiArea->activeSubWindow(), e->mdiFrame());
+    QVERIFY(!program.forms->loaded(QStringLiteral("wStart"))->Visible());
+    QCOMPARE(main.band_rechts->isChecked(), right);
+    QCOMPARE(main.band_links->isChecked(), !right);
+    QVERIFY(!main.band_om->isChecked());
+    QVERIFY(!main.speichern->isEnabled());
+
+    for (int k = 0; k < 14; ++k) {
+        const ImageControl* module = e->Image_Modul[std::size_t(k)];
+        const ImageControl* drive = e->Image_Antrieb[std::size_t(k)];
+        QCOMPARE(module->pos(), twipsPoint((right ? RightModule : LeftModule)[k], 1200));
+        QCOMPARE(drive->pos(), twipsPoint((right ? RightDrive : LeftDrive)[k], 1920));
+        QVERIFY(module->isHidden() && drive->isHidden());
+    }
+    QCOMPARE(e->Toolbar_Rechts->isHidden(), !right);
+    QCOMPARE(e->Toolbar_Links->isHidden(), right);
+    QCOMPARE(e->Command_Bestellnummer->text(), QStringLiteral("Kopieren"));
+    QCOMPARE(e->Text_Bestellnummer->text(),
+             right ? QStringLiteral("KX40-xxx-R-xx-xx") : QStringLiteral("KX40-xxx-L-xx-xx"));
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             e->Command_Bestellnummer, e->Text_Bestellnummer, e->Line_Bestell, e->Label_Optional,
+             e->HScroll_Bandbreite, e->HScroll_Bandlaenge, e->Option_Rechts, e->Option_Links})
+        QVERIFY2(!w->isHidden(), qPrintable(w->objectName()));
+    QVERIFY(e->HScroll_Bandbreite->isEnabled());
+    QVERIFY(!e->HScroll_Bandlaenge->isEnabled());
+    QVERIFY(!e->Option_Rechts->isEnabled() && !e->Option_Links->isEnabled());
+    QCOMPARE(e->Option_Rechts->isChecked(), right);
+    QCOMPARE(e->Option_Links->isChecked(), !right);
+
+    QCOMPARE(int(v.Selected_Module), 0);
+    QCOMPARE(int(v.Selection_State), 0);
+    QCOMPARE(int(v.Module_Count), 0);
+    QVERIFY(!v.Has_Begin_Piece && !v.Has_End_Piece && !v.Belt_Closed);
+    QCOMPARE(int(v.Shown_Drive_Slot), 100);
+}
+
+void ModularEditorTest::setUpAfterBeltStartsEmpty()
+{
+    Editor w(false);
+    w.bindEditor();
+    w.place({AG_L, G, C, EV_L});
+    // The placement engine moves left-running slots; the drive stood far out.
+    w.e->setModuleSlotLeftTwips(3, 7000);
+    w.e->Image_Antrieb[9]->show();
+    w.act(QStringLiteral("c2"));
+    // The width scroll bar's right arrow.
+    QScrollBar* width = w.e->HScroll_Bandbreite;
+    QTest::mouseClick(width, Qt::LeftButton, {}, QPoint(width->width() - 3, width->height() / 2));
+    QCOMPARE(w.e->Text_Bandbreite->text(), QStringLiteral("80"));
+    Variablen& v = w.vars();
+    v.Pending_Type = 27;
+    v.Pending_Kind = 1;
+    v.Request_Pending = true;
+    v.Code_Refresh_oM = true;
+
+    w.program.forms->procedures.Create_Belt_mM_Right();
+
+    for (int k = 0; k < 14; ++k) {
+        QVERIFY(w.e->Image_Modul[std::size_t(k)]->isHidden());
+        QVERIFY(w.e->Image_Antrieb[std::size_t(k)]->isHidden());
+        QCOMPARE(w.e->Image_Modul[std::size_t(k)]->pos(), twipsPoint(RightModule[k], 1200));
+    }
+    QCOMPARE(int(v.Module_Count), 0);
+    QCOMPARE(int(v.Selection_State), 0);
+    // Left alone: the width, the request record, leftover types and the flags.
+    QCOMPARE(width->value(), 80);
+    QCOMPARE(w.e->Text_Bandbreite->text(), QStringLiteral("80"));
+    QVERIFY(v.Request_Pending);
+    QCOMPARE(int(v.Pending_Type), 27);
+    QCOMPARE(int(v.Pending_Kind), 1);
+    QCOMPARE(int(v.Module_Type[3]), EV_L);
+    QVERIFY(v.Code_Refresh_oM && v.Code_Refresh_mM);
+}
+
+void ModularEditorTest::setUpFeatures()
+{
+    Editor w;
+    w.bindEditor();
+    Variablen& v = w.vars();
+    QCheckBox* beyond = w.e->Check_Optional[4];
+    beyond->show();
+    w.e->Check_Optional[2]->hide();
+    beyond->setChecked(true);
+    w.e->Check_Optional[0]->setChecked(true);
+    w.e->Check_Optional[1]->setEnabled(false);
+
+    v.Optional_Count_mM = 2;
+    w.setUp(true);
+    for (int i : {0, 1}) {
+        QCheckBox* box = w.e->Check_Optional[std::size_t(i)];
+        QVERIFY(!box->isHidden() && box->isEnabled() && !box->isChecked());
+    }
+    QVERIFY(w.e->Check_Optional[2]->isHidden());
+    QVERIFY(!beyond->isHidden() && beyond->isChecked()); // beyond the count: as it was
+
+    v.Optional_Count_mM = 0;
+    w.e->Label_Optional->hide();
+    w.e->Check_Optional[0]->setChecked(true);
+    w.setUp(false);
+    QVERIFY(!w.e->Label_Optional->isHidden());
+    QVERIFY(w.e->Check_Optional[0]->isChecked()); // untouched
+}
+
+void ModularEditorTest::setUpUnlocksLoadedBelt()
+{
+    Editor w;
+    w.bindEditor();
+    w.vars().Optional_Count_mM = 3;
+    w.setUp(true);
+    // What a load leaves: no toolbar, width and features locked.
+    w.e->Toolbar_Rechts->hide();
+    w.e->Toolbar_Links->hide();
+    w.e->HScroll_Bandbreite->setEnabled(false);
+    for (QCheckBox* box : w.e->Check_Optional)
+        box->setEnabled(false);
+
+    w.setUp(false);
+    QVERIFY(!w.e->Toolbar_Links->isHidden());
+    QVERIFY(w.e->Toolbar_Rechts->isHidden());
+    QVERIFY(w.e->HScroll_Bandbreite->isEnabled());
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(w.e->Check_Optional[std::size_t(i)]->isEnabled());
+    QVERIFY(!w.e->HScroll_Bandlaenge->isEnabled());
+    QVERIFY(!w.e->Option_Links->isEnabled());
+}
+
+void ModularEditorTest::marks_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QString>("pictures");
+    QTest::newRow("click marks grey") << "c1" << 1 << 1 << "0100";
+    QTest::newRow("click, click another: nothing marked") << "c1 c2" << 0 << 2 << "0000";
+    QTest::newRow("click, click same: nothing marked") << "c1 c1" << 0 << 1 << "0000";
+    QTest::newRow("double click marks red") << "d2" << 2 << 2 << "0020";
+    QTest::newRow("double click after grey is red") << "c1 d1" << 2 << 1 << "0200";
+    QTest::newRow("double click moves the red mark") << "d1 d3" << 2 << 3 << "0002";
+    QTest::newRow("click after red marks grey") << "d1 c2" << 1 << 2 << "0010";
+    QTest::newRow("click the end piece") << "c3" << 1 << 3 << "0001";
+}
+
+void ModularEditorTest::marks()
+{
+    QFETCH(QString, script);
+    Editor w;
+    w.bindEditor();
+    w.place({AG_R, G, C, EV_R});
+    w.act(script);
+    QTEST(int(w.vars().Selection_State), "state");
+    QTEST(int(w.vars().Selected_Module), "selected");
+    QTEST(w.variants(), "pictures");
+    QVERIFY(!w.vars().Request_Pending);
+    QCOMPARE(int(w.vars().Module_Count), 4); // marking changes no piece
+}
+
+void ModularEditorTest::deleteKey_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("receiver");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<bool>("request");
+    const int del = Qt::Key_Delete;
+    QTest::newRow("grey: removal requested") << "c2"
+                                             << "wmM" << del << 0 << 3 << true;
+    QTest::newRow("grey, Shift+Delete") << "c2"
+                                        << "wmM" << del << int(Qt::ShiftModifier) << 3 << true;
+    QTest::newRow("grey, focus on a check box") << "c2"
+                                                << "Check_Optional(0)" << del << 0 << 3 << true;
+    QTest::newRow("grey, focus on the order-code button")
+        << "c2"
+        << "Command_Bestellnummer" << del << 0 << 3 << true;
+    QTest::newRow("grey, key on a slot") << "c2"
+                                         << "Image_Modul(2)" << del << 0 << 3 << true;
+    QTest::newRow("red: nothing") << "d2"
+                                  << "wmM" << del << 0 << 2 << false;
+    QTest::newRow("nothing marked: nothing") << ""
+                                             << "wmM" << del << 0 << 0 << false;
+    QTest::newRow("grey, Backspace: nothing") << "c2"
+                                              << "wmM" << int(Qt::Key_Backspace) << 0 << 1 << false;
+}
+
+void ModularEditorTest::deleteKey()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, receiver);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    Editor w;
+    w.bindEditor();
+    w.place({AG_R, G, C, EV_R});
+    w.act(script);
+    QWidget* target = receiver == QLatin1String("wmM") ? w.e : w.e->findChild<QWidget*>(receiver);
+    QVERIFY(target);
+    QTest::keyRelease(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTEST(int(w.vars().Selection_State), "state");
+    QTEST(w.vars().Request_Pending, "request");
+    if (!script.isEmpty())
+        QCOMPARE(w.variant(2), script.startsWith(QLatin1Char('c')) ? 1 : 2); // mark unchanged
+}
+
+void ModularEditorTest::controlsStillGetTheirKeys()
+{
+    Editor w;
+    w.bindEditor();
+    w.tick();
+    QGuiApplication::clipboard()->setText(QStringLiteral("other"));
+    // The window sees the release first; the button still clicks on Space.
+    QTest::keyClick(w.e->Command_Bestellnummer, Qt::Key_Space);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("KX40-0-R-"));
+
+    QTest::keyClick(w.e->Check_Optional[0], Qt::Key_Space);
+    QVERIFY(w.e->Check_Optional[0]->isChecked());
+}
+
+void ModularEditorTest::deleteAfterClickThroughWindowSystem()
+{
+    // Mouse and key go through the platform, which routes the key to the
+    // focus: the click on a piece must leave it inside wmM.
+    Editor w;
+    w.main->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.main))
+        QSKIP("the platform does not activate windows");
+    w.bindEditor();
+    w.place({AG_R, G, EV_R});
+    QWidget* slot = w.e->Image_Modul[1];
+    QTest::mouseClick(w.main->windowHandle(), Qt::LeftButton, {},
+                      slot->mapTo(w.main, QPoint(10, 10)));
+    QCOMPARE(int(w.vars().Selection_State), 1);
+    QTest::keyClick(w.main->windowHandle(), Qt::Key_Delete);
+    QCOMPARE(int(w.vars().Selection_State), 3);
+    QVERIFY(w.vars().Request_Pending);
+}
+
+void ModularEditorTest::toolbarButtons_data()
+{
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("kind");
+    const int rightTypes[] = {0, 3, -1, 24, 27, 30, -1, 12, 15};
+    const int leftTypes[] = {18, 21, -1, 24, 27, 30, -1, 6, 9};
+    const int rightKinds[] = {0, 0, -1, 1, 1, 1, -1, 2, 2};
+    const int leftKinds[] = {2, 2, -1, 1, 1, 1, -1, 0, 0};
+    for (int i = 1; i <= 9; ++i) {
+        if (i == 3 || i == 7)
+            continue;
+        QTest::addRow("Toolbar_Rechts button %d", i)
+            << true << i << rightTypes[i - 1] << rightKinds[i - 1];
+        QTest::addRow("Toolbar_Links button %d", i)
+            << false << i << leftTypes[i - 1] << leftKinds[i - 1];
+    }
+}
+
+void ModularEditorTest::toolbarButtons()
+{
+    QFETCH(bool, right);
+    QFETCH(int, button);
+    QFETCH(int, type);
+    QFETCH(int, kind);
+    Editor w(right);
+    w.bindEditor();
+    Variablen& v = w.vars();
+    v.Pending_Type = 99;
+    QTest::mouseClick(w.toolButton(right ? w.e->Toolbar_Rechts : w.e->Toolbar_Links, button),
+                      Qt::LeftButton);
+    QCOMPARE(int(v.Pending_Type), type);
+    QCOMPARE(int(v.Pending_Kind), kind);
+    QVERIFY(v.Request_Pending);
+    QCOMPARE(v.Has_Begin_Piece, kind == 0);
+    QCOMPARE(int(v.Module_Count), 0); // recorded only
+}
+
+void ModularEditorTest::lastToolbarRequestWins()
+{
+    Editor w;
+    w.bindEditor();
+    Variablen& v = w.vars();
+    QTest::mouseClick(w.toolButton(w.e->Toolbar_Rechts, 1), Qt::LeftButton); // AG-R
+    QTest::mouseClick(w.toolButton(w.e->Toolbar_Rechts, 6), Qt::LeftButton); // V
+    QCOMPARE(int(v.Pending_Type), V);
+    QCOMPARE(int(v.Pending_Kind), 1);
+    QVERIFY(v.Request_Pending);
+    QVERIFY(v.Has_Begin_Piece); // raised once, stays until the next set-up
+}
+
+void ModularEditorTest::hiddenToolbarTakesNoClicks()
+{
+    Editor w;
+    w.bindEditor();
+    Variablen& v = w.vars();
+    QTest::mouseClick(w.toolButton(w.e->Toolbar_Links, 8), Qt::LeftButton); // AG-L
+    QTest::mouseClick(w.toolButton(w.e->Toolbar_Links, 4), Qt::LeftButton); // G
+    QVERIFY(!v.Request_Pending);
+    QVERIFY(!v.Has_Begin_Piece);
+    QCOMPARE(int(v.Pending_Type), 0);
+}
+
+void ModularEditorTest::orderCodeFollowsTheEditor()
+{
+    Editor w;
+    w.bindEditor();
+    Variablen& v = w.vars();
+    QVERIFY(v.Code_Refresh_mM);
+    QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX40-xxx-R-xx-xx"));
+    w.tick();
+    QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX40-0-R-"));
+    QVERIFY(w.main->speichern->isEnabled());
+
+    w.place({AG_R, G, G, G, C, EV_R});
+    w.tick();
+    QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX40-700-R-AG-3GC-EV"));
+    QCOMPARE(v.Order_Code, QStringLiteral("KX40-700-R-AG-3GC-EV"));
+    QCOMPARE(v.Belt_Length, 700.0);
+
+    // The width changes only the width field, on the next tick.
+    QScrollBar* width = w.e->HScroll_Bandbreite;
+    QTest::mouseClick(width, Qt::LeftButton, {}, QPoint(width->width() - 3, width->height() / 2));
+    QCOMPARE(w.e->Text_Bandbreite->text(), QStringLiteral("80"));
+    QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX40-700-R-AG-3GC-EV"));
+    w.tick();
+    QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX80-700-R-AG-3GC-EV"));
+    // A thumb let go between the steps goes to the nearer width.
+    width->setValue(50);
+    QCOMPARE(width->value(), 40);
+    QCOMPARE(w.e->Text_Bandbreite->text(), QStringLiteral("40"));
+
+    // Features in check-box order, whatever the order of the clicks.
+    v.Optional_Count_mM = 2;
+    v.Optional_mM[0] = QStringLiteral("SW");
+    v.Optional_mM[1] = QStringLiteral("LS");
+    w.setUp(false);
+    for (int i : {1, 0}) // on the box itself, as a user clicks it
+        QTest::mouseClick(w.e->Check_Optional[std::size_t(i)], Qt::LeftButton, {}, QPoint(8, 8));
+    w.place({AG_L, V, EV_L});
+    w.tick();
+    QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX40-400-L-AG-V-EV-SW-LS"));
+
+    // An open belt keeps every piece in its code.
+    w.setUp(true);
+    w.place({AC_R, G, G});
+    w.tick();
+    QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX40-350-R-AC-2G-"));
+}
+
+void ModularEditorTest::orderCodeButton()
+{
+    TestProgram program;
+    MainWindow& main = program.start();
+    program.holdTimers();
+    Variablen& v = program.forms->vars();
+    v.Copy_Caption = QStringLiteral("Kopieren");
+    auto* e = program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+    main.band_rechts->setChecked(true);
+
+    // Build state: the design caption differs from the copy caption.
+    QVERIFY(!v.Code_Refresh_mM);
+    QGuiApplication::clipboard()->setText(QStringLiteral("other"));
+    QTest::mouseClick(e->Command_Bestellnummer, Qt::LeftButton);
+    QVERIFY(v.Code_Refresh_mM);
+    QCOMPARE(e->Text_Bestellnummer->text(), QStringLiteral("KX40-0-R-"));
+    QCOMPARE(e->Command_Bestellnummer->text(), QStringLiteral("Kopieren"));
+    QVERIFY(main.speichern->isEnabled());
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("other"));
+
+    // Copy state: the text shown goes to the clipboard, even if a tick is due.
+    v.Module_Count = 1;
+    v.Module_Type[0] = AG_R;
+    e->showPiece(0);
+    QTest::mouseClick(e->Command_Bestellnummer, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("KX40-0-R-"));
+    QCOMPARE(e->Text_Bestellnummer->text(), QStringLiteral("KX40-0-R-"));
+}
+
+void ModularEditorTest::idleTickRepaintsNothing()
+{
+    Editor w;
+    w.bindEditor();
+    w.place({AG_R, G, EV_R});
+    w.act(QStringLiteral("c1 c1"));
+    w.tick();
+    QTest::qWait(20);
+
+    PaintCounter counter;
+    QList<QWidget*> watched = {w.e->Text_Bestellnummer, w.e->Command_Bestellnummer};
+    for (ImageControl* slot : w.e->Image_Modul)
+        watched << slot;
+    for (QWidget* widget : watched)
+        widget->installEventFilter(&counter);
+    w.tick();
+    w.main->Timer_Antrieb_Timer();
+    QTest::qWait(20);
+    QCOMPARE(counter.paints, 0);
+
+    // A tick that changes the code does repaint it.
+    w.vars().Module_Count = 2;
+    w.tick();
+    QTest::qWait(20);
+    QVERIFY(counter.paints > 0);
+}
+
+QTEST_MAIN(ModularEditorTest)
+#include "modular_editor_test.moc"

@@ -1,0 +1,176 @@
+#include "example_windows.h"
+#include "image_control.h"
+#include "keyed_toolbar.h"
+#include "main_window.h"
+#include "modular_editor.h"
+#include "picture_store.h"
+#include "start_dialog.h"
+#include "test_program.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace kx;
+
+class StartDialogTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startUpFillsMainWindow();
+    void startButtonsOpenModularEditor_data();
+    void startButtonsOpenModularEditor();
+    void exampleWindowShownOnce_data();
+    void exampleWindowShownOnce();
+    void closedExampleWindowComesBackInDesign_data();
+    void closedExampleWindowComesBackInDesign();
+};
+
+void StartDialogTest::startUpFillsMainWindow()
+{
+    TestProgram program;
+    MainWindow& main = program.start();
+    auto* start = program.forms->window<StartDialog>(QStringLiteral("wStart"));
+    QVERIFY(start->Visible());
+    QVERIFY(start->mdiFrame()->isMaximized());
+    QCOMPARE(main.mdiArea->activeSubWindow(), start->mdiFrame());
+    QVERIFY(start->windowTitle().isEmpty());
+
+    // Each image takes the store's picture whose name ends like its own.
+    const BeltPictureStore& store = program.forms->wImages2();
+    const struct
+    {
+        ImageControl* image;
+        const char* picture;
+        QSize size;
+    } rows[] = {
+        {start->Image_Start_oM, "Picture_Start_oM", QSize(295, 107)},
+        {start->Image_Start_R, "Picture_Start_R", QSize(295, 127)},
+        {start->Image_Start_L, "Picture_Start_L", QSize(295, 125)},
+    };
+    for (const auto& row : rows) {
+        QCOMPARE(row.image->picture().cacheKey(),
+                 store.picture(QString::fromLatin1(row.picture)).cacheKey());
+        QCOMPARE(row.image->size(), row.size);
+    }
+
+    // Tab order: ohne Module, links, rechts.
+    auto nextTabStop = [](QWidget* from) {
+        QWidget* next = from->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        return next;
+    };
+    QCOMPARE(nextTabStop(start->Command_Start_oM), start->Command_Start_L);
+    QCOMPARE(nextTabStop(start->Command_Start_L), start->Command_Start_R);
+}
+
+void StartDialogTest::startButtonsOpenModularEditor_data()
+{
+    QTest::addColumn<bool>("right");
+    QTest::newRow("Command_Start_R") << true;
+    QTest::newRow("Command_Start_L") << false;
+}
+
+void StartDialogTest::startButtonsOpenModularEditor()
+{
+    QFETCH(bool, right);
+    TestProgram program;
+    MainWindow& main = program.start();
+    program.holdTimers();
+    Variablen& v = program.forms->vars();
+    v.Code_Refresh_oM = true;
+    auto* start = program.forms->window<StartDialog>(QStringLiteral("wStart"));
+
+    QTest::mouseClick(right ? start->Command_Start_R : start->Command_Start_L, Qt::LeftButton);
+    auto* editor = program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+    QVERIFY(v.Code_Refresh_mM);
+    QVERIFY(v.Code_Refresh_oM); // a start button leaves the other kind's flag
+    QVERIFY(!start->Visible());
+    QVERIFY(editor->Visible());
+    QCOMPARE(main.mdiArea->activeSubWindow(), editor->mdiFrame());
+    QCOMPARE(main.band_rechts->isChecked(), right);
+    QCOMPARE(main.band_links->isChecked(), !right);
+    QCOMPARE(editor->Toolbar_Rechts->isHidden(), !right);
+
+    // The next tick shows the empty belt's code.
+    main.Timer_Antrieb_Timer();
+    QCOMPARE(editor->Text_Bestellnummer->text(),
+             right ? QStringLiteral("KX40-0-R-") : QStringLiteral("KX40-0-L-"));
+
+    // Choosing the other direction from the menu clears the plain belt's flag.
+    (right ? main.band_links : main.band_rechts)->trigger();
+    QVERIFY(v.Code_Refresh_mM && !v.Code_Refresh_oM);
+    QCOMPARE(editor->Toolbar_Rechts->isHidden(), right);
+}
+
+void StartDialogTest::exampleWindowShownOnce_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("ohne_Module") << "ohne_Module"
+                                 << "wAnsicht_01";
+    QTest::newRow("mit_Module") << "mit_Module"
+                                << "wAnsicht_02";
+}
+
+void StartDialogTest::exampleWindowShownOnce()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+    TestProgram program;
+    MainWindow& main = program.start();
+    main.menuItem(item)->trigger();
+    Form* first = program.forms->loaded(window);
+    QVERIFY(first && first->Visible());
+    main.menuItem(item)->trigger();
+    QCOMPARE(program.forms->loaded(window), first);
+    QVERIFY(first->Visible());
+    QVERIFY(first->isWindow()); // a window of its own, not inside the main window
+    int shown = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == window && widget->isVisible())
+            ++shown;
+    QCOMPARE(shown, 1);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void StartDialogTest::closedExampleWindowComesBackInDesign_data()
+{
+    exampleWindowShownOnce_data();
+}
+
+void StartDialogTest::closedExampleWindowComesBackInDesign()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+    TestProgram program;
+    MainWindow& main = program.start();
+    main.menuItem(item)->trigger();
+    QPointer<Form> first = program.forms->loaded(window);
+    // The wording the start-up's text pass gives it.
+    first->setCaption(QStringLiteral("Beispiele: Band"));
+    for (QLabel* label : first->findChildren<QLabel*>())
+        label->setText(QStringLiteral("Ansicht"));
+
+    QVERIFY(first->close());
+    TestProgram::settle();
+    QVERIFY(first.isNull());
+
+    main.menuItem(item)->trigger();
+    Form* again = program.forms->loaded(window);
+    QVERIFY(again && again->Visible());
+    QCOMPARE(again->Caption(), QStringLiteral("Form1"));
+    const QList<QLabel*> labels = again->findChildren<QLabel*>();
+    QCOMPARE(labels.size(), window == QLatin1String("wAnsicht_01") ? 5 : 3);
+    for (QLabel* label : labels)
+        QCOMPARE(label->text(), QStringLiteral("Label1"));
+}
+
+QTEST_MAIN(StartDialogTest)
+#include "start_dialog_test.moc"
