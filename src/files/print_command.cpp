@@ -7,6 +7,8 @@
 #include "message_box.h"
 #include "run_error.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
@@ -16,13 +18,18 @@ namespace kx {
 namespace {
 constexpr int PrinterError = 482;
 
-// The window in front, in the order the command looks for one; the plain
-// editor is printed too, rather than printing nothing.
+// The editor or start dialog in front. All of them may be open at once,
+// covering each other; the one the user sees is printed, the plain editor
+// included.
 Form* windowToPrint(Forms& forms)
 {
-    for (const char* name : {"wmM", "wStart", "woM"})
-        if (Form* form = forms.loaded(QString::fromLatin1(name)); form && form->Visible())
-            return form;
+    MainWindow* main = forms.loadedMain();
+    if (!main)
+        return nullptr;
+    const QList<QMdiSubWindow*> frames = main->mdiArea->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = frames.crbegin(); it != frames.crend(); ++it)
+        if (!(*it)->isHidden())
+            return qobject_cast<Form*>((*it)->widget());
     return nullptr;
 }
 } // namespace

@@ -109,6 +109,7 @@ private slots:
     void plainRoundTrip();
     void printStartDialog();
     void printCancelled();
+    void printModularEditor();
     void printPlainEditor();
     void printFailure();
 };
@@ -351,6 +352,19 @@ void FilesTest::printCancelled()
     QVERIFY(p.program.boxes.shown.isEmpty());
     QCOMPARE(p.program.dialogs.asked.size(), 1);
     QCOMPARE(p.program.dialogs.asked[0].kind, QStringLiteral("printer"));
+}
+
+void FilesTest::printModularEditor()
+{
+    Program p;
+    p.main.band_links->trigger();
+    const QString pdf = p.program.path(QStringLiteral("modular.pdf"));
+    p.program.dialogs.answerPrinterPdf(pdf);
+    p.main.drucken->trigger();
+    QVERIFY(p.program.boxes.shown.isEmpty());
+    const QByteArray bytes = p.program.readFile(QStringLiteral("modular.pdf"));
+    QCOMPARE(pdfPages(bytes), 1);
+    QVERIFY(pdfLandscape(bytes));
 }
 
 void FilesTest::printPlainEditor()
