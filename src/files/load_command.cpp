@@ -6,16 +6,21 @@
 #include "image_control.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "keyed_toolbar.h"
+#include "modular_editor.h"
+#include "modular_procedures.h"
 #include "plain_editor.h"
 #include "run_error.h"
 #include "save_command.h"
 #include "text_files.h"
+#include "type_codes.h"
 
 #include "picture_store.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -79,8 +84,65 @@ void showPlainBelt(Forms& forms, const LoadedBelt& belt)
     showLockedFeatures(woM->Check_Optional, v.Optional_Count_oM);
 }
 
-void showModularBelt(Forms&, const LoadedBelt&)
+// Puts each piece in the next slot, as the toolbar and the placement engine
+// would have: on a left-running belt each slot sits flush against the piece
+// before it, which stands to its right.
+void placePieces(Forms& forms, ModularBeltEditor& wmM, const LoadedBelt& belt)
 {
+    Variablen& v = forms.vars();
+    for (const int code : belt.pieces) {
+        const int slot = v.Module_Count;
+        if (!belt.rightRunning && slot > 0) {
+            const int width = isEndPiece(code) ? EndSlotWidth : MiddleSlotWidth;
+            wmM.setModuleSlotLeftTwips(slot, wmM.moduleSlotLeftTwips(slot - 1) - width);
+        }
+        v.Module_Type[slot] = code;
+        wmM.showPiece(slot);
+        v.Module_Count += 1;
+    }
+    v.Has_Begin_Piece = belt.hasBeginPiece;
+    v.Has_End_Piece = belt.hasEndPiece;
+    v.Belt_Closed = belt.hasEndPiece;
+}
+
+void showModularBelt(Forms& forms, const LoadedBelt& belt)
+{
+    Variablen& v = forms.vars();
+    MainWindow& main = forms.main();
+    auto* wmM = forms.window<ModularBeltEditor>(QStringLiteral("wmM"));
+    const OrderCodeFields& f = belt.fields;
+
+    (belt.rightRunning ? wmM->Option_Rechts : wmM->Option_Links)->setChecked(true);
+    wmM->Label_Bandbreite->show();
+    wmM->HScroll_Bandbreite->setValue(belt.width);
+    wmM->Text_Bandbreite->setText(f.width);
+    wmM->Label_Bandlaenge->show();
+    wmM->HScroll_Bandlaenge->setValue(belt.length);
+    wmM->Text_Bandlaenge->setText(f.length);
+    // The set-up hides the other windows, lays out and empties the slots.
+    if (belt.rightRunning)
+        Funktionen::Create_Belt_mM_Right(forms);
+    else
+        Funktionen::Create_Belt_mM_Left(forms);
+    placePieces(forms, *wmM, belt);
+    markFeatures(wmM->Check_Optional, v.Optional_Count_mM, v.Optional_mM, f);
+
+    wmM->Label_Optional->show();
+    showLockedFeatures(wmM->Check_Optional, v.Optional_Count_mM);
+    wmM->Line_Bestell->show();
+    wmM->Command_Bestellnummer->setText(v.Copy_Caption);
+    wmM->Command_Bestellnummer->show();
+    wmM->Toolbar_Rechts->hide();
+    wmM->Toolbar_Links->hide();
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             wmM->Option_Rechts, wmM->Option_Links, wmM->HScroll_Bandbreite, wmM->HScroll_Bandlaenge})
+        control->setEnabled(false);
+    main.band_om->setChecked(false);
+    main.band_rechts->setChecked(belt.rightRunning);
+    main.band_links->setChecked(!belt.rightRunning);
+    main.speichern->setEnabled(true);
+    wmM->Text_Bestellnummer->setText(belt.orderCode);
+    wmM->Text_Bestellnummer->show();
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 #include "form.h"
 #include "image_control.h"
 #include "main_window.h"
+#include "keyed_toolbar.h"
+#include "modular_code.h"
+#include "modular_editor.h"
 #include "plain_editor.h"
 #include "test_program.h"
 
@@ -21,6 +24,8 @@
 
 using namespace kx;
 
+using Pieces = QList<int>;
+
 namespace {
 
 // The program started with its timers held.
@@ -32,6 +37,33 @@ struct Program {
 
     Variablen& vars() { return program.forms->vars(); }
     PlainBeltEditor* woM() { return program.forms->window<PlainBeltEditor>(QStringLiteral("woM")); }
+    ModularBeltEditor* wmM()
+    {
+        return program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+    }
+    Pieces row()
+    {
+        Pieces pieces;
+        for (int k = 0; k < vars().Module_Count; ++k)
+            pieces << vars().Module_Type[k];
+        return pieces;
+    }
+    // The slots shown, with the picture each shows and its left edge.
+    QStringList shownSlots()
+    {
+        QStringList shown;
+        for (int k = 0; k < 14; ++k) {
+            ImageControl* slot = wmM()->Image_Modul[std::size_t(k)];
+            if (slot->isHidden())
+                continue;
+            int picture = -1;
+            for (int i = 0; i < 33; ++i)
+                if (program.forms->wImages1().Picture_M(i).cacheKey() == slot->picture().cacheKey())
+                    picture = i;
+            shown << QStringLiteral("%1:%2@%3").arg(k).arg(picture).arg(wmM()->moduleSlotLeftTwips(k));
+        }
+        return shown;
+    }
     void tick() { main.Timer_Antrieb_Timer(); }
 
     void save(const QString& path)
@@ -107,6 +139,11 @@ private slots:
     void loadFailuresChangeNothing_data();
     void loadFailuresChangeNothing();
     void plainRoundTrip();
+    void loadModularBelt_data();
+    void loadModularBelt();
+    void loadLeftRunningIsFlush();
+    void loadModularFeaturesLocked();
+    void modularRoundTrip();
     void printStartDialog();
     void printCancelled();
     void printModularEditor();
@@ -324,6 +361,143 @@ void FilesTest::plainRoundTrip()
         for (int i = 0; i < 6; ++i)
             QCOMPARE(loaded[10 + i].left(1), built[10 + i].left(1));
         const QString second = QStringLiteral("second%1.dat").arg(round);
+        p.save(p.program.path(second));
+        QCOMPARE(p.program.readFile(second), p.program.readFile(first));
+    }
+    QVERIFY(p.program.boxes.shown.isEmpty());
+}
+
+void FilesTest::loadModularBelt_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<Pieces>("pieces");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("runs") << QByteArray("mKX40-600-R-AC-2GC-EV\r\n") << true
+                          << Pieces{3, 24, 24, 27, 15} << true;
+    QTest::newRow("begin and end piece") << QByteArray("mKX80-300-R-AG-EG\r\n") << true
+                                         << Pieces{0, 12} << true;
+    QTest::newRow("two-digit run") << QByteArray("mKX40-1300-L-AG-11G-EG") << false
+                                   << Pieces{6, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 18}
+                                   << true;
+    QTest::newRow("run of 0") << QByteArray("mKX40-400-R-AG-0GC-EV") << true << Pieces{0, 27, 15}
+                              << true;
+    QTest::newRow("open belt") << QByteArray("mKX40-350-L-AG-2G-") << false << Pieces{6, 24, 24}
+                               << false;
+    QTest::newRow("empty belt") << QByteArray("mKX40-0-R-") << true << Pieces{} << false;
+}
+
+void FilesTest::loadModularBelt()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, right);
+    QFETCH(Pieces, pieces);
+    QFETCH(bool, closed);
+    Program p;
+    p.main.band_om->trigger(); // another editor in front before
+    p.program.writeFile(QStringLiteral("m.dat"), file);
+    p.load(p.program.path(QStringLiteral("m.dat")));
+
+    QVERIFY(p.program.boxes.shown.isEmpty());
+    ModularBeltEditor* wmM = p.wmM();
+    const Variablen& v = p.vars();
+    QCOMPARE(p.frontWindow(), QStringLiteral("wmM"));
+    QCOMPARE(p.row(), pieces);
+    QCOMPARE(v.Has_Begin_Piece, !pieces.isEmpty());
+    QCOMPARE(v.Has_End_Piece, closed);
+    QCOMPARE(v.Belt_Closed, closed);
+    const QStringList shown = p.shownSlots();
+    QCOMPARE(shown.size(), pieces.size());
+    for (int k = 0; k < pieces.size(); ++k)
+        QVERIFY(shown[k].startsWith(QStringLiteral("%1:%2@").arg(k).arg(pieces[k])));
+    QVERIFY(wmM->Toolbar_Rechts->isHidden() && wmM->Toolbar_Links->isHidden());
+    QCOMPARE(wmM->Option_Rechts->isChecked(), right);
+    for (QWidget* locked : std::initializer_list<QWidget*>{wmM->Option_Rechts, wmM->Option_Links,
+                                                          wmM->HScroll_Bandbreite,
+                                                          wmM->HScroll_Bandlaenge})
+        QVERIFY(!locked->isEnabled());
+    QCOMPARE(p.main.band_rechts->isChecked(), right);
+    QCOMPARE(p.main.band_links->isChecked(), !right);
+    QVERIFY(!p.main.band_om->isChecked());
+    QVERIFY(p.main.speichern->isEnabled());
+    QCOMPARE(wmM->Text_Bestellnummer->text(), QString::fromLatin1(file.trimmed().mid(1)));
+    QCOMPARE(wmM->Command_Bestellnummer->text(), v.Copy_Caption);
+    QVERIFY(!wmM->Command_Bestellnummer->isHidden());
+}
+
+void FilesTest::loadLeftRunningIsFlush()
+{
+    Program p;
+    p.program.writeFile(QStringLiteral("l.dat"), "mKX40-500-L-AC-GC-EV\r\n");
+    p.load(p.program.path(QStringLiteral("l.dat")));
+    QCOMPARE(p.shownSlots(),
+             (QStringList{"0:9@12240", "1:24@11340", "2:27@10440", "3:21@9090"}));
+    // A belt loaded after it starts from the set-up's slot table again.
+    p.program.writeFile(QStringLiteral("r.dat"), "mKX40-500-R-AC-GC-EV\r\n");
+    p.load(p.program.path(QStringLiteral("r.dat")));
+    QCOMPARE(p.shownSlots(), (QStringList{"0:3@90", "1:24@1440", "2:27@2340", "3:15@3240"}));
+}
+
+void FilesTest::loadModularFeaturesLocked()
+{
+    Program p;
+    const Variablen& v = p.vars();
+    QCOMPARE(int(v.Optional_Count_mM), 6);
+    QString code = QStringLiteral("KX40-400-R-AG-V-EV");
+    for (int i = 0; i < 6; ++i)
+        if (i % 2 == 0)
+            code += QLatin1Char('-') + v.Optional_mM(i);
+    p.program.writeFile(QStringLiteral("f.dat"), formatConfigFile(BeltKind::Modular, code));
+    p.load(p.program.path(QStringLiteral("f.dat")));
+    QVERIFY(p.program.boxes.shown.isEmpty());
+    QVERIFY(!p.wmM()->Label_Optional->isHidden());
+    for (int i = 0; i < 6; ++i) {
+        QCheckBox* box = p.wmM()->Check_Optional[std::size_t(i)];
+        QVERIFY(!box->isHidden());
+        QVERIFY(!box->isEnabled());
+        QCOMPARE(box->isChecked(), i % 2 == 0);
+    }
+}
+
+// Random rows of both directions, open and closed, with random features:
+// saved and loaded, the editor holds the same row and saving again writes
+// the same bytes.
+void FilesTest::modularRoundTrip()
+{
+    Program p;
+    QRandomGenerator random(9122026);
+    const Variablen& v = p.vars();
+    for (int round = 0; round < 60; ++round) {
+        const bool right = random.bounded(2);
+        ModularCodeInput input;
+        input.widthText = random.bounded(2) ? QStringLiteral("80") : QStringLiteral("40");
+        input.rightChecked = right;
+        input.leftChecked = !right;
+        const bool closed = random.bounded(2);
+        const int middles = int(random.bounded(closed ? 13 : 12));
+        if (random.bounded(8) != 0) {
+            input.pieces.push_back((right ? 0 : 6) + 3 * int(random.bounded(2)));
+            for (int i = 0; i < middles; ++i)
+                input.pieces.push_back(24 + 3 * int(random.bounded(3)));
+            if (closed)
+                input.pieces.push_back((right ? 12 : 18) + 3 * int(random.bounded(2)));
+        }
+        std::vector<bool> chosen;
+        for (int i = 0; i < 6; ++i) {
+            chosen.push_back(random.bounded(2));
+            if (chosen.back())
+                input.features.push_back(v.Optional_mM(i));
+        }
+        const QString code = buildModularCode(input).code;
+        const QString first = QStringLiteral("m%1.dat").arg(round);
+        p.program.writeFile(first, formatConfigFile(BeltKind::Modular, code));
+        p.load(p.program.path(first));
+        QCOMPARE(p.row(), Pieces(input.pieces.begin(), input.pieces.end()));
+        QCOMPARE(p.shownSlots().size(), int(input.pieces.size()));
+        QCOMPARE(p.wmM()->Text_Bandbreite->text(), input.widthText);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(p.wmM()->Check_Optional[std::size_t(i)]->isChecked(), bool(chosen[std::size_t(i)]));
+        const QString second = QStringLiteral("s%1.dat").arg(round);
         p.save(p.program.path(second));
         QCOMPARE(p.program.readFile(second), p.program.readFile(first));
     }
