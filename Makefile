@@ -51,7 +51,7 @@ test-asan:
 
 bench:
 	@$(MAKE) --no-print-directory build PRESET=bench
-	QT_QPA_PLATFORM=offscreen ./build/bench/bench/kx-bench
+	QT_QPA_PLATFORM=offscreen ./build/bench/bench/kx-bench 2>&1 | grep -v QWARN
 
 fuzz-deps: deps
 	$(call install_missing,$(FUZZ_PACKAGES))

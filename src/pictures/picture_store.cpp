@@ -16,37 +16,53 @@ constexpr int BeltHeight = 72;
 } // namespace
 
 ModulePictureStore::ModulePictureStore(qreal devicePixelRatio)
+    : devicePixelRatio_(devicePixelRatio)
 {
-    for (int index = 0; index < PictureCount; ++index)
-        pieces_[std::size_t(index)] = drawPiece(index / 3 * 3, index % 3, devicePixelRatio);
-    drive_ = drawDrive(devicePixelRatio);
 }
 
 const QPixmap& ModulePictureStore::Picture_M(int index) const
 {
     if (index < 0 || index >= PictureCount)
         throw std::out_of_range("Picture_M has no index " + std::to_string(index));
-    return pieces_[std::size_t(index)];
+    QPixmap& picture = pieces_[std::size_t(index)];
+    if (picture.isNull())
+        picture = drawPiece(index / 3 * 3, index % 3, devicePixelRatio_);
+    return picture;
 }
 
-BeltPictureStore::BeltPictureStore(qreal devicePixelRatio)
+const QPixmap& ModulePictureStore::Picture_Antrieb() const
 {
+    if (drive_.isNull())
+        drive_ = drawDrive(devicePixelRatio_);
+    return drive_;
+}
+
+BeltPictureStore::BeltPictureStore(qreal devicePixelRatio) : devicePixelRatio_(devicePixelRatio)
+{
+}
+
+namespace {
+// The picture of a name, drawn; a null picture for a name the store lacks.
+QPixmap drawNamedPicture(const QString& name, qreal dpr)
+{
+    if (name == QLatin1String("Picture_Start_L"))
+        return drawStartPicture(StartPicture::RightRunning, dpr);
+    if (name == QLatin1String("Picture_Start_R"))
+        return drawStartPicture(StartPicture::LeftRunning, dpr);
+    if (name == QLatin1String("Picture_Start_oM"))
+        return drawStartPicture(StartPicture::Plain, dpr);
     for (int i = 0; i < 13; ++i) {
         const int length = 300 + 100 * i;
-        pictures_.insert(beltPictureName(length, QLatin1Char('L')),
-                         drawPlainBelt(length, false, QSize(LeftWidths[std::size_t(i)], BeltHeight),
-                                       devicePixelRatio));
-        pictures_.insert(beltPictureName(length, QLatin1Char('R')),
-                         drawPlainBelt(length, true, QSize(RightWidths[std::size_t(i)], BeltHeight),
-                                       devicePixelRatio));
+        for (const bool right : {false, true}) {
+            if (name != BeltPictureStore::beltPictureName(length, QLatin1Char(right ? 'R' : 'L')))
+                continue;
+            const int width = (right ? RightWidths : LeftWidths)[std::size_t(i)];
+            return drawPlainBelt(length, right, QSize(width, BeltHeight), dpr);
+        }
     }
-    pictures_.insert(QStringLiteral("Picture_Start_L"),
-                     drawStartPicture(StartPicture::RightRunning, devicePixelRatio));
-    pictures_.insert(QStringLiteral("Picture_Start_R"),
-                     drawStartPicture(StartPicture::LeftRunning, devicePixelRatio));
-    pictures_.insert(QStringLiteral("Picture_Start_oM"),
-                     drawStartPicture(StartPicture::Plain, devicePixelRatio));
+    return QPixmap();
 }
+} // namespace
 
 bool BeltPictureStore::hasBeltPicture(int length)
 {
@@ -60,9 +76,13 @@ QString BeltPictureStore::beltPictureName(int length, QChar side)
 
 const QPixmap& BeltPictureStore::picture(const QString& name) const
 {
-    const auto it = pictures_.constFind(name);
-    if (it == pictures_.constEnd())
-        throw std::out_of_range("no picture named " + name.toStdString());
+    auto it = pictures_.find(name);
+    if (it == pictures_.end()) {
+        QPixmap picture = drawNamedPicture(name, devicePixelRatio_);
+        if (picture.isNull())
+            throw std::out_of_range("no picture named " + name.toStdString());
+        it = pictures_.insert(name, picture);
+    }
     return *it;
 }
 

@@ -11,6 +11,8 @@ namespace kx {
 
 // wImages1: the pictures of the pieces of a belt with side modules. Picture_M
 // of index (type code + variant): 0 plain, 1 marked grey, 2 marked red.
+// Each picture is drawn on its first fetch and kept: every fetch hands out
+// the same shared picture, and the start-up pays only for what it shows.
 class ModulePictureStore {
 public:
     explicit ModulePictureStore(qreal devicePixelRatio = 1.0);
@@ -19,15 +21,17 @@ public:
 
     // Index 0..32; any other index throws std::out_of_range.
     const QPixmap& Picture_M(int index) const;
-    const QPixmap& Picture_Antrieb() const { return drive_; }
+    const QPixmap& Picture_Antrieb() const;
 
 private:
-    std::array<QPixmap, PictureCount> pieces_;
-    QPixmap drive_;
+    qreal devicePixelRatio_;
+    mutable std::array<QPixmap, PictureCount> pieces_;
+    mutable QPixmap drive_;
 };
 
 // wImages2: the plain-belt pictures Picture_oM<length><L|R> and the three
-// start pictures Picture_Start_L, Picture_Start_R, Picture_Start_oM.
+// start pictures Picture_Start_L, Picture_Start_R, Picture_Start_oM, each
+// drawn on its first fetch and kept.
 class BeltPictureStore {
 public:
     explicit BeltPictureStore(qreal devicePixelRatio = 1.0);
@@ -44,7 +48,8 @@ public:
     }
 
 private:
-    QHash<QString, QPixmap> pictures_;
+    qreal devicePixelRatio_;
+    mutable QHash<QString, QPixmap> pictures_;
 };
 
 } // namespace kx

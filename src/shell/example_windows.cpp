@@ -38,47 +38,75 @@ QLabel* makeLabel(QWidget* parent, const QString& name, QRect where)
     return label;
 }
 
-ImageControl* makeImage(QWidget* parent, const QString& name, const QPixmap& picture, QPoint where)
+ImageControl* makeImage(QWidget* parent, const QString& name, QRect where)
 {
     auto* image = new ImageControl(name, parent);
-    image->move(where);
-    image->setPicture(picture);
+    image->setGeometry(where);
     return image;
 }
 } // namespace
 
-ExampleWindow1::ExampleWindow1(Forms& forms) : Form(forms, QStringLiteral("wAnsicht_01"))
+ExampleWindow::ExampleWindow(Forms& forms, const QString& name) : Form(forms, name) {}
+
+// The views take a while to render; they are drawn when the window is first
+// shown, not when the start-up creates it to word it.
+void ExampleWindow::showEvent(QShowEvent* event)
+{
+    if (!picturesDrawn_) {
+        picturesDrawn_ = true;
+        drawPictures();
+    }
+    Form::showEvent(event);
+}
+
+ExampleWindow1::ExampleWindow1(Forms& forms) : ExampleWindow(forms, QStringLiteral("wAnsicht_01"))
 {
     setUpWindow(this, twipsSize(6855, 8640));
-    Image5 = makeImage(this, QStringLiteral("Image5"), exampleDrawing(1), twipsPoint(300, 300));
+    Image5 = makeImage(this, QStringLiteral("Image5"), twipsRect(300, 300, 6195, 1770));
     Label_Ansicht01_01 =
         makeLabel(this, QStringLiteral("Label_Ansicht01_01"), twipsRect(300, 2160, 6195, 375));
-    Image1 = makeImage(this, QStringLiteral("Image1"), exampleView(1, 1), twipsPoint(120, 2880));
-    Image2 = makeImage(this, QStringLiteral("Image2"), exampleView(1, 2), twipsPoint(3660, 2880));
+    Image1 = makeImage(this, QStringLiteral("Image1"), twipsRect(120, 2880, 3075, 2310));
+    Image2 = makeImage(this, QStringLiteral("Image2"), twipsRect(3660, 2880, 3075, 2310));
     Label_Ansicht01_02 =
         makeLabel(this, QStringLiteral("Label_Ansicht01_02"), twipsRect(120, 5220, 3075, 375));
     Label_Ansicht01_03 =
         makeLabel(this, QStringLiteral("Label_Ansicht01_03"), twipsRect(3660, 5220, 3075, 375));
-    Image3 = makeImage(this, QStringLiteral("Image3"), exampleView(1, 3), twipsPoint(120, 5640));
-    Image4 = makeImage(this, QStringLiteral("Image4"), exampleView(1, 4), twipsPoint(3660, 5640));
+    Image3 = makeImage(this, QStringLiteral("Image3"), twipsRect(120, 5640, 3075, 2310));
+    Image4 = makeImage(this, QStringLiteral("Image4"), twipsRect(3660, 5640, 3075, 2310));
     Label_Ansicht01_04 =
         makeLabel(this, QStringLiteral("Label_Ansicht01_04"), twipsRect(120, 7980, 3075, 375));
     Label_Ansicht01_05 =
         makeLabel(this, QStringLiteral("Label_Ansicht01_05"), twipsRect(3660, 7980, 3075, 375));
 }
 
-ExampleWindow2::ExampleWindow2(Forms& forms) : Form(forms, QStringLiteral("wAnsicht_02"))
+void ExampleWindow1::drawPictures()
+{
+    Image5->setPicture(exampleDrawing(1));
+    Image1->setPicture(exampleView(1, 1));
+    Image2->setPicture(exampleView(1, 2));
+    Image3->setPicture(exampleView(1, 3));
+    Image4->setPicture(exampleView(1, 4));
+}
+
+ExampleWindow2::ExampleWindow2(Forms& forms) : ExampleWindow(forms, QStringLiteral("wAnsicht_02"))
 {
     setUpWindow(this, twipsSize(6735, 5925));
-    Image3 = makeImage(this, QStringLiteral("Image3"), exampleDrawing(2), twipsPoint(180, 360));
+    Image3 = makeImage(this, QStringLiteral("Image3"), twipsRect(180, 360, 6195, 1770));
     Label_Ansicht02_01 =
         makeLabel(this, QStringLiteral("Label_Ansicht02_01"), twipsRect(180, 2220, 6195, 375));
-    Image1 = makeImage(this, QStringLiteral("Image1"), exampleView(2, 1), twipsPoint(0, 2940));
-    Image2 = makeImage(this, QStringLiteral("Image2"), exampleView(2, 2), twipsPoint(3540, 2940));
+    Image1 = makeImage(this, QStringLiteral("Image1"), twipsRect(0, 2940, 3075, 2310));
+    Image2 = makeImage(this, QStringLiteral("Image2"), twipsRect(3540, 2940, 3075, 2310));
     Label_Ansicht02_02 =
         makeLabel(this, QStringLiteral("Label_Ansicht02_02"), twipsRect(0, 5280, 3075, 375));
     Label_Ansicht02_03 =
         makeLabel(this, QStringLiteral("Label_Ansicht02_03"), twipsRect(3540, 5280, 3075, 375));
+}
+
+void ExampleWindow2::drawPictures()
+{
+    Image3->setPicture(exampleDrawing(2));
+    Image1->setPicture(exampleView(2, 1));
+    Image2->setPicture(exampleView(2, 2));
 }
 
 } // namespace kx
