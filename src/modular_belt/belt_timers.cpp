@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -111,12 +112,18 @@ bool moduleTimerTick(Forms& forms)
                      PieceRequest{v.Pending_Type, v.Pending_Kind, v.Selected_Module});
 
     if (p.message != 0) {
+        const int marked = v.Selected_Module;
         if (p.markVariant >= 0)
-            e->showPieceVariant(v.Selected_Module, p.markVariant);
-        // The box holds the tick while the other timers go on; wmM is not
-        // touched after it, as a language switch may have replaced it.
+            e->showPieceVariant(marked, p.markVariant);
+        // The box holds the tick while the other timers go on; a language
+        // switch among them may replace wmM.
+        QPointer<ModularBeltEditor> editor(e);
         forms.messageBox().show(e, v.Message_Texts[p.message], v.Message_Texts[0]);
         v.Selection_State = NothingMarked;
+        // An end piece left grey for its message would look marked when
+        // nothing is.
+        if (p.markVariant == GreyPicture && editor && marked < v.Module_Count)
+            editor->showPieceVariant(marked, PlainPicture);
         return false;
     }
 

@@ -265,6 +265,7 @@ void PlacementEngineTest::endPieceByModuleShowsGreyThenMessage()
     QCOMPARE(w.messages(), QList<int>{7});
     QCOMPARE(w.program.boxes.shown.constLast().title, w.vars().Message_Texts[0]);
     QCOMPARE(int(w.vars().Selection_State), 0);
+    QCOMPARE(w.variants(), QStringLiteral("000"));
     QCOMPARE(w.row(), QStringLiteral("AG G EV"));
 
     // Nothing marked: the next button appends, and is refused behind the end piece.
