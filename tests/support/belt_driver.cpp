@@ -58,6 +58,18 @@ void BeltDriver::releaseDelete()
     QTest::keyRelease(e, Qt::Key_Delete);
 }
 
+void BeltDriver::mark(const QString& script)
+{
+    for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step == QLatin1String("del"))
+            releaseDelete();
+        else if (step.startsWith(QLatin1Char('c')))
+            click(step.mid(1).toInt());
+        else
+            doubleClick(step.mid(1).toInt());
+    }
+}
+
 void BeltDriver::tickModule()
 {
     main->Timer_Module_Timer();

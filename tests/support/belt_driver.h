@@ -28,6 +28,8 @@ public:
     void click(int slot);
     void doubleClick(int slot);
     void releaseDelete();
+    // "c2" clicks slot 2, "d2" double-clicks it, "del" releases Delete.
+    void mark(const QString& script);
     void tickModule();
     void tickDrive();
     // press + one Timer_Module tick for each key: "AG-R G G EV-R".
