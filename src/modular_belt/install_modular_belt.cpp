@@ -1,5 +1,6 @@
 #include "install_modular_belt.h"
 
+#include "belt_timers.h"
 #include "modular_editor.h"
 #include "modular_procedures.h"
 
@@ -15,6 +16,8 @@ void installModularBelt(Forms& forms)
     p.Create_Belt_mM_Right = [&forms] { Funktionen::Create_Belt_mM_Right(forms); };
     p.Create_Belt_mM_Left = [&forms] { Funktionen::Create_Belt_mM_Left(forms); };
     p.Make_Order_Code_mM = [&forms] { Funktionen::Make_Order_Code_mM(forms); };
+    p.moduleTick = [&forms] { return moduleTimerTick(forms); };
+    p.driveTick = [&forms] { driveTimerTick(forms); };
 }
 
 } // namespace kx

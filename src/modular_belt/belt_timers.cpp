@@ -1,0 +1,170 @@
+#include "belt_timers.h"
+
+#include "drive.h"
+#include "modular_editor.h"
+#include "placement.h"
+#include "set_if_changed.h"
+#include "type_codes.h"
+
+#include "forms.h"
+#include "image_control.h"
+#include "main_window.h"
+#include "message_box.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace kx {
+
+namespace {
+const QString EditorName = QStringLiteral("wmM");
+
+// Which editor is current is the check mark, not which window is in front.
+bool modularBeltOpen(const MainWindow* main)
+{
+    return main && (main->band_rechts->isChecked() || main->band_links->isChecked());
+}
+
+BeltRow rowOf(const Variablen& v)
+{
+    BeltRow row;
+    row.Module_Count = v.Module_Count;
+    for (int k = 0; k < SlotCount; ++k)
+        row.Module_Type[std::size_t(k)] = v.Module_Type[k];
+    row.Has_Begin_Piece = v.Has_Begin_Piece;
+    row.Has_End_Piece = v.Has_End_Piece;
+    row.Belt_Closed = v.Belt_Closed;
+    return row;
+}
+
+void storeRow(Variablen& v, const BeltRow& row)
+{
+    v.Module_Count = row.Module_Count;
+    for (int k = 0; k < SlotCount; ++k)
+        v.Module_Type[k] = row.Module_Type[std::size_t(k)];
+    v.Has_Begin_Piece = row.Has_Begin_Piece;
+    v.Has_End_Piece = row.Has_End_Piece;
+    v.Belt_Closed = row.Belt_Closed;
+}
+
+// On a left-running belt each slot sits flush against the piece before it,
+// which stands to its right. Keyed to the running direction rather than to
+// the toolbar shown, so that a loaded belt, which shows no toolbar, is laid
+// out the same way.
+void placePiece(ModularBeltEditor& e, const Variablen& v, bool leftRunning, int k)
+{
+    if (leftRunning && k > 0)
+        e.setModuleSlotLeftTwips(k, flushLeftOf(e.moduleSlotLeftTwips(k - 1), v.Module_Type[k]));
+    e.showPiece(k);
+}
+
+// Every slot of the old or new row: the pieces shown in order, the rest hidden.
+void redrawRow(ModularBeltEditor& e, const Variablen& v, bool leftRunning, int oldCount)
+{
+    const int count = v.Module_Count;
+    const int touched = std::min(std::max(count, oldCount), SlotCount);
+    for (int k = 0; k < touched; ++k) {
+        if (k < count)
+            placePiece(e, v, leftRunning, k);
+        else
+            setShownIfChanged(e.Image_Modul[std::size_t(k)], false);
+    }
+}
+
+void applySlots(ModularBeltEditor& e, const Variablen& v, bool leftRunning, const Placement& p)
+{
+    switch (p.slotWork) {
+    case SlotWork::None:
+        break;
+    case SlotWork::PlaceOne:
+        placePiece(e, v, leftRunning, p.slot);
+        break;
+    case SlotWork::ShowOne:
+        e.showPiece(p.slot);
+        break;
+    case SlotWork::HideOne:
+        setShownIfChanged(e.Image_Modul.at(std::size_t(p.slot)), false);
+        break;
+    case SlotWork::RedrawRow:
+        redrawRow(e, v, leftRunning, p.oldCount);
+        break;
+    }
+}
+} // namespace
+
+bool moduleTimerTick(Forms& forms)
+{
+    Variablen& v = forms.vars();
+    const MainWindow* main = forms.loadedMain();
+    if (!modularBeltOpen(main) || !v.Request_Pending)
+        return true;
+    v.Request_Pending = false;
+
+    const bool leftRunning = main->band_links->isChecked();
+    auto* e = forms.window<ModularBeltEditor>(EditorName);
+    const Placement p =
+        placeRequest(rowOf(v), v.Selection_State,
+                     PieceRequest{v.Pending_Type, v.Pending_Kind, v.Selected_Module});
+
+    if (p.message != 0) {
+        const int marked = v.Selected_Module;
+        if (p.markVariant >= 0)
+            e->showPieceVariant(marked, p.markVariant);
+        // The box holds the tick while the other timers go on; a language
+        // switch among them may replace wmM.
+        QPointer<ModularBeltEditor> editor(e);
+        forms.messageBox().show(e, v.Message_Texts[p.message], v.Message_Texts[0]);
+        v.Selection_State = NothingMarked;
+        // An end piece left grey for its message would look marked when
+        // nothing is.
+        if (p.markVariant == GreyPicture && editor && marked < v.Module_Count)
+            editor->showPieceVariant(marked, PlainPicture);
+        return false;
+    }
+
+    storeRow(v, p.row);
+    applySlots(*e, v, leftRunning, p);
+    if (p.closesBelt) {
+        setShownIfChanged(e->Line_Bestell, true);
+        setShownIfChanged(e->Command_Bestellnummer, true);
+        e->Command_Bestellnummer->setEnabled(true);
+    }
+    v.Selection_State = NothingMarked;
+    return p.refresh;
+}
+
+void driveTimerTick(Forms& forms)
+{
+    const MainWindow* main = forms.loadedMain();
+    if (!modularBeltOpen(main))
+        return;
+    Variablen& v = forms.vars();
+    auto* e = forms.window<ModularBeltEditor>(EditorName);
+
+    v.Belt_Length = beltLength(v.Has_Begin_Piece, v.Has_End_Piece, v.Module_Count);
+    setTextIfChanged(e->Text_Bandlaenge, QString::number(qint64(v.Belt_Length)));
+
+    std::array<bool, SlotCount> shown{};
+    std::array<int, SlotCount> types{};
+    for (int k = 0; k < SlotCount; ++k) {
+        shown[std::size_t(k)] = !e->Image_Modul[std::size_t(k)]->isHidden();
+        types[std::size_t(k)] = v.Module_Type[k];
+    }
+    const std::optional<int> drive = drivePosition(shown, types, v.Module_Count);
+    if (!drive)
+        return;
+    v.Drive_Slot = *drive;
+    if (v.Drive_Slot == v.Shown_Drive_Slot)
+        return;
+    for (ImageControl* slot : e->Image_Antrieb)
+        setShownIfChanged(slot, false);
+    setShownIfChanged(e->Image_Antrieb.at(std::size_t(*drive)), true);
+    v.Shown_Drive_Slot = v.Drive_Slot;
+}
+
+} // namespace kx
