@@ -13,7 +13,6 @@
 #include "run_error.h"
 #include "save_command.h"
 #include "text_files.h"
-#include "type_codes.h"
 
 #include "picture_store.h"
 
@@ -85,19 +84,14 @@ void showPlainBelt(Forms& forms, const LoadedBelt& belt)
 }
 
 // Puts each piece in the next slot, as the toolbar and the placement engine
-// would have: on a left-running belt each slot sits flush against the piece
-// before it, which stands to its right.
+// would have.
 void placePieces(Forms& forms, ModularBeltEditor& wmM, const LoadedBelt& belt)
 {
     Variablen& v = forms.vars();
     for (const int code : belt.pieces) {
         const int slot = v.Module_Count;
-        if (!belt.rightRunning && slot > 0) {
-            const int width = isEndPiece(code) ? EndSlotWidth : MiddleSlotWidth;
-            wmM.setModuleSlotLeftTwips(slot, wmM.moduleSlotLeftTwips(slot - 1) - width);
-        }
         v.Module_Type[slot] = code;
-        wmM.showPiece(slot);
+        wmM.placePiece(slot, !belt.rightRunning);
         v.Module_Count += 1;
     }
     v.Has_Begin_Piece = belt.hasBeginPiece;

@@ -52,17 +52,6 @@ void storeRow(Variablen& v, const BeltRow& row)
     v.Belt_Closed = row.Belt_Closed;
 }
 
-// On a left-running belt each slot sits flush against the piece before it,
-// which stands to its right. Keyed to the running direction rather than to
-// the toolbar shown, so that a loaded belt, which shows no toolbar, is laid
-// out the same way.
-void placePiece(ModularBeltEditor& e, const Variablen& v, bool leftRunning, int k)
-{
-    if (leftRunning && k > 0)
-        e.setModuleSlotLeftTwips(k, flushLeftOf(e.moduleSlotLeftTwips(k - 1), v.Module_Type[k]));
-    e.showPiece(k);
-}
-
 // Every slot of the old or new row: the pieces shown in order, the rest hidden.
 void redrawRow(ModularBeltEditor& e, const Variablen& v, bool leftRunning, int oldCount)
 {
@@ -70,7 +59,7 @@ void redrawRow(ModularBeltEditor& e, const Variablen& v, bool leftRunning, int o
     const int touched = std::min(std::max(count, oldCount), SlotCount);
     for (int k = 0; k < touched; ++k) {
         if (k < count)
-            placePiece(e, v, leftRunning, k);
+            e.placePiece(k, leftRunning);
         else
             setShownIfChanged(e.Image_Modul[std::size_t(k)], false);
     }
@@ -82,7 +71,7 @@ void applySlots(ModularBeltEditor& e, const Variablen& v, bool leftRunning, cons
     case SlotWork::None:
         break;
     case SlotWork::PlaceOne:
-        placePiece(e, v, leftRunning, p.slot);
+        e.placePiece(p.slot, leftRunning);
         break;
     case SlotWork::ShowOne:
         e.showPiece(p.slot);

@@ -1,5 +1,7 @@
 #include "modular_editor.h"
 
+#include "placement.h"
+
 #include "set_if_changed.h"
 
 #include "modular_procedures.h"
@@ -313,6 +315,14 @@ void ModularBeltEditor::showPiece(int position)
 {
     showPieceVariant(position, PlainPicture);
     setShownIfChanged(Image_Modul.at(std::size_t(position)), true);
+}
+
+void ModularBeltEditor::placePiece(int position, bool leftRunning)
+{
+    if (leftRunning && position > 0)
+        setModuleSlotLeftTwips(position, flushLeftOf(moduleSlotLeftTwips(position - 1),
+                                                     vars().Module_Type[position]));
+    showPiece(position);
 }
 
 void ModularBeltEditor::showPieceVariant(int position, int variant)

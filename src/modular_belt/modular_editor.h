@@ -51,6 +51,11 @@ public:
 
     // Slot k gets the plain picture of Module_Type(k) and is shown.
     void showPiece(int position);
+    // Shows the piece as placing it does: on a left-running belt the slot
+    // first moves flush against the piece before it, which stands to its
+    // right. Keyed to the running direction rather than to the toolbar shown,
+    // so that a loaded belt, which shows no toolbar, is laid out the same way.
+    void placePiece(int position, bool leftRunning);
     // Slot k shows the picture of its piece in the given variant.
     void showPieceVariant(int position, int variant);
     int moduleSlotLeftTwips(int position) const;
