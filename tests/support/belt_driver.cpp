@@ -1,5 +1,9 @@
 #include "belt_driver.h"
 
+#include "modular_code.h"
+
+#include "config_file.h"
+
 #include "belt_rows.h"
 #include "image_control.h"
 #include "keyed_toolbar.h"
@@ -90,21 +94,15 @@ void BeltDriver::build(const QString& keys)
 
 void BeltDriver::load(std::initializer_list<int> types)
 {
-    const bool left = main->band_links->isChecked();
-    int k = 0;
-    for (int type : types) {
-        vars().Module_Type[k] = type;
-        vars().Module_Count = k + 1;
-        if (left && isEndPiece(type))
-            e->setModuleSlotLeftTwips(k, e->moduleSlotLeftTwips(k - 1) - EndSlotWidth);
-        e->showPiece(k++);
-        if (isBeginPiece(type))
-            vars().Has_Begin_Piece = true;
-        if (isEndPiece(type))
-            vars().Has_End_Piece = vars().Belt_Closed = true;
-    }
-    e->Toolbar_Rechts->hide();
-    e->Toolbar_Links->hide();
+    ModularCodeInput input;
+    input.widthText = QStringLiteral("40");
+    input.rightChecked = main->band_rechts->isChecked();
+    input.leftChecked = main->band_links->isChecked();
+    input.pieces.assign(types.begin(), types.end());
+    const QString name = QStringLiteral("loaded.dat");
+    program.writeFile(name, formatConfigFile(BeltKind::Modular, buildModularCode(input).code));
+    program.dialogs.answerFile(program.path(name));
+    main->laden->trigger();
 }
 
 QString BeltDriver::row() const

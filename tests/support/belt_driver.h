@@ -35,8 +35,7 @@ public:
     // press + one Timer_Module tick for each key: "AG-R G G EV-R".
     void build(const QString& keys);
 
-    // Puts pieces on the belt the way the loader does, end piece flush on a
-    // left-running belt, and hides both toolbars.
+    // Loads a saved belt of these pieces, running the way the editor does.
     void load(std::initializer_list<int> types);
 
     // The pieces as "AG G*2 EV".
