@@ -35,65 +35,9 @@ namespace kx {
 namespace {
 constexpr int KeyDelete = 46;
 
-QFont arial(qreal points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    return font;
-}
-
 QString indexed(const char* name, int index)
 {
     return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect where)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(where);
-    label->setFont(arial(11.25));
-    return label;
-}
-
-// A text box that shows a value but takes no input; its text stays as
-// legible as an enabled one's.
-QLineEdit* makeDisplay(QWidget* parent, const QString& name, const QString& text, QRect where)
-{
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    box->setGeometry(where);
-    box->setReadOnly(true);
-    box->setEnabled(false);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text,
-                     palette.color(QPalette::Active, QPalette::Text));
-    palette.setColor(QPalette::Disabled, QPalette::Base,
-                     palette.color(QPalette::Active, QPalette::Base));
-    box->setPalette(palette);
-    return box;
-}
-
-QScrollBar* makeScrollBar(QWidget* parent, const QString& name, int min, int max, int step,
-                          QRect where)
-{
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(name);
-    bar->setGeometry(where);
-    bar->setRange(min, max);
-    bar->setSingleStep(step);
-    bar->setPageStep(step);
-    bar->setValue(min);
-    return bar;
-}
-
-QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, QRect where)
-{
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setGeometry(where);
-    option->setEnabled(false);
-    return option;
 }
 
 // Key codes as the window's KeyUp reports them.
@@ -153,7 +97,8 @@ int shiftOf(Qt::KeyboardModifiers modifiers)
 }
 } // namespace
 
-ModularBeltEditor::ModularBeltEditor(Forms& forms) : Form(forms, QStringLiteral("wmM"))
+ModularBeltEditor::ModularBeltEditor(Forms& forms)
+    : BeltEditor(forms, QStringLiteral("wmM"), BeltEditorLayout{1320, 6360, 5100, 5220})
 {
     setWindowTitle(QStringLiteral("Förderband,  mit Seitenmodulen"));
     resize(twipsSize(14595, 5745));
@@ -216,65 +161,14 @@ void ModularBeltEditor::buildControls()
         Image_Antrieb[std::size_t(k)] = driveSlot;
     }
 
-    Label_Bandlaenge = makeLabel(this, QStringLiteral("Label_Bandlaenge"),
-                                 QStringLiteral("Bandlänge:"), twipsRect(780, 2880, 1755, 255));
-    HScroll_Bandlaenge = makeScrollBar(this, QStringLiteral("HScroll_Bandlaenge"), 300, 1500, 100,
-                                       twipsRect(2700, 2880, 1155, 270));
+    // The length follows the pieces; the direction is the editor's.
     HScroll_Bandlaenge->setEnabled(false);
-    Text_Bandlaenge = makeDisplay(this, QStringLiteral("Text_Bandlaenge"), QStringLiteral("300"),
-                                  twipsRect(2940, 2880, 675, 285));
-
-    Label_Bandlaufrichtung =
-        makeLabel(this, QStringLiteral("Label_Bandlaufrichtung"),
-                  QStringLiteral("Bandlaufrichtung:"), twipsRect(4080, 2880, 2115, 255));
-    Frame_Bandlaufrichtung = new QFrame(this);
-    Frame_Bandlaufrichtung->setObjectName(QStringLiteral("Frame_Bandlaufrichtung"));
-    Frame_Bandlaufrichtung->setGeometry(twipsRect(6300, 2880, 2475, 255));
-    Frame_Bandlaufrichtung->setFrameShape(QFrame::NoFrame);
-    Option_Rechts = makeOption(Frame_Bandlaufrichtung, QStringLiteral("Option_Rechts"),
-                               QStringLiteral("rechts"), twipsRect(60, 0, 1095, 255));
-    Option_Links = makeOption(Frame_Bandlaufrichtung, QStringLiteral("Option_Links"),
-                              QStringLiteral("links"), twipsRect(1320, 0, 1035, 255));
-
-    Label_Bandbreite = makeLabel(this, QStringLiteral("Label_Bandbreite"),
-                                 QStringLiteral("Bandbreite:"), twipsRect(780, 3420, 1755, 255));
-    HScroll_Bandbreite = makeScrollBar(this, QStringLiteral("HScroll_Bandbreite"), 40, 80, 40,
-                                       twipsRect(2700, 3420, 1155, 270));
-    // A dragged thumb reports where it is let go, and only the two widths exist.
-    HScroll_Bandbreite->setTracking(false);
+    Option_Rechts->setEnabled(false);
+    Option_Links->setEnabled(false);
     connect(HScroll_Bandbreite, &QScrollBar::valueChanged, this,
             &ModularBeltEditor::HScroll_Bandbreite_Change);
-    Text_Bandbreite = makeDisplay(this, QStringLiteral("Text_Bandbreite"), QStringLiteral("40"),
-                                  twipsRect(2940, 3420, 675, 285));
-
-    Label_Optional = makeLabel(this, QStringLiteral("Label_Optional"), QStringLiteral("optional:"),
-                               twipsRect(780, 3960, 1275, 255));
-    for (int i = 0; i < int(Check_Optional.size()); ++i) {
-        auto* box = new QCheckBox(QStringLiteral("Check1"), this);
-        box->setObjectName(indexed("Check_Optional", i));
-        box->setGeometry(twipsRect(i < 3 ? 2730 : 6360, 3960 + 360 * (i % 3), 3075, 255));
-        box->setFont(arial(11.25));
-        // Shown by the set-up for the features the language file defines.
-        box->hide();
-        Check_Optional[std::size_t(i)] = box;
-    }
-
-    Line_Bestell = new QFrame(this);
-    Line_Bestell->setObjectName(QStringLiteral("Line_Bestell"));
-    Line_Bestell->setFrameShape(QFrame::HLine);
-    Line_Bestell->setFrameShadow(QFrame::Plain);
-    Line_Bestell->setGeometry(twips(60), twips(5100), twips(14580) - twips(60), 1);
-
-    Command_Bestellnummer = new QPushButton(QStringLiteral("Bestell-Nummer erstellen"), this);
-    Command_Bestellnummer->setObjectName(QStringLiteral("Command_Bestellnummer"));
-    Command_Bestellnummer->setGeometry(twipsRect(60, 5220, 3015, 495));
     connect(Command_Bestellnummer, &QPushButton::clicked, this,
             &ModularBeltEditor::Command_Bestellnummer_Click);
-
-    Text_Bestellnummer =
-        makeDisplay(this, QStringLiteral("Text_Bestellnummer"), QStringLiteral("KX-xxx-xx-x-x"),
-                    twipsRect(3120, 5220, 6435, 495));
-    Text_Bestellnummer->setFont(arial(14.25));
 }
 
 void ModularBeltEditor::watchKeys()
@@ -417,21 +311,12 @@ void ModularBeltEditor::Command_Bestellnummer_Click()
         Funktionen::Make_Order_Code_mM(forms());
         return;
     }
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(Text_Bestellnummer->text());
+    copyOrderCode();
 }
 
 void ModularBeltEditor::HScroll_Bandbreite_Change()
 {
-    // Only 40 and 80 are widths; a thumb let go in between goes to the nearer.
-    const int value = HScroll_Bandbreite->value();
-    const int width = value < 60 ? 40 : 80;
-    if (value != width) {
-        HScroll_Bandbreite->setValue(width);
-        return;
-    }
-    setTextIfChanged(Text_Bandbreite, QString::number(value));
+    setTextIfChanged(Text_Bandbreite, QString::number(HScroll_Bandbreite->value()));
 }
 
 } // namespace kx

@@ -1,17 +1,10 @@
 #pragma once
 
-#include "form.h"
+#include "belt_editor.h"
 
 #include <array>
 
-class QCheckBox;
 class QEvent;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
 
 namespace kx {
 
@@ -21,7 +14,7 @@ class KeyedToolbar;
 // wmM: the editor of a belt with side modules. Its controls are the belt's
 // model together with the shared row of pieces; its handlers only mark
 // pieces and record requests, which the main window's timers carry out.
-class ModularBeltEditor : public Form
+class ModularBeltEditor : public BeltEditor
 {
     Q_OBJECT
 public:
@@ -33,21 +26,6 @@ public:
     KeyedToolbar* Toolbar_Links = nullptr;
     std::array<ImageControl*, 14> Image_Modul{};
     std::array<ImageControl*, 14> Image_Antrieb{};
-    QLabel* Label_Bandlaenge = nullptr;
-    QScrollBar* HScroll_Bandlaenge = nullptr;
-    QLineEdit* Text_Bandlaenge = nullptr;
-    QLabel* Label_Bandlaufrichtung = nullptr;
-    QFrame* Frame_Bandlaufrichtung = nullptr;
-    QRadioButton* Option_Rechts = nullptr;
-    QRadioButton* Option_Links = nullptr;
-    QLabel* Label_Bandbreite = nullptr;
-    QScrollBar* HScroll_Bandbreite = nullptr;
-    QLineEdit* Text_Bandbreite = nullptr;
-    QLabel* Label_Optional = nullptr;
-    std::array<QCheckBox*, 6> Check_Optional{};
-    QFrame* Line_Bestell = nullptr;
-    QPushButton* Command_Bestellnummer = nullptr;
-    QLineEdit* Text_Bestellnummer = nullptr;
 
     // Slot k gets the plain picture of Module_Type(k) and is shown.
     void showPiece(int position);

@@ -30,7 +30,4 @@ QString plainOrderCode(const PlainBelt& belt);
 // only those lengths have a belt picture.
 std::optional<int> beltPictureLength(const QString& lengthText);
 
-// The step of minimum + k * step nearest to value, within minimum..maximum.
-int snapToStep(int value, int minimum, int maximum, int step);
-
 } // namespace kx

@@ -11,9 +11,7 @@
 #include "program_icons.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,82 +20,9 @@
 
 namespace kx {
 
-namespace {
 
-QFont arial(qreal points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    return font;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect where)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(where);
-    label->setFont(arial(11.25));
-    return label;
-}
-
-// A dragged thumb stops only on the steps, so the text, the picture and the
-// code always name one of the bar's own values.
-void snapWhileDragging(QScrollBar* bar)
-{
-    QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [bar](int action) {
-        if (action != QAbstractSlider::SliderMove)
-            return;
-        const int snapped =
-            snapToStep(bar->sliderPosition(), bar->minimum(), bar->maximum(), bar->singleStep());
-        if (snapped != bar->sliderPosition())
-            bar->setSliderPosition(snapped);
-    });
-}
-
-QScrollBar* makeScrollBar(QWidget* parent, const QString& name, int minimum, int maximum, int step,
-                          QRect where)
-{
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(name);
-    bar->setGeometry(where);
-    bar->setRange(minimum, maximum);
-    bar->setSingleStep(step);
-    bar->setPageStep(step);
-    bar->setValue(minimum);
-    bar->setFocusPolicy(Qt::StrongFocus);
-    snapWhileDragging(bar);
-    return bar;
-}
-
-// A box that shows a value but takes no input. Its text stays as legible as
-// an enabled box's, since it is what the user reads.
-QLineEdit* makeDisplayBox(QWidget* parent, const QString& name, const QString& text, QRect where)
-{
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    box->setGeometry(where);
-    box->setEnabled(false);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text,
-                     palette.color(QPalette::Active, QPalette::Text));
-    palette.setColor(QPalette::Disabled, QPalette::Base,
-                     palette.color(QPalette::Active, QPalette::Base));
-    box->setPalette(palette);
-    return box;
-}
-
-QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, QRect where)
-{
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setGeometry(where);
-    option->setFont(arial(11.25));
-    return option;
-}
-
-} // namespace
-
-PlainBeltEditor::PlainBeltEditor(Forms& forms) : Form(forms, QStringLiteral("woM"))
+PlainBeltEditor::PlainBeltEditor(Forms& forms)
+    : BeltEditor(forms, QStringLiteral("woM"), BeltEditorLayout{1440, 6300, 5040, 5160})
 {
     setWindowTitle(QStringLiteral("Förderband, ohne Seitenmodule"));
     setWindowIcon(applicationIcon());
@@ -107,65 +32,6 @@ PlainBeltEditor::PlainBeltEditor(Forms& forms) : Form(forms, QStringLiteral("woM
     Image_Führung->setGeometry(twipsRect(690, 720, 4695, 315));
     Image_Band_oM = new ImageControl(QStringLiteral("Image_Band_oM"), this);
     Image_Band_oM->move(twipsPoint(540, 1080));
-
-    Label_Bandlaenge = makeLabel(this, QStringLiteral("Label_Bandlaenge"),
-                                 QStringLiteral("Bandlänge:"), twipsRect(780, 2880, 1755, 255));
-    HScroll_Bandlaenge = makeScrollBar(this, QStringLiteral("HScroll_Bandlaenge"), 300, 1500, 100,
-                                       twipsRect(2700, 2880, 1155, 270));
-    // Created after its bar, so it lies over the bar's middle, between the arrows.
-    Text_Bandlaenge = makeDisplayBox(this, QStringLiteral("Text_Bandlaenge"), QStringLiteral("300"),
-                                     twipsRect(2940, 2880, 675, 285));
-
-    Label_Bandbreite = makeLabel(this, QStringLiteral("Label_Bandbreite"),
-                                 QStringLiteral("Bandbreite:"), twipsRect(780, 3420, 1755, 255));
-    HScroll_Bandbreite = makeScrollBar(this, QStringLiteral("HScroll_Bandbreite"), 40, 80, 40,
-                                       twipsRect(2700, 3420, 1155, 270));
-    Text_Bandbreite = makeDisplayBox(this, QStringLiteral("Text_Bandbreite"), QStringLiteral("40"),
-                                     twipsRect(2940, 3420, 675, 285));
-
-    // The boxes cover the bars' troughs; clicks, drags and the wheel pass
-    // through them to the bars.
-    Text_Bandlaenge->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Text_Bandbreite->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    Label_Bandlaufrichtung =
-        makeLabel(this, QStringLiteral("Label_Bandlaufrichtung"),
-                  QStringLiteral("Bandlaufrichtung:"), twipsRect(4080, 2880, 2115, 255));
-    Frame_Bandlaufrichtung = new QFrame(this);
-    Frame_Bandlaufrichtung->setObjectName(QStringLiteral("Frame_Bandlaufrichtung"));
-    Frame_Bandlaufrichtung->setGeometry(twipsRect(6300, 2880, 2475, 255));
-    Frame_Bandlaufrichtung->setFrameShape(QFrame::NoFrame);
-    // Siblings in one frame exclude each other.
-    Option_Rechts = makeOption(Frame_Bandlaufrichtung, QStringLiteral("Option_Rechts"),
-                               QStringLiteral("rechts"), twipsRect(60, 0, 1095, 255));
-    Option_Links = makeOption(Frame_Bandlaufrichtung, QStringLiteral("Option_Links"),
-                              QStringLiteral("links"), twipsRect(1440, 0, 1035, 255));
-
-    Label_Optional = makeLabel(this, QStringLiteral("Label_Optional"), QStringLiteral("optional:"),
-                               twipsRect(780, 3960, 1275, 255));
-    for (int i = 0; i < PlainFeatureCount; ++i) {
-        auto* box = new QCheckBox(QStringLiteral("Check1"), this);
-        box->setObjectName(QStringLiteral("Check_Optional(%1)").arg(i));
-        box->setGeometry(twipsRect(i < 3 ? 2730 : 6300, 3960 + 360 * (i % 3), 3075, 255));
-        box->setFont(arial(11.25));
-        box->hide();
-        Check_Optional[std::size_t(i)] = box;
-    }
-
-    Line_Bestell = new QFrame(this);
-    Line_Bestell->setObjectName(QStringLiteral("Line_Bestell"));
-    Line_Bestell->setFrameShape(QFrame::HLine);
-    Line_Bestell->setFrameShadow(QFrame::Plain);
-    Line_Bestell->setLineWidth(1);
-    Line_Bestell->setGeometry(QRect(twipsPoint(60, 5040), twipsPoint(14580, 5040)));
-
-    Command_Bestellnummer = new QPushButton(QStringLiteral("Bestell-Nummer erstellen"), this);
-    Command_Bestellnummer->setObjectName(QStringLiteral("Command_Bestellnummer"));
-    Command_Bestellnummer->setGeometry(twipsRect(60, 5160, 3015, 495));
-    Text_Bestellnummer =
-        makeDisplayBox(this, QStringLiteral("Text_Bestellnummer"), QStringLiteral("KX-xxx-xx-x-x"),
-                       twipsRect(3120, 5160, 6435, 495));
-    Text_Bestellnummer->setFont(arial(14.25));
     Text_Bestellnummer->hide();
 
     QWidget* tabOrder[] = {HScroll_Bandlaenge, Text_Bandlaenge,       HScroll_Bandbreite,
@@ -261,10 +127,7 @@ void PlainBeltEditor::Command_Bestellnummer_Click()
         Funktionen::Make_Order_Code_oM(forms());
         return;
     }
-    // The code shown, even if the controls changed since the last tick.
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(Text_Bestellnummer->text());
+    copyOrderCode();
 }
 
 } // namespace kx

@@ -1,3 +1,4 @@
+#include "belt_rows.h"
 #include "modular_code.h"
 #include "slot_layout.h"
 #include "type_codes.h"
@@ -7,21 +8,6 @@
 using namespace kx;
 
 namespace {
-// "AG G*3 C EV": family letters, "*n" repeats; the running direction picks
-// the begin and end pieces' codes.
-std::vector<int> row(const QString& text, bool right)
-{
-    std::vector<int> pieces;
-    for (const QString& token : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList parts = token.split(QLatin1Char('*'));
-        const std::optional<int> type = typeCodeFor(parts[0], right);
-        if (!type)
-            qFatal("no piece %s", qPrintable(parts[0]));
-        for (int i = 0, n = parts.size() > 1 ? parts[1].toInt() : 1; i < n; ++i)
-            pieces.push_back(*type);
-    }
-    return pieces;
-}
 } // namespace
 
 class ModularCodeTest : public QObject
@@ -113,7 +99,7 @@ void ModularCodeTest::orderCode()
     input.widthText = width;
     input.rightChecked = right;
     input.leftChecked = !right;
-    input.pieces = row(pieces, right);
+    input.pieces = piecesOf(pieces, right);
     input.features.assign(features.begin(), features.end());
     const ModularCode built = buildModularCode(input);
     QCOMPARE(built.code, code);
@@ -139,7 +125,7 @@ void ModularCodeTest::runCountersKeepLastRun()
     ModularCodeInput input;
     input.widthText = QStringLiteral("40");
     input.rightChecked = true;
-    input.pieces = row(pieces, true);
+    input.pieces = piecesOf(pieces, true);
     const ModularCode built = buildModularCode(input);
     QTEST(built.runG, "g");
     QTEST(built.runC, "c");
@@ -163,7 +149,7 @@ void ModularCodeTest::directionFields()
     input.widthText = QStringLiteral("40");
     input.rightChecked = right;
     input.leftChecked = left;
-    input.pieces = row(QStringLiteral("AG EG"), true);
+    input.pieces = piecesOf(QStringLiteral("AG EG"), true);
     QTEST(buildModularCode(input).code, "code");
 }
 

@@ -1,4 +1,5 @@
 #include "plain_code.h"
+#include "scroll_steps.h"
 
 #include <QtTest>
 

@@ -99,25 +99,6 @@ void clickBox(QCheckBox* box)
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
 }
 
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget* window)
-    {
-        window->installEventFilter(this);
-        for (QWidget* child : window->findChildren<QWidget*>())
-            child->installEventFilter(this);
-    }
-    QStringList painted;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted.append(watched->objectName());
-        return false;
-    }
-};
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QTimer>
+#include <QWidget>
 
 #include <csignal>
 #include <stdexcept>
@@ -78,6 +79,20 @@ bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(answer->path);
     return true;
+}
+
+PaintCounter::PaintCounter(QWidget* window)
+{
+    window->installEventFilter(this);
+    for (QWidget* child : window->findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool PaintCounter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint)
+        painted.append(watched->objectName());
+    return false;
 }
 
 FileSizeLimit::FileSizeLimit(unsigned long bytes)

@@ -92,6 +92,16 @@ private:
     void setUp();
 };
 
+// Records, by name, every widget of a window that paints.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* window);
+    QStringList painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 // Makes writing a regular file fail once it would grow past the given size,
 // as on a full disk, for as long as it lives.
 class FileSizeLimit {
