@@ -1,9 +1,9 @@
+#include "belt_driver.h"
 #include "config_file.h"
 #include "form.h"
 #include "image_control.h"
-#include "main_window.h"
-#include "belt_driver.h"
 #include "keyed_toolbar.h"
+#include "main_window.h"
 #include "modular_code.h"
 #include "modular_editor.h"
 #include "plain_editor.h"
@@ -30,7 +30,8 @@ using Pieces = QList<int>;
 namespace {
 
 // The program started with its timers held.
-struct Program {
+struct Program
+{
     TestProgram program;
     MainWindow& main;
 
@@ -61,7 +62,10 @@ struct Program {
             for (int i = 0; i < 33; ++i)
                 if (program.forms->wImages1().Picture_M(i).cacheKey() == slot->picture().cacheKey())
                     picture = i;
-            shown << QStringLiteral("%1:%2@%3").arg(k).arg(picture).arg(wmM()->moduleSlotLeftTwips(k));
+            shown << QStringLiteral("%1:%2@%3")
+                         .arg(k)
+                         .arg(picture)
+                         .arg(wmM()->moduleSlotLeftTwips(k));
         }
         return shown;
     }
@@ -87,7 +91,8 @@ struct Program {
     QString frontWindow()
     {
         for (const char* name : {"wStart", "woM", "wmM"})
-            if (Form* form = program.forms->loaded(QString::fromLatin1(name)); form && form->Visible())
+            if (Form* form = program.forms->loaded(QString::fromLatin1(name));
+                form && form->Visible())
                 if (form->mdiFrame() == main.mdiArea->activeSubWindow())
                     return QString::fromLatin1(name);
         return QString();
@@ -98,14 +103,16 @@ struct Program {
 QStringList plainState(Program& p)
 {
     PlainBeltEditor* woM = p.woM();
-    QStringList state{woM->Text_Bandlaenge->text(), woM->Text_Bandbreite->text(),
+    QStringList state{woM->Text_Bandlaenge->text(),
+                      woM->Text_Bandbreite->text(),
                       woM->Text_Bestellnummer->text(),
                       QString::number(woM->Option_Rechts->isChecked()),
                       QString::number(woM->HScroll_Bandlaenge->isEnabled()),
                       QString::number(woM->Image_Band_oM->picture().cacheKey()),
                       QString::number(p.main.band_om->isChecked()),
                       QString::number(p.main.band_rechts->isChecked()),
-                      QString::number(p.main.speichern->isEnabled()), p.frontWindow()};
+                      QString::number(p.main.speichern->isEnabled()),
+                      p.frontWindow()};
     for (QCheckBox* box : woM->Check_Optional)
         state << QString::number(box->isChecked()) + QString::number(box->isEnabled());
     return state;
@@ -125,7 +132,8 @@ bool pdfLandscape(const QByteArray& pdf)
 
 } // namespace
 
-class FilesTest : public QObject {
+class FilesTest : public QObject
+{
     Q_OBJECT
 private slots:
     void savePlainBelt();
@@ -225,13 +233,18 @@ void FilesTest::loadPlainBelt_data()
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("length");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("right, direction last") << QByteArray("oKX40-300-R\r\n") << true << "40" << "300"
+    QTest::newRow("right, direction last") << QByteArray("oKX40-300-R\r\n") << true << "40"
+                                           << "300"
                                            << "Picture_oM300R";
-    QTest::newRow("left") << QByteArray("oKX80-1200-L\r\n") << false << "80" << "1200"
+    QTest::newRow("left") << QByteArray("oKX80-1200-L\r\n") << false << "80"
+                          << "1200"
                           << "Picture_oM1200L";
-    QTest::newRow("second of two lines") << QByteArray("oKX40-300-R\r\noKX80-500-L\r\n") << false
-                                         << "80" << "500" << "Picture_oM500L";
-    QTest::newRow("other tag, LF ends") << QByteArray("zKX40-1500-R\n") << true << "40" << "1500"
+    QTest::newRow("second of two lines")
+        << QByteArray("oKX40-300-R\r\noKX80-500-L\r\n") << false << "80"
+        << "500"
+        << "Picture_oM500L";
+    QTest::newRow("other tag, LF ends") << QByteArray("zKX40-1500-R\n") << true << "40"
+                                        << "1500"
                                         << "Picture_oM1500R";
 }
 
@@ -256,9 +269,9 @@ void FilesTest::loadPlainBelt()
     QCOMPARE(woM->Image_Band_oM->picture().cacheKey(),
              p.program.forms->wImages2().picture(picture).cacheKey());
     QVERIFY(!woM->Image_Band_oM->isHidden());
-    for (QWidget* locked : std::initializer_list<QWidget*>{woM->Option_Rechts, woM->Option_Links,
-                                                          woM->HScroll_Bandbreite,
-                                                          woM->HScroll_Bandlaenge})
+    for (QWidget* locked :
+         std::initializer_list<QWidget*>{woM->Option_Rechts, woM->Option_Links,
+                                         woM->HScroll_Bandbreite, woM->HScroll_Bandlaenge})
         QVERIFY(!locked->isEnabled());
     const QString code = p.vars().Config_Line.mid(1);
     QCOMPARE(woM->Text_Bestellnummer->text(), code);
@@ -304,35 +317,79 @@ void FilesTest::loadCancelled()
 
 void FilesTest::loadFailuresChangeNothing_data()
 {
-    QTest::addColumn<QByteArray>("file"); // empty: no file at all
-    QTest::newRow("missing file") << QByteArray();
-    QTest::newRow("empty file") << QByteArray("");
-    QTest::newRow("empty last line") << QByteArray("oKX80-500-L\r\n\r\n");
-    QTest::newRow("bad width") << QByteArray("oKX4x-500-L\r\n");
-    QTest::newRow("length out of range") << QByteArray("oKX80-1600-L\r\n");
-    QTest::newRow("bad modular length") << QByteArray("mKX80-?-L-AG-EG\r\n");
-    QTest::newRow("15 pieces") << QByteArray("mKX40-1600-R-AG-13G-EG\r\n");
-    QTest::newRow("end piece without begin") << QByteArray("mKX40-300-L--EG\r\n");
-    QTest::newRow("no prefix") << QByteArray("o40-300-R\r\n");
+    QTest::addColumn<bool>("modularInFront");
+    QTest::addColumn<QByteArray>("file"); // null: no file at all
+    QTest::newRow("missing file, plain editor") << false << QByteArray();
+    QTest::newRow("missing file, modular editor") << true << QByteArray();
+    QTest::newRow("unreadable file, plain editor") << false << QByteArray("folder");
+    QTest::newRow("unreadable file, modular editor") << true << QByteArray("folder");
+    QTest::newRow("empty file, plain editor") << false << QByteArray("");
+    QTest::newRow("empty file, modular editor") << true << QByteArray("");
+    QTest::newRow("empty last line, plain editor") << false << QByteArray("oKX80-500-L\r\n\r\n");
+    QTest::newRow("empty last line, modular editor") << true << QByteArray("oKX80-500-L\r\n\r\n");
+    QTest::newRow("bad width, plain editor") << false << QByteArray("oKX4x-500-L\r\n");
+    QTest::newRow("bad width, modular editor") << true << QByteArray("oKX4x-500-L\r\n");
+    QTest::newRow("length out of range, plain editor") << false << QByteArray("oKX80-1600-L\r\n");
+    QTest::newRow("length out of range, modular editor") << true << QByteArray("oKX80-1600-L\r\n");
+    QTest::newRow("bad modular length, plain editor") << false << QByteArray("mKX80-?-L-AG-EG\r\n");
+    QTest::newRow("bad modular length, modular editor")
+        << true << QByteArray("mKX80-?-L-AG-EG\r\n");
+    QTest::newRow("15 pieces, plain editor") << false << QByteArray("mKX40-1600-R-AG-13G-EG\r\n");
+    QTest::newRow("15 pieces, modular editor") << true << QByteArray("mKX40-1600-R-AG-13G-EG\r\n");
+    QTest::newRow("end piece without begin, plain editor")
+        << false << QByteArray("mKX40-300-L--EG\r\n");
+    QTest::newRow("end piece without begin, modular editor")
+        << true << QByteArray("mKX40-300-L--EG\r\n");
+    QTest::newRow("no prefix, plain editor") << false << QByteArray("o40-300-R\r\n");
+    QTest::newRow("no prefix, modular editor") << true << QByteArray("o40-300-R\r\n");
 }
 
 void FilesTest::loadFailuresChangeNothing()
 {
+    QFETCH(bool, modularInFront);
     QFETCH(QByteArray, file);
-    Program p;
-    p.main.band_om->trigger();
-    p.woM()->HScroll_Bandlaenge->setValue(900);
-    p.tick();
-    const QStringList before = plainState(p);
-    const int pieces = p.vars().Module_Count;
+    BeltDriver w(false);
+    w.build(QStringLiteral("AC-L G C EV-L"));
+    w.main->band_om->trigger();
+    auto* woM = w.program.forms->window<PlainBeltEditor>(QStringLiteral("woM"));
+    woM->HScroll_Bandlaenge->setValue(900);
+    if (modularInFront) {
+        w.main->band_links->trigger();
+        w.build(QStringLiteral("AG-L V EG-L"));
+        w.click(1);
+    }
+    w.tickDrive();
+    auto seen = [&] {
+        QStringList state{w.row(),
+                          w.shownSlots(),
+                          w.shownDrives(),
+                          w.code(),
+                          w.lengthText(),
+                          QString::number(w.vars().Selection_State),
+                          QString::number(w.main->band_om->isChecked()),
+                          QString::number(w.main->band_links->isChecked()),
+                          QString::number(w.main->speichern->isEnabled()),
+                          QString::number(w.e->Visible()),
+                          QString::number(woM->Visible()),
+                          woM->Text_Bandlaenge->text(),
+                          woM->Text_Bestellnummer->text(),
+                          QString::number(w.e->Toolbar_Links->isHidden())};
+        for (int left : w.lefts())
+            state << QString::number(left);
+        return state;
+    };
+    const QStringList before = seen();
     const QString name = QStringLiteral("bad.dat");
-    if (!file.isNull())
-        p.program.writeFile(name, file);
-    p.load(p.program.path(name));
-    QCOMPARE(p.boxes(QStringLiteral("laden_Click()")), 1);
-    QCOMPARE(p.program.boxes.shown.size(), 1);
-    QCOMPARE(plainState(p), before);
-    QCOMPARE(int(p.vars().Module_Count), pieces);
+    if (file == "folder")
+        QVERIFY(QDir(w.program.folder.path()).mkdir(name));
+    else if (!file.isNull())
+        w.program.writeFile(name, file);
+    w.program.dialogs.answerFile(w.program.path(name));
+    w.main->laden->trigger();
+    QCOMPARE(w.program.boxes.shown.size(), 1);
+    QCOMPARE(w.program.boxes.shown[0].text, QStringLiteral("laden_Click()"));
+    QCOMPARE(w.program.boxes.shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(seen(), before);
 }
 
 // Random plain belts: build, save, load, and the editor shows the same belt;
@@ -376,11 +433,11 @@ void FilesTest::loadModularBelt_data()
     QTest::addColumn<bool>("closed");
     QTest::newRow("runs") << QByteArray("mKX40-600-R-AC-2GC-EV\r\n") << true
                           << Pieces{3, 24, 24, 27, 15} << true;
-    QTest::newRow("begin and end piece") << QByteArray("mKX80-300-R-AG-EG\r\n") << true
-                                         << Pieces{0, 12} << true;
-    QTest::newRow("two-digit run") << QByteArray("mKX40-1300-L-AG-11G-EG") << false
-                                   << Pieces{6, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 18}
-                                   << true;
+    QTest::newRow("begin and end piece")
+        << QByteArray("mKX80-300-R-AG-EG\r\n") << true << Pieces{0, 12} << true;
+    QTest::newRow("two-digit run")
+        << QByteArray("mKX40-1300-L-AG-11G-EG") << false
+        << Pieces{6, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 18} << true;
     QTest::newRow("run of 0") << QByteArray("mKX40-400-R-AG-0GC-EV") << true << Pieces{0, 27, 15}
                               << true;
     QTest::newRow("open belt") << QByteArray("mKX40-350-L-AG-2G-") << false << Pieces{6, 24, 24}
@@ -413,9 +470,9 @@ void FilesTest::loadModularBelt()
         QVERIFY(shown[k].startsWith(QStringLiteral("%1:%2@").arg(k).arg(pieces[k])));
     QVERIFY(wmM->Toolbar_Rechts->isHidden() && wmM->Toolbar_Links->isHidden());
     QCOMPARE(wmM->Option_Rechts->isChecked(), right);
-    for (QWidget* locked : std::initializer_list<QWidget*>{wmM->Option_Rechts, wmM->Option_Links,
-                                                          wmM->HScroll_Bandbreite,
-                                                          wmM->HScroll_Bandlaenge})
+    for (QWidget* locked :
+         std::initializer_list<QWidget*>{wmM->Option_Rechts, wmM->Option_Links,
+                                         wmM->HScroll_Bandbreite, wmM->HScroll_Bandlaenge})
         QVERIFY(!locked->isEnabled());
     QCOMPARE(p.main.band_rechts->isChecked(), right);
     QCOMPARE(p.main.band_links->isChecked(), !right);
@@ -431,8 +488,7 @@ void FilesTest::loadLeftRunningIsFlush()
     Program p;
     p.program.writeFile(QStringLiteral("l.dat"), "mKX40-500-L-AC-GC-EV\r\n");
     p.load(p.program.path(QStringLiteral("l.dat")));
-    QCOMPARE(p.shownSlots(),
-             (QStringList{"0:9@12240", "1:24@11340", "2:27@10440", "3:21@9090"}));
+    QCOMPARE(p.shownSlots(), (QStringList{"0:9@12240", "1:24@11340", "2:27@10440", "3:21@9090"}));
     // A belt loaded after it starts from the set-up's slot table again.
     p.program.writeFile(QStringLiteral("r.dat"), "mKX40-500-R-AC-GC-EV\r\n");
     p.load(p.program.path(QStringLiteral("r.dat")));
@@ -485,8 +541,12 @@ void FilesTest::modularRoundTrip()
             box->setChecked(random.bounded(2));
         w.tickDrive();
         auto seen = [&w] {
-            QStringList state{w.code(), w.lengthText(), w.e->Text_Bandbreite->text(), w.row(),
-                              w.shownSlots(), w.shownDrives(),
+            QStringList state{w.code(),
+                              w.lengthText(),
+                              w.e->Text_Bandbreite->text(),
+                              w.row(),
+                              w.shownSlots(),
+                              w.shownDrives(),
                               QString::number(w.main->band_rechts->isChecked())};
             for (int left : w.lefts())
                 state << QString::number(left);
