@@ -1,5 +1,6 @@
 #include "run_error.h"
 #include "text_files.h"
+#include "text_lines.h"
 #include "text_pass_parser.h"
 
 #include <QDir>
@@ -15,14 +16,6 @@ Q_DECLARE_METATYPE(kx::TextEncoding)
 
 namespace {
 const QString MainName = QStringLiteral("47-318-xx.ini");
-
-QByteArray crlf(const QStringList& lines)
-{
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
-}
 
 // Two languages, the list closed by "xxx": five assignments before the
 // language file's own.
@@ -65,14 +58,6 @@ TextPassOutcome parse(Variablen& v, const QByteArray& language,
 QList<TextAssignment> sectionAssignments(const TextPassOutcome& outcome)
 {
     return outcome.assignments.mid(5);
-}
-
-QStringList numbered(const QString& prefix, int count)
-{
-    QStringList lines;
-    for (int i = 1; i <= count; ++i)
-        lines << prefix + QString::number(i);
-    return lines;
 }
 
 TextAssignment caption(const char* window, const char* control, const QString& text, int index = -1)

@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "start_dialog.h"
 #include "test_program.h"
+#include "text_lines.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,27 +21,10 @@
 #include <QTimer>
 #include <QtTest>
 
-
 using namespace kx;
 
 namespace {
 const QString MainName = QStringLiteral("47-318-xx.ini");
-
-QByteArray crlf(const QStringList& lines)
-{
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
-}
-
-QStringList numbered(const QString& prefix, int count)
-{
-    QStringList lines;
-    for (int i = 1; i <= count; ++i)
-        lines << prefix + QString::number(i);
-    return lines;
-}
 
 // A language file in which every line says where it comes from.
 QByteArray numberedLanguage()
