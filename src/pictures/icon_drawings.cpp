@@ -140,11 +140,6 @@ QIcon toolbarIcon(bool rightRunning, int piece)
     return icon;
 }
 
-QPixmap drivePicture(qreal devicePixelRatio)
-{
-    return drawDrive(devicePixelRatio);
-}
-
 QPixmap infoLogo(qreal devicePixelRatio)
 {
     const QSize size(125, 549);

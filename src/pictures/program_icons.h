@@ -16,8 +16,6 @@ QIcon applicationIcon();
 QIcon toolbarIcon(bool rightRunning, int piece);
 QPixmap toolbarPicture(bool rightRunning, int piece, qreal devicePixelRatio = 0);
 
-// The drive symbol, 60 x 48, as every drive slot carries it.
-QPixmap drivePicture(qreal devicePixelRatio = 0);
 
 // The example windows' pictures: window 1 or 2; a dimension drawing of
 // 413 x 118 and views of 205 x 154 (index 1 to 4 for window 1, 1 to 2 for 2).

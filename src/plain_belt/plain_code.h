@@ -1,13 +1,13 @@
 #pragma once
 
+#include "variablen.h"
+
 #include <QString>
 
 #include <array>
 #include <optional>
 
 namespace kx {
-
-constexpr int PlainFeatureCount = 6;
 
 // The plain belt as its editor's controls hold it. The texts are taken as
 // shown, so a dragged width such as "57" is kept as it is.
@@ -17,8 +17,8 @@ struct PlainBelt
     QString lengthText;
     bool right = false;
     bool left = false;
-    std::array<bool, PlainFeatureCount> features{};
-    std::array<QString, PlainFeatureCount> featureCodes;
+    std::array<bool, FeatureCount> features{};
+    std::array<QString, FeatureCount> featureCodes;
 };
 
 // "KX", the width field ("40-" or "80-", nothing for any other text), the

@@ -82,7 +82,7 @@ PlainBelt PlainBeltEditor::belt() const
     belt.lengthText = Text_Bandlaenge->text();
     belt.right = Option_Rechts->isChecked();
     belt.left = Option_Links->isChecked();
-    for (int i = 0; i < PlainFeatureCount; ++i) {
+    for (int i = 0; i < FeatureCount; ++i) {
         belt.features[std::size_t(i)] = Check_Optional[std::size_t(i)]->isChecked();
         belt.featureCodes[std::size_t(i)] = vars().Optional_oM[i];
     }

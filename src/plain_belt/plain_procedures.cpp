@@ -50,7 +50,7 @@ void Create_Belt_oM(Forms& forms)
     woM->Option_Links->setEnabled(true);
 
     for (int i = 0; i < v.Optional_Count_oM; ++i) {
-        if (i >= PlainFeatureCount)
+        if (i >= FeatureCount)
             throw RunError(RunError::SubscriptOutOfRange);
         QCheckBox* box = woM->Check_Optional[std::size_t(i)];
         box->hide();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "variablen.h"
 
 #include <array>
 
@@ -21,8 +22,6 @@ struct BeltEditorLayout {
     int orderLineTop;      // Line_Bestell
     int orderRowTop;       // Command_Bestellnummer and Text_Bestellnummer
 };
-
-constexpr int FeatureCount = 6;
 
 // The controls both belt editors carry: length, width, direction, features
 // and the order-code row, with their design texts and states.

@@ -61,6 +61,9 @@ private:
     std::array<T, N> items_{};
 };
 
+// Optional features per kind of belt, and check boxes per editor.
+constexpr int FeatureCount = 6;
+
 // The program's shared variables. One instance lives for the whole run and
 // survives the reload of the main window; nothing reaches it through a global.
 struct Variablen {

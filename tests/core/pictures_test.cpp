@@ -103,7 +103,6 @@ void PicturesTest::sizes_data()
                 << ratio;
         row(QStringLiteral("Picture_Antrieb"))
             << modules.Picture_Antrieb() << QSize(60, 48) << ratio;
-        row(QStringLiteral("drive slot")) << drivePicture(ratio) << QSize(60, 48) << ratio;
         for (int i = 0; i < 13; ++i) {
             const int length = 300 + 100 * i;
             row(QStringLiteral("Picture_oM%1L").arg(length))

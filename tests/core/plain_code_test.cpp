@@ -30,7 +30,7 @@ PlainBelt belt(const QString& width, const QString& length, const QString& direc
     b.right = direction.contains(QLatin1Char('R'));
     b.left = direction.contains(QLatin1Char('L'));
     const char* const codes[] = {"RS", "SF2", "BL", "KS", "HV", "Z6"};
-    for (int i = 0; i < PlainFeatureCount; ++i)
+    for (int i = 0; i < FeatureCount; ++i)
         b.featureCodes[std::size_t(i)] = QString::fromLatin1(codes[i]);
     for (int i : checked)
         b.features[std::size_t(i)] = true;
