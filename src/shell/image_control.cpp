@@ -1,15 +1,70 @@
 #include "image_control.h"
 
+#include "accessible_names.h"
+#include "form.h"
+
+#include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QStyleHints>
 #include <QPainter>
 
 namespace kx {
 
+namespace {
+// A picture for screen readers: a graphic, named by itself or its caption,
+// and not there while it shows nothing.
+class AccessibleImage : public QAccessibleWidget {
+public:
+    explicit AccessibleImage(ImageControl* image) : QAccessibleWidget(image, QAccessible::Graphic)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const ImageControl*>(widget())->captionText();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (static_cast<const ImageControl*>(widget())->picture().isNull())
+            s.invisible = true;
+        return s;
+    }
+};
+
+QAccessibleInterface* accessibleImage(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("kx::ImageControl") && object->isWidgetType())
+        return new AccessibleImage(static_cast<ImageControl*>(object));
+    return nullptr;
+}
+} // namespace
+
 ImageControl::ImageControl(const QString& name, QWidget* parent) : QWidget(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleImage);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setObjectName(name);
+}
+
+QString ImageControl::captionText() const
+{
+    QString caption;
+    if (auto* label = qobject_cast<QLabel*>(captionSource_.data()))
+        caption = label->text();
+    else if (auto* button = qobject_cast<QAbstractButton*>(captionSource_.data()))
+        caption = button->text();
+    else if (auto* form = qobject_cast<Form*>(captionSource_.data()))
+        caption = form->Caption();
+    return nameFromCaption(caption);
 }
 
 void ImageControl::setPicture(const QPixmap& picture)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 namespace kx {
@@ -17,6 +18,12 @@ public:
 
     QSize sizeHint() const override;
 
+    // A label, button or window whose caption names the picture for screen
+    // readers while no name of its own is set; the caption is read when
+    // asked for, so it follows the language.
+    void setCaptionSource(QWidget* source) { captionSource_ = source; }
+    QString captionText() const;
+
 signals:
     void Click();
     void DblClick();
@@ -29,6 +36,7 @@ protected:
 
 private:
     QPixmap picture_;
+    QPointer<QWidget> captionSource_;
     bool pressed_ = false;
     bool afterDoubleClick_ = false;
     bool clickReported_ = false;
