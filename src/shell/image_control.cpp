@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QStyleHints>
 #include <QPainter>
@@ -24,17 +25,46 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const ImageControl*>(widget())->captionText();
+            return image()->captionText();
         return QAccessibleWidget::text(t);
     }
 
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        if (static_cast<const ImageControl*>(widget())->picture().isNull())
+        if (image()->picture().isNull())
             s.invisible = true;
         return s;
     }
+
+    // A picture that takes clicks takes them from assistive tools too, so
+    // that pieces can be marked without a mouse.
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (image()->takesClicks())
+            names << pressAction();
+        if (image()->takesDoubleClicks())
+            names << ImageControl::doubleClickAction();
+        return names;
+    }
+
+    void doAction(const QString& action) override
+    {
+        ImageControl* target = image();
+        const bool click = action == pressAction() || action == ImageControl::doubleClickAction();
+        if (!click || !target->isVisible() || !actionNames().contains(action)) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        // As with the mouse, a double click is first a click.
+        emit target->Click();
+        if (action == ImageControl::doubleClickAction())
+            emit target->DblClick();
+    }
+
+private:
+    ImageControl* image() const { return static_cast<ImageControl*>(widget()); }
 };
 
 QAccessibleInterface* accessibleImage(const QString& className, QObject* object)
@@ -53,6 +83,16 @@ ImageControl::ImageControl(const QString& name, QWidget* parent) : QWidget(paren
     }();
     Q_UNUSED(factoryInstalled);
     setObjectName(name);
+}
+
+bool ImageControl::takesClicks() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&ImageControl::Click));
+}
+
+bool ImageControl::takesDoubleClicks() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&ImageControl::DblClick));
 }
 
 QString ImageControl::captionText() const

@@ -23,6 +23,12 @@ public:
     // asked for, so it follows the language.
     void setCaptionSource(QWidget* source) { captionSource_ = source; }
     QString captionText() const;
+    // Whether anything listens to Click and DblClick: only then is the
+    // picture offered to assistive tools as something to press.
+    bool takesClicks() const;
+    bool takesDoubleClicks() const;
+    // The name assistive tools know the double click by.
+    static QString doubleClickAction() { return QStringLiteral("doubleClick"); }
 
 signals:
     void Click();

@@ -204,6 +204,13 @@ void AccessibilityTest::moduleSlots_data()
     QTest::newRow("replaced") << true << row << "d2" << "V" << 2 << "Modul V, Position 3" << "";
     QTest::newRow("inserted") << true << row << "c1" << "V" << 2 << "Modul V, Position 3" << "";
     QTest::newRow("deleted") << true << row << "c1 del" << "" << 1 << "Modul C, Position 2" << "";
+    // "p2" and "r2" are a screen reader's press and double click on slot 2.
+    QTest::newRow("pressed by a screen reader")
+        << true << row << "p2" << "" << 2 << "Modul C, Position 3" << "markiert";
+    QTest::newRow("double-clicked by a screen reader")
+        << true << row << "r3" << "" << 3 << "Endstück EV, Position 4" << "zum Ersetzen markiert";
+    QTest::newRow("pressed twice by a screen reader")
+        << true << row << "p2 p2" << "" << 2 << "Modul C, Position 3" << "";
     QTest::newRow("left-running begin")
         << false << QStringLiteral("AG-L G EG-L") << "" << "" << 0 << "Anfangsstück AG, Position 1"
         << "";
@@ -226,7 +233,18 @@ void AccessibilityTest::moduleSlots()
 
     BeltDriver w(right);
     w.build(pieces);
-    w.mark(marks);
+    for (const QString& step : marks.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const int k = step.mid(1).toInt();
+        QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(w.e->Image_Modul.at(std::size_t(k)))
+                ->actionInterface();
+        if (step.startsWith(QLatin1Char('p')))
+            actions->doAction(QAccessibleActionInterface::pressAction());
+        else if (step.startsWith(QLatin1Char('r')))
+            actions->doAction(ImageControl::doubleClickAction());
+        else
+            w.mark(step);
+    }
     if (!then.isEmpty())
         w.press(then);
     w.tickModule();
