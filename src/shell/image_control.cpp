@@ -17,7 +17,8 @@ namespace kx {
 namespace {
 // A picture for screen readers: a graphic, named by itself or its caption,
 // and not there while it shows nothing.
-class AccessibleImage : public QAccessibleWidget {
+class AccessibleImage : public QAccessibleWidget
+{
 public:
     explicit AccessibleImage(ImageControl* image) : QAccessibleWidget(image, QAccessible::Graphic)
     {}

@@ -173,8 +173,8 @@ void messageSection(LanguagePass& pass, Variablen& v)
 // section, or end it early: the program's own German words stand in.
 void setDefaultAccessTexts(Variablen& v)
 {
-    static const char* const Defaults[AccessTextCount] = {
-        "Bestellnummer", "Position", "markiert", "zum Ersetzen markiert", "Antrieb"};
+    static const char* const Defaults[AccessTextCount] = {"Bestellnummer", "Position", "markiert",
+                                                          "zum Ersetzen markiert", "Antrieb"};
     for (int i = 0; i < AccessTextCount; ++i)
         v.Access_Texts(i) = QString::fromLatin1(Defaults[i]);
 }
