@@ -3,8 +3,10 @@
 Started inside its own X server and D-Bus session (see run_check.sh). Starts
 the driver, waits until it has built a belt with a marked piece, then walks
 the program's accessible tree and checks that the module slots, the drive
-and the order-code box are named, and that an idle program announces no
-changes. Prints what a screen reader hears of each slot.
+and the order-code box are named, that Tab and the keys reach and select the
+order code, that an idle program announces no changes and that a toolbar
+button pressed through AT-SPI renames the slots. Prints what a screen reader
+hears of each slot.
 """
 
 import os
@@ -102,6 +104,52 @@ def count_announcements(seconds, action=None):
     return seen
 
 
+def wait_for(condition, seconds=3.0):
+    for _ in range(int(seconds * 20)):
+        if condition():
+            return True
+        GLib.usleep(50000)
+    return condition()
+
+
+def press_keys(keysyms, control=False):
+    """Types on the X server's keyboard, as a person would."""
+    control_code = 37  # Control_L in the X server's default keymap
+    if control:
+        pyatspi.Registry.generateKeyboardEvent(control_code, None, pyatspi.KEY_PRESS)
+    for keysym in keysyms:
+        pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+    if control:
+        pyatspi.Registry.generateKeyboardEvent(control_code, None, pyatspi.KEY_RELEASE)
+
+
+def check_keyboard(shown, box, code):
+    """Tab from the order-code button reaches the box, which then holds the
+    whole code selected; Home and Shift+End select it again."""
+    button = [n for n in shown if n.getRole() == pyatspi.ROLE_PUSH_BUTTON
+              and n.name == "Bestell-Nummer kopieren"][0]
+    button.queryComponent().grabFocus()
+    if not wait_for(lambda: button.getState().contains(pyatspi.STATE_FOCUSED)):
+        fail("the order-code button takes no focus")
+    press_keys([0xff09])  # Tab
+    if not wait_for(lambda: box.getState().contains(pyatspi.STATE_FOCUSED)):
+        fail("Tab from the order-code button does not reach the order-code box")
+    text = box.queryText()
+
+    def selected():
+        return text.getNSelections() == 1 and text.getSelection(0) == (0, len(code))
+
+    if not wait_for(selected):
+        fail("the code is not selected when Tab reaches the box")
+    press_keys([0xff50])  # Home
+    if not wait_for(lambda: text.getNSelections() == 0):
+        fail("Home leaves the code selected")
+    press_keys([0x61], control=True)  # Ctrl+A
+    if not wait_for(selected):
+        fail("Ctrl+A does not select the code")
+    print("keyboard: Tab reaches the order-code box; its code is selected and can be copied")
+
+
 def main():
     driver, code = start_driver(sys.argv[1])
     try:
@@ -167,6 +215,8 @@ def main():
                                                      pyatspi.ROLE_SCROLL_BAR)]
         if unnamed:
             fail("controls without a name: %r" % unnamed)
+
+        check_keyboard(shown, box, code)
 
         changes = count_announcements(1.5)
         if changes:
