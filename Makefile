@@ -3,7 +3,8 @@
 
 PRESET ?= dev
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins \
-            libgl-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
+            libgl-dev xvfb xauth fonts-liberation2 fonts-dejavu-core \
+            at-spi2-core dbus-daemon dbus-bin python3 python3-pyatspi python3-gi
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

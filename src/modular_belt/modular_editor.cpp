@@ -8,6 +8,7 @@
 #include "slot_layout.h"
 #include "type_codes.h"
 
+#include "accessible_names.h"
 #include "forms.h"
 #include "image_control.h"
 #include "keyed_toolbar.h"
@@ -16,6 +17,7 @@
 #include "picture_store.h"
 #include "program_icons.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -106,7 +108,10 @@ ModularBeltEditor::ModularBeltEditor(Forms& forms)
     // so that the Delete key reaches this window.
     setFocusPolicy(Qt::ClickFocus);
     buildControls();
+    orderTabs();
     watchKeys();
+    // Named now too, in case the text pass that names it again fails.
+    nameControls();
 }
 
 void ModularBeltEditor::Form_Load()
@@ -171,6 +176,61 @@ void ModularBeltEditor::buildControls()
             &ModularBeltEditor::Command_Bestellnummer_Click);
 }
 
+// The order of the controls from the top: the toolbars, length, direction,
+// width, features, then the order-code row.
+void ModularBeltEditor::orderTabs()
+{
+    QList<QWidget*> order;
+    for (KeyedToolbar* toolbar : {Toolbar_Rechts, Toolbar_Links})
+        for (int i = 1; i <= toolbar->buttonCount(); ++i)
+            if (QWidget* button = toolbar->widgetForAction(toolbar->button(i));
+                button && !toolbar->button(i)->isSeparator())
+                order.append(button);
+    order << HScroll_Bandlaenge << Option_Rechts << Option_Links << HScroll_Bandbreite;
+    for (QCheckBox* box : Check_Optional)
+        order << box;
+    order << Command_Bestellnummer << Text_Bestellnummer;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void ModularBeltEditor::nameControls()
+{
+    BeltEditor::nameControls();
+    const Variablen& v = vars();
+    for (int k = 0; k < SlotCount; ++k)
+        setAccessibleNameIfChanged(Image_Antrieb[std::size_t(k)],
+                                   v.Access_Texts(AccessDrive) + QStringLiteral(", ") +
+                                       v.Access_Texts(AccessPosition) + QLatin1Char(' ') +
+                                       QString::number(k + 1));
+}
+
+QString ModularBeltEditor::pieceWording(int type) const
+{
+    const TypeCode* piece = typeCode(type);
+    if (!piece)
+        return QString();
+    // The tool tip of the button that places the piece, else its letters.
+    KeyedToolbar* toolbar = piece->running == Running::Left ? Toolbar_Links : Toolbar_Rechts;
+    if (QAction* button = toolbar->buttonByKey(QString::fromLatin1(piece->key)))
+        if (!button->toolTip().trimmed().isEmpty())
+            return button->toolTip();
+    return QString::fromLatin1(piece->family);
+}
+
+void ModularBeltEditor::nameModuleSlot(int position, int variant)
+{
+    const Variablen& v = vars();
+    ImageControl* slot = Image_Modul.at(std::size_t(position));
+    setAccessibleNameIfChanged(slot, pieceWording(v.Module_Type[position]) + QStringLiteral(", ") +
+                                         v.Access_Texts(AccessPosition) + QLatin1Char(' ') +
+                                         QString::number(position + 1));
+    const QString mark = variant == GreyPicture  ? v.Access_Texts(AccessMarked)
+                         : variant == RedPicture ? v.Access_Texts(AccessMarkedToReplace)
+                                                 : QString();
+    setAccessibleDescriptionIfChanged(slot, mark);
+}
+
 void ModularBeltEditor::watchKeys()
 {
     installEventFilter(this);
@@ -223,6 +283,7 @@ void ModularBeltEditor::showPieceVariant(int position, int variant)
 {
     const int type = vars().Module_Type[position];
     Image_Modul.at(std::size_t(position))->setPicture(forms().wImages1().Picture_M(type + variant));
+    nameModuleSlot(position, variant);
 }
 
 int ModularBeltEditor::moduleSlotLeftTwips(int position) const

@@ -21,6 +21,7 @@ public:
     explicit ModularBeltEditor(Forms& forms);
 
     void Form_Load() override;
+    void nameControls() override;
 
     KeyedToolbar* Toolbar_Rechts = nullptr;
     KeyedToolbar* Toolbar_Links = nullptr;
@@ -55,6 +56,10 @@ protected:
 
 private:
     void buildControls();
+    void orderTabs();
+    // What a screen reader says of slot k: its piece, position and mark.
+    void nameModuleSlot(int position, int variant);
+    QString pieceWording(int type) const;
     void recordRequest(const QString& key, bool rightToolbar);
     void watchKeys();
 

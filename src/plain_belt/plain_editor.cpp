@@ -32,6 +32,8 @@ PlainBeltEditor::PlainBeltEditor(Forms& forms)
     Image_Führung->setGeometry(twipsRect(690, 720, 4695, 315));
     Image_Band_oM = new ImageControl(QStringLiteral("Image_Band_oM"), this);
     Image_Band_oM->move(twipsPoint(540, 1080));
+    // The picture of the belt is what the window is about.
+    Image_Band_oM->setCaptionSource(this);
     Text_Bestellnummer->hide();
 
     QWidget* tabOrder[] = {HScroll_Bandlaenge, Text_Bandlaenge,       HScroll_Bandbreite,
@@ -63,6 +65,8 @@ PlainBeltEditor::PlainBeltEditor(Forms& forms)
     });
     connect(Command_Bestellnummer, &QPushButton::clicked, this,
             &PlainBeltEditor::Command_Bestellnummer_Click);
+    // Named now too, in case the text pass that names it again fails.
+    nameControls();
 }
 
 void PlainBeltEditor::Form_Load()

@@ -1,5 +1,6 @@
 #include "belt_editor.h"
 
+#include "accessible_names.h"
 #include "scroll_steps.h"
 #include "twips.h"
 
@@ -152,6 +153,23 @@ BeltEditor::BeltEditor(Forms& forms, const QString& name, const BeltEditorLayout
         makeDisplayBox(this, QStringLiteral("Text_Bestellnummer"), QStringLiteral("KX-xxx-xx-x-x"),
                        twipsRect(3120, layout.orderRowTop, 6435, 495));
     Text_Bestellnummer->setFont(arial(14.25));
+    // Read-only, yet it takes the focus, so that the code can be selected
+    // and copied from the keyboard and a screen reader reaches it.
+    Text_Bestellnummer->setEnabled(true);
+    Text_Bestellnummer->setFocusPolicy(Qt::StrongFocus);
+}
+
+void BeltEditor::nameControls()
+{
+    const QString length = nameFromCaption(Label_Bandlaenge->text());
+    const QString width = nameFromCaption(Label_Bandbreite->text());
+    setAccessibleNameIfChanged(HScroll_Bandlaenge, length);
+    setAccessibleNameIfChanged(Text_Bandlaenge, length);
+    setAccessibleNameIfChanged(HScroll_Bandbreite, width);
+    setAccessibleNameIfChanged(Text_Bandbreite, width);
+    setAccessibleNameIfChanged(Frame_Bandlaufrichtung,
+                               nameFromCaption(Label_Bandlaufrichtung->text()));
+    setAccessibleNameIfChanged(Text_Bestellnummer, vars().Access_Texts(AccessOrderCode));
 }
 
 void BeltEditor::copyOrderCode() const

@@ -46,6 +46,8 @@ public:
     QPushButton* Command_Bestellnummer = nullptr;
     QLineEdit* Text_Bestellnummer = nullptr;
 
+    void nameControls() override;
+
 protected:
     // The copy state of the order-code button: the clipboard receives the
     // code shown as plain text.

@@ -77,6 +77,12 @@ ExampleWindow1::ExampleWindow1(Forms& forms) : ExampleWindow(forms, QStringLiter
         makeLabel(this, QStringLiteral("Label_Ansicht01_04"), twipsRect(120, 7980, 3075, 375));
     Label_Ansicht01_05 =
         makeLabel(this, QStringLiteral("Label_Ansicht01_05"), twipsRect(3660, 7980, 3075, 375));
+    // Each picture is named by the caption below it.
+    Image5->setCaptionSource(Label_Ansicht01_01);
+    Image1->setCaptionSource(Label_Ansicht01_02);
+    Image2->setCaptionSource(Label_Ansicht01_03);
+    Image3->setCaptionSource(Label_Ansicht01_04);
+    Image4->setCaptionSource(Label_Ansicht01_05);
 }
 
 void ExampleWindow1::drawPictures()
@@ -100,6 +106,9 @@ ExampleWindow2::ExampleWindow2(Forms& forms) : ExampleWindow(forms, QStringLiter
         makeLabel(this, QStringLiteral("Label_Ansicht02_02"), twipsRect(0, 5280, 3075, 375));
     Label_Ansicht02_03 =
         makeLabel(this, QStringLiteral("Label_Ansicht02_03"), twipsRect(3540, 5280, 3075, 375));
+    Image3->setCaptionSource(Label_Ansicht02_01);
+    Image1->setCaptionSource(Label_Ansicht02_02);
+    Image2->setCaptionSource(Label_Ansicht02_03);
 }
 
 void ExampleWindow2::drawPictures()

@@ -1,5 +1,7 @@
 #include "form.h"
 
+#include "accessible_names.h"
+
 #include "forms.h"
 #include "main_window.h"
 
@@ -71,7 +73,17 @@ void Form::setCaption(const QString& caption)
         return;
     }
     mdiCaption_ = caption;
+    nameMdiWindow();
     updateMainTitle();
+}
+
+// The frame shows no title of its own (the main window does), so screen
+// readers learn the caption from the accessible names.
+void Form::nameMdiWindow()
+{
+    setAccessibleNameIfChanged(this, mdiCaption_);
+    if (QMdiSubWindow* sub = mdiFrame())
+        setAccessibleNameIfChanged(sub, mdiCaption_);
 }
 
 void Form::adoptMdiFrame()
@@ -82,6 +94,7 @@ void Form::adoptMdiFrame()
     setWindowTitle(QString());
     if (QMdiSubWindow* sub = mdiFrame())
         sub->setWindowTitle(QString());
+    nameMdiWindow();
 }
 
 void Form::updateMainTitle() const

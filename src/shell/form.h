@@ -23,6 +23,9 @@ public:
 
     // Runs once, right after the registry has created the window.
     virtual void Form_Load() {}
+    // Runs after the text pass has worded the window: names for screen
+    // readers that are made of its texts.
+    virtual void nameControls() {}
 
     void Show();
     void Hide();
@@ -42,6 +45,7 @@ protected:
 
 private:
     void updateMainTitle() const;
+    void nameMdiWindow();
 
     Forms& forms_;
     QString mdiCaption_;

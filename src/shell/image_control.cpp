@@ -1,15 +1,111 @@
 #include "image_control.h"
 
+#include "accessible_names.h"
+#include "form.h"
+
+#include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QStyleHints>
 #include <QPainter>
 
 namespace kx {
 
+namespace {
+// A picture for screen readers: a graphic, named by itself or its caption,
+// and not there while it shows nothing.
+class AccessibleImage : public QAccessibleWidget
+{
+public:
+    explicit AccessibleImage(ImageControl* image) : QAccessibleWidget(image, QAccessible::Graphic)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return image()->captionText();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (image()->picture().isNull())
+            s.invisible = true;
+        return s;
+    }
+
+    // A picture that takes clicks takes them from assistive tools too, so
+    // that pieces can be marked without a mouse.
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (image()->takesClicks())
+            names << pressAction();
+        if (image()->takesDoubleClicks())
+            names << ImageControl::doubleClickAction();
+        return names;
+    }
+
+    void doAction(const QString& action) override
+    {
+        ImageControl* target = image();
+        const bool click = action == pressAction() || action == ImageControl::doubleClickAction();
+        if (!click || !target->isVisible() || !actionNames().contains(action)) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        // As with the mouse, a double click is first a click.
+        emit target->Click();
+        if (action == ImageControl::doubleClickAction())
+            emit target->DblClick();
+    }
+
+private:
+    ImageControl* image() const { return static_cast<ImageControl*>(widget()); }
+};
+
+QAccessibleInterface* accessibleImage(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("kx::ImageControl") && object->isWidgetType())
+        return new AccessibleImage(static_cast<ImageControl*>(object));
+    return nullptr;
+}
+} // namespace
+
 ImageControl::ImageControl(const QString& name, QWidget* parent) : QWidget(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleImage);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setObjectName(name);
+}
+
+bool ImageControl::takesClicks() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&ImageControl::Click));
+}
+
+bool ImageControl::takesDoubleClicks() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&ImageControl::DblClick));
+}
+
+QString ImageControl::captionText() const
+{
+    QString caption;
+    if (auto* label = qobject_cast<QLabel*>(captionSource_.data()))
+        caption = label->text();
+    else if (auto* button = qobject_cast<QAbstractButton*>(captionSource_.data()))
+        caption = button->text();
+    else if (auto* form = qobject_cast<Form*>(captionSource_.data()))
+        caption = form->Caption();
+    return nameFromCaption(caption);
 }
 
 void ImageControl::setPicture(const QPixmap& picture)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 namespace kx {
@@ -17,6 +18,18 @@ public:
 
     QSize sizeHint() const override;
 
+    // A label, button or window whose caption names the picture for screen
+    // readers while no name of its own is set; the caption is read when
+    // asked for, so it follows the language.
+    void setCaptionSource(QWidget* source) { captionSource_ = source; }
+    QString captionText() const;
+    // Whether anything listens to Click and DblClick: only then is the
+    // picture offered to assistive tools as something to press.
+    bool takesClicks() const;
+    bool takesDoubleClicks() const;
+    // The name assistive tools know the double click by.
+    static QString doubleClickAction() { return QStringLiteral("doubleClick"); }
+
 signals:
     void Click();
     void DblClick();
@@ -29,6 +42,7 @@ protected:
 
 private:
     QPixmap picture_;
+    QPointer<QWidget> captionSource_;
     bool pressed_ = false;
     bool afterDoubleClick_ = false;
     bool clickReported_ = false;

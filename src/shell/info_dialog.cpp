@@ -101,6 +101,9 @@ InfoDialog::InfoDialog(Forms& forms) : Form(forms, QStringLiteral("wInfo"))
             QStringLiteral("Label1(%1)").arg(line.index), QString::fromUtf8(line.text),
             twipsRect(line.left, line.top, line.width, 195), contact, Qt::AlignLeft | Qt::AlignTop);
 
+    // The logo is the maker's, named as the first contact line names it.
+    Picture1->setAccessibleName(Label1[0]->text());
+
     // OK is the one control that takes the focus.
     Command1->setFocus();
 

@@ -1,5 +1,7 @@
 #include "keyed_toolbar.h"
 
+#include "accessible_names.h"
+
 #include <QAction>
 
 namespace kx {
@@ -19,6 +21,13 @@ QAction* KeyedToolbar::addButton(const QString& key, const QIcon& icon, const QS
     action->setObjectName(objectName() + QLatin1Char('.') + key);
     action->setData(key);
     action->setToolTip(toolTip);
+    if (QWidget* button = widgetForAction(action)) {
+        // A toolbar's buttons take no focus by default; these are how pieces
+        // are placed, so they must be reachable from the keyboard.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setObjectName(action->objectName());
+        setAccessibleNameIfChanged(button, toolTip);
+    }
     connect(action, &QAction::triggered, this, [this, key] {
         // A hidden toolbar takes no clicks.
         if (!isHidden())
@@ -58,8 +67,13 @@ QString KeyedToolbar::key(int index) const
 
 void KeyedToolbar::setButtonToolTip(int index, const QString& toolTip)
 {
-    if (QAction* action = button(index); action && !action->isSeparator())
-        action->setToolTip(toolTip);
+    QAction* action = button(index);
+    if (!action || action->isSeparator())
+        return;
+    action->setToolTip(toolTip);
+    // The button shows only an icon: its tool tip is what it is called.
+    if (QWidget* widget = widgetForAction(action))
+        setAccessibleNameIfChanged(widget, toolTip);
 }
 
 } // namespace kx

@@ -1,11 +1,15 @@
 #include "start_dialog.h"
 
+#include "accessible_names.h"
 #include "forms.h"
 #include "image_control.h"
+#include "main_window.h"
 #include "twips.h"
 
 #include "picture_store.h"
 
+#include <QAction>
+#include <QMdiSubWindow>
 #include <QPushButton>
 
 namespace kx {
@@ -55,12 +59,29 @@ StartDialog::StartDialog(Forms& forms) : Form(forms, QStringLiteral("wStart"))
                                  QStringLiteral("Band erstellen, Laufrichtung links"),
                                  twipsRect(5160, 4080, 3855, 435));
 
+    // Each picture is named by the button of its row.
+    Image_Start_oM->setCaptionSource(Command_Start_oM);
+    Image_Start_L->setCaptionSource(Command_Start_R);
+    Image_Start_R->setCaptionSource(Command_Start_L);
+
     setTabOrder(Command_Start_oM, Command_Start_L);
     setTabOrder(Command_Start_L, Command_Start_R);
 
     connect(Command_Start_oM, &QPushButton::clicked, this, &StartDialog::Command_Start_oM_Click);
     connect(Command_Start_R, &QPushButton::clicked, this, &StartDialog::Command_Start_R_Click);
     connect(Command_Start_L, &QPushButton::clicked, this, &StartDialog::Command_Start_L_Click);
+}
+
+// The dialog has no caption; what it offers is what the menu calls it.
+void StartDialog::nameControls()
+{
+    MainWindow* main = forms().loadedMain();
+    if (!main)
+        return;
+    const QString name = nameFromCaption(main->band_erstellen->iconText());
+    setAccessibleNameIfChanged(this, name);
+    if (QMdiSubWindow* frame = mdiFrame())
+        setAccessibleNameIfChanged(frame, name);
 }
 
 // The start buttons set only their own kind's flag.

@@ -22,6 +22,8 @@ public:
     QPushButton* Command_Start_R = nullptr;
     QPushButton* Command_Start_L = nullptr;
 
+    void nameControls() override;
+
 public slots:
     void Command_Start_oM_Click();
     void Command_Start_R_Click();

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QPointer>
 #include <QtGlobal>
 
 namespace kx {
@@ -66,6 +67,7 @@ void applyToControl(Form& form, const TextAssignment& a)
 
 void applyTextAssignments(Forms& forms, const QList<TextAssignment>& assignments)
 {
+    QList<QPointer<Form>> worded;
     for (const TextAssignment& a : assignments) {
         if (a.window == QLatin1String("wMain")) {
             applyToMainWindow(forms.main(), a);
@@ -74,11 +76,16 @@ void applyTextAssignments(Forms& forms, const QList<TextAssignment>& assignments
         if (!forms.isRegistered(a.window))
             continue;
         Form* form = forms.window(a.window);
+        if (!worded.contains(form))
+            worded.append(form);
         if (a.control.isEmpty())
             form->setCaption(a.text);
         else
             applyToControl(*form, a);
     }
+    for (const QPointer<Form>& form : worded)
+        if (form)
+            form->nameControls();
 }
 
 void runTextPass(Forms& forms)

@@ -29,6 +29,14 @@ public:
                 section();
     }
 
+    // A line of the section begun by the last header: not past the end,
+    // not empty and not the next header.
+    bool sectionGoesOn() const
+    {
+        return position_ < lines_.size() && !lines_.at(position_).isEmpty() &&
+               !lines_.at(position_).startsWith(QLatin1Char('['));
+    }
+
     // Reading past the end inside a section is error 62.
     const QString& next()
     {
@@ -161,6 +169,22 @@ void messageSection(LanguagePass& pass, Variablen& v)
         v.Message_Texts(i) = pass.next();
 }
 
+// Words for screen readers. Older and home-made language files lack the
+// section, or end it early: the program's own German words stand in.
+void setDefaultAccessTexts(Variablen& v)
+{
+    static const char* const Defaults[AccessTextCount] = {"Bestellnummer", "Position", "markiert",
+                                                          "zum Ersetzen markiert", "Antrieb"};
+    for (int i = 0; i < AccessTextCount; ++i)
+        v.Access_Texts(i) = QString::fromLatin1(Defaults[i]);
+}
+
+void accessSection(LanguagePass& pass, Variablen& v)
+{
+    for (int i = 0; i < AccessTextCount && pass.sectionGoesOn(); ++i)
+        v.Access_Texts(i) = pass.next();
+}
+
 void languageItems(Variablen& v, QList<TextAssignment>& out)
 {
     seekIniLine(v, v.Ini_Line_Index, QStringLiteral("[AUSWAHL]"));
@@ -201,6 +225,7 @@ void seekIniLine(const Variablen& v, Byte& index, const QString& header)
 TextPassOutcome parseTextPass(Variablen& v, const TextFileReader& read)
 {
     TextPassOutcome outcome;
+    setDefaultAccessTexts(v);
     try {
         loadIniLines(v, read(v.Ini_File_Name));
         languageItems(v, outcome.assignments);
@@ -228,6 +253,7 @@ TextPassOutcome parseTextPass(Variablen& v, const TextFileReader& read)
                             v.Optional_End_mM);
         });
         pass.run(QStringLiteral("[MSG]"), [&] { messageSection(pass, v); });
+        pass.run(QStringLiteral("[BARRIEREFREI]"), [&] { accessSection(pass, v); });
     } catch (const RunError& error) {
         outcome.failure = error.number;
     }

@@ -64,6 +64,17 @@ private:
 // Optional features per kind of belt, and check boxes per editor.
 constexpr int FeatureCount = 6;
 
+// The lines of the language file's [BARRIEREFREI] section: words that only
+// screen readers speak.
+enum AccessText {
+    AccessOrderCode,       // name of the order-code box
+    AccessPosition,        // "Position" before a slot's number
+    AccessMarked,          // a piece marked by a click
+    AccessMarkedToReplace, // a piece marked by a double click
+    AccessDrive,           // the drive symbol
+    AccessTextCount
+};
+
 // The program's shared variables. One instance lives for the whole run and
 // survives the reload of the main window; nothing reaches it through a global.
 struct Variablen {
@@ -110,6 +121,7 @@ struct Variablen {
     Byte Optional_Count_mM;
     bool Optional_End_mM = false;
     FixedArray<QString, 257> Message_Texts;
+    FixedArray<QString, AccessTextCount> Access_Texts;
 
     // Language switch.
     QString Chosen_Language;

@@ -106,6 +106,7 @@ void ShippedTextTest::sectionsComplete()
         {QStringLiteral("[MENUE]"), 28},       {QStringLiteral("[TB]"), 14},
         {QStringLiteral("[SONSTIGES]"), 10},   {QStringLiteral("[OPTIONAL_OM]"), 13},
         {QStringLiteral("[OPTIONAL_MM]"), 13}, {QStringLiteral("[MSG]"), 12},
+        {QStringLiteral("[BARRIEREFREI]"), 5},
     };
     for (const auto& [header, count] : sections) {
         QCOMPARE(lines.count(header), 1);

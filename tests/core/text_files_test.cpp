@@ -156,6 +156,8 @@ private slots:
     void repeatedMenuSection();
     void toolbarSection();
     void otherSection();
+    void accessSection_data();
+    void accessSection();
     void optionalSections_data();
     void optionalSections();
     void repeatedOptionalSection();
@@ -296,6 +298,41 @@ void TextFilesTest::toolbarSection()
                                    QStringLiteral("T%1").arg(line),
                                    true};
     QCOMPARE(sectionAssignments(outcome), expected);
+}
+
+void TextFilesTest::accessSection_data()
+{
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QStringList>("texts");
+
+    const QStringList german = {"Bestellnummer", "Position", "markiert", "zum Ersetzen markiert",
+                                "Antrieb"};
+    const QStringList own = {"Code", "Pos", "grey", "red", "Motor"};
+    QTest::newRow("no section") << section("[MSG]", numbered("G", 12)) << german;
+    QTest::newRow("whole section") << section("[BARRIEREFREI]", own) << own;
+    QTest::newRow("ends at the file's end")
+        << section("[BARRIEREFREI]", own.mid(0, 2)) << own.mid(0, 2) + german.mid(2);
+    QTest::newRow("ends at an empty line")
+        << section("[BARRIEREFREI]", own.mid(0, 3) + QStringList{QString(), "Lost"})
+        << own.mid(0, 3) + german.mid(3);
+    QTest::newRow("ends at the next header")
+        << section("[BARRIEREFREI]", {"Code"}) + section("[MSG]", numbered("G", 12))
+        << QStringList{"Code"} + german.mid(1);
+}
+
+// The section is optional and may be short: the program's own words stand in.
+void TextFilesTest::accessSection()
+{
+    QFETCH(QByteArray, language);
+    QFETCH(QStringList, texts);
+    Variablen v = freshVariables();
+    v.Access_Texts(AccessDrive) = QStringLiteral("left from an earlier language");
+    const TextPassOutcome outcome = parse(v, language);
+    QCOMPARE(outcome.failure, 0);
+    QStringList read;
+    for (int i = 0; i < AccessTextCount; ++i)
+        read << v.Access_Texts(i);
+    QCOMPARE(read, texts);
 }
 
 void TextFilesTest::otherSection()

@@ -137,8 +137,10 @@ void ModularEditorTest::designStates()
     QCOMPARE(e->Text_Bestellnummer->text(), QStringLiteral("KX-xxx-xx-x-x"));
     QCOMPARE(e->Command_Bestellnummer->text(), QStringLiteral("Bestell-Nummer erstellen"));
     QVERIFY(e->Command_Bestellnummer->isEnabled());
-    for (QLineEdit* box : {e->Text_Bandlaenge, e->Text_Bandbreite, e->Text_Bestellnummer})
+    for (QLineEdit* box : {e->Text_Bandlaenge, e->Text_Bandbreite})
         QVERIFY(!box->isEnabled());
+    // The order code takes no input, but the focus, for selecting and copying.
+    QVERIFY(e->Text_Bestellnummer->isReadOnly() && e->Text_Bestellnummer->isEnabled());
     QCOMPARE(e->Text_Bandlaenge->text(), QStringLiteral("300"));
     QCOMPARE(e->Text_Bandbreite->text(), QStringLiteral("40"));
     QVERIFY(!e->Option_Rechts->isEnabled() && !e->Option_Links->isEnabled());
