@@ -110,7 +110,9 @@ public:
         const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(),
                                                         frame.height());
         const QString path = out_.filePath(name);
-        if (shot.isNull() || !shot.save(path, "png"))
+        if (shot.isNull())
+            fail(QStringLiteral("nothing grabbed at %1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height()));
+        if (!shot.save(path, "png"))
             fail(QStringLiteral("cannot write ") + path);
         std::printf("%s (%dx%d)\n", qPrintable(path), shot.width(), shot.height());
     }
@@ -141,7 +143,8 @@ int main(int argc, char* argv[])
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2)
         fail(QStringLiteral("usage: kx-screenshots <output folder> [language]"));
-    const QDir out(args[1]);
+    // Absolute: the program makes its own folder the current one.
+    const QDir out(QDir(args[1]).absolutePath());
     if (!out.mkpath(QStringLiteral(".")))
         fail(QStringLiteral("cannot create ") + args[1]);
 
@@ -164,16 +167,20 @@ int main(int argc, char* argv[])
     auto* plain = forms.window<PlainBeltEditor>(QStringLiteral("woM"));
     for (int step = 0; step < 5; ++step)
         plain->HScroll_Bandlaenge->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    // Apart in time, so that no two clicks make a double click.
     QTest::mouseClick(plain->Option_Links, Qt::LeftButton);
-    for (const int feature : {0, 2})
-        if (plain->Check_Optional[std::size_t(feature)]->isVisible())
-            QTest::mouseClick(plain->Check_Optional[std::size_t(feature)], Qt::LeftButton);
     QTest::qWait(Settle);
+    for (const int feature : {0, 2}) {
+        // On its box: a check box takes no clicks right of its caption.
+        QCheckBox* box = plain->Check_Optional[std::size_t(feature)];
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        QTest::qWait(Settle);
+    }
     session.shoot(session.main(), QStringLiteral("plain-belt.png"));
 
-    // A right-running belt, still open, with its third piece marked.
+    // A right-running belt with its C module marked.
     session.trigger(QStringLiteral("band_rechts"));
-    session.build(QStringLiteral("AG-R G C G V G"));
+    session.build(QStringLiteral("AG-R G C G V EV-R"));
     auto* modular = forms.window<ModularBeltEditor>(QStringLiteral("wmM"));
     QTest::mouseClick(modular->Image_Modul[2], Qt::LeftButton);
     QTest::qWait(Settle);
