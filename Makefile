@@ -11,7 +11,7 @@ PACKAGE_PACKAGES := dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 .PHONY: deps configure build run test test-asan bench fuzz fuzz-deps fuzz-run clean format \
-        install package screenshots
+        install package package-check screenshots
 
 # Installs only what is missing; apt-get update runs only when something is.
 define install_missing
@@ -73,6 +73,10 @@ package: deps
 	cmake --build --preset package --target $(INSTALL_TARGETS)
 	cd build/package && cpack
 	@ls -1 build/package/*.deb build/package/*.tar.gz
+
+# Installs the .deb, starts it from its menu entry under Xvfb, removes it.
+package-check: package
+	$(SUDO) packaging/check_deb.sh build/package/kx-konfigurator_*.deb
 
 # docs/*.png: the program driven under Xvfb on its real window system.
 SCREEN ?= 1280x800x24
