@@ -1,5 +1,6 @@
 # The two commands of the README: `make run` and `make test`.
-# Everything else here serves them, or the sanitizer run of CI.
+# Everything else here serves them, the sanitizer run of CI, or delivery:
+# install, package, screenshots.
 
 PRESET ?= dev
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins \

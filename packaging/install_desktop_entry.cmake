@@ -5,9 +5,10 @@
 set(program "${CMAKE_INSTALL_PREFIX}/${KX_PROGRAM_DIR}/kx-konfigurator")
 cmake_path(NORMAL_PATH program)
 # Quoted as a desktop entry's argument: \ " ` $ escaped, then the string
-# level doubles every backslash.
+# level doubles every backslash; a literal % is written %%.
 string(REGEX REPLACE "([\\\\\"`$])" "\\\\\\1" quoted "${program}")
 string(REPLACE "\\" "\\\\" quoted "${quoted}")
+string(REPLACE "%" "%%" quoted "${quoted}")
 set(KX_DESKTOP_EXEC "\"${quoted}\"")
 configure_file("${KX_TEMPLATE}" "${KX_WORK_DIR}/kx-konfigurator.desktop" @ONLY)
 file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/${KX_SHARE_DIR}/applications"

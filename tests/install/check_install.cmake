@@ -54,9 +54,10 @@ function(check_install prefix destdir exec)
   endforeach()
 endfunction()
 
-# A space and a $ in the home folder: the Exec argument is quoted, $ escaped.
-check_install("${WORK_DIR}/home/user $1/.local" ""
-  "Exec=\"${WORK_DIR}/home/user \\\\$1/.local/opt/kx-konfigurator/kx-konfigurator\"")
+# A space, a $ and a % in the home folder: the Exec argument is quoted, $
+# escaped, % doubled.
+check_install("${WORK_DIR}/home/user $1%/.local" ""
+  "Exec=\"${WORK_DIR}/home/user \\\\$1%%/.local/opt/kx-konfigurator/kx-konfigurator\"")
 # Staged: the files go below DESTDIR, the entry names the final place.
 check_install("/usr/local" "${WORK_DIR}/stage"
   "Exec=\"/usr/local/opt/kx-konfigurator/kx-konfigurator\"")
