@@ -1,15 +1,19 @@
 # The two commands of the README: `make run` and `make test`.
-# Everything else here serves them, or the sanitizer run of CI.
+# Everything else here serves them, the sanitizer run of CI, or delivery:
+# install, package, screenshots.
 
 PRESET ?= dev
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins \
             libgl-dev xvfb xauth fonts-liberation2 fonts-dejavu-core \
             at-spi2-core dbus-daemon dbus-bin python3 python3-pyatspi python3-gi
 FUZZ_PACKAGES := clang libclang-rt-14-dev
+# dpkg-shlibdeps and file work out the .deb's dependencies.
+PACKAGE_PACKAGES := dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: deps configure build run test test-asan bench fuzz fuzz-deps fuzz-run clean format
+.PHONY: deps configure build run test test-asan bench fuzz fuzz-deps fuzz-run clean format \
+        install package package-check screenshots
 
 # Installs only what is missing; apt-get update runs only when something is.
 define install_missing
@@ -53,6 +57,36 @@ test-asan:
 bench:
 	@$(MAKE) --no-print-directory build PRESET=bench
 	QT_QPA_PLATFORM=offscreen ./build/bench/bench/kx-bench 2>&1 | grep -v QWARN
+
+# The program installed for the user who runs it: ~/.local/opt/kx-konfigurator,
+# with its menu entry and icon under ~/.local/share. PREFIX=... installs elsewhere.
+PREFIX ?=
+INSTALL_TARGETS := kx-konfigurator kx_data kx_icons
+install:
+	@$(MAKE) --no-print-directory configure PRESET=release
+	cmake --build --preset release --target $(INSTALL_TARGETS)
+	cmake --install build/release $(if $(PREFIX),--prefix "$(PREFIX)")
+
+# build/package/: a .deb (program in /opt/kx-konfigurator, menu entry and
+# icons under /usr/share) and a .tar.gz of the program folder.
+package: deps
+	$(call install_missing,$(PACKAGE_PACKAGES))
+	cmake --preset package
+	cmake --build --preset package --target $(INSTALL_TARGETS)
+	cd build/package && cpack
+	@ls -1 build/package/*.deb build/package/*.tar.gz
+
+# Installs the .deb, starts it from its menu entry under Xvfb, removes it.
+package-check: package
+	$(SUDO) packaging/check_deb.sh build/package/kx-konfigurator_*.deb
+
+# docs/*.png: the program driven under Xvfb on its real window system.
+SCREEN ?= 1280x800x24
+SCREENSHOT_LANGUAGE ?= English
+screenshots:
+	@$(MAKE) --no-print-directory build PRESET=dev
+	xvfb-run -a -s "-screen 0 $(SCREEN)" env QT_QPA_PLATFORM=xcb \
+	  ./build/dev/tools/kx-screenshots docs $(SCREENSHOT_LANGUAGE)
 
 fuzz-deps: deps
 	$(call install_missing,$(FUZZ_PACKAGES))

@@ -113,6 +113,21 @@ QIcon applicationIcon()
     return icon;
 }
 
+QImage applicationIconImage(int pixels)
+{
+    if (pixels < 1)
+        throw std::out_of_range("no icon of " + std::to_string(pixels) + " pixels");
+    const int design = pixels < 24 ? 16 : 32;
+    // Scaled by the painter: an image's pixel ratio below 1 would not shrink it.
+    QImage image = canvas(QSize(pixels, pixels), 1.0);
+    QPainter painter(&image);
+    prepare(painter);
+    painter.scale(qreal(pixels) / design, qreal(pixels) / design);
+    paintApplicationIcon(painter, design);
+    painter.end();
+    return image;
+}
+
 QPixmap toolbarPicture(bool rightRunning, int piece, qreal devicePixelRatio)
 {
     if (piece < 0 || piece >= int(RightRunningButtons.size()))

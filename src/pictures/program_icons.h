@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 namespace kx {
@@ -9,6 +10,10 @@ namespace kx {
 
 // The application icon, 32 x 32 and 16 x 16.
 QIcon applicationIcon();
+// The application icon as a square image of this many pixels for the icon
+// theme: below 24 pixels the simpler small drawing is scaled, else the large.
+// A size below 1 throws std::out_of_range.
+QImage applicationIconImage(int pixels);
 
 // The seven piece icons of a toolbar (24 x 22), in button order without the
 // separators: right-running AG, AC, G, C, V, EG, EV; left-running EG, EV, G,

@@ -23,6 +23,8 @@ private slots:
     void sizes_data();
     void sizes();
     void applicationIconSizes();
+    void themeIcons_data();
+    void themeIcons();
     void toolbarIconsCarryEveryRatio();
     void viewFillsPicture_data();
     void viewFillsPicture();
@@ -151,6 +153,30 @@ void PicturesTest::applicationIconSizes()
     QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
     QCOMPARE(icon.pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
     QVERIFY(hasDrawing(icon.pixmap(QSize(32, 32), 1.0).toImage()));
+}
+
+void PicturesTest::themeIcons_data()
+{
+    QTest::addColumn<int>("pixels");
+    for (const int pixels : {16, 22, 24, 32, 48, 64, 128, 256})
+        QTest::addRow("%d", pixels) << pixels;
+}
+
+void PicturesTest::themeIcons()
+{
+    QFETCH(int, pixels);
+    const QImage image = applicationIconImage(pixels);
+    QCOMPARE(image.size(), QSize(pixels, pixels));
+    QCOMPARE(image.devicePixelRatio(), 1.0);
+    // A rounded tile: clear corners, a solid middle, a drawing on it.
+    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(image.pixel(pixels - 1, pixels - 1)), 0);
+    QCOMPARE(qAlpha(image.pixel(pixels / 2, pixels / 2)), 255);
+    QVERIFY(hasDrawing(image));
+    // The theme shows the same drawing as the window's own icon.
+    if (pixels == 16 || pixels == 32)
+        QCOMPARE(image.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 imageOf(applicationIcon().pixmap(QSize(pixels, pixels), 1.0)));
 }
 
 void PicturesTest::toolbarIconsCarryEveryRatio()
@@ -352,6 +378,7 @@ void PicturesTest::unknownPicturesFail()
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, exampleView(1, 5));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, exampleView(2, 3));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, exampleView(2, 0));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, applicationIconImage(0));
 }
 
 void PicturesTest::fetchIsSharedAndHidden()

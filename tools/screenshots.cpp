@@ -1,0 +1,204 @@
+// Takes the README's screenshots: runs the program as the user gets it, in
+// a copy of the shipped text files, under a real window system (Xvfb), drives
+// its menus, buttons and pieces as a user would and grabs the screen.
+//
+//   kx-screenshots <output folder> [language]
+
+#include "forms.h"
+#include "image_control.h"
+#include "keyed_toolbar.h"
+#include "main_window.h"
+#include "modular_editor.h"
+#include "plain_editor.h"
+#include "program.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace kx;
+
+namespace {
+
+// Two ticks of the 100 ms timers and some slack for painting.
+constexpr int Settle = 400;
+
+[[noreturn]] void fail(const QString& why)
+{
+    std::fprintf(stderr, "kx-screenshots: %s\n", qPrintable(why));
+    std::exit(1);
+}
+
+class Session {
+public:
+    Session(Forms& forms, const QDir& out) : forms_(forms), out_(out) {}
+
+    MainWindow& main() const
+    {
+        MainWindow* window = forms_.loadedMain();
+        if (!window)
+            fail(QStringLiteral("the main window is gone"));
+        return *window;
+    }
+
+    void trigger(const QString& item)
+    {
+        QAction* action = main().menuItem(item);
+        if (!action)
+            fail(QStringLiteral("no menu item ") + item);
+        action->trigger();
+        QTest::qWait(Settle);
+    }
+
+    void chooseLanguage(const QString& language)
+    {
+        MainWindow* before = &main();
+        for (QAction* item : before->spracheItems)
+            if (item && item->isVisible() && item->text() == language) {
+                item->trigger();
+                if (!QTest::qWaitFor([&] { return forms_.loadedMain() != before; }, 3000))
+                    fail(QStringLiteral("the language switch did not happen"));
+                waitShown(main());
+                return;
+            }
+        fail(QStringLiteral("no language ") + language);
+    }
+
+    void press(const QString& key)
+    {
+        auto* editor = forms_.window<ModularBeltEditor>(QStringLiteral("wmM"));
+        KeyedToolbar* toolbar =
+            editor->Toolbar_Rechts->isHidden() ? editor->Toolbar_Links : editor->Toolbar_Rechts;
+        QAction* button = toolbar->buttonByKey(key);
+        if (!button)
+            fail(QStringLiteral("no toolbar button ") + key);
+        QTest::mouseClick(toolbar->widgetForAction(button), Qt::LeftButton);
+        // One request a tick: the engine keeps only the last one.
+        QTest::qWait(250);
+    }
+
+    void build(const QString& keys)
+    {
+        for (const QString& key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            press(key);
+        QTest::qWait(Settle);
+    }
+
+    static void waitShown(QWidget& window)
+    {
+        if (!QTest::qWaitForWindowExposed(&window, 5000))
+            fail(QStringLiteral("%1 never showed").arg(window.objectName()));
+        QTest::qWait(Settle);
+    }
+
+    void shoot(QWidget& window, const QString& name)
+    {
+        window.raise();
+        QTest::qWait(Settle);
+        const QRect frame = window.frameGeometry();
+        const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(),
+                                                        frame.height());
+        const QString path = out_.filePath(name);
+        if (shot.isNull())
+            fail(QStringLiteral("nothing grabbed at %1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height()));
+        if (!shot.save(path, "png"))
+            fail(QStringLiteral("cannot write ") + path);
+        std::printf("%s (%dx%d)\n", qPrintable(path), shot.width(), shot.height());
+    }
+
+private:
+    Forms& forms_;
+    QDir out_;
+};
+
+void copyShippedFiles(const QString& folder)
+{
+    const QDir data(QStringLiteral(KX_DATA_DIR));
+    for (const QString& name : data.entryList({QStringLiteral("*.ini")}, QDir::Files)) {
+        const QString target = folder + QLatin1Char('/') + name;
+        if (!QFile::copy(data.filePath(name), target))
+            fail(QStringLiteral("cannot copy ") + name);
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KX-Konfigurator"));
+    QApplication::setApplicationVersion(QStringLiteral(KX_VERSION));
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 2)
+        fail(QStringLiteral("usage: kx-screenshots <output folder> [language]"));
+    // Absolute: the program makes its own folder the current one.
+    const QDir out(QDir(args[1]).absolutePath());
+    if (!out.mkpath(QStringLiteral(".")))
+        fail(QStringLiteral("cannot create ") + args[1]);
+
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        fail(QStringLiteral("no temporary folder"));
+    copyShippedFiles(folder.path());
+
+    Program program(folder.path());
+    Forms& forms = program.forms();
+    Session session(forms, out);
+    Session::waitShown(forms.start());
+    if (args.size() > 2)
+        session.chooseLanguage(args[2]);
+
+    session.shoot(session.main(), QStringLiteral("start.png"));
+
+    // A plain belt of 800 mm, running left, with two features.
+    session.trigger(QStringLiteral("band_om"));
+    auto* plain = forms.window<PlainBeltEditor>(QStringLiteral("woM"));
+    for (int step = 0; step < 5; ++step)
+        plain->HScroll_Bandlaenge->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    // Apart in time, so that no two clicks make a double click.
+    QTest::mouseClick(plain->Option_Links, Qt::LeftButton);
+    QTest::qWait(Settle);
+    for (const int feature : {0, 2}) {
+        // On its box: a check box takes no clicks right of its caption.
+        QCheckBox* box = plain->Check_Optional[std::size_t(feature)];
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        QTest::qWait(Settle);
+    }
+    session.shoot(session.main(), QStringLiteral("plain-belt.png"));
+
+    // A right-running belt with its C module marked.
+    session.trigger(QStringLiteral("band_rechts"));
+    session.build(QStringLiteral("AG-R G C G V EV-R"));
+    auto* modular = forms.window<ModularBeltEditor>(QStringLiteral("wmM"));
+    QTest::mouseClick(modular->Image_Modul[2], Qt::LeftButton);
+    QTest::qWait(Settle);
+    session.shoot(session.main(), QStringLiteral("modular-right.png"));
+
+    // A left-running belt, closed by its end piece.
+    session.trigger(QStringLiteral("band_links"));
+    session.build(QStringLiteral("AC-L G V C EG-L"));
+    session.shoot(session.main(), QStringLiteral("modular-left.png"));
+
+    session.trigger(QStringLiteral("info"));
+    Form* info = forms.loaded(QStringLiteral("wInfo"));
+    if (!info)
+        fail(QStringLiteral("no info dialog"));
+    QWidget* infoWindow = info->window();
+    Session::waitShown(*infoWindow);
+    session.shoot(*infoWindow, QStringLiteral("info.png"));
+
+    session.trigger(QStringLiteral("beenden"));
+    return 0;
+}
