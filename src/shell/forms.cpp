@@ -11,12 +11,23 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPixmap>
 
 #include <stdexcept>
 
 namespace kx {
+
+namespace {
+QIcon blankIcon()
+{
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+} // namespace
 
 Forms::Forms(const QString& programFolder, Platform platform)
     : programFolder_(programFolder), platform_(std::move(platform))
@@ -76,7 +87,9 @@ Form* Forms::window(const QString& name)
     if (entry->kind == WindowKind::MdiChild) {
         QMdiSubWindow* sub = main().mdiArea->addSubWindow(form);
         sub->setObjectName(name + QStringLiteral("_frame"));
-        sub->setWindowIcon(form->windowIcon());
+        // A child without an icon gets a blank one: a null icon would make
+        // the frame show the toolkit's logo in the menu bar.
+        sub->setWindowIcon(form->windowIcon().isNull() ? blankIcon() : form->windowIcon());
         form->adoptMdiFrame();
     }
     form->Form_Load();

@@ -9,6 +9,7 @@
 #include "twips.h"
 
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -40,6 +41,12 @@ void StartDialogTest::startUpFillsMainWindow()
     QVERIFY(start->mdiFrame()->isMaximized());
     QCOMPARE(main.mdiArea->activeSubWindow(), start->mdiFrame());
     QVERIFY(start->windowTitle().isEmpty());
+    // No icon means a blank one in the menu bar, not the toolkit's logo.
+    const QImage icon = start->mdiFrame()->windowIcon().pixmap(16, 16).toImage();
+    QVERIFY(!icon.isNull());
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            QCOMPARE(qAlpha(icon.pixel(x, y)), 0);
 
     // Each image takes the store's picture whose name ends like its own.
     const BeltPictureStore& store = program.forms->wImages2();
