@@ -5,6 +5,7 @@ PRESET ?= dev
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins \
             libgl-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
 FUZZ_PACKAGES := clang libclang-rt-14-dev
+BENCH_PACKAGES := hyperfine time python3
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
@@ -49,9 +50,12 @@ test-asan:
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir build/asan --output-on-failure --parallel 2
 
+# Never part of `make test`: measures against bench/bare_mdi.cpp and writes
+# the table to bench/results.md.
 bench:
+	$(call install_missing,$(BENCH_PACKAGES))
 	@$(MAKE) --no-print-directory build PRESET=bench
-	QT_QPA_PLATFORM=offscreen ./build/bench/bench/kx-bench 2>&1 | grep -v QWARN
+	python3 bench/run.py build/bench bench/results.md
 
 fuzz-deps: deps
 	$(call install_missing,$(FUZZ_PACKAGES))

@@ -1,0 +1,134 @@
+#!/usr/bin/env python3
+"""Runs every benchmark of `make bench`, prints one table and writes it to
+bench/results.md. Usage: run.py <build folder> <results file>."""
+
+import datetime
+import json
+import os
+import platform
+import re
+import statistics
+import subprocess
+import sys
+import tempfile
+
+build, results = sys.argv[1], sys.argv[2]
+bin_dir = os.path.join(build, "bin")
+program = os.path.join(bin_dir, "kx-start-bench")
+baseline = os.path.join(bin_dir, "bare-mdi")
+env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+IDLE_SECONDS = 10
+
+
+def run(args, **kwargs):
+    return subprocess.run(args, env=env, check=True, capture_output=True, text=True, **kwargs)
+
+
+def start_up():
+    """Median wall time of process start to first paint and exit, ms."""
+    with tempfile.TemporaryDirectory() as tmp:
+        out = os.path.join(tmp, "startup.json")
+        run(["hyperfine", "--shell=none", "--warmup", "3", "--runs", "20",
+             "--export-json", out, program, baseline])
+        with open(out) as f:
+            medians = [r["median"] * 1000 for r in json.load(f)["results"]]
+    return medians[0], medians[1]
+
+
+def peak_memory(command, runs=5):
+    """Median over runs of the maximum resident set, MiB."""
+    sizes = []
+    for _ in range(runs):
+        err = run(["/usr/bin/time", "-v", command]).stderr
+        sizes.append(int(re.search(r"Maximum resident set size \(kbytes\): (\d+)", err).group(1)))
+    return statistics.median(sizes) / 1024
+
+
+def idle_cpu(command):
+    """CPU time (user + system) of IDLE_SECONDS after start-up, ms."""
+    out = run([command, "idle", str(IDLE_SECONDS)]).stdout
+    return float(re.search(r"idle_cpu_ms ([\d.]+)", out).group(1))
+
+
+def in_process():
+    out = run([os.path.join(build, "bench", "kx-bench"), "tickCosts", "idlePaints",
+               "pictureStores"]).stdout
+    return {m.group(1): float(m.group(2)) for m in re.finditer(r"KXBENCH (\S+) (\S+)", out)}
+
+
+def machine():
+    cpu = "unknown CPU"
+    with open("/proc/cpuinfo") as f:
+        for line in f:
+            if line.startswith("model name"):
+                cpu = line.split(":", 1)[1].strip()
+                break
+    try:
+        with open("/etc/debian_version") as f:
+            debian = "Debian " + f.read().strip()
+    except OSError:
+        debian = platform.platform()
+    qt = subprocess.run(["dpkg-query", "-W", "-f", "${Version}", "libqt6core6"],
+                        capture_output=True, text=True).stdout.strip() or "unknown"
+    return f"{cpu}, {os.cpu_count()} cores, {debian}, Qt {qt}"
+
+
+def fmt(value, digits):
+    return f"{value:.{digits}f}"
+
+
+def main():
+    print("Start-up (hyperfine) ...", flush=True)
+    start_p, start_b = start_up()
+    print("Peak memory ...", flush=True)
+    mem_p, mem_b = peak_memory(program), peak_memory(baseline)
+    print(f"Idle CPU, {IDLE_SECONDS} s each ...", flush=True)
+    idle_p, idle_b = idle_cpu(program), idle_cpu(baseline)
+    print("Ticks, paints, pictures ...", flush=True)
+    r = in_process()
+
+    rows = []
+
+    def ratio_row(measure, p, b, digits, limit):
+        ratio = p / b if b else float("inf")
+        rows.append((measure, fmt(p, digits), fmt(b, digits), f"{ratio:.2f}",
+                     f"≤ {limit} ×", "yes" if ratio <= limit else "NO"))
+
+    def limit_row(measure, p, digits, limit, unit):
+        rows.append((measure, fmt(p, digits), "–", "–", f"≤ {limit} {unit}",
+                     "yes" if p <= limit else "NO"))
+
+    ratio_row("Start-up to first paint of wStart, median of 20 (ms)", start_p, start_b, 1, 1.3)
+    ratio_row("Peak memory, maximum resident set (MiB)", mem_p, mem_b, 1, 1.25)
+    ratio_row(f"Idle CPU over {IDLE_SECONDS} s, wmM with 14 pieces (ms)", idle_p, idle_b, 0, 1.2)
+    limit_row("Timer_Module tick, 14 pieces, nothing to do (µs)", r["tick_module_idle_us"], 2, 5, "µs")
+    limit_row("Timer_Antrieb tick, 14 pieces, nothing to do (µs)", r["tick_drive_idle_us"], 2, 5, "µs")
+    limit_row("Timer_Module tick, 14 pieces, a replacement (µs)", r["tick_module_request_us"], 1, 200, "µs")
+    limit_row("Timer_Antrieb tick, 14 pieces, drive moved (µs)", r["tick_drive_request_us"], 1, 200, "µs")
+    limit_row("Paint events in 100 unchanged ticks, wmM with 14 pieces", r["paints_modular"], 0, 0, "")
+    limit_row("Paint events in 100 unchanged ticks, woM", r["paints_plain"], 0, 0, "")
+    limit_row("Both picture stores, as the start-up uses them (ms)", r["stores_startup_ms"], 2, 15, "ms")
+    limit_row("Both picture stores, every picture drawn (ms)", r["stores_all_ms"], 2, 15, "ms")
+
+    header = ("Measure", "Program", "Baseline", "Ratio", "Goal", "Met")
+    lines = ["| " + " | ".join(header) + " |", "|" + "---|" * len(header)]
+    lines += ["| " + " | ".join(row) + " |" for row in rows]
+    table = "\n".join(lines)
+    when = datetime.datetime.now(datetime.timezone.utc).strftime("%Y-%m-%d %H:%M UTC")
+    about = (f"Machine: {machine()}.  \nDate: {when}.  \n"
+             "Platform: QT_QPA_PLATFORM=offscreen for both programs; Release build. "
+             "Baseline: bench/bare_mdi.cpp. Tick times are the median of the mean of "
+             "1000 ticks (nothing to do) or of single ticks (with a request), "
+             "without the repaint that follows.")
+    print()
+    print(table)
+    print()
+    print(about.replace("  \n", "\n"))
+    with open(results, "w") as f:
+        f.write("# Benchmark results\n\nWritten by `make bench`.\n\n")
+        f.write(about + "\n\n" + table + "\n")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,35 @@
+#include "program.h"
+
+#include "install_files.h"
+#include "install_modular_belt.h"
+#include "install_plain_belt.h"
+#include "main_window.h"
+
+#include <QApplication>
+
+namespace kx {
+
+Program::Program(DialogBackend* dialogs)
+{
+    QApplication::setApplicationName(QStringLiteral("KX-Konfigurator"));
+    QApplication::setApplicationVersion(QStringLiteral(KX_VERSION));
+
+    Platform platform;
+    platform.messageBox = &messageBox_;
+    platform.dialogs = dialogs ? dialogs : &qtDialogs_;
+    platform.quit = [] { QCoreApplication::exit(0); };
+
+    forms_ = std::make_unique<Forms>(QCoreApplication::applicationDirPath(), platform);
+    installPlainBelt(*forms_);
+    installModularBelt(*forms_);
+    installFiles(*forms_);
+}
+
+Program::~Program() = default;
+
+MainWindow& Program::start()
+{
+    return forms_->start();
+}
+
+} // namespace kx
