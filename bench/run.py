@@ -50,6 +50,15 @@ def idle_cpu(command):
     return float(re.search(r"idle_cpu_ms ([\d.]+)", out).group(1))
 
 
+def idle_cpu_pair(runs=3):
+    """Medians over runs, program and baseline taking turns."""
+    program_ms, baseline_ms = [], []
+    for _ in range(runs):
+        program_ms.append(idle_cpu(program))
+        baseline_ms.append(idle_cpu(baseline))
+    return statistics.median(program_ms), statistics.median(baseline_ms)
+
+
 def in_process():
     out = run([os.path.join(build, "bench", "kx-bench"), "tickCosts", "idlePaints",
                "pictureStores"]).stdout
@@ -82,8 +91,8 @@ def main():
     start_p, start_b = start_up()
     print("Peak memory ...", flush=True)
     mem_p, mem_b = peak_memory(program), peak_memory(baseline)
-    print(f"Idle CPU, {IDLE_SECONDS} s each ...", flush=True)
-    idle_p, idle_b = idle_cpu(program), idle_cpu(baseline)
+    print(f"Idle CPU, 3 x {IDLE_SECONDS} s each ...", flush=True)
+    idle_p, idle_b = idle_cpu_pair()
     print("Ticks, paints, pictures ...", flush=True)
     r = in_process()
 
@@ -95,20 +104,26 @@ def main():
                      f"≤ {limit} ×", "yes" if ratio <= limit else "NO"))
 
     def limit_row(measure, p, digits, limit, unit):
-        rows.append((measure, fmt(p, digits), "–", "–", f"≤ {limit} {unit}",
+        if limit is None:
+            rows.append((measure, fmt(p, digits), "–", "–", "–", "–"))
+            return
+        rows.append((measure, fmt(p, digits), "–", "–", f"≤ {limit} {unit}".strip(),
                      "yes" if p <= limit else "NO"))
 
     ratio_row("Start-up to first paint of wStart, median of 20 (ms)", start_p, start_b, 1, 1.3)
     ratio_row("Peak memory, maximum resident set (MiB)", mem_p, mem_b, 1, 1.25)
-    ratio_row(f"Idle CPU over {IDLE_SECONDS} s, wmM with 14 pieces (ms)", idle_p, idle_b, 0, 1.2)
+    ratio_row(f"Idle CPU over {IDLE_SECONDS} s, wmM with 14 pieces, median of 3 (ms)",
+              idle_p, idle_b, 1, 1.2)
     limit_row("Timer_Module tick, 14 pieces, nothing to do (µs)", r["tick_module_idle_us"], 2, 5, "µs")
     limit_row("Timer_Antrieb tick, 14 pieces, nothing to do (µs)", r["tick_drive_idle_us"], 2, 5, "µs")
     limit_row("Timer_Module tick, 14 pieces, a replacement (µs)", r["tick_module_request_us"], 1, 200, "µs")
     limit_row("Timer_Antrieb tick, 14 pieces, drive moved (µs)", r["tick_drive_request_us"], 1, 200, "µs")
     limit_row("Paint events in 100 unchanged ticks, wmM with 14 pieces", r["paints_modular"], 0, 0, "")
     limit_row("Paint events in 100 unchanged ticks, woM", r["paints_plain"], 0, 0, "")
-    limit_row("Both picture stores, as the start-up uses them (ms)", r["stores_startup_ms"], 2, 15, "ms")
-    limit_row("Both picture stores, every picture drawn (ms)", r["stores_all_ms"], 2, 15, "ms")
+    limit_row("Both picture stores created, with the start pictures drawn (ms)",
+              r["stores_startup_ms"], 2, 15, "ms")
+    limit_row("Every picture of both stores drawn once, for information (ms)",
+              r["stores_all_ms"], 2, None, "")
 
     header = ("Measure", "Program", "Baseline", "Ratio", "Goal", "Met")
     lines = ["| " + " | ".join(header) + " |", "|" + "---|" * len(header)]
@@ -119,7 +134,8 @@ def main():
              "Platform: QT_QPA_PLATFORM=offscreen for both programs; Release build. "
              "Baseline: bench/bare_mdi.cpp. Tick times are the median of the mean of "
              "1000 ticks (nothing to do) or of single ticks (with a request), "
-             "without the repaint that follows.")
+             "without the repaint that follows. The stores draw each picture on its "
+             "first fetch, so the start-up pays only for the three start pictures.")
     print()
     print(table)
     print()

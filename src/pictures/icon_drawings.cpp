@@ -105,10 +105,15 @@ constexpr std::array<int, 7> LeftRunningButtons = {18, 21, 24, 27, 30, 6, 9};
 // never shows, and the start-up should not draw them all.
 class DeferredIconEngine final : public QIconEngine {
 public:
+    struct Shared {
+        std::function<QIcon()> draw;
+        QIcon icon;
+    };
+
+    explicit DeferredIconEngine(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
     explicit DeferredIconEngine(std::function<QIcon()> draw)
-        : shared_(std::make_shared<Shared>())
+        : DeferredIconEngine(std::make_shared<Shared>(Shared{std::move(draw), QIcon()}))
     {
-        shared_->draw = std::move(draw);
     }
 
     QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
@@ -138,11 +143,6 @@ public:
     }
 
 private:
-    struct Shared {
-        std::function<QIcon()> draw;
-        QIcon icon;
-    };
-
     const QIcon& icon()
     {
         if (shared_->draw) {
@@ -174,7 +174,15 @@ QIcon drawApplicationIcon()
 
 QIcon applicationIcon()
 {
-    return QIcon(new DeferredIconEngine(drawApplicationIcon));
+    // Every window carries the icon; they share one drawing while any lives.
+    static std::weak_ptr<DeferredIconEngine::Shared> living;
+    std::shared_ptr<DeferredIconEngine::Shared> shared = living.lock();
+    if (!shared) {
+        shared = std::make_shared<DeferredIconEngine::Shared>(
+            DeferredIconEngine::Shared{drawApplicationIcon, QIcon()});
+        living = shared;
+    }
+    return QIcon(new DeferredIconEngine(shared));
 }
 
 QPixmap toolbarPicture(bool rightRunning, int piece, qreal devicePixelRatio)
