@@ -182,6 +182,15 @@ void Bench::tickCosts()
     report("tick_module_idle_us", medianMicros(101, 1000, {}, [&] { main.Timer_Module_Timer(); }));
     report("tick_drive_idle_us", medianMicros(101, 1000, {}, [&] { main.Timer_Antrieb_Timer(); }));
 
+    // As the program meets them: after 100 ms of other work, with the caches cold.
+    std::vector<char> other(32 << 20);
+    const auto evict = [&other] {
+        for (std::size_t i = 0; i < other.size(); i += 64)
+            ++other[i];
+    };
+    report("tick_module_cold_us", medianMicros(51, 1, evict, [&] { main.Timer_Module_Timer(); }));
+    report("tick_drive_cold_us", medianMicros(51, 1, evict, [&] { main.Timer_Antrieb_Timer(); }));
+
     using namespace type_code;
     // Slot 4 turns between G and V.
     int turn = 0;
