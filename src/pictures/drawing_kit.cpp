@@ -136,10 +136,8 @@ QColor withAlpha(QColor colour, int alpha)
 }
 
 // The stadium shape of radius r around the strip between the pulley centres
-// (or reaching past the cut ends).
-// The loop of the belt: a band from left to right, bent round each pulley in
-// a half circle. Drawn from lines and arcs; uniting the rectangle and the
-// circles as paths cost more than all the rest of a picture.
+// (or reaching past the cut ends), from lines and arcs: uniting a rectangle
+// and circles as paths cost more than all the rest of a picture.
 QPainterPath loopShape(const BeltRun& run, qreal left, qreal right, qreal radius)
 {
     const qreal cy = run.centreY();
