@@ -16,7 +16,8 @@
 // stays up that long and then ends, so that its CPU time can be read.
 namespace bench {
 
-class QuitOnFirstPaint : public QObject {
+class QuitOnFirstPaint : public QObject
+{
 public:
     using QObject::QObject;
 

@@ -17,7 +17,8 @@
 namespace {
 
 // Answers the open dialog with one file; there is nobody to ask.
-class OneFileDialogs final : public kx::DialogBackend {
+class OneFileDialogs final : public kx::DialogBackend
+{
 public:
     explicit OneFileDialogs(QString path) : path_(std::move(path)) {}
     std::optional<QString> openFileName(QWidget*, const QString&, const QString&) override

@@ -13,7 +13,8 @@ class MainWindow;
 // The program as main() starts it: Qt's message boxes and dialogs, every
 // subsystem installed, its files in the folder that holds the executable.
 // Needs a QApplication.
-class Program {
+class Program
+{
 public:
     // A benchmark may answer the file dialogs itself; nullptr uses Qt's.
     explicit Program(DialogBackend* dialogs = nullptr);

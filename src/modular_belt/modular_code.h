@@ -18,8 +18,7 @@ struct ModularCodeInput
     bool operator==(const ModularCodeInput& other) const
     {
         return rightChecked == other.rightChecked && leftChecked == other.leftChecked &&
-               pieces == other.pieces && widthText == other.widthText &&
-               features == other.features;
+               pieces == other.pieces && widthText == other.widthText && features == other.features;
     }
     bool operator!=(const ModularCodeInput& other) const { return !(*this == other); }
 };

@@ -175,8 +175,8 @@ void paintEndPlate(QPainter& painter, const Palette& colours, const BeltRun& run
         // A short cap: the disc reaches past its edge.
         plate.setFillRule(Qt::WindingFill);
         plate.addEllipse(QPointF(pulleyX, cy), ri, ri);
-        plate.addRect(QRectF(std::min(pulleyX, innerEdge), cy - ri, std::abs(innerEdge - pulleyX),
-                             2 * ri));
+        plate.addRect(
+            QRectF(std::min(pulleyX, innerEdge), cy - ri, std::abs(innerEdge - pulleyX), 2 * ri));
         plate = plate.simplified();
     }
     QLinearGradient shade(0, cy - ri, 0, cy + ri);

@@ -103,9 +103,11 @@ constexpr std::array<int, 7> LeftRunningButtons = {18, 21, 24, 27, 30, 6, 9};
 // An icon whose pictures are drawn the first time anything asks for them:
 // every window and both toolbars carry icons, most of which the platform
 // never shows, and the start-up should not draw them all.
-class DeferredIconEngine final : public QIconEngine {
+class DeferredIconEngine final : public QIconEngine
+{
 public:
-    struct Shared {
+    struct Shared
+    {
         std::function<QIcon()> draw;
         QIcon icon;
     };
@@ -113,8 +115,7 @@ public:
     explicit DeferredIconEngine(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
     explicit DeferredIconEngine(std::function<QIcon()> draw)
         : DeferredIconEngine(std::make_shared<Shared>(Shared{std::move(draw), QIcon()}))
-    {
-    }
+    {}
 
     QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
     QString key() const override { return QStringLiteral("kx-deferred"); }

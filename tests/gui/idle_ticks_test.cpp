@@ -15,7 +15,8 @@ using namespace kx::type_code;
 
 // A program left open all day ticks ten times a second; a tick that finds
 // nothing to do must not make any part of the main window paint.
-class IdleTicksTest : public QObject {
+class IdleTicksTest : public QObject
+{
     Q_OBJECT
 private slots:
     void hundredTicksPaintNothing_data();
