@@ -9,6 +9,7 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins \
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # dpkg-shlibdeps and file work out the .deb's dependencies.
 PACKAGE_PACKAGES := dpkg-dev file
+BENCH_PACKAGES := hyperfine time python3
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
@@ -54,9 +55,12 @@ test-asan:
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir build/asan --output-on-failure --parallel 2
 
+# Never part of `make test`: measures against bench/bare_mdi.cpp and writes
+# the table to bench/results.md.
 bench:
+	$(call install_missing,$(BENCH_PACKAGES))
 	@$(MAKE) --no-print-directory build PRESET=bench
-	QT_QPA_PLATFORM=offscreen ./build/bench/bench/kx-bench 2>&1 | grep -v QWARN
+	python3 bench/run.py build/bench bench/results.md
 
 # The program installed for the user who runs it: ~/.local/opt/kx-konfigurator,
 # with its menu entry and icon under ~/.local/share. PREFIX=... installs elsewhere.

@@ -1,4 +1,3 @@
-#include "forms.h"
 #include "program.h"
 
 #include <QApplication>
@@ -6,13 +5,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KX-Konfigurator"));
-    QApplication::setApplicationVersion(QStringLiteral(KX_VERSION));
-    // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("kx-konfigurator"));
-
     // The program's files live in the folder that holds it.
     kx::Program program(QCoreApplication::applicationDirPath());
-    program.forms().start();
+    program.start();
     return QApplication::exec();
 }

@@ -4,16 +4,22 @@
 #include "install_files.h"
 #include "install_modular_belt.h"
 #include "install_plain_belt.h"
+#include "main_window.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 namespace kx {
 
-Program::Program(const QString& programFolder)
+Program::Program(const QString& programFolder, DialogBackend* dialogs)
 {
+    QApplication::setApplicationName(QStringLiteral("KX-Konfigurator"));
+    QApplication::setApplicationVersion(QStringLiteral(KX_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kx-konfigurator"));
+
     Platform platform;
     platform.messageBox = &messageBox_;
-    platform.dialogs = &dialogs_;
+    platform.dialogs = dialogs ? dialogs : &qtDialogs_;
     platform.quit = [] { QCoreApplication::exit(0); };
     forms_ = std::make_unique<Forms>(programFolder, platform);
     installPlainBelt(*forms_);
@@ -22,5 +28,10 @@ Program::Program(const QString& programFolder)
 }
 
 Program::~Program() = default;
+
+MainWindow& Program::start()
+{
+    return forms_->start();
+}
 
 } // namespace kx

@@ -10,21 +10,25 @@
 namespace kx {
 
 class Forms;
+class MainWindow;
 
-// The program as it runs for the user: the Qt dialogs and message boxes and a
-// registry with every subsystem installed, its files in the given folder.
+// The program as it runs for the user: its name, Qt's dialogs and message
+// boxes, and a registry with every subsystem installed, its files in the
+// given folder. Needs a QApplication.
 class Program {
 public:
-    explicit Program(const QString& programFolder);
+    // A benchmark or driver may answer the file dialogs itself; nullptr uses Qt's.
+    explicit Program(const QString& programFolder, DialogBackend* dialogs = nullptr);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
     Forms& forms() const { return *forms_; }
+    MainWindow& start();
 
 private:
     QtMessageBox messageBox_;
-    QtDialogBackend dialogs_;
+    QtDialogBackend qtDialogs_;
     std::unique_ptr<Forms> forms_;
 };
 

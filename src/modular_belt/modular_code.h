@@ -14,6 +14,13 @@ struct ModularCodeInput
     bool leftChecked = false;      // band_links
     std::vector<int> pieces;       // type codes of positions 0 .. Module_Count - 1
     std::vector<QString> features; // codes of the checked features, in check-box order
+
+    bool operator==(const ModularCodeInput& other) const
+    {
+        return rightChecked == other.rightChecked && leftChecked == other.leftChecked &&
+               pieces == other.pieces && widthText == other.widthText && features == other.features;
+    }
+    bool operator!=(const ModularCodeInput& other) const { return !(*this == other); }
 };
 
 struct ModularCode

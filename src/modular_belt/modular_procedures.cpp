@@ -21,6 +21,8 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace kx::Funktionen {
 
@@ -30,6 +32,16 @@ const QString EditorName = QStringLiteral("wmM");
 ModularBeltEditor* editor(Forms& forms)
 {
     return forms.window<ModularBeltEditor>(EditorName);
+}
+
+// Both editor timers end every tick with a rebuild of the code; a belt that
+// has not changed since the last one gets the code already built.
+const ModularCode& builtModularCode(const ModularCodeInput& input)
+{
+    static std::optional<std::pair<ModularCodeInput, ModularCode>> last;
+    if (!last || last->first != input)
+        last.emplace(input, buildModularCode(input));
+    return last->second;
 }
 
 void hideIfLoaded(Forms& forms, const QString& name)
@@ -127,13 +139,14 @@ void Make_Order_Code_mM(Forms& forms)
     input.widthText = e->Text_Bandbreite->text();
     input.rightChecked = main.band_rechts->isChecked();
     input.leftChecked = main.band_links->isChecked();
+    input.pieces.reserve(std::size_t(SlotCount));
     for (int k = 0; k < v.Module_Count; ++k)
         input.pieces.push_back(v.Module_Type[k]);
     for (int i = 0; i < int(e->Check_Optional.size()); ++i)
         if (e->Check_Optional[std::size_t(i)]->isChecked())
             input.features.push_back(v.Optional_mM[i]);
 
-    const ModularCode built = buildModularCode(input);
+    const ModularCode& built = builtModularCode(input);
     v.Order_Code = built.code;
     if (built.storesLength)
         v.Belt_Length = built.length;

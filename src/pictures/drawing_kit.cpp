@@ -136,18 +136,25 @@ QColor withAlpha(QColor colour, int alpha)
 }
 
 // The stadium shape of radius r around the strip between the pulley centres
-// (or reaching past the cut ends).
+// (or reaching past the cut ends), from lines and arcs: uniting a rectangle
+// and circles as paths cost more than all the rest of a picture.
 QPainterPath loopShape(const BeltRun& run, qreal left, qreal right, qreal radius)
 {
     const qreal cy = run.centreY();
+    const qreal top = cy - radius;
+    const qreal bottom = cy + radius;
     QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
-    path.addRect(QRectF(left, cy - radius, right - left, 2 * radius));
-    if (run.left == BeltEnd::Pulley)
-        path.addEllipse(QPointF(left, cy), radius, radius);
+    path.moveTo(left, top);
+    path.lineTo(right, top);
     if (run.right == BeltEnd::Pulley)
-        path.addEllipse(QPointF(right, cy), radius, radius);
-    return path.simplified();
+        path.arcTo(QRectF(right - radius, top, 2 * radius, 2 * radius), 90, -180);
+    else
+        path.lineTo(right, bottom);
+    path.lineTo(left, bottom);
+    if (run.left == BeltEnd::Pulley)
+        path.arcTo(QRectF(left - radius, top, 2 * radius, 2 * radius), 270, -180);
+    path.closeSubpath();
+    return path;
 }
 
 void paintEndPlate(QPainter& painter, const Palette& colours, const BeltRun& run, qreal pulleyX,
@@ -156,11 +163,22 @@ void paintEndPlate(QPainter& painter, const Palette& colours, const BeltRun& run
     const qreal cy = run.centreY();
     const qreal ri = run.innerRadius();
     QPainterPath plate;
-    plate.setFillRule(Qt::WindingFill);
-    plate.addEllipse(QPointF(pulleyX, cy), ri, ri);
-    plate.addRect(
-        QRectF(std::min(pulleyX, innerEdge), cy - ri, std::abs(innerEdge - pulleyX), 2 * ri));
-    plate = plate.simplified();
+    if (std::abs(innerEdge - pulleyX) >= ri) {
+        // A half disc round the pulley and the rest of the cap up to its edge.
+        const bool leftEnd = innerEdge > pulleyX;
+        plate.moveTo(innerEdge, cy - ri);
+        plate.lineTo(pulleyX, cy - ri);
+        plate.arcTo(QRectF(pulleyX - ri, cy - ri, 2 * ri, 2 * ri), 90, leftEnd ? 180 : -180);
+        plate.lineTo(innerEdge, cy + ri);
+        plate.closeSubpath();
+    } else {
+        // A short cap: the disc reaches past its edge.
+        plate.setFillRule(Qt::WindingFill);
+        plate.addEllipse(QPointF(pulleyX, cy), ri, ri);
+        plate.addRect(
+            QRectF(std::min(pulleyX, innerEdge), cy - ri, std::abs(innerEdge - pulleyX), 2 * ri));
+        plate = plate.simplified();
+    }
     QLinearGradient shade(0, cy - ri, 0, cy + ri);
     shade.setColorAt(0, colours.plateLight);
     shade.setColorAt(1, colours.plateDark);
@@ -225,9 +243,13 @@ void paintBeltRun(QPainter& painter, const Palette& colours, const BeltRun& run)
 
     const QPainterPath outer = loopShape(run, left, right, ro);
     const QPainterPath inner = loopShape(run, left, right, ri);
+    // The inner loop lies wholly inside the outer: between them is the belt.
+    QPainterPath belt = outer;
+    belt.addPath(inner);
+    belt.setFillRule(Qt::OddEvenFill);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colours.belt);
-    painter.drawPath(outer.subtracted(inner));
+    painter.drawPath(belt);
     // A glint along the upper strand gives the belt its surface.
     painter.setPen(linePen(colours.beltHighlight, run.lineWidth * 0.8));
     painter.drawLine(QPointF(left, run.top + t * 0.35), QPointF(right, run.top + t * 0.35));

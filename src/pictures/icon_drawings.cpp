@@ -4,10 +4,13 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainterPath>
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 
 namespace kx {
@@ -96,9 +99,65 @@ void paintToolbarPiece(QPainter& painter, int typeCode)
 
 constexpr std::array<int, 7> RightRunningButtons = {0, 3, 24, 27, 30, 12, 15};
 constexpr std::array<int, 7> LeftRunningButtons = {18, 21, 24, 27, 30, 6, 9};
-} // namespace
 
-QIcon applicationIcon()
+// An icon whose pictures are drawn the first time anything asks for them:
+// every window and both toolbars carry icons, most of which the platform
+// never shows, and the start-up should not draw them all.
+class DeferredIconEngine final : public QIconEngine
+{
+public:
+    struct Shared
+    {
+        std::function<QIcon()> draw;
+        QIcon icon;
+    };
+
+    explicit DeferredIconEngine(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
+    explicit DeferredIconEngine(std::function<QIcon()> draw)
+        : DeferredIconEngine(std::make_shared<Shared>(Shared{std::move(draw), QIcon()}))
+    {}
+
+    QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
+    QString key() const override { return QStringLiteral("kx-deferred"); }
+    bool isNull() override { return false; }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        return icon().pixmap(size / scale, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+
+private:
+    const QIcon& icon()
+    {
+        if (shared_->draw) {
+            shared_->icon = shared_->draw();
+            shared_->draw = nullptr;
+        }
+        return shared_->icon;
+    }
+
+    // Copies of the icon share the pictures once drawn.
+    std::shared_ptr<Shared> shared_;
+};
+
+QIcon drawApplicationIcon()
 {
     QIcon icon;
     for (const int size : {16, 32})
@@ -111,6 +170,20 @@ QIcon applicationIcon()
             icon.addPixmap(toPixmap(image));
         }
     return icon;
+}
+} // namespace
+
+QIcon applicationIcon()
+{
+    // Every window carries the icon; they share one drawing while any lives.
+    static std::weak_ptr<DeferredIconEngine::Shared> living;
+    std::shared_ptr<DeferredIconEngine::Shared> shared = living.lock();
+    if (!shared) {
+        shared = std::make_shared<DeferredIconEngine::Shared>(
+            DeferredIconEngine::Shared{drawApplicationIcon, QIcon()});
+        living = shared;
+    }
+    return QIcon(new DeferredIconEngine(shared));
 }
 
 QImage applicationIconImage(int pixels)
@@ -149,10 +222,14 @@ QPixmap toolbarPicture(bool rightRunning, int piece, qreal devicePixelRatio)
 
 QIcon toolbarIcon(bool rightRunning, int piece)
 {
-    QIcon icon;
-    for (const qreal ratio : iconRatios())
-        icon.addPixmap(toolbarPicture(rightRunning, piece, ratio));
-    return icon;
+    if (piece < 0 || piece >= int(RightRunningButtons.size()))
+        throw std::out_of_range("no toolbar piece " + std::to_string(piece));
+    return QIcon(new DeferredIconEngine([rightRunning, piece] {
+        QIcon icon;
+        for (const qreal ratio : iconRatios())
+            icon.addPixmap(toolbarPicture(rightRunning, piece, ratio));
+        return icon;
+    }));
 }
 
 QPixmap infoLogo(qreal devicePixelRatio)

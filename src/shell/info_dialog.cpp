@@ -93,7 +93,6 @@ InfoDialog::InfoDialog(Forms& forms) : Form(forms, QStringLiteral("wInfo"))
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipsRect(3420, 60, 1695, 8115));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(infoLogo());
 
     const QFont contact = arialBold(8.25);
     for (const ContactLine& line : ContactLines)
@@ -117,6 +116,15 @@ void InfoDialog::Command1_Click()
 {
     Hide();
     focusMainWindow();
+}
+
+// The logo is drawn when the window is first shown, not when the start-up
+// creates it to word it.
+void InfoDialog::showEvent(QShowEvent* event)
+{
+    if (Picture1->pixmap().isNull())
+        Picture1->setPixmap(infoLogo());
+    Form::showEvent(event);
 }
 
 void InfoDialog::keyPressEvent(QKeyEvent* event)

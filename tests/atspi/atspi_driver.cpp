@@ -3,15 +3,11 @@
 // the third one marked. Prints "ready" once the belt stands, then runs until
 // it is ended.
 
-#include "common_dialog.h"
 #include "forms.h"
-#include "install_files.h"
-#include "install_modular_belt.h"
-#include "install_plain_belt.h"
 #include "keyed_toolbar.h"
 #include "main_window.h"
-#include "message_box.h"
 #include "modular_editor.h"
+#include "program.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +22,6 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KX-Konfigurator"));
 
     QTemporaryDir folder;
     const QDir data(QStringLiteral(KX_DATA_DIR));
@@ -34,18 +29,9 @@ int main(int argc, char* argv[])
         if (!QFile::copy(data.filePath(name), folder.filePath(name)))
             return 2;
 
-    kx::QtMessageBox messageBox;
-    kx::QtDialogBackend dialogs;
-    kx::Platform platform;
-    platform.messageBox = &messageBox;
-    platform.dialogs = &dialogs;
-    platform.quit = [] { QCoreApplication::exit(0); };
-
-    kx::Forms forms(folder.path(), platform);
-    kx::installPlainBelt(forms);
-    kx::installModularBelt(forms);
-    kx::installFiles(forms);
-    kx::MainWindow& main = forms.start();
+    kx::Program program(folder.path());
+    kx::Forms& forms = program.forms();
+    kx::MainWindow& main = program.start();
 
     // One step every 250 ms, so that the program's own timers carry out each
     // request before the next.

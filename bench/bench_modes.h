@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+#include <sys/resource.h>
+
+// The two ways both start-up benchmarks run: without arguments the process
+// ends after the first paint of the watched widget; with "idle <seconds>" it
+// stays up that long and then ends, so that its CPU time can be read.
+namespace bench {
+
+class QuitOnFirstPaint : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QCoreApplication::quit();
+        return false;
+    }
+};
+
+// Seconds to stay idle, or 0 for the start-up mode.
+inline int idleSeconds(const QStringList& arguments)
+{
+    const int at = int(arguments.indexOf(QStringLiteral("idle")));
+    return at >= 1 && at + 1 < arguments.size() ? arguments.at(at + 1).toInt() : 0;
+}
+
+inline double cpuMilliseconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// Ends the process after the first paint of `watched`; in the idle mode,
+// settles for a second, then prints the CPU time of the next `idle` seconds
+// and ends.
+inline void endWhenMeasured(QWidget* watched, int idle)
+{
+    if (idle <= 0) {
+        watched->installEventFilter(new QuitOnFirstPaint(qApp));
+        return;
+    }
+    QTimer::singleShot(1000, qApp, [idle] {
+        const double before = cpuMilliseconds();
+        QTimer::singleShot(idle * 1000, qApp, [before] {
+            std::printf("idle_cpu_ms %.1f\n", cpuMilliseconds() - before);
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+    });
+}
+
+} // namespace bench

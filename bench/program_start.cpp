@@ -1,0 +1,65 @@
+// The program's own start, ended after the first paint of wStart; or, with
+// "idle <seconds>", the modular editor open on a belt of 14 pieces with every
+// timer running.
+#include "bench_modes.h"
+
+#include "program.h"
+
+#include "common_dialog.h"
+#include "form.h"
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+// Answers the open dialog with one file; there is nobody to ask.
+class OneFileDialogs final : public kx::DialogBackend
+{
+public:
+    explicit OneFileDialogs(QString path) : path_(std::move(path)) {}
+    std::optional<QString> openFileName(QWidget*, const QString&, const QString&) override
+    {
+        return path_;
+    }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
+
+private:
+    QString path_;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const int idle = bench::idleSeconds(QCoreApplication::arguments());
+
+    QTemporaryDir folder;
+    const QString belt = folder.filePath(QStringLiteral("belt.dat"));
+    OneFileDialogs dialogs(belt);
+    kx::Program program(QCoreApplication::applicationDirPath(), &dialogs);
+    kx::MainWindow& main = program.start();
+
+    if (idle > 0) {
+        QFile file(belt);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write("mKX40-1500-R-AC-3G2CV2GCVGV-EV\r\n") < 0)
+            return 1;
+        file.close();
+        main.band_rechts->trigger();
+        main.laden->trigger();
+    }
+    kx::Form* start = program.forms().loaded(QStringLiteral("wStart"));
+    if (!start)
+        return 1;
+    bench::endWhenMeasured(start, idle);
+    return QApplication::exec();
+}
