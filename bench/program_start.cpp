@@ -7,6 +7,7 @@
 
 #include "common_dialog.h"
 #include "form.h"
+#include "forms.h"
 #include "main_window.h"
 
 #include <QAction>

@@ -8,10 +8,15 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <iterator>
+#include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace kx {
 
@@ -110,11 +115,16 @@ public:
     {
         std::function<QIcon()> draw;
         QIcon icon;
+        // Draws the one picture of the given side and ratio that `draw` would
+        // add, or nothing if it adds no such picture. A window frame asks for
+        // one small size, and the others need not be drawn for it.
+        std::function<std::optional<QPixmap>(int side, qreal ratio)> drawOne;
+        std::map<std::pair<int, qreal>, QIcon> ones;
     };
 
     explicit DeferredIconEngine(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
     explicit DeferredIconEngine(std::function<QIcon()> draw)
-        : DeferredIconEngine(std::make_shared<Shared>(Shared{std::move(draw), QIcon()}))
+        : DeferredIconEngine(std::make_shared<Shared>(Shared{std::move(draw), QIcon(), {}, {}}))
     {}
 
     QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
@@ -131,12 +141,12 @@ public:
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return icon().pixmap(size, 1.0, mode, state);
+        return pixmapAt(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override
     {
-        return icon().pixmap(size / scale, scale, mode, state);
+        return pixmapAt(size / scale, scale, mode, state);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {
@@ -144,11 +154,28 @@ public:
     }
 
 private:
+    // An exact size of the icon comes from that picture alone, as long as
+    // the whole icon is not drawn: the full icon would pick the same one.
+    QPixmap pixmapAt(const QSize& logical, qreal scale, QIcon::Mode mode, QIcon::State state)
+    {
+        if (shared_->draw && shared_->drawOne && logical.width() == logical.height()) {
+            const auto key = std::make_pair(logical.width(), scale);
+            auto it = shared_->ones.find(key);
+            if (it == shared_->ones.end())
+                if (const std::optional<QPixmap> one = shared_->drawOne(logical.width(), scale))
+                    it = shared_->ones.emplace(key, QIcon(*one)).first;
+            if (it != shared_->ones.end())
+                return it->second.pixmap(logical, scale, mode, state);
+        }
+        return icon().pixmap(logical, scale, mode, state);
+    }
+
     const QIcon& icon()
     {
         if (shared_->draw) {
             shared_->icon = shared_->draw();
             shared_->draw = nullptr;
+            shared_->ones.clear();
         }
         return shared_->icon;
     }
@@ -157,19 +184,34 @@ private:
     std::shared_ptr<Shared> shared_;
 };
 
+constexpr int ApplicationIconSides[] = {16, 32};
+
+QPixmap drawApplicationIconAt(int side, qreal ratio)
+{
+    QImage image = canvas(QSize(side, side), ratio);
+    QPainter painter(&image);
+    prepare(painter);
+    paintApplicationIcon(painter, side);
+    painter.end();
+    return toPixmap(image);
+}
+
 QIcon drawApplicationIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32})
-        for (const qreal ratio : iconRatios()) {
-            QImage image = canvas(QSize(size, size), ratio);
-            QPainter painter(&image);
-            prepare(painter);
-            paintApplicationIcon(painter, size);
-            painter.end();
-            icon.addPixmap(toPixmap(image));
-        }
+    for (const int side : ApplicationIconSides)
+        for (const qreal ratio : iconRatios())
+            icon.addPixmap(drawApplicationIconAt(side, ratio));
     return icon;
+}
+
+std::optional<QPixmap> drawApplicationIconPicture(int side, qreal ratio)
+{
+    const auto& sides = ApplicationIconSides;
+    if (std::find(std::begin(sides), std::end(sides), side) == std::end(sides) ||
+        !iconRatios().contains(ratio))
+        return std::nullopt;
+    return drawApplicationIconAt(side, ratio);
 }
 } // namespace
 
@@ -180,7 +222,7 @@ QIcon applicationIcon()
     std::shared_ptr<DeferredIconEngine::Shared> shared = living.lock();
     if (!shared) {
         shared = std::make_shared<DeferredIconEngine::Shared>(
-            DeferredIconEngine::Shared{drawApplicationIcon, QIcon()});
+            DeferredIconEngine::Shared{drawApplicationIcon, QIcon(), drawApplicationIconPicture, {}});
         living = shared;
     }
     return QIcon(new DeferredIconEngine(shared));

@@ -35,6 +35,7 @@ QWidget* Form::frame() const
 
 void Form::Show()
 {
+    aboutToShow();
     if (QMdiSubWindow* sub = mdiFrame()) {
         // MDI children are shown maximized, in front of the others.
         show();

@@ -41,6 +41,19 @@ bool hasHighBytes(const QByteArray& bytes)
     return false;
 }
 
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F. Files without those
+// bytes decode without loading the system's code-page tables, which cost the
+// start-up time and memory.
+bool hasWindows1252Extras(const QByteArray& bytes)
+{
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 && byte <= 0x9F)
+            return true;
+    }
+    return false;
+}
+
 bool isValidUtf8(const QByteArray& bytes)
 {
     QStringDecoder decoder(QStringConverter::Utf8);
@@ -58,10 +71,12 @@ TextFile decodeTextFile(const QByteArray& bytes)
     file.rawLines = splitLines(bytes);
 
     // Single-byte lines and whole UTF-8 lines decode alike without state.
+    const bool latin1 = file.encoding != TextEncoding::Utf8 && !hasWindows1252Extras(bytes);
     QStringDecoder decoder =
         file.encoding == TextEncoding::Utf8
             ? QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless)
-            : QStringDecoder(Windows1252, QStringConverter::Flag::Stateless);
+        : latin1 ? QStringDecoder(QStringConverter::Latin1, QStringConverter::Flag::Stateless)
+                 : QStringDecoder(Windows1252, QStringConverter::Flag::Stateless);
     file.lines.reserve(file.rawLines.size());
     for (qsizetype i = 0; i < file.rawLines.size(); ++i) {
         QByteArrayView raw = file.rawLines.at(i);

@@ -23,6 +23,8 @@ private slots:
     void sizes_data();
     void sizes();
     void applicationIconSizes();
+    void applicationIconPictureAlone_data();
+    void applicationIconPictureAlone();
     void themeIcons_data();
     void themeIcons();
     void toolbarIconsCarryEveryRatio();
@@ -153,6 +155,37 @@ void PicturesTest::applicationIconSizes()
     QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
     QCOMPARE(icon.pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
     QVERIFY(hasDrawing(icon.pixmap(QSize(32, 32), 1.0).toImage()));
+}
+
+void PicturesTest::applicationIconPictureAlone_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QIcon::Mode>("mode");
+    for (const int side : {16, 32, 24})
+        for (const qreal ratio : {1.0, 2.0})
+            for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
+                QTest::addRow("%d at %.0f, mode %d", side, ratio, int(mode))
+                    << side << ratio << mode;
+}
+
+// A fresh icon asked for one size draws that picture alone; it must show what
+// the fully drawn icon shows.
+void PicturesTest::applicationIconPictureAlone()
+{
+    QFETCH(int, side);
+    QFETCH(qreal, ratio);
+    QFETCH(QIcon::Mode, mode);
+    const QSize size(side, side);
+    QImage alone;
+    {
+        const QIcon fresh = applicationIcon();
+        alone = imageOf(fresh.pixmap(size, ratio, mode));
+    }
+    const QIcon whole = applicationIcon();
+    QVERIFY(whole.availableSizes().contains(QSize(32, 32)));
+    QCOMPARE(alone, imageOf(whole.pixmap(size, ratio, mode)));
+    QVERIFY(hasDrawing(alone));
 }
 
 void PicturesTest::themeIcons_data()

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QHash>
 #include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -174,6 +175,8 @@ private slots:
     void rewrite_data();
     void rewrite();
     void arbitraryBytes();
+    void singleByteCodePage_data();
+    void singleByteCodePage();
 };
 
 void TextFilesTest::lineEnds_data()
@@ -708,4 +711,34 @@ void TextFilesTest::arbitraryBytes()
 }
 
 QTEST_GUILESS_MAIN(TextFilesTest)
+// Every byte decodes as the system's Windows-1252 tables decode it, whether
+// or not the file holds a byte from the range where it differs from Latin-1.
+void TextFilesTest::singleByteCodePage_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QByteArray latin1, all;
+    for (int b = 1; b < 256; ++b) {
+        if (b == '\r' || b == '\n')
+            continue;
+        all.append(char(b));
+        if (b < 0x80 || b > 0x9F)
+            latin1.append(char(b));
+    }
+    QTest::newRow("no byte from 0x80-0x9F") << latin1 + "\r\n" + latin1;
+    QTest::newRow("every byte") << all + "\r\n" + all;
+    QTest::newRow("0x80-0x9F on the last line only") << latin1 + "\r\nEuro \x80 \x81 \x9F";
+}
+
+void TextFilesTest::singleByteCodePage()
+{
+    QFETCH(QByteArray, bytes);
+    const TextFile file = decodeTextFile(bytes);
+    QCOMPARE(file.encoding, TextEncoding::Windows1252);
+    QCOMPARE(file.lines.size(), file.rawLines.size());
+    for (qsizetype i = 0; i < file.lines.size(); ++i) {
+        QStringDecoder reference("windows-1252", QStringConverter::Flag::Stateless);
+        QCOMPARE(file.lines.at(i), reference.decode(file.rawLines.at(i)));
+    }
+}
+
 #include "text_files_test.moc"

@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "modular_editor.h"
 #include "picture_store.h"
+#include "plain_editor.h"
 #include "start_dialog.h"
 #include "test_program.h"
 #include "twips.h"
@@ -30,6 +31,8 @@ private slots:
     void exampleWindowShownOnce();
     void closedExampleWindowComesBackInDesign_data();
     void closedExampleWindowComesBackInDesign();
+    void editorShowsOrderCodeFont_data();
+    void editorShowsOrderCodeFont();
 };
 
 void StartDialogTest::startUpFillsMainWindow()
@@ -114,6 +117,60 @@ void StartDialogTest::startButtonsOpenModularEditor()
     (right ? main.band_links : main.band_rechts)->trigger();
     QVERIFY(v.Code_Refresh_mM && !v.Code_Refresh_oM);
     QCOMPARE(editor->Toolbar_Rechts->isHidden(), right);
+}
+
+// The editors wait behind the start dialog without their order-code font;
+// whichever way one comes to the front, it shows the code in that font, and
+// painting it once more for the font is not needed when it is shown.
+void StartDialogTest::editorShowsOrderCodeFont_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("way");
+    QTest::newRow("plain, start button") << QStringLiteral("woM") << QStringLiteral("button");
+    QTest::newRow("right, start button") << QStringLiteral("wmM") << QStringLiteral("button");
+    QTest::newRow("plain, menu") << QStringLiteral("woM") << QStringLiteral("menu");
+    QTest::newRow("start dialog closed") << QStringLiteral("") << QStringLiteral("close");
+}
+
+void StartDialogTest::editorShowsOrderCodeFont()
+{
+    QFETCH(QString, editor);
+    QFETCH(QString, way);
+    TestProgram program;
+    MainWindow& main = program.start();
+    program.holdTimers();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    auto* start = program.forms->window<StartDialog>(QStringLiteral("wStart"));
+    if (way == QLatin1String("button"))
+        QTest::mouseClick(editor == QLatin1String("woM") ? start->Command_Start_oM
+                                                         : start->Command_Start_R,
+                          Qt::LeftButton);
+    else if (way == QLatin1String("menu"))
+        main.band_om->trigger();
+    else
+        start->mdiFrame()->close();
+    QVERIFY(!start->Visible());
+
+    QCoreApplication::processEvents();
+    auto* front = qobject_cast<BeltEditor*>(main.mdiArea->activeSubWindow()
+                                                ? main.mdiArea->activeSubWindow()->widget()
+                                                : nullptr);
+    if (!front) // closing the start dialog leaves whichever editor lies under it
+        for (QMdiSubWindow* frame : main.mdiArea->subWindowList(QMdiArea::StackingOrder))
+            if (auto* belt = qobject_cast<BeltEditor*>(frame->widget()); belt && belt->Visible())
+                front = belt;
+    QVERIFY(front);
+    if (!editor.isEmpty())
+        QCOMPARE(front->objectName(), editor);
+    // Without a Show, the code box gets its font when it first paints.
+    if (way == QLatin1String("close")) {
+        QVERIFY(front->Text_Bestellnummer->font().pointSizeF() != 14.25);
+        front->Text_Bestellnummer->show();
+        front->Text_Bestellnummer->grab();
+    }
+    QCOMPARE(front->Text_Bestellnummer->font().pointSizeF(), 14.25);
+    QCOMPARE(front->Text_Bestellnummer->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(front->Label_Bandlaenge->font().pointSizeF(), 11.25);
 }
 
 void StartDialogTest::exampleWindowShownOnce_data()
