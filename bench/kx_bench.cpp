@@ -57,17 +57,6 @@ void report(const char* key, double value)
 
 const QString FourteenPieces = QStringLiteral("AC-R G G C G V G G C G V G G EV-R");
 
-void tickAll(MainWindow& main, int times)
-{
-    for (int i = 0; i < times; ++i) {
-        main.Timer_Module_Timer();
-        main.Timer_Antrieb_Timer();
-        main.Timer_Umschaltung_Timer();
-        QCoreApplication::processEvents();
-    }
-    QTest::qWait(30);
-}
-
 // Replace the piece in `slot` with `type`, as a double click and a toolbar
 // button would ask for it.
 void requestReplacement(Variablen& v, int slot, int type)
@@ -177,7 +166,7 @@ void Bench::tickCosts()
     w.build(FourteenPieces);
     QCOMPARE(w.vars().Module_Count, 14);
     MainWindow& main = *w.main;
-    tickAll(main, 3);
+    tickAllTimers(main, 3);
 
     report("tick_module_idle_us", medianMicros(101, 1000, {}, [&] { main.Timer_Module_Timer(); }));
     report("tick_drive_idle_us", medianMicros(101, 1000, {}, [&] { main.Timer_Antrieb_Timer(); }));
@@ -218,9 +207,9 @@ void Bench::idlePaints()
             w.program.forms->window<PlainBeltEditor>(QStringLiteral("woM"))
                 ->HScroll_Bandlaenge->setValue(1200);
         }
-        tickAll(main, 3);
+        tickAllTimers(main, 3);
         PaintCounter counter(&main);
-        tickAll(main, 100);
+        tickAllTimers(main, 100);
         report(modular ? "paints_modular" : "paints_plain", counter.painted.size());
     }
 }

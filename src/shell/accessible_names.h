@@ -1,7 +1,8 @@
 #pragma once
 
+#include "set_if_changed.h"
+
 #include <QString>
-#include <QWidget>
 
 namespace kx {
 
@@ -13,19 +14,6 @@ inline QString nameFromCaption(QString caption)
     if (caption.endsWith(QLatin1Char(':')))
         caption.chop(1);
     return caption.trimmed();
-}
-
-// Each change is announced to screen readers, so an unchanged text is not set.
-inline void setAccessibleNameIfChanged(QWidget* widget, const QString& name)
-{
-    if (widget->accessibleName() != name)
-        widget->setAccessibleName(name);
-}
-
-inline void setAccessibleDescriptionIfChanged(QWidget* widget, const QString& description)
-{
-    if (widget->accessibleDescription() != description)
-        widget->setAccessibleDescription(description);
 }
 
 } // namespace kx

@@ -35,4 +35,17 @@ inline void setEnabledIfChanged(QAction* item, bool enabled)
         item->setEnabled(enabled);
 }
 
+// Each change is announced to screen readers, so an unchanged text is not set.
+inline void setAccessibleNameIfChanged(QWidget* widget, const QString& name)
+{
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+}
+
+inline void setAccessibleDescriptionIfChanged(QWidget* widget, const QString& description)
+{
+    if (widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
+}
+
 } // namespace kx

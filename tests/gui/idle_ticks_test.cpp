@@ -25,17 +25,6 @@ private slots:
 
 namespace {
 
-void tickAll(MainWindow& main, int times)
-{
-    for (int i = 0; i < times; ++i) {
-        main.Timer_Module_Timer();
-        main.Timer_Antrieb_Timer();
-        main.Timer_Umschaltung_Timer();
-        QCoreApplication::processEvents();
-    }
-    QTest::qWait(30);
-}
-
 // Every widget of the main window, the editors and frames included; the
 // windows are all created by the start-up.
 QStringList paintsDuring(MainWindow& main, const std::function<void()>& work)
@@ -48,13 +37,13 @@ QStringList paintsDuring(MainWindow& main, const std::function<void()>& work)
 void expectIdleTicksPaintNothing(MainWindow& main, const std::function<void()>& change)
 {
     // The ticks that carry out the last request and move the drive.
-    tickAll(main, 3);
-    QCOMPARE(paintsDuring(main, [&main] { tickAll(main, 100); }), QStringList());
+    tickAllTimers(main, 3);
+    QCOMPARE(paintsDuring(main, [&main] { tickAllTimers(main, 100); }), QStringList());
 
     // A change and the tick after it do paint: the counter sees them.
     const QStringList changed = paintsDuring(main, [&] {
         change();
-        tickAll(main, 1);
+        tickAllTimers(main, 1);
     });
     QVERIFY(!changed.isEmpty());
 }

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -205,6 +206,17 @@ void TestProgram::holdTimers()
 {
     if (MainWindow* window = forms->loadedMain())
         window->stopTimers();
+}
+
+void tickAllTimers(MainWindow& main, int times)
+{
+    for (int i = 0; i < times; ++i) {
+        main.Timer_Module_Timer();
+        main.Timer_Antrieb_Timer();
+        main.Timer_Umschaltung_Timer();
+        QCoreApplication::processEvents();
+    }
+    QTest::qWait(30);
 }
 
 void TestProgram::settle()

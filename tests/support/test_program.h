@@ -116,6 +116,10 @@ private:
     void (*previous_)(int) = nullptr;
 };
 
+// Ticks the three timers of the main window as their 100 ms would, then
+// lets the repaints they asked for happen.
+void tickAllTimers(MainWindow& main, int times);
+
 QString fixturePath(const QString& relative);
 QString dataPath(const QString& relative);
 
