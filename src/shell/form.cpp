@@ -53,6 +53,8 @@ void Form::Show()
 
 void Form::Hide()
 {
+    // What lies behind must be there before this window stops covering it.
+    forms_.loadDeferredWindows();
     frame()->hide();
     updateMainTitle();
 }

@@ -7,20 +7,25 @@
 #include "start_dialog.h"
 
 #include "picture_store.h"
+#include "text_pass.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace kx {
 
 namespace {
+const QString StartDialogName = QStringLiteral("wStart");
+
 QIcon blankIcon()
 {
     QPixmap blank(16, 16);
@@ -34,7 +39,7 @@ Forms::Forms(const QString& programFolder, Platform platform)
 {
     if (!platform_.messageBox || !platform_.dialogs)
         throw std::invalid_argument("Forms needs a message box and a dialog backend");
-    registerWindow(QStringLiteral("wStart"), WindowKind::MdiChild,
+    registerWindow(StartDialogName, WindowKind::MdiChild,
                    [](Forms& f) { return new StartDialog(f); });
     registerWindow(QStringLiteral("wInfo"), WindowKind::TopLevel,
                    [](Forms& f) { return new InfoDialog(f); });
@@ -67,8 +72,11 @@ void Forms::registerWindow(const QString& name, WindowKind kind, Factory factory
     factories_.insert(name, Entry{kind, std::move(factory)});
 }
 
-Form* Forms::loaded(const QString& name) const
+Form* Forms::loaded(const QString& name)
 {
+    // The start dialog alone can be had without the windows behind it.
+    if (!startingUp_ && name != StartDialogName)
+        loadDeferredWindows();
     const auto it = windows_.constFind(name);
     return it == windows_.constEnd() ? nullptr : it->data();
 }
@@ -96,7 +104,88 @@ Form* Forms::window(const QString& name)
     // MDI children appear maximized as soon as they are loaded.
     if (entry->kind == WindowKind::MdiChild)
         form->Show();
+    applyDeferredTexts(form);
     return form;
+}
+
+void Forms::beginStartup()
+{
+    startingUp_ = true;
+}
+
+void Forms::endStartup()
+{
+    startingUp_ = false;
+    if (deferred_.isEmpty())
+        return;
+    Form* start = windows_.value(StartDialogName);
+    if (start && start->Visible()) {
+        start->installEventFilter(this);
+        return;
+    }
+    loadDeferredWindows();
+}
+
+bool Forms::deferText(const TextAssignment& text)
+{
+    if (!startingUp_ || text.window == StartDialogName || windows_.value(text.window))
+        return false;
+    auto it = std::find_if(deferred_.begin(), deferred_.end(),
+                           [&](const Deferred& d) { return d.window == text.window; });
+    if (it == deferred_.end())
+        it = deferred_.insert(deferred_.end(), Deferred{text.window, {}});
+    it->texts.append(text);
+    return true;
+}
+
+void Forms::applyDeferredTexts(Form* form)
+{
+    const auto it = std::find_if(deferred_.begin(), deferred_.end(),
+                                 [&](const Deferred& d) { return d.window == form->objectName(); });
+    if (it == deferred_.end())
+        return;
+    const QList<TextAssignment> texts = std::move(it->texts);
+    deferred_.erase(it);
+    applyTextAssignments(*this, texts);
+}
+
+bool Forms::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        // Queued, so that the start dialog's first picture reaches the screen first.
+        QMetaObject::invokeMethod(this, &Forms::loadDeferredWindows, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void Forms::loadDeferredWindows()
+{
+    if (deferred_.isEmpty() || loadingDeferred_ || !main_)
+        return;
+    loadingDeferred_ = true;
+    Form* start = windows_.value(StartDialogName);
+    QMdiSubWindow* startFrame = start ? start->mdiFrame() : nullptr;
+    const bool startActive = startFrame && main_->mdiArea->activeSubWindow() == startFrame;
+    QList<QMdiSubWindow*> built;
+    while (!deferred_.isEmpty()) {
+        const QString name = deferred_.first().window;
+        Form* form = window(name);
+        // window() took the texts; a window loaded in the meantime keeps its entry.
+        if (!deferred_.isEmpty() && deferred_.first().window == name)
+            applyDeferredTexts(form);
+        if (QMdiSubWindow* frame = form->mdiFrame())
+            built.append(frame);
+    }
+    // Behind the start dialog, as if they had been built before it.
+    if (startFrame) {
+        for (QMdiSubWindow* frame : std::as_const(built))
+            frame->stackUnder(startFrame);
+        if (startActive)
+            main_->mdiArea->setActiveSubWindow(startFrame);
+    }
+    loadingDeferred_ = false;
+    emit deferredWindowsLoaded();
 }
 
 void Forms::unload(const QString& name)
@@ -135,6 +224,12 @@ void Forms::unloadMain()
     MainWindow* window = main_;
     if (!window)
         return;
+    // The held-back windows were there all along: a reload keeps the
+    // separate ones. An ending program needs none of them.
+    if (vars_.Language_Reloading)
+        loadDeferredWindows();
+    else
+        deferred_.clear();
     main_ = nullptr;
     window->stopTimers();
     forgetMdiChildren();
@@ -158,6 +253,7 @@ void Forms::mainTerminated(MainWindow* window)
     if (main_ != window)
         return;
     main_ = nullptr;
+    deferred_.clear();
     forgetMdiChildren();
     endProgram();
 }

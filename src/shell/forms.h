@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text_pass_parser.h"
 #include "variablen.h"
 
 #include <QHash>
@@ -83,7 +84,7 @@ public:
         return static_cast<T*>(window(name));
     }
     // The window if it is loaded, without creating it.
-    Form* loaded(const QString& name) const;
+    Form* loaded(const QString& name);
     // Forgets the window and destroys it; the next reference creates it anew.
     void unload(const QString& name);
 
@@ -102,7 +103,31 @@ public:
     ModulePictureStore& wImages1();
     BeltPictureStore& wImages2();
 
+    // The windows that the start-up words but nobody sees yet (the editors
+    // behind the start dialog, the hidden windows) are built once the start
+    // dialog has been painted, or as soon as anything asks for a window,
+    // whichever comes first; from outside they are there all along.
+    // The main window's start-up sequence runs between these two.
+    void beginStartup();
+    void endStartup();
+    // During the start-up: holds back a text for a window not yet loaded.
+    bool deferText(const TextAssignment& text);
+    bool hasDeferredWindows() const { return !deferred_.isEmpty(); }
+    void loadDeferredWindows();
+
+signals:
+    // The held-back windows are built: the start-up is complete.
+    void deferredWindowsLoaded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    struct Deferred {
+        QString window;
+        QList<TextAssignment> texts;
+    };
+    void applyDeferredTexts(Form* form);
     void forgetMdiChildren();
     void discard(QWidget* widget);
 
@@ -121,6 +146,9 @@ private:
     std::unique_ptr<ModulePictureStore> images1_;
     std::unique_ptr<BeltPictureStore> images2_;
     bool ended_ = false;
+    QList<Deferred> deferred_; // in the order the start-up came to them
+    bool startingUp_ = false;
+    bool loadingDeferred_ = false;
 };
 
 } // namespace kx

@@ -205,6 +205,7 @@ void MainWindow::Form_Load()
 {
     Variablen& v = vars();
     v.Proc_Name = QStringLiteral("Form_Load()");
+    forms_.beginStartup();
     try {
         v.Ini_File_Name = QStringLiteral("47-318-xx.ini");
         v.Ini_Line_Index = 0;
@@ -227,8 +228,11 @@ void MainWindow::Form_Load()
         band_om->setChecked(false);
         speichern->setEnabled(false);
     } catch (const RunError& error) {
+        forms_.endStartup();
         showErrorBox(error);
+        return;
     }
+    forms_.endStartup();
 }
 
 void MainWindow::showErrorBox(const RunError& error)

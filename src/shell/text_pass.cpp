@@ -73,7 +73,7 @@ void applyTextAssignments(Forms& forms, const QList<TextAssignment>& assignments
             applyToMainWindow(forms.main(), a);
             continue;
         }
-        if (!forms.isRegistered(a.window))
+        if (!forms.isRegistered(a.window) || forms.deferText(a))
             continue;
         Form* form = forms.window(a.window);
         if (!worded.contains(form))

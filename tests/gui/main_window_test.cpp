@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -61,6 +63,8 @@ class MainWindowTest : public QObject {
 private slots:
     void menuTree();
     void completeLoad();
+    void hiddenWindowsFollowFirstPaint_data();
+    void hiddenWindowsFollowFirstPaint();
     void titleShowsChildInFront();
     void failedLoadShowsBoxOnce();
     void failure75IsSilent();
@@ -125,6 +129,100 @@ void MainWindowTest::completeLoad()
     QVERIFY(start && start->Visible());
     QCOMPARE(window.mdiArea->activeSubWindow(), start->mdiFrame());
     QCOMPARE(window.centralWidget()->size(), QSize(973, 432));
+}
+
+namespace {
+// Counts the MDI frames there are when the start dialog first paints.
+class FirstPaintWatch : public QObject {
+public:
+    FirstPaintWatch(QWidget* start, QMdiArea* area) : area_(area) { start->installEventFilter(this); }
+    int framesAtFirstPaint = -1;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && framesAtFirstPaint < 0)
+            framesAtFirstPaint = int(area_->subWindowList().size());
+        return false;
+    }
+
+private:
+    QMdiArea* area_;
+};
+} // namespace
+
+void MainWindowTest::hiddenWindowsFollowFirstPaint_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("after the first paint") << QStringLiteral("paint");
+    QTest::newRow("asked for before it") << QStringLiteral("asked");
+    QTest::newRow("a start button before it") << QStringLiteral("button");
+    QTest::newRow("start dialog closed before it") << QStringLiteral("close");
+}
+
+// The start dialog paints first; the windows behind it and the hidden ones
+// follow, or come at once when anything asks for a window.
+void MainWindowTest::hiddenWindowsFollowFirstPaint()
+{
+    QFETCH(QString, way);
+    TestProgram program;
+    QSignalSpy built(program.forms.get(), &Forms::deferredWindowsLoaded);
+    MainWindow& window = program.start();
+    program.holdTimers();
+    auto* start = qobject_cast<StartDialog*>(program.forms->loaded(QStringLiteral("wStart")));
+    QVERIFY(start);
+    QCOMPARE(built.count(), 0);
+
+    if (way == QLatin1String("paint")) {
+        FirstPaintWatch watch(start, window.mdiArea);
+        QVERIFY(built.wait(5000));
+        QCOMPARE(watch.framesAtFirstPaint, 1);
+    } else if (way == QLatin1String("asked")) {
+        QVERIFY(program.forms->loaded(QStringLiteral("wAnsicht_02")));
+        QCOMPARE(built.count(), 1);
+    } else if (way == QLatin1String("close")) {
+        start->mdiFrame()->close();
+        QCOMPARE(built.count(), 1);
+        // What the start dialog covered is there to be seen.
+        const QList<QMdiSubWindow*> frames = window.mdiArea->subWindowList(QMdiArea::StackingOrder);
+        QCOMPARE(frames.size(), 3);
+        QVERIFY(!frames[1]->isHidden());
+        QCOMPARE(frames[1]->widget()->objectName(), QStringLiteral("wmM"));
+        return;
+    } else {
+        QTest::mouseClick(start->Command_Start_R, Qt::LeftButton);
+        QCOMPARE(built.count(), 1);
+        // The editor set up is in front; the other one is hidden as usual.
+        QCOMPARE(window.mdiArea->activeSubWindow()->widget()->objectName(), QStringLiteral("wmM"));
+        QVERIFY(!program.forms->loaded(QStringLiteral("woM"))->Visible());
+        QVERIFY(!start->Visible());
+        return;
+    }
+
+    const QList<QMdiSubWindow*> frames = window.mdiArea->subWindowList(QMdiArea::StackingOrder);
+    QCOMPARE(frames.size(), 3);
+    QCOMPARE(frames[0]->widget()->objectName(), QStringLiteral("woM"));
+    QCOMPARE(frames[1]->widget()->objectName(), QStringLiteral("wmM"));
+    QCOMPARE(frames[2]->widget(), start);
+    QCOMPARE(window.mdiArea->activeSubWindow(), start->mdiFrame());
+    // Qt keeps only the active frame maximized.
+    QVERIFY(start->mdiFrame()->isMaximized());
+    for (QMdiSubWindow* frame : frames)
+        QVERIFY2(!frame->isHidden(), qPrintable(frame->objectName()));
+    for (const char* name : {"wInfo", "wAnsicht_01", "wAnsicht_02"}) {
+        Form* form = program.forms->loaded(QString::fromLatin1(name));
+        QVERIFY2(form && !form->Visible(), name);
+    }
+    // Worded from the language file, not left at the design texts, and
+    // named for screen readers from those words.
+    QCOMPARE(program.forms->loaded(QStringLiteral("wAnsicht_01"))->Caption(),
+             QStringLiteral("Beispiele: Band, ohne Module"));
+    QCOMPARE(program.forms->loaded(QStringLiteral("woM"))
+                 ->findChild<QWidget*>(QStringLiteral("HScroll_Bandlaenge"))
+                 ->accessibleName(),
+             QStringLiteral("Bandlänge"));
+    QCOMPARE(window.windowTitle(), window.Caption());
+    QCOMPARE(built.count(), 1);
 }
 
 void MainWindowTest::titleShowsChildInFront()

@@ -162,9 +162,8 @@ void StartDialogTest::editorShowsOrderCodeFont()
     QVERIFY(front);
     if (!editor.isEmpty())
         QCOMPARE(front->objectName(), editor);
-    // Without a Show, the code box gets its font when it first paints.
+    // Without a Show, the code box has its font by its first paint.
     if (way == QLatin1String("close")) {
-        QVERIFY(front->Text_Bestellnummer->font().pointSizeF() != 14.25);
         front->Text_Bestellnummer->show();
         front->Text_Bestellnummer->grab();
     }
