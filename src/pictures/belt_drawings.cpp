@@ -123,39 +123,83 @@ QSize startPictureSize(StartPicture kind)
     return QSize();
 }
 
-QPixmap drawStartPicture(StartPicture kind, qreal devicePixelRatio)
+namespace {
+// The row of pieces, 300 wide and two rows high, under a large arrow, as the
+// right-running picture shows it.
+void paintStartRow(QPainter& painter, QSize size)
 {
-    const QSize size = startPictureSize(kind);
+    const qreal scale = 0.9;
+    const qreal rowWidth = 300 * scale;
+    const qreal height = (22 + 96) * scale;
+    const qreal top = (size.height() - height) / 2;
+    painter.translate((size.width() - rowWidth) / 2, top);
+    painter.scale(scale, scale);
+    paintArrow(painter, palette().accent, QPointF(95, 9), QPointF(205, 9), 3, 11, 6.5);
+    painter.translate(0, 22);
+    paintModularRow(painter);
+}
+
+QImage backdrop(QSize size, qreal devicePixelRatio)
+{
     QImage image = canvas(size, devicePixelRatio);
     QPainter painter(&image);
     prepare(painter);
     paintBackdrop(painter, size);
+    return image;
+}
+} // namespace
 
+QPixmap drawStartPicture(StartPicture kind, qreal devicePixelRatio)
+{
+    const QSize size = startPictureSize(kind);
+    QImage image = backdrop(size, devicePixelRatio);
+    QPainter painter(&image);
+    prepare(painter);
     if (kind == StartPicture::Plain) {
         const qreal scale = 1.2;
         const QSizeF belt((size.width() - 24) / scale, PlainHeight);
         painter.translate(12, (size.height() - PlainHeight * scale) / 2);
         painter.scale(scale, scale);
         paintPlainBelt(painter, belt, true, true);
-        return toPixmap(image);
+    } else {
+        if (kind == StartPicture::LeftRunning) {
+            painter.translate(size.width(), 0);
+            painter.scale(-1, 1);
+        }
+        paintStartRow(painter, size);
     }
-
-    // The row of pieces, 300 wide and two rows high, under a large arrow.
-    const qreal scale = 0.9;
-    const qreal rowWidth = 300 * scale;
-    const qreal height = (22 + 96) * scale;
-    const qreal top = (size.height() - height) / 2;
-    if (kind == StartPicture::LeftRunning) {
-        painter.translate(size.width(), 0);
-        painter.scale(-1, 1);
-    }
-    painter.translate((size.width() - rowWidth) / 2, top);
-    painter.scale(scale, scale);
-    paintArrow(painter, palette().accent, QPointF(95, 9), QPointF(205, 9), 3, 11, 6.5);
-    painter.translate(0, 22);
-    paintModularRow(painter);
     painter.end();
     return toPixmap(image);
+}
+
+ModularStartPictures drawModularStartPictures(qreal devicePixelRatio)
+{
+    // The left-running picture is the right-running row mirrored, one pixel
+    // lower on a picture two pixels taller. On whole device pixels that is
+    // the drawn row's mirror image, so the row is drawn once for both.
+    const qreal ratio = effectiveRatio(devicePixelRatio);
+    if (ratio != std::round(ratio))
+        return {drawStartPicture(StartPicture::RightRunning, devicePixelRatio),
+                drawStartPicture(StartPicture::LeftRunning, devicePixelRatio)};
+
+    const QSize rightSize = startPictureSize(StartPicture::RightRunning);
+    QImage row = canvas(rightSize, devicePixelRatio);
+    {
+        QPainter painter(&row);
+        prepare(painter);
+        paintStartRow(painter, rightSize);
+    }
+    QImage right = backdrop(rightSize, devicePixelRatio);
+    QImage left = backdrop(startPictureSize(StartPicture::LeftRunning), devicePixelRatio);
+    {
+        QPainter painter(&right);
+        painter.drawImage(QPointF(0, 0), row);
+    }
+    {
+        QPainter painter(&left);
+        painter.drawImage(QPointF(0, 1), row.mirrored(true, false));
+    }
+    return {toPixmap(right), toPixmap(left)};
 }
 
 } // namespace kx

@@ -14,6 +14,12 @@ QPixmap drawPiece(int typeCode, int variant, qreal devicePixelRatio);
 QPixmap drawDrive(qreal devicePixelRatio);
 QPixmap drawPlainBelt(int length, bool rightRunning, QSize size, qreal devicePixelRatio);
 QPixmap drawStartPicture(StartPicture kind, qreal devicePixelRatio);
+// Both running directions at once, sharing the drawing of their row.
+struct ModularStartPictures {
+    QPixmap rightRunning;
+    QPixmap leftRunning;
+};
+ModularStartPictures drawModularStartPictures(qreal devicePixelRatio);
 
 // Logical sizes.
 QSize pieceSize(int typeCode);

@@ -45,10 +45,6 @@ namespace {
 // The picture of a name, drawn; a null picture for a name the store lacks.
 QPixmap drawNamedPicture(const QString& name, qreal dpr)
 {
-    if (name == QLatin1String("Picture_Start_L"))
-        return drawStartPicture(StartPicture::RightRunning, dpr);
-    if (name == QLatin1String("Picture_Start_R"))
-        return drawStartPicture(StartPicture::LeftRunning, dpr);
     if (name == QLatin1String("Picture_Start_oM"))
         return drawStartPicture(StartPicture::Plain, dpr);
     for (int i = 0; i < 13; ++i) {
@@ -77,6 +73,14 @@ QString BeltPictureStore::beltPictureName(int length, QChar side)
 const QPixmap& BeltPictureStore::picture(const QString& name) const
 {
     auto it = pictures_.find(name);
+    // The start dialog shows both running directions; they are drawn together.
+    if (it == pictures_.end() &&
+        (name == QLatin1String("Picture_Start_L") || name == QLatin1String("Picture_Start_R"))) {
+        ModularStartPictures both = drawModularStartPictures(devicePixelRatio_);
+        pictures_.insert(QStringLiteral("Picture_Start_L"), both.rightRunning);
+        pictures_.insert(QStringLiteral("Picture_Start_R"), both.leftRunning);
+        it = pictures_.find(name);
+    }
     if (it == pictures_.end()) {
         QPixmap picture = drawNamedPicture(name, devicePixelRatio_);
         if (picture.isNull())

@@ -27,8 +27,9 @@ ImageControl* makeImage(QWidget* parent, const QString& name, const QPixmap& pic
 {
     auto* image = new ImageControl(name, parent);
     image->move(where);
-    // The window's own design picture; the start-up puts the store's on it.
-    image->setPicture(picture.copy());
+    // The design picture is the store's own: the start-up's putting it on
+    // again then changes and repaints nothing.
+    image->setPicture(picture);
     return image;
 }
 } // namespace

@@ -1,3 +1,4 @@
+#include "drawings.h"
 #include "image_control.h"
 #include "picture_store.h"
 #include "program_icons.h"
@@ -37,6 +38,8 @@ private slots:
     void rowReadsAsOneBelt_data();
     void rowReadsAsOneBelt();
     void plainBeltFollowsDirection();
+    void startPicturesDrawnTogether_data();
+    void startPicturesDrawnTogether();
     void beltPictureNames_data();
     void beltPictureNames();
     void unknownPicturesFail();
@@ -369,6 +372,42 @@ void PicturesTest::plainBeltFollowsDirection()
                 imageOf(belts.Picture_oM(length, QLatin1Char('R'))));
     QVERIFY(imageOf(belts.picture(QStringLiteral("Picture_Start_L"))) !=
             imageOf(belts.picture(QStringLiteral("Picture_Start_R"))).copy(0, 1, 295, 125));
+}
+
+void PicturesTest::startPicturesDrawnTogether_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1") << 1.0;
+    QTest::newRow("2") << 2.0;
+    QTest::newRow("1.5, drawn apart") << 1.5;
+}
+
+// The two running directions drawn from one row look as each drawn alone.
+void PicturesTest::startPicturesDrawnTogether()
+{
+    QFETCH(qreal, ratio);
+    const ModularStartPictures both = drawModularStartPictures(ratio);
+    // Mirrored anti-aliasing may round a few edge pixels apart, no more.
+    const auto closeTo = [](const QPixmap& together, StartPicture kind, qreal r) {
+        const QImage a = imageOf(together);
+        const QImage b = imageOf(drawStartPicture(kind, r));
+        if (a.size() != b.size() || a.devicePixelRatio() != b.devicePixelRatio())
+            return false;
+        int apart = 0;
+        for (int y = 0; y < a.height(); ++y) {
+            const auto* p = reinterpret_cast<const uchar*>(a.constScanLine(y));
+            const auto* q = reinterpret_cast<const uchar*>(b.constScanLine(y));
+            for (int i = 0; i < a.width() * 4; ++i) {
+                const int d = std::abs(int(p[i]) - int(q[i]));
+                if (d > 16)
+                    return false;
+                apart += d > 2;
+            }
+        }
+        return apart < a.width() * a.height() * 4 / 200;
+    };
+    QVERIFY(closeTo(both.rightRunning, StartPicture::RightRunning, ratio));
+    QVERIFY(closeTo(both.leftRunning, StartPicture::LeftRunning, ratio));
 }
 
 void PicturesTest::beltPictureNames_data()
