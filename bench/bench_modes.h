@@ -37,8 +37,18 @@ inline int idleSeconds(const QStringList& arguments)
     return at >= 1 && at + 1 < arguments.size() ? arguments.at(at + 1).toInt() : 0;
 }
 
+// The scheduler's own count of the time on a CPU, to the nanosecond; the
+// rusage times can be sampled at the clock tick, too coarse for a process
+// that runs some 20 us at a time.
 inline double cpuMilliseconds()
 {
+    if (std::FILE* file = std::fopen("/proc/self/schedstat", "r")) {
+        unsigned long long ns = 0;
+        const int read = std::fscanf(file, "%llu", &ns);
+        std::fclose(file);
+        if (read == 1)
+            return double(ns) / 1e6;
+    }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };

@@ -89,8 +89,11 @@ void applySlots(ModularBeltEditor& e, const Variablen& v, bool leftRunning, cons
 bool moduleTimerTick(Forms& forms)
 {
     Variablen& v = forms.vars();
+    // The flag first: it is one variable, the check marks are in the menus.
+    if (!v.Request_Pending)
+        return true;
     const MainWindow* main = forms.loadedMain();
-    if (!modularBeltOpen(main) || !v.Request_Pending)
+    if (!modularBeltOpen(main))
         return true;
     v.Request_Pending = false;
 
@@ -127,14 +130,40 @@ bool moduleTimerTick(Forms& forms)
     return p.refresh;
 }
 
-void driveTimerTick(Forms& forms)
+namespace {
+bool sameAsMemo(const DriveTickMemo& m, const Forms& forms, const Variablen& v)
 {
-    const MainWindow* main = forms.loadedMain();
-    if (!modularBeltOpen(main))
-        return;
-    Variablen& v = forms.vars();
-    auto* e = forms.window<ModularBeltEditor>(EditorName);
+    if (!m.valid || m.windowChanges != forms.windowChanges() || !m.editor ||
+        m.editorChanges != m.editor->controlChanges() || m.count != v.Module_Count ||
+        m.beginPiece != v.Has_Begin_Piece || m.endPiece != v.Has_End_Piece ||
+        m.driveSlot != v.Drive_Slot || m.shownDriveSlot != v.Shown_Drive_Slot ||
+        m.length != v.Belt_Length)
+        return false;
+    for (int k = 0; k < int(m.types.size()); ++k)
+        if (m.types[std::size_t(k)] != v.Module_Type[v.Module_Type.lower + k])
+            return false;
+    return true;
+}
 
+void remember(DriveTickMemo& m, const Forms& forms, const Variablen& v, ModularBeltEditor* e)
+{
+    m.valid = true;
+    m.windowChanges = forms.windowChanges();
+    m.editor = e;
+    // Taken last: the tick's own changes to the window are part of what it left.
+    m.editorChanges = e->controlChanges();
+    m.count = v.Module_Count;
+    m.beginPiece = v.Has_Begin_Piece;
+    m.endPiece = v.Has_End_Piece;
+    m.driveSlot = v.Drive_Slot;
+    m.shownDriveSlot = v.Shown_Drive_Slot;
+    m.length = v.Belt_Length;
+    for (int k = 0; k < int(m.types.size()); ++k)
+        m.types[std::size_t(k)] = v.Module_Type[v.Module_Type.lower + k];
+}
+
+void driveWork(Variablen& v, ModularBeltEditor* e)
+{
     v.Belt_Length = beltLength(v.Has_Begin_Piece, v.Has_End_Piece, v.Module_Count);
     setTextIfChanged(e->Text_Bandlaenge, QString::number(qint64(v.Belt_Length)));
 
@@ -154,6 +183,22 @@ void driveTimerTick(Forms& forms)
         setShownIfChanged(slot, false);
     setShownIfChanged(e->Image_Antrieb.at(std::size_t(*drive)), true);
     v.Shown_Drive_Slot = v.Drive_Slot;
+}
+} // namespace
+
+void driveTimerTick(Forms& forms, DriveTickMemo& memo)
+{
+    const MainWindow* main = forms.loadedMain();
+    if (!modularBeltOpen(main))
+        return;
+    Variablen& v = forms.vars();
+    // The tick depends on nothing but the variables and the window's slots
+    // and length box: with none of them changed it would change nothing.
+    if (sameAsMemo(memo, forms, v))
+        return;
+    auto* e = forms.window<ModularBeltEditor>(EditorName);
+    driveWork(v, e);
+    remember(memo, forms, v, e);
 }
 
 } // namespace kx

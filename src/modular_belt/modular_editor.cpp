@@ -110,6 +110,11 @@ ModularBeltEditor::ModularBeltEditor(Forms& forms)
     buildControls();
     orderTabs();
     watchKeys();
+    const auto changed = [this] { ++controlChanges_; };
+    for (QLineEdit* box : {Text_Bandlaenge, Text_Bandbreite, Text_Bestellnummer})
+        connect(box, &QLineEdit::textChanged, this, changed);
+    for (QCheckBox* feature : Check_Optional)
+        connect(feature, &QCheckBox::toggled, this, changed);
     // Named now too, in case the text pass that names it again fails.
     nameControls();
 }
@@ -240,6 +245,10 @@ void ModularBeltEditor::watchKeys()
 
 bool ModularBeltEditor::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        ++controlChanges_;
+        return false;
+    }
     if (event->type() == QEvent::ChildAdded) {
         QObject* child = static_cast<QChildEvent*>(event)->child();
         if (child->isWidgetType())

@@ -41,6 +41,10 @@ public:
     void setModuleSlotLeftTwips(int position, int left);
     void setDriveSlotLeftTwips(int position, int left);
 
+    // Counts the changes of what the ticks read off the window: a control
+    // shown or hidden, a text box given another text, a feature ticked.
+    quint64 controlChanges() const { return controlChanges_; }
+
 
 public slots:
     void Toolbar_Rechts_ButtonClick(const QString& key);
@@ -65,6 +69,7 @@ private:
 
     // Set while a key release the window has seen goes on to its control.
     bool redelivering_ = false;
+    quint64 controlChanges_ = 0;
 };
 
 } // namespace kx

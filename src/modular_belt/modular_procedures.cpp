@@ -129,7 +129,9 @@ void Create_Belt_mM_Left(Forms& forms)
     createBelt(forms, false);
 }
 
-void Make_Order_Code_mM(Forms& forms)
+namespace {
+// Builds the code; what it did goes into the memo when one is given.
+void makeOrderCode(Forms& forms, OrderCodeMemo* memo)
 {
     ModularBeltEditor* e = editor(forms);
     MainWindow& main = forms.main();
@@ -158,6 +160,60 @@ void Make_Order_Code_mM(Forms& forms)
     setShownIfChanged(e->Text_Bestellnummer, true);
     main.speichern->setEnabled(true);
     setCaptionIfChanged(e->Command_Bestellnummer, v.Copy_Caption);
+
+    if (!memo)
+        return;
+    OrderCodeMemo& m = *memo;
+    m.valid = true;
+    m.windowChanges = forms.windowChanges();
+    m.menuChanges = main.menuChanges();
+    m.editor = e;
+    m.editorChanges = e->controlChanges();
+    m.pieces = std::move(input.pieces);
+    for (int i = 0; i < FeatureCount; ++i)
+        m.featureCodes[std::size_t(i)] = v.Optional_mM[i];
+    m.copyCaption = v.Copy_Caption;
+    m.buttonCaption = e->Command_Bestellnummer->text();
+    m.orderCode = v.Order_Code;
+    m.storesLength = built.storesLength;
+    m.length = v.Belt_Length;
+    m.runG = v.Run_Count_G;
+    m.runC = v.Run_Count_C;
+    m.runV = v.Run_Count_V;
+}
+
+// True when building the code again would read the same and change nothing.
+bool sameAsMemo(const OrderCodeMemo& m, Forms& forms, const Variablen& v)
+{
+    const MainWindow* main = forms.loadedMain();
+    if (!m.valid || !main || !m.editor || m.windowChanges != forms.windowChanges() ||
+        m.menuChanges != main->menuChanges() || m.editorChanges != m.editor->controlChanges())
+        return false;
+    if (int(m.pieces.size()) != v.Module_Count)
+        return false;
+    for (int k = 0; k < v.Module_Count; ++k)
+        if (m.pieces[std::size_t(k)] != v.Module_Type[k])
+            return false;
+    for (int i = 0; i < FeatureCount; ++i)
+        if (m.featureCodes[std::size_t(i)] != v.Optional_mM[i])
+            return false;
+    return m.copyCaption == v.Copy_Caption && m.orderCode == v.Order_Code &&
+           (!m.storesLength || m.length == v.Belt_Length) && m.runG == v.Run_Count_G &&
+           m.runC == v.Run_Count_C && m.runV == v.Run_Count_V &&
+           m.buttonCaption == m.editor->Command_Bestellnummer->text();
+}
+} // namespace
+
+void Make_Order_Code_mM(Forms& forms)
+{
+    makeOrderCode(forms, nullptr);
+}
+
+void Make_Order_Code_mM(Forms& forms, OrderCodeMemo& memo)
+{
+    if (sameAsMemo(memo, forms, forms.vars()))
+        return;
+    makeOrderCode(forms, &memo);
 }
 
 void Clear_Module_Marks(Forms& forms)

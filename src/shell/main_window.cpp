@@ -154,6 +154,8 @@ void MainWindow::buildMenus()
     connect(ohne_Module, &QAction::triggered, this, &MainWindow::ohne_Module_Click);
     connect(mit_Module, &QAction::triggered, this, &MainWindow::mit_Module_Click);
     connect(info, &QAction::triggered, this, &MainWindow::info_Click);
+    for (QAction* item : {band_om, band_rechts, band_links, speichern})
+        connect(item, &QAction::changed, this, [this] { ++menuChanges_; });
 }
 
 void MainWindow::buildTimers()

@@ -73,6 +73,10 @@ public:
     // whose refresh flags are set.
     void refreshStep();
 
+    // Counts the changes of the editor check marks and of speichern, which
+    // the ticks read: a tick can tell that they stand as it left them.
+    quint64 menuChanges() const { return menuChanges_; }
+
     // The error tail of the start-up, loading and saving: silent on 75.
     void showErrorBox(const RunError& error);
 
@@ -103,6 +107,7 @@ private:
 
     Forms& forms_;
     QString caption_;
+    quint64 menuChanges_ = 0;
 };
 
 } // namespace kx

@@ -1,12 +1,18 @@
 #include "belt_driver.h"
+#include "belt_timers.h"
+#include "forms.h"
 #include "image_control.h"
 #include "main_window.h"
+#include "modular_procedures.h"
 #include "modular_editor.h"
 #include "plain_editor.h"
 #include "test_program.h"
 #include "type_codes.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -21,6 +27,10 @@ class IdleTicksTest : public QObject
 private slots:
     void hundredTicksPaintNothing_data();
     void hundredTicksPaintNothing();
+    void driveTickSeesEveryChange_data();
+    void driveTickSeesEveryChange();
+    void orderCodeSeesEveryChange_data();
+    void orderCodeSeesEveryChange();
 };
 
 namespace {
@@ -99,3 +109,150 @@ void IdleTicksTest::hundredTicksPaintNothing()
 
 QTEST_MAIN(IdleTicksTest)
 #include "idle_ticks_test.moc"
+
+void IdleTicksTest::driveTickSeesEveryChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("nothing") << QStringLiteral("");
+    QTest::newRow("a module slot hidden") << QStringLiteral("hide slot");
+    QTest::newRow("a piece's type") << QStringLiteral("type");
+    QTest::newRow("the piece count") << QStringLiteral("count");
+    QTest::newRow("the length box's text") << QStringLiteral("text");
+    QTest::newRow("the belt length") << QStringLiteral("length");
+    QTest::newRow("the drive shown") << QStringLiteral("shown drive");
+    QTest::newRow("the window anew") << QStringLiteral("reload");
+}
+
+// The drive tick skips its work when nothing it reads has changed; after any
+// such change it must do what a tick that remembers nothing does.
+void IdleTicksTest::driveTickSeesEveryChange()
+{
+    QFETCH(QString, change);
+    BeltDriver w;
+    w.build(QStringLiteral("AG-R G C G G C G G C G V G C EV-R"));
+    MainWindow* main = w.main;
+    tickAllTimers(*main, 3);
+    Variablen& v = w.vars();
+    auto* e = w.program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+
+    if (change == QLatin1String("hide slot")) {
+        e->Image_Modul[2]->hide(); // the first C: the drive moves on
+    } else if (change == QLatin1String("type")) {
+        v.Module_Type[2] = v.Module_Type[1];
+    } else if (change == QLatin1String("count")) {
+        v.Module_Count = 2;
+    } else if (change == QLatin1String("text")) {
+        e->Text_Bandlaenge->setText(QStringLiteral("1"));
+    } else if (change == QLatin1String("length")) {
+        v.Belt_Length = 1;
+    } else if (change == QLatin1String("shown drive")) {
+        v.Shown_Drive_Slot = 0;
+    } else if (change == QLatin1String("reload")) {
+        v.Language_Reloading = true;
+        w.program.forms->unloadMain();
+        main = &w.program.forms->main();
+        v.Language_Reloading = false;
+        main->band_rechts->setChecked(true);
+        e = w.program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+    }
+    const auto state = [&] {
+        return QStringList{QString::number(v.Belt_Length), e->Text_Bandlaenge->text(),
+                           QString::number(v.Drive_Slot), QString::number(v.Shown_Drive_Slot),
+                           w.shownDrives()};
+    };
+    // The drive's work alone: the refresh step after it writes the length too.
+    const QStringList before = state();
+    w.program.forms->procedures.driveTick();
+    const QStringList after = state();
+    if (change.isEmpty())
+        QCOMPARE(after, before);
+    else
+        QVERIFY(after != before);
+
+    // A tick that remembers nothing finds nothing left to do.
+    DriveTickMemo fresh;
+    driveTimerTick(*w.program.forms, fresh);
+    QCOMPARE(state(), after);
+}
+
+void IdleTicksTest::orderCodeSeesEveryChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("nothing") << QStringLiteral("");
+    QTest::newRow("the width") << QStringLiteral("width");
+    QTest::newRow("a feature ticked") << QStringLiteral("feature");
+    QTest::newRow("a feature's code") << QStringLiteral("feature code");
+    QTest::newRow("the running direction") << QStringLiteral("direction");
+    QTest::newRow("a piece's type") << QStringLiteral("type");
+    QTest::newRow("the piece count") << QStringLiteral("count");
+    QTest::newRow("the order code") << QStringLiteral("code");
+    QTest::newRow("the run counts") << QStringLiteral("runs");
+    QTest::newRow("the code box's text") << QStringLiteral("box text");
+    QTest::newRow("the code box hidden") << QStringLiteral("box hidden");
+    QTest::newRow("the copy caption") << QStringLiteral("copy caption");
+    QTest::newRow("the button's caption") << QStringLiteral("button");
+    QTest::newRow("speichern disabled") << QStringLiteral("speichern");
+}
+
+// The refresh step skips building the code when nothing it reads or writes
+// has changed; after any such change it does what a full build does.
+void IdleTicksTest::orderCodeSeesEveryChange()
+{
+    QFETCH(QString, change);
+    BeltDriver w;
+    w.build(QStringLiteral("AG-R G C G V EV-R"));
+    MainWindow& main = *w.main;
+    w.vars().Code_Refresh_mM = true;
+    Variablen& v = w.vars();
+    auto* e = w.program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+    e->Check_Optional[0]->setChecked(true);
+    tickAllTimers(main, 3);
+
+    if (change == QLatin1String("width"))
+        e->Text_Bandbreite->setText(QStringLiteral("400"));
+    else if (change == QLatin1String("feature"))
+        e->Check_Optional[1]->setChecked(!e->Check_Optional[1]->isChecked());
+    else if (change == QLatin1String("feature code"))
+        v.Optional_mM[0] = QStringLiteral("ZZ");
+    else if (change == QLatin1String("direction"))
+        main.band_links->setChecked(true);
+    else if (change == QLatin1String("type"))
+        v.Module_Type[2] = v.Module_Type[1];
+    else if (change == QLatin1String("count"))
+        v.Module_Count = 3;
+    else if (change == QLatin1String("code"))
+        v.Order_Code = QStringLiteral("x");
+    else if (change == QLatin1String("runs"))
+        v.Run_Count_G = 7;
+    else if (change == QLatin1String("box text"))
+        e->Text_Bestellnummer->setText(QStringLiteral("x"));
+    else if (change == QLatin1String("box hidden"))
+        e->Text_Bestellnummer->hide();
+    else if (change == QLatin1String("copy caption"))
+        v.Copy_Caption = QStringLiteral("x");
+    else if (change == QLatin1String("button"))
+        e->Command_Bestellnummer->setText(QStringLiteral("x"));
+    else if (change == QLatin1String("speichern"))
+        main.speichern->setEnabled(false);
+
+    const auto state = [&] {
+        return QStringList{v.Order_Code,
+                           QString::number(v.Belt_Length),
+                           QString::number(int(v.Run_Count_G)),
+                           e->Text_Bestellnummer->text(),
+                           QString::number(e->Text_Bestellnummer->isHidden()),
+                           QString::number(main.speichern->isEnabled()),
+                           e->Command_Bestellnummer->text()};
+    };
+    const QStringList before = state();
+    w.program.forms->procedures.Make_Order_Code_mM();
+    const QStringList after = state();
+    if (change.isEmpty())
+        QCOMPARE(after, before);
+    else
+        QVERIFY(after != before);
+
+    // A build that remembers nothing finds nothing left to do.
+    Funktionen::Make_Order_Code_mM(*w.program.forms);
+    QCOMPARE(state(), after);
+}
