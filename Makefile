@@ -9,7 +9,7 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins \
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # dpkg-shlibdeps and file work out the .deb's dependencies.
 PACKAGE_PACKAGES := dpkg-dev file
-BENCH_PACKAGES := hyperfine time python3
+BENCH_PACKAGES := hyperfine time python3 valgrind
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

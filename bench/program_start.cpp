@@ -1,4 +1,5 @@
-// The program's own start, ended after the first paint of wStart; or, with
+// The program's own start, ended after the first paint of wStart; with
+// "complete", ended once the windows behind it are built too; or, with
 // "idle <seconds>", the modular editor open on a belt of 14 pieces with every
 // timer running.
 #include "bench_modes.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <optional>
 
 namespace {
 
@@ -43,12 +46,20 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const int idle = bench::idleSeconds(QCoreApplication::arguments());
 
-    QTemporaryDir folder;
-    const QString belt = folder.filePath(QStringLiteral("belt.dat"));
+    // The idle mode loads its belt from a file of its own.
+    std::optional<QTemporaryDir> folder;
+    if (idle > 0)
+        folder.emplace();
+    const QString belt = folder ? folder->filePath(QStringLiteral("belt.dat")) : QString();
     OneFileDialogs dialogs(belt);
     kx::Program program(QCoreApplication::applicationDirPath(), &dialogs);
     kx::MainWindow& main = program.start();
 
+    if (QCoreApplication::arguments().contains(QStringLiteral("complete"))) {
+        QObject::connect(&program.forms(), &kx::Forms::deferredWindowsLoaded, qApp,
+                         &QCoreApplication::quit, Qt::QueuedConnection);
+        return QApplication::exec();
+    }
     if (idle > 0) {
         QFile file(belt);
         if (!file.open(QIODevice::WriteOnly) ||

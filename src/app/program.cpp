@@ -6,6 +6,8 @@
 #include "install_plain_belt.h"
 #include "main_window.h"
 
+#include "picture_store.h"
+
 #include <QApplication>
 
 namespace kx {
@@ -16,6 +18,9 @@ Program::Program(const QString& programFolder, DialogBackend* dialogs)
     QApplication::setApplicationVersion(QStringLiteral(KX_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kx-konfigurator"));
+    // The start pictures as the build drew them: the start dialog shows
+    // without drawing them.
+    installPrerenderedStartPictures();
 
     Platform platform;
     platform.messageBox = &messageBox_;

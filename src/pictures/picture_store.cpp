@@ -42,11 +42,39 @@ BeltPictureStore::BeltPictureStore(qreal devicePixelRatio) : devicePixelRatio_(d
 }
 
 namespace {
+struct Prerendered {
+    const PrerenderedPicture* plain = nullptr;
+    const PrerenderedPicture* rightRunning = nullptr;
+    const PrerenderedPicture* leftRunning = nullptr;
+};
+Prerendered prerendered;
+
+QPixmap pixmapOf(const PrerenderedPicture* picture)
+{
+    if (!picture)
+        return QPixmap();
+    const QImage image(reinterpret_cast<const uchar*>(picture->pixels), picture->width,
+                       picture->height, picture->width * 4, QImage::Format_ARGB32_Premultiplied);
+    return QPixmap::fromImage(image);
+}
+} // namespace
+
+void usePrerenderedStartPictures(const PrerenderedPicture* plain,
+                                 const PrerenderedPicture* rightRunning,
+                                 const PrerenderedPicture* leftRunning)
+{
+    prerendered = Prerendered{plain, rightRunning, leftRunning};
+}
+
+namespace {
 // The picture of a name, drawn; a null picture for a name the store lacks.
 QPixmap drawNamedPicture(const QString& name, qreal dpr)
 {
-    if (name == QLatin1String("Picture_Start_oM"))
+    if (name == QLatin1String("Picture_Start_oM")) {
+        if (dpr == 1 && prerendered.plain)
+            return pixmapOf(prerendered.plain);
         return drawStartPicture(StartPicture::Plain, dpr);
+    }
     for (int i = 0; i < 13; ++i) {
         const int length = 300 + 100 * i;
         for (const bool right : {false, true}) {
@@ -76,7 +104,11 @@ const QPixmap& BeltPictureStore::picture(const QString& name) const
     // The start dialog shows both running directions; they are drawn together.
     if (it == pictures_.end() &&
         (name == QLatin1String("Picture_Start_L") || name == QLatin1String("Picture_Start_R"))) {
-        ModularStartPictures both = drawModularStartPictures(devicePixelRatio_);
+        ModularStartPictures both =
+            devicePixelRatio_ == 1 && prerendered.rightRunning && prerendered.leftRunning
+                ? ModularStartPictures{pixmapOf(prerendered.rightRunning),
+                                       pixmapOf(prerendered.leftRunning)}
+                : drawModularStartPictures(devicePixelRatio_);
         pictures_.insert(QStringLiteral("Picture_Start_L"), both.rightRunning);
         pictures_.insert(QStringLiteral("Picture_Start_R"), both.leftRunning);
         it = pictures_.find(name);

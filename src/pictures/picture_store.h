@@ -29,6 +29,23 @@ private:
     mutable QPixmap drive_;
 };
 
+// A picture drawn when the program was built: premultiplied ARGB pixels at a
+// device pixel ratio of 1, row after row.
+struct PrerenderedPicture {
+    int width;
+    int height;
+    const quint32* pixels;
+};
+
+// The start pictures as the build drew them; the belt stores take them at a
+// ratio of 1 instead of drawing them. Null pointers: draw them.
+void usePrerenderedStartPictures(const PrerenderedPicture* plain,
+                                 const PrerenderedPicture* rightRunning,
+                                 const PrerenderedPicture* leftRunning);
+// Defined by the build's start pictures (kx_start_pictures), for a program
+// that links them.
+void installPrerenderedStartPictures();
+
 // wImages2: the plain-belt pictures Picture_oM<length><L|R> and the three
 // start pictures Picture_Start_L, Picture_Start_R, Picture_Start_oM, each
 // drawn on its first fetch and kept.

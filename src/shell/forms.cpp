@@ -186,6 +186,7 @@ void Forms::loadDeferredWindows()
             main_->mdiArea->setActiveSubWindow(startFrame);
     }
     loadingDeferred_ = false;
+    main_->updateTitle();
     emit deferredWindowsLoaded();
 }
 

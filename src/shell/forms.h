@@ -115,7 +115,7 @@ public:
     void endStartup();
     // During the start-up: holds back a text for a window not yet loaded.
     bool deferText(const TextAssignment& text);
-    bool hasDeferredWindows() const { return !deferred_.isEmpty(); }
+    bool loadingDeferredWindows() const { return loadingDeferred_; }
     void loadDeferredWindows();
 
 signals:

@@ -183,6 +183,10 @@ void MainWindow::setCaption(const QString& caption)
 
 void MainWindow::updateTitle()
 {
+    // The windows built behind the start dialog come to the front for a
+    // moment; the title would flicker with them. It is set once they are done.
+    if (forms_.loadingDeferredWindows())
+        return;
     QString child;
     const QList<QMdiSubWindow*> frames = mdiArea->subWindowList(QMdiArea::StackingOrder);
     for (auto it = frames.crbegin(); it != frames.crend(); ++it) {

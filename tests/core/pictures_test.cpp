@@ -40,6 +40,8 @@ private slots:
     void plainBeltFollowsDirection();
     void startPicturesDrawnTogether_data();
     void startPicturesDrawnTogether();
+    void startPicturesFromTheBuild_data();
+    void startPicturesFromTheBuild();
     void beltPictureNames_data();
     void beltPictureNames();
     void unknownPicturesFail();
@@ -408,6 +410,39 @@ void PicturesTest::startPicturesDrawnTogether()
     };
     QVERIFY(closeTo(both.rightRunning, StartPicture::RightRunning, ratio));
     QVERIFY(closeTo(both.leftRunning, StartPicture::LeftRunning, ratio));
+}
+
+void PicturesTest::startPicturesFromTheBuild_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1") << 1.0;
+    QTest::newRow("2") << 2.0;
+}
+
+// At a ratio of 1 the stores hand out the start pictures the build drew,
+// which are what drawing them now gives; at any other ratio they draw.
+void PicturesTest::startPicturesFromTheBuild()
+{
+    QFETCH(qreal, ratio);
+    const QString names[] = {QStringLiteral("Picture_Start_oM"), QStringLiteral("Picture_Start_L"),
+                             QStringLiteral("Picture_Start_R")};
+    const ModularStartPictures both = drawModularStartPictures(ratio);
+    const QPixmap drawn[] = {drawStartPicture(StartPicture::Plain, ratio), both.rightRunning,
+                             both.leftRunning};
+
+    installPrerenderedStartPictures();
+    BeltPictureStore store(ratio);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(imageOf(store.picture(names[i])), imageOf(drawn[i]));
+
+    // Which pictures the store takes shows with pictures of its own.
+    const quint32 red[] = {0xffff0000u, 0xffff0000u, 0xffff0000u, 0xffff0000u};
+    const PrerenderedPicture tiny{2, 2, red};
+    usePrerenderedStartPictures(&tiny, &tiny, &tiny);
+    BeltPictureStore other(ratio);
+    const QSize size = other.picture(names[1]).size();
+    usePrerenderedStartPictures(nullptr, nullptr, nullptr);
+    QCOMPARE(size, ratio == 1 ? QSize(2, 2) : drawn[1].size());
 }
 
 void PicturesTest::beltPictureNames_data()
