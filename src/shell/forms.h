@@ -83,7 +83,8 @@ public:
     {
         return static_cast<T*>(window(name));
     }
-    // The window if it is loaded, without creating it.
+    // The window if it is loaded, without creating it. The windows the
+    // start-up holds back count as loaded: asking for one builds them.
     Form* loaded(const QString& name);
     // Forgets the window and destroys it; the next reference creates it anew.
     void unload(const QString& name);
