@@ -133,8 +133,7 @@ bool moduleTimerTick(Forms& forms)
 namespace {
 bool sameAsMemo(const DriveTickMemo& m, const Forms& forms, const Variablen& v)
 {
-    if (!m.valid || m.windowChanges != forms.windowChanges() || !m.editor ||
-        m.editorChanges != m.editor->controlChanges() || m.count != v.Module_Count ||
+    if (!m.valid || !m.window.matches(forms) || m.count != v.Module_Count ||
         m.beginPiece != v.Has_Begin_Piece || m.endPiece != v.Has_End_Piece ||
         m.driveSlot != v.Drive_Slot || m.shownDriveSlot != v.Shown_Drive_Slot ||
         m.length != v.Belt_Length)
@@ -148,10 +147,8 @@ bool sameAsMemo(const DriveTickMemo& m, const Forms& forms, const Variablen& v)
 void remember(DriveTickMemo& m, const Forms& forms, const Variablen& v, ModularBeltEditor* e)
 {
     m.valid = true;
-    m.windowChanges = forms.windowChanges();
-    m.editor = e;
-    // Taken last: the tick's own changes to the window are part of what it left.
-    m.editorChanges = e->controlChanges();
+    // Taken after the work: the tick's own changes are part of what it left.
+    m.window.take(forms, e);
     m.count = v.Module_Count;
     m.beginPiece = v.Has_Begin_Piece;
     m.endPiece = v.Has_End_Piece;

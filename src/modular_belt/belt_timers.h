@@ -2,21 +2,18 @@
 
 #include "variablen.h"
 
-#include <QPointer>
+#include "modular_editor.h"
 
 #include <array>
 
 namespace kx {
 class Forms;
-class ModularBeltEditor;
 
 // What a drive tick read and left behind. The usual tick, with nothing
 // changed since, then reads a few variables and no widget at all.
 struct DriveTickMemo {
     bool valid = false;
-    quint64 windowChanges = 0;
-    QPointer<ModularBeltEditor> editor;
-    quint64 editorChanges = 0;
+    EditorStamp window;
     std::array<int, decltype(Variablen::Module_Type)::size()> types{};
     int count = 0;
     bool beginPiece = false;

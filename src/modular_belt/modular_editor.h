@@ -2,6 +2,8 @@
 
 #include "belt_editor.h"
 
+#include <QPointer>
+
 #include <array>
 
 class QEvent;
@@ -70,6 +72,17 @@ private:
     // Set while a key release the window has seen goes on to its control.
     bool redelivering_ = false;
     quint64 controlChanges_ = 0;
+};
+
+// Which wmM a tick read and how its controls stood then: the same window,
+// unchanged since, when both counters still agree.
+struct EditorStamp {
+    quint64 windowChanges = 0;
+    QPointer<ModularBeltEditor> editor;
+    quint64 controlChanges = 0;
+
+    bool matches(const Forms& forms) const;
+    void take(const Forms& forms, ModularBeltEditor* window);
 };
 
 } // namespace kx

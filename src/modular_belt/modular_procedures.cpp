@@ -165,10 +165,8 @@ void makeOrderCode(Forms& forms, OrderCodeMemo* memo)
         return;
     OrderCodeMemo& m = *memo;
     m.valid = true;
-    m.windowChanges = forms.windowChanges();
     m.menuChanges = main.menuChanges();
-    m.editor = e;
-    m.editorChanges = e->controlChanges();
+    m.window.take(forms, e);
     m.pieces = std::move(input.pieces);
     for (int i = 0; i < FeatureCount; ++i)
         m.featureCodes[std::size_t(i)] = v.Optional_mM[i];
@@ -186,8 +184,7 @@ void makeOrderCode(Forms& forms, OrderCodeMemo* memo)
 bool sameAsMemo(const OrderCodeMemo& m, Forms& forms, const Variablen& v)
 {
     const MainWindow* main = forms.loadedMain();
-    if (!m.valid || !main || !m.editor || m.windowChanges != forms.windowChanges() ||
-        m.menuChanges != main->menuChanges() || m.editorChanges != m.editor->controlChanges())
+    if (!m.valid || !main || !m.window.matches(forms) || m.menuChanges != main->menuChanges())
         return false;
     if (int(m.pieces.size()) != v.Module_Count)
         return false;
@@ -200,7 +197,7 @@ bool sameAsMemo(const OrderCodeMemo& m, Forms& forms, const Variablen& v)
     return m.copyCaption == v.Copy_Caption && m.orderCode == v.Order_Code &&
            (!m.storesLength || m.length == v.Belt_Length) && m.runG == v.Run_Count_G &&
            m.runC == v.Run_Count_C && m.runV == v.Run_Count_V &&
-           m.buttonCaption == m.editor->Command_Bestellnummer->text();
+           m.buttonCaption == m.window.editor->Command_Bestellnummer->text();
 }
 } // namespace
 

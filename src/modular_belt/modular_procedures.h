@@ -2,7 +2,7 @@
 
 #include "variablen.h"
 
-#include <QPointer>
+#include "modular_editor.h"
 #include <QString>
 
 #include <array>
@@ -10,17 +10,14 @@
 
 namespace kx {
 class Forms;
-class ModularBeltEditor;
 
 // What building the order code read and left behind. The refresh step
 // builds it on every tick while the belt is open, nearly always from the
 // same belt; then nothing needs reading but a few variables.
 struct OrderCodeMemo {
     bool valid = false;
-    quint64 windowChanges = 0;
     quint64 menuChanges = 0;
-    QPointer<ModularBeltEditor> editor;
-    quint64 editorChanges = 0;
+    EditorStamp window;
     std::vector<int> pieces;
     std::array<QString, FeatureCount> featureCodes;
     QString copyCaption;
