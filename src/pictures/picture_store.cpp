@@ -2,6 +2,7 @@
 
 #include "drawings.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace kx {
@@ -42,39 +43,44 @@ BeltPictureStore::BeltPictureStore(qreal devicePixelRatio) : devicePixelRatio_(d
 }
 
 namespace {
-struct Prerendered {
-    const PrerenderedPicture* plain = nullptr;
-    const PrerenderedPicture* rightRunning = nullptr;
-    const PrerenderedPicture* leftRunning = nullptr;
-};
-Prerendered prerendered;
+// The start pictures the build drew: plain, right-running, left-running.
+std::array<const PrerenderedPicture*, 3> prerendered{};
 
-QPixmap pixmapOf(const PrerenderedPicture* picture)
+QPixmap pixmapOf(const PrerenderedPicture& picture)
 {
-    if (!picture)
-        return QPixmap();
-    const QImage image(reinterpret_cast<const uchar*>(picture->pixels), picture->width,
-                       picture->height, picture->width * 4, QImage::Format_ARGB32_Premultiplied);
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels), picture.width,
+                       picture.height, picture.width * 4, QImage::Format_ARGB32_Premultiplied);
     return QPixmap::fromImage(image);
 }
+
+// The start dialog shows all three at once: they are made together, from the
+// build's pixels at a ratio of 1, else drawn.
+std::array<QPixmap, 3> startPictures(qreal dpr)
+{
+    if (dpr == 1 && prerendered[0] && prerendered[1] && prerendered[2])
+        return {pixmapOf(*prerendered[0]), pixmapOf(*prerendered[1]), pixmapOf(*prerendered[2])};
+    ModularStartPictures both = drawModularStartPictures(dpr);
+    return {drawStartPicture(StartPicture::Plain, dpr), std::move(both.rightRunning),
+            std::move(both.leftRunning)};
+}
+
+// Picture_Start_L shows the right-running belt, Picture_Start_R the left-running.
+const QLatin1String StartNames[] = {QLatin1String("Picture_Start_oM"),
+                                    QLatin1String("Picture_Start_L"),
+                                    QLatin1String("Picture_Start_R")};
 } // namespace
 
 void usePrerenderedStartPictures(const PrerenderedPicture* plain,
                                  const PrerenderedPicture* rightRunning,
                                  const PrerenderedPicture* leftRunning)
 {
-    prerendered = Prerendered{plain, rightRunning, leftRunning};
+    prerendered = {plain, rightRunning, leftRunning};
 }
 
 namespace {
 // The picture of a name, drawn; a null picture for a name the store lacks.
 QPixmap drawNamedPicture(const QString& name, qreal dpr)
 {
-    if (name == QLatin1String("Picture_Start_oM")) {
-        if (dpr == 1 && prerendered.plain)
-            return pixmapOf(prerendered.plain);
-        return drawStartPicture(StartPicture::Plain, dpr);
-    }
     for (int i = 0; i < 13; ++i) {
         const int length = 300 + 100 * i;
         for (const bool right : {false, true}) {
@@ -101,16 +107,11 @@ QString BeltPictureStore::beltPictureName(int length, QChar side)
 const QPixmap& BeltPictureStore::picture(const QString& name) const
 {
     auto it = pictures_.find(name);
-    // The start dialog shows both running directions; they are drawn together.
-    if (it == pictures_.end() &&
-        (name == QLatin1String("Picture_Start_L") || name == QLatin1String("Picture_Start_R"))) {
-        ModularStartPictures both =
-            devicePixelRatio_ == 1 && prerendered.rightRunning && prerendered.leftRunning
-                ? ModularStartPictures{pixmapOf(prerendered.rightRunning),
-                                       pixmapOf(prerendered.leftRunning)}
-                : drawModularStartPictures(devicePixelRatio_);
-        pictures_.insert(QStringLiteral("Picture_Start_L"), both.rightRunning);
-        pictures_.insert(QStringLiteral("Picture_Start_R"), both.leftRunning);
+    if (it == pictures_.end() && std::find(std::begin(StartNames), std::end(StartNames), name) !=
+                                     std::end(StartNames)) {
+        const std::array<QPixmap, 3> start = startPictures(devicePixelRatio_);
+        for (std::size_t i = 0; i < start.size(); ++i)
+            pictures_.insert(StartNames[i], start[i]);
         it = pictures_.find(name);
     }
     if (it == pictures_.end()) {

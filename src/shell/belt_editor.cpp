@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -77,44 +76,6 @@ QLineEdit* makeDisplayBox(QWidget* parent, const QString& name, const QString& t
     box->setPalette(palette);
     return box;
 }
-
-// Sets a widget's font when asked, at the latest just before the widget
-// first paints. The order code's font is the only one whose metrics an
-// editor waiting behind the start dialog would need at once (a line edit lays
-// out its text on every change), and loading it there cost a twentieth of
-// the start-up.
-class LaterFont final : public QObject
-{
-public:
-    LaterFont(QWidget* widget, QFont font) : QObject(widget), font_(std::move(font))
-    {
-        widget->installEventFilter(this);
-    }
-
-    void apply()
-    {
-        if (applied_)
-            return;
-        applied_ = true;
-        auto* widget = static_cast<QWidget*>(parent());
-        widget->removeEventFilter(this);
-        widget->setFont(font_);
-        deleteLater();
-    }
-
-protected:
-    // Set while painting, the font costs one more paint; Show sets it first.
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched == parent())
-            apply();
-        return false;
-    }
-
-private:
-    QFont font_;
-    bool applied_ = false;
-};
 
 QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, QRect where)
 {
@@ -191,19 +152,13 @@ BeltEditor::BeltEditor(Forms& forms, const QString& name, const BeltEditorLayout
     Text_Bestellnummer =
         makeDisplayBox(this, QStringLiteral("Text_Bestellnummer"), QStringLiteral("KX-xxx-xx-x-x"),
                        twipsRect(3120, layout.orderRowTop, 6435, 495));
-    orderCodeFont_ = new LaterFont(Text_Bestellnummer, arial(14.25));
+    // The editors are built after the start dialog's first paint, so this
+    // font's loading costs the start-up nothing.
+    Text_Bestellnummer->setFont(arial(14.25));
     // Read-only, yet it takes the focus, so that the code can be selected
     // and copied from the keyboard and a screen reader reaches it.
     Text_Bestellnummer->setEnabled(true);
     Text_Bestellnummer->setFocusPolicy(Qt::StrongFocus);
-}
-
-void BeltEditor::aboutToShow()
-{
-    // At start-up the main window is not shown yet, and the editors wait
-    // behind the start dialog.
-    if (orderCodeFont_ && window()->isVisible())
-        static_cast<LaterFont*>(orderCodeFont_.data())->apply();
 }
 
 void BeltEditor::nameControls()

@@ -3,7 +3,6 @@
 #include "form.h"
 #include "variablen.h"
 
-#include <QPointer>
 
 #include <array>
 
@@ -54,11 +53,6 @@ protected:
     // The copy state of the order-code button: the clipboard receives the
     // code shown as plain text.
     void copyOrderCode() const;
-    void aboutToShow() override;
-
-private:
-    // Sets the order code's font when the window is first shown or painted.
-    QPointer<QObject> orderCodeFont_;
 };
 
 } // namespace kx

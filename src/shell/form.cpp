@@ -35,7 +35,6 @@ QWidget* Form::frame() const
 
 void Form::Show()
 {
-    aboutToShow();
     if (QMdiSubWindow* sub = mdiFrame()) {
         // MDI children are shown maximized, in front of the others.
         show();

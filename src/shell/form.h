@@ -42,8 +42,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Runs as Show begins, before anything of the window is painted.
-    virtual void aboutToShow() {}
 
 private:
     void updateMainTitle() const;

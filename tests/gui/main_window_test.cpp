@@ -158,6 +158,7 @@ void MainWindowTest::hiddenWindowsFollowFirstPaint_data()
     QTest::newRow("asked for before it") << QStringLiteral("asked");
     QTest::newRow("a start button before it") << QStringLiteral("button");
     QTest::newRow("start dialog closed before it") << QStringLiteral("close");
+    QTest::newRow("a language reload before it") << QStringLiteral("reload");
 }
 
 // The start dialog paints first; the windows behind it and the hidden ones
@@ -183,6 +184,14 @@ void MainWindowTest::hiddenWindowsFollowFirstPaint()
     } else if (way == QLatin1String("asked")) {
         QVERIFY(program.forms->loaded(QStringLiteral("wAnsicht_02")));
         QCOMPARE(built.count(), 1);
+    } else if (way == QLatin1String("reload")) {
+        // A language switch keeps the separate windows the start-up made.
+        program.forms->vars().Language_Reloading = true;
+        program.forms->unloadMain();
+        QCOMPARE(built.count(), 1);
+        Form* info = program.forms->loaded(QStringLiteral("wInfo"));
+        QVERIFY(info && !info->Visible());
+        return;
     } else if (way == QLatin1String("close")) {
         start->mdiFrame()->close();
         QCOMPARE(built.count(), 1);
