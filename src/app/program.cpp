@@ -1,7 +1,7 @@
 #include "program.h"
 
 #include "forms.h"
-#include "install_files.h"
+#include "install_file_commands.h"
 #include "install_modular_belt.h"
 #include "install_plain_belt.h"
 #include "main_window.h"
@@ -29,7 +29,7 @@ Program::Program(const QString& programFolder, DialogBackend* dialogs)
     forms_ = std::make_unique<Forms>(programFolder, platform);
     installPlainBelt(*forms_);
     installModularBelt(*forms_);
-    installFiles(*forms_);
+    installFileCommands(*forms_);
 }
 
 Program::~Program() = default;

@@ -1,5 +1,5 @@
 #include "run_error.h"
-#include "test_program.h"
+#include "test_paths.h"
 #include "text_files.h"
 #include "text_pass_parser.h"
 

@@ -1,4 +1,3 @@
-#include "common_dialog.h"
 #include "variablen.h"
 
 #include <QtTest>
@@ -14,8 +13,6 @@ private slots:
     void fixedArrayBounds_data();
     void fixedArrayBounds();
     void startsEmpty();
-    void fileFilter_data();
-    void fileFilter();
 };
 
 void VariablenTest::byteArithmetic_data()
@@ -97,24 +94,6 @@ void VariablenTest::startsEmpty()
     QVERIFY(!v.Language_Reloading);
     QVERIFY(v.Ini_Lines[256].isEmpty());
     QCOMPARE(v.Belt_Length, 0.0);
-}
-
-void VariablenTest::fileFilter_data()
-{
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("configuration files")
-        << "Log Files (*.dat)|*.dat|All Files (*.*)|*.*"
-        << "Log Files (*.dat);;All Files (*)";
-    QTest::newRow("description without pattern") << "Text|*.txt;*.ini" << "Text (*.txt *.ini)";
-    QTest::newRow("dangling description") << "Text|*.txt|Other" << "Text (*.txt)";
-}
-
-void VariablenTest::fileFilter()
-{
-    QFETCH(QString, filter);
-    QFETCH(QString, expected);
-    QCOMPARE(qtFileFilter(filter), expected);
 }
 
 QTEST_GUILESS_MAIN(VariablenTest)

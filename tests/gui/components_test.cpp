@@ -22,6 +22,8 @@ private slots:
     void dialogCancel_data();
     void dialogCancel();
     void dialogPassesTitleAndFilter();
+    void fileFilter_data();
+    void fileFilter();
 };
 
 namespace {
@@ -173,6 +175,24 @@ void ComponentsTest::dialogPassesTitleAndFilter()
     dialog.ShowPrinter();
     QCOMPARE(dialog.printer().outputFormat(), QPrinter::PdfFormat);
     QCOMPARE(dialog.printer().outputFileName(), pdf);
+}
+
+void ComponentsTest::fileFilter_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("configuration files")
+        << "Log Files (*.dat)|*.dat|All Files (*.*)|*.*"
+        << "Log Files (*.dat);;All Files (*)";
+    QTest::newRow("description without pattern") << "Text|*.txt;*.ini" << "Text (*.txt *.ini)";
+    QTest::newRow("dangling description") << "Text|*.txt|Other" << "Text (*.txt)";
+}
+
+void ComponentsTest::fileFilter()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, expected);
+    QCOMPARE(qtFileFilter(filter), expected);
 }
 
 QTEST_MAIN(ComponentsTest)

@@ -1,7 +1,7 @@
 #include "example_windows.h"
 #include "form.h"
 #include "info_dialog.h"
-#include "install_files.h"
+#include "install_file_commands.h"
 #include "install_modular_belt.h"
 #include "install_plain_belt.h"
 #include "keyed_toolbar.h"
@@ -119,7 +119,7 @@ std::unique_ptr<Forms> restart(TestProgram& program)
     auto forms = std::make_unique<Forms>(program.folder.path(), platform);
     installPlainBelt(*forms);
     installModularBelt(*forms);
-    installFiles(*forms);
+    installFileCommands(*forms);
     return forms;
 }
 

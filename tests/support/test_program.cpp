@@ -1,6 +1,6 @@
 #include "test_program.h"
 
-#include "install_files.h"
+#include "install_file_commands.h"
 #include "install_modular_belt.h"
 #include "install_plain_belt.h"
 #include "main_window.h"
@@ -115,16 +115,6 @@ FileSizeLimit::~FileSizeLimit()
     std::signal(SIGXFSZ, previous_);
 }
 
-QString fixturePath(const QString& relative)
-{
-    return QDir(QStringLiteral(KX_FIXTURE_DIR)).filePath(relative);
-}
-
-QString dataPath(const QString& relative)
-{
-    return QDir(QStringLiteral(KX_DATA_DIR)).filePath(relative);
-}
-
 TestProgram::TestProgram()
 {
     const QDir source(fixturePath(QStringLiteral("program")));
@@ -164,7 +154,7 @@ void TestProgram::setUp()
     forms = std::make_unique<Forms>(folder.path(), platform);
     installPlainBelt(*forms);
     installModularBelt(*forms);
-    installFiles(*forms);
+    installFileCommands(*forms);
 }
 
 QString TestProgram::path(const QString& name) const

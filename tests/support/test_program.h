@@ -3,6 +3,7 @@
 #include "common_dialog.h"
 #include "forms.h"
 #include "message_box.h"
+#include "test_paths.h"
 
 #include <QList>
 #include <QStringList>
@@ -119,8 +120,5 @@ private:
 // Ticks the three timers of the main window as their 100 ms would, then
 // lets the repaints they asked for happen.
 void tickAllTimers(MainWindow& main, int times);
-
-QString fixturePath(const QString& relative);
-QString dataPath(const QString& relative);
 
 } // namespace kx

@@ -1,4 +1,4 @@
-#include "install_files.h"
+#include "install_file_commands.h"
 
 #include "forms.h"
 #include "load_command.h"
@@ -7,7 +7,7 @@
 
 namespace kx {
 
-void installFiles(Forms& forms)
+void installFileCommands(Forms& forms)
 {
     forms.procedures.laden_Click = [&forms] { laden_Click(forms); };
     forms.procedures.speichern_Click = [&forms] { speichern_Click(forms); };

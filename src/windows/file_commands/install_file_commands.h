@@ -4,5 +4,5 @@ namespace kx {
 class Forms;
 
 // Installs the file commands: loading, saving, printing.
-void installFiles(Forms& forms);
+void installFileCommands(Forms& forms);
 } // namespace kx
