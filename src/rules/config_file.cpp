@@ -2,6 +2,7 @@
 
 #include "run_error.h"
 #include "text_files.h"
+#include "type_codes.h"
 
 namespace kx {
 
@@ -37,38 +38,12 @@ int wholeNumber(const QString& text)
     return text.toInt();
 }
 
-int beginCode(const QString& field, bool right)
+// The type code of the piece that letters in any case name, when it is a
+// piece of the given kind; -1 otherwise.
+int pieceCode(const QString& letters, PieceKind kind, bool right)
 {
-    const QString piece = field.toUpper();
-    if (piece == QLatin1String("AG"))
-        return right ? 0 : 6;
-    if (piece == QLatin1String("AC"))
-        return right ? 3 : 9;
-    return -1;
-}
-
-int endCode(const QString& field, bool right)
-{
-    const QString piece = field.toUpper();
-    if (piece == QLatin1String("EG"))
-        return right ? 12 : 18;
-    if (piece == QLatin1String("EV"))
-        return right ? 15 : 21;
-    return -1;
-}
-
-int middleCode(QChar letter)
-{
-    switch (letter.toUpper().unicode()) {
-    case 'G':
-        return 24;
-    case 'C':
-        return 27;
-    case 'V':
-        return 30;
-    default:
-        return -1;
-    }
+    const std::optional<int> code = typeCodeFor(letters.toUpper(), right);
+    return code && typeCode(*code)->kind == kind ? *code : -1;
 }
 
 // Runs of a count (none means 1) and a letter; letters other than G, C and V
@@ -85,7 +60,8 @@ void appendMiddleModules(const QString& field, std::vector<int>& pieces)
         const QString digits = field.mid(i, digitsEnd - i);
         // More than two digits always exceed the belt: stop before counting.
         const int count = digits.isEmpty() ? 1 : digits.size() > 2 ? MaxPieces + 1 : digits.toInt();
-        const int code = middleCode(field[digitsEnd]);
+        // Middle modules are the same on both running sides.
+        const int code = pieceCode(QString(field[digitsEnd]), PieceKind::Middle, true);
         if (code >= 0) {
             if (int(pieces.size()) + count > MaxPieces)
                 fail(RunError::SubscriptOutOfRange);
@@ -177,13 +153,13 @@ LoadedBelt readConfigLine(const QString& line)
 
     // One running side for the pieces, the option button and the menu check.
     belt.rightRunning = f.direction.compare(QLatin1String("R"), Qt::CaseInsensitive) == 0;
-    const int begin = beginCode(f.beginPiece, belt.rightRunning);
+    const int begin = pieceCode(f.beginPiece, PieceKind::Begin, belt.rightRunning);
     if (begin >= 0) {
         belt.pieces.push_back(begin);
         belt.hasBeginPiece = true;
     }
     appendMiddleModules(f.middleModules, belt.pieces);
-    const int end = endCode(f.endPiece, belt.rightRunning);
+    const int end = pieceCode(f.endPiece, PieceKind::End, belt.rightRunning);
     if (end >= 0) {
         belt.pieces.push_back(end);
         belt.hasEndPiece = true;

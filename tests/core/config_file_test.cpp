@@ -150,6 +150,7 @@ void ConfigFileTest::rejects_data()
     QTest::newRow("open belt of 14") << QByteArray("mKX40-1450-R-AG-13G-");
     QTest::newRow("end piece without begin") << QByteArray("mKX40-300-L--EG");
     QTest::newRow("middle module without begin") << QByteArray("mKX40-300-R-XY-G-");
+    QTest::newRow("end piece where the begin piece stands") << QByteArray("mKX40-400-R-EG-G-AG");
 }
 
 void ConfigFileTest::rejects()
