@@ -204,8 +204,7 @@ void Bench::idlePaints()
             w.build(FourteenPieces);
         } else {
             main.band_om->trigger();
-            w.program.forms->window<PlainBeltEditor>(QStringLiteral("woM"))
-                ->HScroll_Bandlaenge->setValue(1200);
+            w.program.forms->window<PlainBeltEditor>().HScroll_Bandlaenge->setValue(1200);
         }
         tickAllTimers(main, 3);
         PaintCounter counter(&main);

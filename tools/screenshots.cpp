@@ -77,7 +77,7 @@ public:
 
     void press(const QString& key)
     {
-        auto* editor = forms_.window<ModularBeltEditor>(QStringLiteral("wmM"));
+        auto* editor = &forms_.window<ModularBeltEditor>();
         KeyedToolbar* toolbar =
             editor->Toolbar_Rechts->isHidden() ? editor->Toolbar_Links : editor->Toolbar_Rechts;
         QAction* button = toolbar->buttonByKey(key);
@@ -164,7 +164,7 @@ int main(int argc, char* argv[])
 
     // A plain belt of 800 mm, running left, with two features.
     session.trigger(QStringLiteral("band_om"));
-    auto* plain = forms.window<PlainBeltEditor>(QStringLiteral("woM"));
+    auto* plain = &forms.window<PlainBeltEditor>();
     for (int step = 0; step < 5; ++step)
         plain->HScroll_Bandlaenge->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     // Apart in time, so that no two clicks make a double click.
@@ -181,7 +181,7 @@ int main(int argc, char* argv[])
     // A right-running belt with its C module marked.
     session.trigger(QStringLiteral("band_rechts"));
     session.build(QStringLiteral("AG-R G C G V EV-R"));
-    auto* modular = forms.window<ModularBeltEditor>(QStringLiteral("wmM"));
+    auto* modular = &forms.window<ModularBeltEditor>();
     QTest::mouseClick(modular->Image_Modul[2], Qt::LeftButton);
     QTest::qWait(Settle);
     session.shoot(session.main(), QStringLiteral("modular-right.png"));

@@ -42,7 +42,7 @@ int main(int argc, char* argv[])
     stepper.setInterval(250);
     QObject::connect(&stepper, &QTimer::timeout, [&] {
         const QString step = steps.takeFirst();
-        auto* editor = forms.window<kx::ModularBeltEditor>(QStringLiteral("wmM"));
+        auto* editor = &forms.window<kx::ModularBeltEditor>();
         if (step == QLatin1String("menu")) {
             main.band_rechts->trigger();
         } else if (step == QLatin1String("mark")) {

@@ -329,7 +329,7 @@ void AccessibilityTest::orderCodeCopiedFromKeyboard()
     BeltEditor* editor = w.e;
     if (window == QLatin1String("woM")) {
         w.main->band_om->trigger();
-        editor = w.program.forms->window<BeltEditor>(window);
+        editor = &w.program.forms->window<PlainBeltEditor>();
     } else {
         w.build(QStringLiteral("AG-R G EV-R"));
     }

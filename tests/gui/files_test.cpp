@@ -38,10 +38,10 @@ struct Program
     Program() : main(program.start()) { program.holdTimers(); }
 
     Variablen& vars() { return program.forms->vars(); }
-    PlainBeltEditor* woM() { return program.forms->window<PlainBeltEditor>(QStringLiteral("woM")); }
+    PlainBeltEditor* woM() { return &program.forms->window<PlainBeltEditor>(); }
     ModularBeltEditor* wmM()
     {
-        return program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+        return &program.forms->window<ModularBeltEditor>();
     }
     Pieces row()
     {
@@ -351,7 +351,7 @@ void FilesTest::loadFailuresChangeNothing()
     BeltDriver w(false);
     w.build(QStringLiteral("AC-L G C EV-L"));
     w.main->band_om->trigger();
-    auto* woM = w.program.forms->window<PlainBeltEditor>(QStringLiteral("woM"));
+    auto* woM = &w.program.forms->window<PlainBeltEditor>();
     woM->HScroll_Bandlaenge->setValue(900);
     if (modularInFront) {
         w.main->band_links->trigger();

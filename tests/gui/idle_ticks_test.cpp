@@ -98,7 +98,7 @@ void IdleTicksTest::hundredTicksPaintNothing()
         change = [&w] { w.vars().Module_Count = 13; };
     } else {
         main.band_om->trigger();
-        auto* woM = w.program.forms->window<PlainBeltEditor>(QStringLiteral("woM"));
+        auto* woM = &w.program.forms->window<PlainBeltEditor>();
         woM->HScroll_Bandlaenge->setValue(1200);
         change = [woM] { woM->HScroll_Bandlaenge->setValue(700); };
     }
@@ -133,7 +133,7 @@ void IdleTicksTest::driveTickSeesEveryChange()
     MainWindow* main = w.main;
     tickAllTimers(*main, 3);
     Variablen& v = w.vars();
-    auto* e = w.program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+    auto* e = &w.program.forms->window<ModularBeltEditor>();
 
     if (change == QLatin1String("hide slot")) {
         e->Image_Modul[2]->hide(); // the first C: the drive moves on
@@ -153,7 +153,7 @@ void IdleTicksTest::driveTickSeesEveryChange()
         main = &w.program.forms->main();
         v.Language_Reloading = false;
         main->band_rechts->setChecked(true);
-        e = w.program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+        e = &w.program.forms->window<ModularBeltEditor>();
     }
     const auto state = [&] {
         return QStringList{QString::number(v.Belt_Length), e->Text_Bandlaenge->text(),
@@ -204,7 +204,7 @@ void IdleTicksTest::orderCodeSeesEveryChange()
     MainWindow& main = *w.main;
     w.vars().Code_Refresh_mM = true;
     Variablen& v = w.vars();
-    auto* e = w.program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+    auto* e = &w.program.forms->window<ModularBeltEditor>();
     e->Check_Optional[0]->setChecked(true);
     tickAllTimers(main, 3);
 

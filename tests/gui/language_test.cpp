@@ -200,26 +200,26 @@ void LanguageTest::textsReachEveryWindow()
     QCOMPARE(window.info->text(), QStringLiteral("M28"));
     QCOMPARE(window.spracheItems[1]->text(), QStringLiteral("Zweite"));
 
-    auto* info = forms.window<InfoDialog>(QStringLiteral("wInfo"));
+    auto* info = &forms.window<InfoDialog>();
     QCOMPARE(info->Caption(), QStringLiteral("M4"));
     QCOMPARE(info->Label_Titel->text(), QStringLiteral("M1"));
     QVERIFY(!info->Visible());
 
-    auto* example1 = forms.window<ExampleWindow1>(QStringLiteral("wAnsicht_01"));
+    auto* example1 = &forms.window<ExampleWindow1>();
     QCOMPARE(example1->Caption(), QStringLiteral("M15: M16"));
     const QLabel* labels1[] = {example1->Label_Ansicht01_01, example1->Label_Ansicht01_02,
                                example1->Label_Ansicht01_03, example1->Label_Ansicht01_04,
                                example1->Label_Ansicht01_05};
     for (int i = 0; i < 5; ++i)
         QCOMPARE(labels1[i]->text(), QStringLiteral("M%1").arg(17 + i));
-    auto* example2 = forms.window<ExampleWindow2>(QStringLiteral("wAnsicht_02"));
+    auto* example2 = &forms.window<ExampleWindow2>();
     QCOMPARE(example2->Caption(), QStringLiteral("M15: M22"));
     QCOMPARE(example2->Label_Ansicht02_01->text(), QStringLiteral("M23"));
     QCOMPARE(example2->Label_Ansicht02_02->text(), QStringLiteral("M24"));
     QCOMPARE(example2->Label_Ansicht02_03->text(), QStringLiteral("M25"));
     QVERIFY(!example1->Visible() && !example2->Visible());
 
-    auto* start = forms.window<StartDialog>(QStringLiteral("wStart"));
+    auto* start = &forms.window<StartDialog>();
     QCOMPARE(start->Command_Start_oM->text(), QStringLiteral("S8"));
     QCOMPARE(start->Command_Start_R->text(), QStringLiteral("S9"));
     QCOMPARE(start->Command_Start_L->text(), QStringLiteral("S10"));
@@ -300,7 +300,7 @@ void LanguageTest::failedPassKeepsWhatWasRead()
     QCOMPARE(other.menuItem(QStringLiteral("sprache1"))->text(), QStringLiteral("Deutsch"));
     QCOMPARE(other.datei->text(), QStringLiteral("Datei"));
     QCOMPARE(other.windowTitle(), QStringLiteral("KX-Konfigurator"));
-    QCOMPARE(second.forms->window<InfoDialog>(QStringLiteral("wInfo"))->Caption(),
+    QCOMPARE(second.forms->window<InfoDialog>().Caption(),
              QStringLiteral("Info"));
 }
 
@@ -334,7 +334,7 @@ void LanguageTest::switchRewritesAndReloads()
     QCOMPARE(program.quitCount, 0);
     QCOMPARE(now->datei->text(), QStringLiteral("File"));
     QCOMPARE(now->menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("English"));
-    auto* start = program.forms->window<StartDialog>(QStringLiteral("wStart"));
+    auto* start = &program.forms->window<StartDialog>();
     QVERIFY(start->Visible());
     QCOMPARE(now->mdiArea->activeSubWindow(), start->mdiFrame());
     QCOMPARE(start->Command_Start_oM->text(), QStringLiteral("New belt without modules"));
@@ -392,7 +392,7 @@ void LanguageTest::infoDialogFollowsSwitch()
     program.writeFile(QStringLiteral("English.ini"), english);
     MainWindow& window = program.start();
     window.info->trigger();
-    QPointer<InfoDialog> info = program.forms->window<InfoDialog>(QStringLiteral("wInfo"));
+    QPointer<InfoDialog> info = &program.forms->window<InfoDialog>();
     QCOMPARE(info->Label_Titel->text(), QStringLiteral("KX-Konfigurator"));
 
     MainWindow& now = chooseAndSwitch(program, "sprache2");

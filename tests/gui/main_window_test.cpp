@@ -385,7 +385,7 @@ void MainWindowTest::menuCommandsSetRefreshFlags()
 
     window.band_links->trigger();
     QVERIFY(v.Code_Refresh_mM && !v.Code_Refresh_oM);
-    auto* start = program.forms->window<StartDialog>(QStringLiteral("wStart"));
+    auto* start = &program.forms->window<StartDialog>();
     QTest::mouseClick(start->Command_Start_oM, Qt::LeftButton);
     QVERIFY(v.Code_Refresh_mM && v.Code_Refresh_oM); // start buttons leave the other flag
     window.band_rechts->trigger();

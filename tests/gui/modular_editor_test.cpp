@@ -62,7 +62,7 @@ struct Editor
             e->showPiece(k++);
         }
     }
-    void bindEditor() { e = program.forms->window<ModularBeltEditor>(QStringLiteral("wmM")); }
+    void bindEditor() { e = &program.forms->window<ModularBeltEditor>(); }
 
     // Which picture slot k shows: 0 plain, 1 grey, 2 red.
     int variant(int k)
@@ -131,7 +131,7 @@ void ModularEditorTest::designStates()
     TestProgram program;
     program.removeFile(QStringLiteral("47-318-xx.ini"));
     program.start();
-    auto* e = program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+    auto* e = &program.forms->window<ModularBeltEditor>();
 
     QCOMPARE(e->Caption(), QStringLiteral("Förderband,  mit Seitenmodulen"));
     QCOMPARE(e->Text_Bestellnummer->text(), QStringLiteral("KX-xxx-xx-x-x"));
@@ -206,7 +206,7 @@ void ModularEditorTest::setUp()
     main.band_om->setChecked(true);
 
     (right ? main.band_rechts : main.band_links)->trigger();
-    auto* e = program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+    auto* e = &program.forms->window<ModularBeltEditor>();
 
     QVERIFY(e->Visible());
     QCOMPARE(main.mdiArea->activeSubWindow(), e->mdiFrame());
@@ -565,7 +565,7 @@ void ModularEditorTest::orderCodeButton()
     program.holdTimers();
     Variablen& v = program.forms->vars();
     v.Copy_Caption = QStringLiteral("Kopieren");
-    auto* e = program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+    auto* e = &program.forms->window<ModularBeltEditor>();
     main.band_rechts->setChecked(true);
 
     // Build state: the design caption differs from the copy caption.

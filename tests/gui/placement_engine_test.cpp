@@ -344,7 +344,7 @@ void PlacementEngineTest::otherEditorLeavesTheRowAlone()
     w.click(1);
     w.press(QStringLiteral("V"));
     w.main->band_om->trigger();
-    auto* woM = w.program.forms->window<PlainBeltEditor>(QStringLiteral("woM"));
+    auto* woM = &w.program.forms->window<PlainBeltEditor>();
     woM->Text_Bestellnummer->setText(QStringLiteral("stale"));
     w.e->Text_Bestellnummer->setText(QStringLiteral("stale"));
     w.e->Text_Bandlaenge->setText(QStringLiteral("stale"));

@@ -38,7 +38,7 @@ struct PlainEditor
         program.forms->vars().Copy_Caption = CopyCaption;
         if (open)
             main.band_om->trigger();
-        woM = program.forms->window<PlainBeltEditor>(QStringLiteral("woM"));
+        woM = &program.forms->window<PlainBeltEditor>();
     }
 
     static MainWindow& start(TestProgram& program, bool worded)
@@ -268,7 +268,7 @@ void PlainEditorTest::noFeaturesNoCheckBox()
     QCOMPARE(int(program.forms->vars().Optional_Count_oM), 0);
     main.band_om->trigger();
     main.Timer_Antrieb_Timer();
-    auto* woM = program.forms->window<PlainBeltEditor>(QStringLiteral("woM"));
+    auto* woM = &program.forms->window<PlainBeltEditor>();
     for (QCheckBox* box : woM->Check_Optional)
         QVERIFY(box->isHidden());
     QCOMPARE(woM->Text_Bestellnummer->text(), QStringLiteral("KX40-300-R"));

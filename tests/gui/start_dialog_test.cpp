@@ -39,7 +39,7 @@ void StartDialogTest::startUpFillsMainWindow()
 {
     TestProgram program;
     MainWindow& main = program.start();
-    auto* start = program.forms->window<StartDialog>(QStringLiteral("wStart"));
+    auto* start = &program.forms->window<StartDialog>();
     QVERIFY(start->Visible());
     QVERIFY(start->mdiFrame()->isMaximized());
     QCOMPARE(main.mdiArea->activeSubWindow(), start->mdiFrame());
@@ -95,10 +95,10 @@ void StartDialogTest::startButtonsOpenModularEditor()
     program.holdTimers();
     Variablen& v = program.forms->vars();
     v.Code_Refresh_oM = true;
-    auto* start = program.forms->window<StartDialog>(QStringLiteral("wStart"));
+    auto* start = &program.forms->window<StartDialog>();
 
     QTest::mouseClick(right ? start->Command_Start_R : start->Command_Start_L, Qt::LeftButton);
-    auto* editor = program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+    auto* editor = &program.forms->window<ModularBeltEditor>();
     QVERIFY(v.Code_Refresh_mM);
     QVERIFY(v.Code_Refresh_oM); // a start button leaves the other kind's flag
     QVERIFY(!start->Visible());
@@ -140,7 +140,7 @@ void StartDialogTest::editorShowsOrderCodeFont()
     MainWindow& main = program.start();
     program.holdTimers();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    auto* start = program.forms->window<StartDialog>(QStringLiteral("wStart"));
+    auto* start = &program.forms->window<StartDialog>();
     if (way == QLatin1String("button"))
         QTest::mouseClick(editor == QLatin1String("woM") ? start->Command_Start_oM
                                                          : start->Command_Start_R,

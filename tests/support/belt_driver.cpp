@@ -25,7 +25,7 @@ BeltDriver::BeltDriver(bool right)
     main = &program.start();
     program.holdTimers();
     setUp(right);
-    e = program.forms->window<ModularBeltEditor>(QStringLiteral("wmM"));
+    e = &program.forms->window<ModularBeltEditor>();
 }
 
 void BeltDriver::setUp(bool right)

@@ -50,37 +50,34 @@ void showPlainBelt(Forms& forms, const LoadedBelt& belt)
 {
     Variablen& v = forms.vars();
     MainWindow& main = forms.main();
-    auto* woM = forms.window<PlainBeltEditor>(QStringLiteral("woM"));
+    PlainBeltEditor& woM = forms.window<PlainBeltEditor>();
     const OrderCodeFields& f = belt.fields;
 
-    (belt.rightRunning ? woM->Option_Rechts : woM->Option_Links)->setChecked(true);
-    woM->Label_Bandbreite->show();
-    woM->HScroll_Bandbreite->setValue(belt.width);
-    woM->Text_Bandbreite->setText(f.width);
-    woM->Label_Bandlaenge->show();
-    woM->HScroll_Bandlaenge->setValue(belt.length);
-    woM->Text_Bandlaenge->setText(f.length);
+    (belt.rightRunning ? woM.Option_Rechts : woM.Option_Links)->setChecked(true);
+    woM.Label_Bandbreite->show();
+    woM.HScroll_Bandbreite->setValue(belt.width);
+    woM.Text_Bandbreite->setText(f.width);
+    woM.Label_Bandlaenge->show();
+    woM.HScroll_Bandlaenge->setValue(belt.length);
+    woM.Text_Bandlaenge->setText(f.length);
     if (BeltPictureStore::hasBeltPicture(belt.length))
-        woM->Image_Band_oM->setPicture(forms.wImages2().Picture_oM(
+        woM.Image_Band_oM->setPicture(forms.wImages2().Picture_oM(
             belt.length, QLatin1Char(belt.rightRunning ? 'R' : 'L')));
-    markFeatures(woM->Check_Optional, v.Optional_Count_oM, v.Optional_oM, f);
+    markFeatures(woM.Check_Optional, v.Optional_Count_oM, v.Optional_oM, f);
 
-    if (Form* start = forms.loaded(QStringLiteral("wStart")))
-        start->Hide();
-    if (Form* wmM = forms.loaded(QStringLiteral("wmM")))
-        wmM->Hide();
-    woM->Show();
+    forms.hideOtherMdiChildren(woM);
+    woM.Show();
     main.speichern->setEnabled(true);
     for (QWidget* control : std::initializer_list<QWidget*>{
-             woM->Option_Rechts, woM->Option_Links, woM->HScroll_Bandbreite, woM->HScroll_Bandlaenge})
+             woM.Option_Rechts, woM.Option_Links, woM.HScroll_Bandbreite, woM.HScroll_Bandlaenge})
         control->setEnabled(false);
-    woM->Command_Bestellnummer->setText(v.Copy_Caption);
-    woM->Text_Bestellnummer->show();
-    woM->Text_Bestellnummer->setText(belt.orderCode);
+    woM.Command_Bestellnummer->setText(v.Copy_Caption);
+    woM.Text_Bestellnummer->show();
+    woM.Text_Bestellnummer->setText(belt.orderCode);
     main.band_om->setChecked(true);
     main.band_rechts->setChecked(false);
     main.band_links->setChecked(false);
-    showLockedFeatures(woM->Check_Optional, v.Optional_Count_oM);
+    showLockedFeatures(woM.Check_Optional, v.Optional_Count_oM);
 }
 
 // Puts each piece in the next slot, as the toolbar and the placement engine
@@ -103,40 +100,40 @@ void showModularBelt(Forms& forms, const LoadedBelt& belt)
 {
     Variablen& v = forms.vars();
     MainWindow& main = forms.main();
-    auto* wmM = forms.window<ModularBeltEditor>(QStringLiteral("wmM"));
+    ModularBeltEditor& wmM = forms.window<ModularBeltEditor>();
     const OrderCodeFields& f = belt.fields;
 
-    (belt.rightRunning ? wmM->Option_Rechts : wmM->Option_Links)->setChecked(true);
-    wmM->Label_Bandbreite->show();
-    wmM->HScroll_Bandbreite->setValue(belt.width);
-    wmM->Text_Bandbreite->setText(f.width);
-    wmM->Label_Bandlaenge->show();
-    wmM->HScroll_Bandlaenge->setValue(belt.length);
-    wmM->Text_Bandlaenge->setText(f.length);
+    (belt.rightRunning ? wmM.Option_Rechts : wmM.Option_Links)->setChecked(true);
+    wmM.Label_Bandbreite->show();
+    wmM.HScroll_Bandbreite->setValue(belt.width);
+    wmM.Text_Bandbreite->setText(f.width);
+    wmM.Label_Bandlaenge->show();
+    wmM.HScroll_Bandlaenge->setValue(belt.length);
+    wmM.Text_Bandlaenge->setText(f.length);
     // The set-up hides the other windows, lays out and empties the slots.
     if (belt.rightRunning)
         Funktionen::Create_Belt_mM_Right(forms);
     else
         Funktionen::Create_Belt_mM_Left(forms);
-    placePieces(forms, *wmM, belt);
-    markFeatures(wmM->Check_Optional, v.Optional_Count_mM, v.Optional_mM, f);
+    placePieces(forms, wmM, belt);
+    markFeatures(wmM.Check_Optional, v.Optional_Count_mM, v.Optional_mM, f);
 
-    wmM->Label_Optional->show();
-    showLockedFeatures(wmM->Check_Optional, v.Optional_Count_mM);
-    wmM->Line_Bestell->show();
-    wmM->Command_Bestellnummer->setText(v.Copy_Caption);
-    wmM->Command_Bestellnummer->show();
-    wmM->Toolbar_Rechts->hide();
-    wmM->Toolbar_Links->hide();
+    wmM.Label_Optional->show();
+    showLockedFeatures(wmM.Check_Optional, v.Optional_Count_mM);
+    wmM.Line_Bestell->show();
+    wmM.Command_Bestellnummer->setText(v.Copy_Caption);
+    wmM.Command_Bestellnummer->show();
+    wmM.Toolbar_Rechts->hide();
+    wmM.Toolbar_Links->hide();
     for (QWidget* control : std::initializer_list<QWidget*>{
-             wmM->Option_Rechts, wmM->Option_Links, wmM->HScroll_Bandbreite, wmM->HScroll_Bandlaenge})
+             wmM.Option_Rechts, wmM.Option_Links, wmM.HScroll_Bandbreite, wmM.HScroll_Bandlaenge})
         control->setEnabled(false);
     main.band_om->setChecked(false);
     main.band_rechts->setChecked(belt.rightRunning);
     main.band_links->setChecked(!belt.rightRunning);
     main.speichern->setEnabled(true);
-    wmM->Text_Bestellnummer->setText(belt.orderCode);
-    wmM->Text_Bestellnummer->show();
+    wmM.Text_Bestellnummer->setText(belt.orderCode);
+    wmM.Text_Bestellnummer->show();
 }
 
 } // namespace

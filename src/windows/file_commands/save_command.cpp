@@ -6,6 +6,8 @@
 #include "forms.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "modular_editor.h"
+#include "plain_editor.h"
 #include "run_error.h"
 #include "text_files.h"
 
@@ -18,11 +20,11 @@ namespace kx {
 const char* const ConfigFileFilter = "Log Files (*.dat)|*.dat|All Files (*.*)|*.*";
 
 namespace {
-QString shownCode(Forms& forms, const char* editor)
+QString shownCode(Forms& forms, bool plain)
 {
-    auto* box = forms.window(QString::fromLatin1(editor))
-                    ->findChild<QLineEdit*>(QStringLiteral("Text_Bestellnummer"));
-    return box ? box->text() : QString();
+    const QLineEdit* box = plain ? forms.window<PlainBeltEditor>().Text_Bestellnummer
+                                 : forms.window<ModularBeltEditor>().Text_Bestellnummer;
+    return box->text();
 }
 } // namespace
 
@@ -46,7 +48,7 @@ void speichern_Click(Forms& forms)
 
         const bool plain = main.band_om->isChecked();
         const BeltKind kind = plain ? BeltKind::Plain : BeltKind::Modular;
-        const QString code = shownCode(forms, plain ? "woM" : "wmM");
+        const QString code = shownCode(forms, plain);
         v.Config_Line = QLatin1Char(plain ? 'o' : 'm') + code;
         writeWholeFile(v.Config_File_Name, formatConfigFile(kind, code));
     } catch (const RunError&) {

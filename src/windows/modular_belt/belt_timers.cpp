@@ -22,8 +22,6 @@
 namespace kx {
 
 namespace {
-const QString EditorName = QStringLiteral("wmM");
-
 // Which editor is current is the check mark, not which window is in front.
 bool modularBeltOpen(const MainWindow* main)
 {
@@ -98,7 +96,7 @@ bool moduleTimerTick(Forms& forms)
     v.Request_Pending = false;
 
     const bool leftRunning = main->band_links->isChecked();
-    auto* e = forms.window<ModularBeltEditor>(EditorName);
+    auto* e = &forms.window<ModularBeltEditor>();
     const Placement p =
         placeRequest(rowOf(v), v.Selection_State,
                      PieceRequest{v.Pending_Type, v.Pending_Kind, v.Selected_Module});
@@ -193,7 +191,7 @@ void driveTimerTick(Forms& forms, DriveTickMemo& memo)
     // and length box: with none of them changed it would change nothing.
     if (sameAsMemo(memo, forms, v))
         return;
-    auto* e = forms.window<ModularBeltEditor>(EditorName);
+    auto* e = &forms.window<ModularBeltEditor>();
     driveWork(v, e);
     remember(memo, forms, v, e);
 }

@@ -12,8 +12,7 @@ namespace kx {
 
 void installModularBelt(Forms& forms)
 {
-    forms.registerWindow(QStringLiteral("wmM"), WindowKind::MdiChild,
-                         [](Forms& f) { return new ModularBeltEditor(f); });
+    forms.registerWindow<ModularBeltEditor>(WindowKind::MdiChild);
     Procedures& p = forms.procedures;
     p.Create_Belt_mM_Right = [&forms] { Funktionen::Create_Belt_mM_Right(forms); };
     p.Create_Belt_mM_Left = [&forms] { Funktionen::Create_Belt_mM_Left(forms); };

@@ -100,7 +100,7 @@ int shiftOf(Qt::KeyboardModifiers modifiers)
 } // namespace
 
 ModularBeltEditor::ModularBeltEditor(Forms& forms)
-    : BeltEditor(forms, QStringLiteral("wmM"), BeltEditorLayout{1320, 6360, 5100, 5220})
+    : BeltEditor(forms, windowName(), BeltEditorLayout{1320, 6360, 5100, 5220})
 {
     setWindowTitle(QStringLiteral("Förderband,  mit Seitenmodulen"));
     resize(twipsSize(14595, 5745));

@@ -21,6 +21,7 @@ class ModularBeltEditor : public BeltEditor
     Q_OBJECT
 public:
     explicit ModularBeltEditor(Forms& forms);
+    static QString windowName() { return QStringLiteral("wmM"); }
 
     void Form_Load() override;
     void nameControls() override;

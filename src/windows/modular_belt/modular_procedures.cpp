@@ -27,13 +27,6 @@
 namespace kx::Funktionen {
 
 namespace {
-const QString EditorName = QStringLiteral("wmM");
-
-ModularBeltEditor* editor(Forms& forms)
-{
-    return forms.window<ModularBeltEditor>(EditorName);
-}
-
 // Both editor timers end every tick with a rebuild of the code; a belt that
 // has not changed since the last one gets the code already built.
 const ModularCode& builtModularCode(const ModularCodeInput& input)
@@ -44,22 +37,15 @@ const ModularCode& builtModularCode(const ModularCodeInput& input)
     return last->second;
 }
 
-void hideIfLoaded(Forms& forms, const QString& name)
-{
-    if (Form* form = forms.loaded(name))
-        form->Hide();
-}
-
 void createBelt(Forms& forms, bool right)
 {
-    ModularBeltEditor* e = editor(forms);
+    ModularBeltEditor* e = &forms.window<ModularBeltEditor>();
     MainWindow& main = forms.main();
     Variablen& v = forms.vars();
 
     e->Hide();
     e->Show();
-    hideIfLoaded(forms, QStringLiteral("woM"));
-    hideIfLoaded(forms, QStringLiteral("wStart"));
+    forms.hideOtherMdiChildren(*e);
 
     main.band_om->setChecked(false);
     (right ? main.band_links : main.band_rechts)->setChecked(false);
@@ -133,7 +119,7 @@ namespace {
 // Builds the code; what it did goes into the memo when one is given.
 void makeOrderCode(Forms& forms, OrderCodeMemo* memo)
 {
-    ModularBeltEditor* e = editor(forms);
+    ModularBeltEditor* e = &forms.window<ModularBeltEditor>();
     MainWindow& main = forms.main();
     Variablen& v = forms.vars();
 
@@ -215,7 +201,7 @@ void Make_Order_Code_mM(Forms& forms, OrderCodeMemo& memo)
 
 void Clear_Module_Marks(Forms& forms)
 {
-    ModularBeltEditor* e = editor(forms);
+    ModularBeltEditor* e = &forms.window<ModularBeltEditor>();
     for (int k = 0; k < SlotCount; ++k)
         if (!e->Image_Modul[std::size_t(k)]->isHidden())
             e->showPieceVariant(k, PlainPicture);

@@ -8,8 +8,7 @@ namespace kx {
 
 void installPlainBelt(Forms& forms)
 {
-    forms.registerWindow(QStringLiteral("woM"), WindowKind::MdiChild,
-                         [](Forms& f) { return new PlainBeltEditor(f); });
+    forms.registerWindow<PlainBeltEditor>(WindowKind::MdiChild);
     forms.procedures.Create_Belt_oM = [&forms] { Funktionen::Create_Belt_oM(forms); };
     forms.procedures.Make_Order_Code_oM = [&forms] { Funktionen::Make_Order_Code_oM(forms); };
 }

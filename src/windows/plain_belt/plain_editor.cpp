@@ -22,7 +22,7 @@ namespace kx {
 
 
 PlainBeltEditor::PlainBeltEditor(Forms& forms)
-    : BeltEditor(forms, QStringLiteral("woM"), BeltEditorLayout{1440, 6300, 5040, 5160})
+    : BeltEditor(forms, windowName(), BeltEditorLayout{1440, 6300, 5040, 5160})
 {
     setWindowTitle(QStringLiteral("Förderband, ohne Seitenmodule"));
     setWindowIcon(applicationIcon());

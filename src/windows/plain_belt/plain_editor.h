@@ -14,6 +14,7 @@ class PlainBeltEditor : public BeltEditor
     Q_OBJECT
 public:
     explicit PlainBeltEditor(Forms& forms);
+    static QString windowName() { return QStringLiteral("woM"); }
 
     void Form_Load() override;
 

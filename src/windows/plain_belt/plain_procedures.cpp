@@ -15,44 +15,34 @@
 
 namespace kx::Funktionen {
 
-namespace {
-PlainBeltEditor* editor(Forms& forms)
-{
-    return forms.window<PlainBeltEditor>(QStringLiteral("woM"));
-}
-} // namespace
-
 void Create_Belt_oM(Forms& forms)
 {
-    PlainBeltEditor* woM = editor(forms);
+    PlainBeltEditor& woM = forms.window<PlainBeltEditor>();
     MainWindow& main = forms.main();
     Variablen& v = forms.vars();
 
-    woM->Hide();
-    woM->Show();
-    for (const char* other : {"wmM", "wStart"}) {
-        if (Form* window = forms.loaded(QString::fromLatin1(other)))
-            window->Hide();
-    }
+    woM.Hide();
+    woM.Show();
+    forms.hideOtherMdiChildren(woM);
 
     main.band_om->setChecked(true);
     main.band_links->setChecked(false);
     main.band_rechts->setChecked(false);
     main.speichern->setEnabled(false);
 
-    woM->Command_Bestellnummer->setText(v.Copy_Caption);
-    woM->Text_Bestellnummer->show();
-    woM->Text_Bestellnummer->setText(QStringLiteral("KX40-300-R"));
+    woM.Command_Bestellnummer->setText(v.Copy_Caption);
+    woM.Text_Bestellnummer->show();
+    woM.Text_Bestellnummer->setText(QStringLiteral("KX40-300-R"));
 
-    woM->HScroll_Bandlaenge->setEnabled(true);
-    woM->HScroll_Bandbreite->setEnabled(true);
-    woM->Option_Rechts->setEnabled(true);
-    woM->Option_Links->setEnabled(true);
+    woM.HScroll_Bandlaenge->setEnabled(true);
+    woM.HScroll_Bandbreite->setEnabled(true);
+    woM.Option_Rechts->setEnabled(true);
+    woM.Option_Links->setEnabled(true);
 
     for (int i = 0; i < v.Optional_Count_oM; ++i) {
         if (i >= FeatureCount)
             throw RunError(RunError::SubscriptOutOfRange);
-        QCheckBox* box = woM->Check_Optional[std::size_t(i)];
+        QCheckBox* box = woM.Check_Optional[std::size_t(i)];
         box->hide();
         box->setChecked(false);
         box->setEnabled(true);
@@ -62,14 +52,14 @@ void Create_Belt_oM(Forms& forms)
 
 void Make_Order_Code_oM(Forms& forms)
 {
-    PlainBeltEditor* woM = editor(forms);
+    PlainBeltEditor& woM = forms.window<PlainBeltEditor>();
     Variablen& v = forms.vars();
 
-    v.Order_Code = plainOrderCode(woM->belt());
-    setTextIfChanged(woM->Text_Bestellnummer, v.Order_Code);
+    v.Order_Code = plainOrderCode(woM.belt());
+    setTextIfChanged(woM.Text_Bestellnummer, v.Order_Code);
     setEnabledIfChanged(forms.main().speichern, true);
-    setCaptionIfChanged(woM->Command_Bestellnummer, v.Copy_Caption);
-    setShownIfChanged(woM->Text_Bestellnummer, true);
+    setCaptionIfChanged(woM.Command_Bestellnummer, v.Copy_Caption);
+    setShownIfChanged(woM.Text_Bestellnummer, true);
 }
 
 } // namespace kx::Funktionen

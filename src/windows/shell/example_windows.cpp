@@ -59,7 +59,7 @@ void ExampleWindow::showEvent(QShowEvent* event)
     Form::showEvent(event);
 }
 
-ExampleWindow1::ExampleWindow1(Forms& forms) : ExampleWindow(forms, QStringLiteral("wAnsicht_01"))
+ExampleWindow1::ExampleWindow1(Forms& forms) : ExampleWindow(forms, windowName())
 {
     setUpWindow(this, twipsSize(6855, 8640));
     Image5 = makeImage(this, QStringLiteral("Image5"), twipsRect(300, 300, 6195, 1770));
@@ -94,7 +94,7 @@ void ExampleWindow1::drawPictures()
     Image4->setPicture(exampleView(1, 4));
 }
 
-ExampleWindow2::ExampleWindow2(Forms& forms) : ExampleWindow(forms, QStringLiteral("wAnsicht_02"))
+ExampleWindow2::ExampleWindow2(Forms& forms) : ExampleWindow(forms, windowName())
 {
     setUpWindow(this, twipsSize(6735, 5925));
     Image3 = makeImage(this, QStringLiteral("Image3"), twipsRect(180, 360, 6195, 1770));

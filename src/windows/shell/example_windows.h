@@ -29,6 +29,7 @@ class ExampleWindow1 : public ExampleWindow {
     Q_OBJECT
 public:
     explicit ExampleWindow1(Forms& forms);
+    static QString windowName() { return QStringLiteral("wAnsicht_01"); }
 
     ImageControl* Image5 = nullptr;
     ImageControl* Image1 = nullptr;
@@ -50,6 +51,7 @@ class ExampleWindow2 : public ExampleWindow {
     Q_OBJECT
 public:
     explicit ExampleWindow2(Forms& forms);
+    static QString windowName() { return QStringLiteral("wAnsicht_02"); }
 
     ImageControl* Image3 = nullptr;
     ImageControl* Image1 = nullptr;

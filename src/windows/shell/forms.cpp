@@ -24,8 +24,6 @@
 namespace kx {
 
 namespace {
-const QString StartDialogName = QStringLiteral("wStart");
-
 QIcon blankIcon()
 {
     QPixmap blank(16, 16);
@@ -39,14 +37,10 @@ Forms::Forms(const QString& programFolder, Platform platform)
 {
     if (!platform_.messageBox || !platform_.dialogs)
         throw std::invalid_argument("Forms needs a message box and a dialog backend");
-    registerWindow(StartDialogName, WindowKind::MdiChild,
-                   [](Forms& f) { return new StartDialog(f); });
-    registerWindow(QStringLiteral("wInfo"), WindowKind::TopLevel,
-                   [](Forms& f) { return new InfoDialog(f); });
-    registerWindow(QStringLiteral("wAnsicht_01"), WindowKind::TopLevel,
-                   [](Forms& f) { return new ExampleWindow1(f); });
-    registerWindow(QStringLiteral("wAnsicht_02"), WindowKind::TopLevel,
-                   [](Forms& f) { return new ExampleWindow2(f); });
+    registerWindow<StartDialog>(WindowKind::MdiChild);
+    registerWindow<InfoDialog>(WindowKind::TopLevel);
+    registerWindow<ExampleWindow1>(WindowKind::TopLevel);
+    registerWindow<ExampleWindow2>(WindowKind::TopLevel);
 }
 
 Forms::~Forms()
@@ -75,7 +69,7 @@ void Forms::registerWindow(const QString& name, WindowKind kind, Factory factory
 Form* Forms::loaded(const QString& name)
 {
     // The start dialog alone can be had without the windows behind it.
-    if (!startingUp_ && name != StartDialogName)
+    if (!startingUp_ && name != StartDialog::windowName())
         loadDeferredWindows();
     const auto it = windows_.constFind(name);
     return it == windows_.constEnd() ? nullptr : it->data();
@@ -119,7 +113,7 @@ void Forms::endStartup()
     startingUp_ = false;
     if (deferred_.isEmpty())
         return;
-    Form* start = windows_.value(StartDialogName);
+    Form* start = windows_.value(StartDialog::windowName());
     if (start && start->Visible()) {
         start->installEventFilter(this);
         return;
@@ -129,7 +123,7 @@ void Forms::endStartup()
 
 bool Forms::deferText(const TextAssignment& text)
 {
-    if (!startingUp_ || text.window == StartDialogName || windows_.value(text.window))
+    if (!startingUp_ || text.window == StartDialog::windowName() || windows_.value(text.window))
         return false;
     auto it = std::find_if(deferred_.begin(), deferred_.end(),
                            [&](const Deferred& d) { return d.window == text.window; });
@@ -165,7 +159,7 @@ void Forms::loadDeferredWindows()
     if (deferred_.isEmpty() || loadingDeferred_ || !main_)
         return;
     loadingDeferred_ = true;
-    Form* start = windows_.value(StartDialogName);
+    Form* start = windows_.value(StartDialog::windowName());
     QMdiSubWindow* startFrame = start ? start->mdiFrame() : nullptr;
     const bool startActive = startFrame && main_->mdiArea->activeSubWindow() == startFrame;
     QList<QMdiSubWindow*> built;
@@ -188,6 +182,21 @@ void Forms::loadDeferredWindows()
     loadingDeferred_ = false;
     main_->updateTitle();
     emit deferredWindowsLoaded();
+}
+
+void Forms::hideOtherMdiChildren(const Form& kept)
+{
+    if (!main_)
+        return;
+    if (!startingUp_)
+        loadDeferredWindows();
+    // In the order they were made, so that the same step always hides alike.
+    const QList<QMdiSubWindow*> frames = main_->mdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow* frame : frames) {
+        auto* form = qobject_cast<Form*>(frame->widget());
+        if (form && form != &kept && windows_.value(form->objectName()) == form)
+            form->Hide();
+    }
 }
 
 void Forms::unload(const QString& name)

@@ -73,19 +73,41 @@ public:
             procedure();
     }
 
+    // Registers a window under the name its type gives it; the registry
+    // creates it as `new Window(forms)` on first use.
+    template <class Window>
+    void registerWindow(WindowKind kind)
+    {
+        registerWindow(Window::windowName(), kind,
+                       [](Forms& forms) -> Form* { return new Window(forms); });
+    }
+    // By name, for stand-ins in tests; the program registers by type.
     void registerWindow(const QString& name, WindowKind kind, Factory factory);
     bool isRegistered(const QString& name) const { return factories_.contains(name); }
 
-    // Creates the window (and, for an MDI child, the main window) on first use.
-    Form* window(const QString& name);
-    template <class T>
-    T* window(const QString& name)
+    // The window of that type, created (and, for an MDI child, the main
+    // window with it) on first use. The type gives the name, and only
+    // registerWindow<Window> makes windows, so the window is a Window.
+    template <class Window>
+    Window& window()
     {
-        return static_cast<T*>(window(name));
+        return static_cast<Window&>(*window(Window::windowName()));
     }
+    // The same by name, for the text pass, which has names only.
+    Form* window(const QString& name);
+
     // The window if it is loaded, without creating it. The windows the
     // start-up holds back count as loaded: asking for one builds them.
+    template <class Window>
+    Window* loaded()
+    {
+        return static_cast<Window*>(loaded(Window::windowName()));
+    }
     Form* loaded(const QString& name);
+
+    // An editor coming to the front hides the other editor and the start
+    // dialog: every other MDI child that is loaded.
+    void hideOtherMdiChildren(const Form& kept);
     // Forgets the window and destroys it; the next reference creates it anew.
     void unload(const QString& name);
     // Counts windows loaded and forgotten, so that a pointer kept from an

@@ -55,7 +55,7 @@ QString InfoDialog::versionLine()
     return QStringLiteral("47-318  V " KX_VERSION);
 }
 
-InfoDialog::InfoDialog(Forms& forms) : Form(forms, QStringLiteral("wInfo"))
+InfoDialog::InfoDialog(Forms& forms) : Form(forms, windowName())
 {
     setWindowTitle(QStringLiteral("Info"));
     setWindowIcon(applicationIcon());

@@ -15,6 +15,7 @@ class InfoDialog : public Form
     Q_OBJECT
 public:
     explicit InfoDialog(Forms& forms);
+    static QString windowName() { return QStringLiteral("wInfo"); }
 
     QPushButton* Command1 = nullptr;
     QLabel* Label_Titel = nullptr;

@@ -1,9 +1,11 @@
 #include "main_window.h"
 
 #include "common_dialog.h"
+#include "example_windows.h"
 #include "form.h"
 #include "forms.h"
 #include "image_control.h"
+#include "info_dialog.h"
 #include "language_switch.h"
 #include "message_box.h"
 #include "run_error.h"
@@ -222,12 +224,12 @@ void MainWindow::Form_Load()
         Timer_Antrieb->start();
         Timer_Module->start();
 
-        auto* start = forms_.window<StartDialog>(QStringLiteral("wStart"));
+        StartDialog& start = forms_.window<StartDialog>();
         BeltPictureStore& pictures = forms_.wImages2();
-        start->Image_Start_oM->setPicture(pictures.picture(QStringLiteral("Picture_Start_oM")));
-        start->Image_Start_R->setPicture(pictures.picture(QStringLiteral("Picture_Start_R")));
-        start->Image_Start_L->setPicture(pictures.picture(QStringLiteral("Picture_Start_L")));
-        start->Show();
+        start.Image_Start_oM->setPicture(pictures.picture(QStringLiteral("Picture_Start_oM")));
+        start.Image_Start_R->setPicture(pictures.picture(QStringLiteral("Picture_Start_R")));
+        start.Image_Start_L->setPicture(pictures.picture(QStringLiteral("Picture_Start_L")));
+        start.Show();
 
         band_links->setChecked(false);
         band_rechts->setChecked(false);
@@ -311,12 +313,12 @@ void MainWindow::band_links_Click()
 
 void MainWindow::ohne_Module_Click()
 {
-    forms_.window(QStringLiteral("wAnsicht_01"))->Show();
+    forms_.window<ExampleWindow1>().Show();
 }
 
 void MainWindow::mit_Module_Click()
 {
-    forms_.window(QStringLiteral("wAnsicht_02"))->Show();
+    forms_.window<ExampleWindow2>().Show();
 }
 
 void MainWindow::sprache_Click(int index)
@@ -326,7 +328,7 @@ void MainWindow::sprache_Click(int index)
 
 void MainWindow::info_Click()
 {
-    forms_.window(QStringLiteral("wInfo"))->Show();
+    forms_.window<InfoDialog>().Show();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

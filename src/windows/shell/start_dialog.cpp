@@ -34,7 +34,7 @@ ImageControl* makeImage(QWidget* parent, const QString& name, const QPixmap& pic
 }
 } // namespace
 
-StartDialog::StartDialog(Forms& forms) : Form(forms, QStringLiteral("wStart"))
+StartDialog::StartDialog(Forms& forms) : Form(forms, windowName())
 {
     setWindowTitle(QString());
     setWindowIcon(QIcon());

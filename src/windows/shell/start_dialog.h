@@ -14,6 +14,7 @@ class StartDialog : public Form {
     Q_OBJECT
 public:
     explicit StartDialog(Forms& forms);
+    static QString windowName() { return QStringLiteral("wStart"); }
 
     ImageControl* Image_Start_oM = nullptr;
     ImageControl* Image_Start_L = nullptr;
