@@ -96,7 +96,7 @@ bool moduleTimerTick(Forms& forms)
     v.Request_Pending = false;
 
     const bool leftRunning = main->band_links->isChecked();
-    auto* e = &forms.window<ModularBeltEditor>();
+    ModularBeltEditor& e = forms.window<ModularBeltEditor>();
     const Placement p =
         placeRequest(rowOf(v), v.Selection_State,
                      PieceRequest{v.Pending_Type, v.Pending_Kind, v.Selected_Module});
@@ -104,11 +104,11 @@ bool moduleTimerTick(Forms& forms)
     if (p.message != 0) {
         const int marked = v.Selected_Module;
         if (p.markVariant >= 0)
-            e->showPieceVariant(marked, p.markVariant);
+            e.showPieceVariant(marked, p.markVariant);
         // The box holds the tick while the other timers go on; a language
         // switch among them may replace wmM.
-        QPointer<ModularBeltEditor> editor(e);
-        forms.messageBox().show(e, v.Message_Texts[p.message], v.Message_Texts[0]);
+        QPointer<ModularBeltEditor> editor(&e);
+        forms.messageBox().show(&e, v.Message_Texts[p.message], v.Message_Texts[0]);
         v.Selection_State = NothingMarked;
         // An end piece left grey for its message would look marked when
         // nothing is.
@@ -118,20 +118,20 @@ bool moduleTimerTick(Forms& forms)
     }
 
     storeRow(v, p.row);
-    applySlots(*e, v, leftRunning, p);
+    applySlots(e, v, leftRunning, p);
     if (p.closesBelt) {
-        setShownIfChanged(e->Line_Bestell, true);
-        setShownIfChanged(e->Command_Bestellnummer, true);
-        e->Command_Bestellnummer->setEnabled(true);
+        setShownIfChanged(e.Line_Bestell, true);
+        setShownIfChanged(e.Command_Bestellnummer, true);
+        e.Command_Bestellnummer->setEnabled(true);
     }
     v.Selection_State = NothingMarked;
     return p.refresh;
 }
 
 namespace {
-bool sameAsMemo(const DriveTickMemo& m, const Forms& forms, const Variablen& v)
+bool sameAsMemo(const DriveTickMemo& m, const ModularBeltEditor& e, const Variablen& v)
 {
-    if (!m.valid || !m.window.matches(forms) || m.count != v.Module_Count ||
+    if (!m.valid || m.controlChanges != e.controlChanges() || m.count != v.Module_Count ||
         m.beginPiece != v.Has_Begin_Piece || m.endPiece != v.Has_End_Piece ||
         m.driveSlot != v.Drive_Slot || m.shownDriveSlot != v.Shown_Drive_Slot ||
         m.length != v.Belt_Length)
@@ -142,11 +142,11 @@ bool sameAsMemo(const DriveTickMemo& m, const Forms& forms, const Variablen& v)
     return true;
 }
 
-void remember(DriveTickMemo& m, const Forms& forms, const Variablen& v, ModularBeltEditor* e)
+void remember(DriveTickMemo& m, const ModularBeltEditor& e, const Variablen& v)
 {
     m.valid = true;
     // Taken after the work: the tick's own changes are part of what it left.
-    m.window.take(forms, e);
+    m.controlChanges = e.controlChanges();
     m.count = v.Module_Count;
     m.beginPiece = v.Has_Begin_Piece;
     m.endPiece = v.Has_End_Piece;
@@ -157,15 +157,15 @@ void remember(DriveTickMemo& m, const Forms& forms, const Variablen& v, ModularB
         m.types[std::size_t(k)] = v.Module_Type[v.Module_Type.lower + k];
 }
 
-void driveWork(Variablen& v, ModularBeltEditor* e)
+void driveWork(Variablen& v, ModularBeltEditor& e)
 {
     v.Belt_Length = beltLength(v.Has_Begin_Piece, v.Has_End_Piece, v.Module_Count);
-    setTextIfChanged(e->Text_Bandlaenge, QString::number(qint64(v.Belt_Length)));
+    setTextIfChanged(e.Text_Bandlaenge, QString::number(qint64(v.Belt_Length)));
 
     std::array<bool, SlotCount> shown{};
     std::array<int, SlotCount> types{};
     for (int k = 0; k < SlotCount; ++k) {
-        shown[std::size_t(k)] = !e->Image_Modul[std::size_t(k)]->isHidden();
+        shown[std::size_t(k)] = !e.Image_Modul[std::size_t(k)]->isHidden();
         types[std::size_t(k)] = v.Module_Type[k];
     }
     const std::optional<int> drive = drivePosition(shown, types, v.Module_Count);
@@ -174,26 +174,26 @@ void driveWork(Variablen& v, ModularBeltEditor* e)
     v.Drive_Slot = *drive;
     if (v.Drive_Slot == v.Shown_Drive_Slot)
         return;
-    for (ImageControl* slot : e->Image_Antrieb)
+    for (ImageControl* slot : e.Image_Antrieb)
         setShownIfChanged(slot, false);
-    setShownIfChanged(e->Image_Antrieb.at(std::size_t(*drive)), true);
+    setShownIfChanged(e.Image_Antrieb.at(std::size_t(*drive)), true);
     v.Shown_Drive_Slot = v.Drive_Slot;
 }
 } // namespace
 
-void driveTimerTick(Forms& forms, DriveTickMemo& memo)
+void driveTimerTick(Forms& forms)
 {
     const MainWindow* main = forms.loadedMain();
     if (!modularBeltOpen(main))
         return;
     Variablen& v = forms.vars();
+    ModularBeltEditor& e = forms.window<ModularBeltEditor>();
     // The tick depends on nothing but the variables and the window's slots
     // and length box: with none of them changed it would change nothing.
-    if (sameAsMemo(memo, forms, v))
+    if (sameAsMemo(e.tickCache.drive, e, v))
         return;
-    auto* e = &forms.window<ModularBeltEditor>();
     driveWork(v, e);
-    remember(memo, forms, v, e);
+    remember(e.tickCache.drive, e, v);
 }
 
 } // namespace kx

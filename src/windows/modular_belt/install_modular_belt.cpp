@@ -1,7 +1,5 @@
 #include "install_modular_belt.h"
 
-#include <memory>
-
 #include "belt_timers.h"
 #include "modular_editor.h"
 #include "modular_procedures.h"
@@ -16,13 +14,9 @@ void installModularBelt(Forms& forms)
     Procedures& p = forms.procedures;
     p.Create_Belt_mM_Right = [&forms] { Funktionen::Create_Belt_mM_Right(forms); };
     p.Create_Belt_mM_Left = [&forms] { Funktionen::Create_Belt_mM_Left(forms); };
-    p.Make_Order_Code_mM = [&forms, memo = std::make_shared<OrderCodeMemo>()] {
-        Funktionen::Make_Order_Code_mM(forms, *memo);
-    };
+    p.Make_Order_Code_mM = [&forms] { Funktionen::refreshOrderCode_mM(forms); };
     p.moduleTick = [&forms] { return moduleTimerTick(forms); };
-    p.driveTick = [&forms, memo = std::make_shared<DriveTickMemo>()] {
-        driveTimerTick(forms, *memo);
-    };
+    p.driveTick = [&forms] { driveTimerTick(forms); };
 }
 
 } // namespace kx

@@ -389,17 +389,4 @@ void ModularBeltEditor::HScroll_Bandbreite_Change()
     setTextIfChanged(Text_Bandbreite, QString::number(HScroll_Bandbreite->value()));
 }
 
-bool EditorStamp::matches(const Forms& forms) const
-{
-    return editor && windowChanges == forms.windowChanges() &&
-           controlChanges == editor->controlChanges();
-}
-
-void EditorStamp::take(const Forms& forms, ModularBeltEditor* window)
-{
-    windowChanges = forms.windowChanges();
-    editor = window;
-    controlChanges = window->controlChanges();
-}
-
 } // namespace kx

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "belt_editor.h"
+#include "tick_cache.h"
 
 #include <QPointer>
 
@@ -47,7 +48,8 @@ public:
     // Counts the changes of what the ticks read off the window: a control
     // shown or hidden, a text box given another text, a feature ticked.
     quint64 controlChanges() const { return controlChanges_; }
-
+    // What the ticks read here and left last time.
+    TickCache tickCache;
 
 public slots:
     void Toolbar_Rechts_ButtonClick(const QString& key);
@@ -73,17 +75,6 @@ private:
     // Set while a key release the window has seen goes on to its control.
     bool redelivering_ = false;
     quint64 controlChanges_ = 0;
-};
-
-// Which wmM a tick read and how its controls stood then: the same window,
-// unchanged since, when both counters still agree.
-struct EditorStamp {
-    quint64 windowChanges = 0;
-    QPointer<ModularBeltEditor> editor;
-    quint64 controlChanges = 0;
-
-    bool matches(const Forms& forms) const;
-    void take(const Forms& forms, ModularBeltEditor* window);
 };
 
 } // namespace kx

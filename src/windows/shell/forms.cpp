@@ -86,7 +86,6 @@ Form* Forms::window(const QString& name)
     Form* form = entry->factory(*this);
     form->setObjectName(name);
     windows_.insert(name, form);
-    ++windowChanges_;
     if (entry->kind == WindowKind::MdiChild) {
         QMdiSubWindow* sub = main().mdiArea->addSubWindow(form);
         sub->setObjectName(name + QStringLiteral("_frame"));
@@ -204,7 +203,6 @@ void Forms::unload(const QString& name)
     QPointer<Form> form = windows_.take(name);
     if (!form)
         return;
-    ++windowChanges_;
     QWidget* frame = form->frame();
     frame->hide();
     discard(frame);
@@ -272,7 +270,6 @@ void Forms::mainTerminated(MainWindow* window)
 
 void Forms::forgetMdiChildren()
 {
-    ++windowChanges_;
     // The MDI children go with the main window; separate windows stay.
     for (auto it = windows_.begin(); it != windows_.end();) {
         const auto entry = factories_.constFind(it.key());

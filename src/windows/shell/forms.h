@@ -110,9 +110,6 @@ public:
     void hideOtherMdiChildren(const Form& kept);
     // Forgets the window and destroys it; the next reference creates it anew.
     void unload(const QString& name);
-    // Counts windows loaded and forgotten, so that a pointer kept from an
-    // earlier look can be known to be still the one.
-    quint64 windowChanges() const { return windowChanges_; }
 
     // The main window, loaded (its start-up sequence run) on first use.
     MainWindow& main();
@@ -172,7 +169,6 @@ private:
     std::unique_ptr<ModulePictureStore> images1_;
     std::unique_ptr<BeltPictureStore> images2_;
     bool ended_ = false;
-    quint64 windowChanges_ = 0;
     QList<Deferred> deferred_; // in the order the start-up came to them
     bool startingUp_ = false;
     bool loadingDeferred_ = false;
