@@ -373,24 +373,30 @@ void ModularEditorTest::deleteKey_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<int>("state");
     QTest::addColumn<bool>("request");
+    QTest::addColumn<bool>("autoRepeat");
     const int del = Qt::Key_Delete;
     QTest::newRow("grey: removal requested") << "c2"
-                                             << "wmM" << del << 0 << 3 << true;
-    QTest::newRow("grey, Shift+Delete") << "c2"
-                                        << "wmM" << del << int(Qt::ShiftModifier) << 3 << true;
-    QTest::newRow("grey, focus on a check box") << "c2"
-                                                << "Check_Optional(0)" << del << 0 << 3 << true;
+                                             << "wmM" << del << 0 << 3 << true << false;
+    QTest::newRow("grey, Shift+Delete")
+        << "c2"
+        << "wmM" << del << int(Qt::ShiftModifier) << 3 << true << false;
+    QTest::newRow("grey, focus on a check box")
+        << "c2"
+        << "Check_Optional(0)" << del << 0 << 3 << true << false;
     QTest::newRow("grey, focus on the order-code button")
         << "c2"
-        << "Command_Bestellnummer" << del << 0 << 3 << true;
+        << "Command_Bestellnummer" << del << 0 << 3 << true << false;
     QTest::newRow("grey, key on a slot") << "c2"
-                                         << "Image_Modul(2)" << del << 0 << 3 << true;
+                                         << "Image_Modul(2)" << del << 0 << 3 << true << false;
     QTest::newRow("red: nothing") << "d2"
-                                  << "wmM" << del << 0 << 2 << false;
+                                  << "wmM" << del << 0 << 2 << false << false;
     QTest::newRow("nothing marked: nothing") << ""
-                                             << "wmM" << del << 0 << 0 << false;
-    QTest::newRow("grey, Backspace: nothing") << "c2"
-                                              << "wmM" << int(Qt::Key_Backspace) << 0 << 1 << false;
+                                             << "wmM" << del << 0 << 0 << false << false;
+    QTest::newRow("grey, Backspace: nothing")
+        << "c2"
+        << "wmM" << int(Qt::Key_Backspace) << 0 << 1 << false << false;
+    QTest::newRow("grey, Delete held down: nothing") << "c2"
+                                                     << "wmM" << del << 0 << 1 << false << true;
 }
 
 void ModularEditorTest::deleteKey()
@@ -399,13 +405,20 @@ void ModularEditorTest::deleteKey()
     QFETCH(QString, receiver);
     QFETCH(int, key);
     QFETCH(int, modifiers);
+    QFETCH(bool, autoRepeat);
     Editor w;
     w.bindEditor();
     w.place({AG_R, G, C, EV_R});
     w.act(script);
     QWidget* target = receiver == QLatin1String("wmM") ? w.e : w.e->findChild<QWidget*>(receiver);
     QVERIFY(target);
-    QTest::keyRelease(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (autoRepeat) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::KeyboardModifiers(modifiers), QString(),
+                          true);
+        QCoreApplication::sendEvent(target, &release);
+    } else {
+        QTest::keyRelease(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    }
     QTEST(int(w.vars().Selection_State), "state");
     QTEST(w.vars().Request_Pending, "request");
     if (!script.isEmpty())

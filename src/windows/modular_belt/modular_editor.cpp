@@ -20,14 +20,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -35,67 +33,9 @@
 namespace kx {
 
 namespace {
-constexpr int KeyDelete = 46;
-
 QString indexed(const char* name, int index)
 {
     return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
-}
-
-// Key codes as the window's KeyUp reports them.
-int keyCodeOf(int qtKey)
-{
-    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
-        return qtKey;
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
-        return 112 + (qtKey - Qt::Key_F1);
-    switch (qtKey) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-        return 18;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return KeyDelete;
-    default:
-        return 0;
-    }
-}
-
-int shiftOf(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
 }
 } // namespace
 
@@ -243,35 +183,27 @@ void ModularBeltEditor::watchKeys()
         child->installEventFilter(this);
 }
 
-bool ModularBeltEditor::eventFilter(QObject* watched, QEvent* event)
+bool ModularBeltEditor::eventFilter(QObject*, QEvent* event)
 {
-    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+    switch (event->type()) {
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
         ++controlChanges_;
-        return false;
-    }
-    if (event->type() == QEvent::ChildAdded) {
-        QObject* child = static_cast<QChildEvent*>(event)->child();
-        if (child->isWidgetType())
+        break;
+    case QEvent::ChildAdded:
+        if (QObject* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType())
             child->installEventFilter(this);
-        return false;
+        break;
+    case QEvent::KeyRelease:
+        // The window sees the key before the control that has the focus,
+        // which still gets it. On its way up to the window the key passes
+        // here again; the second time there is nothing left to do.
+        Form_KeyUp(*static_cast<QKeyEvent*>(event));
+        break;
+    default:
+        break;
     }
-    if (event->type() != QEvent::KeyRelease || redelivering_)
-        return false;
-
-    // The window sees the release first, whichever control has the focus.
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (!key->isAutoRepeat())
-        Form_KeyUp(keyCodeOf(key->key()), shiftOf(key->modifiers()));
-
-    // Then the control and its parents get it as usual, but without handing
-    // it back to this window on its way up.
-    QPointer<ModularBeltEditor> self(this);
-    redelivering_ = true;
-    QCoreApplication::sendEvent(watched, event);
-    if (self)
-        redelivering_ = false;
-    event->accept();
-    return true;
+    return false;
 }
 
 void ModularBeltEditor::showPiece(int position)
@@ -365,10 +297,10 @@ void ModularBeltEditor::Image_Modul_DblClick(int index)
     showPieceVariant(index, RedPicture);
 }
 
-void ModularBeltEditor::Form_KeyUp(int keyCode, int)
+void ModularBeltEditor::Form_KeyUp(const QKeyEvent& key)
 {
     Variablen& v = vars();
-    if (keyCode == KeyDelete && v.Selection_State == 1) {
+    if (key.key() == Qt::Key_Delete && !key.isAutoRepeat() && v.Selection_State == 1) {
         v.Selection_State = 3;
         v.Request_Pending = true;
     }

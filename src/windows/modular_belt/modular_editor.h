@@ -3,11 +3,10 @@
 #include "belt_editor.h"
 #include "tick_cache.h"
 
-#include <QPointer>
-
 #include <array>
 
 class QEvent;
+class QKeyEvent;
 
 namespace kx {
 
@@ -51,12 +50,14 @@ public:
     // What the ticks read here and left last time.
     TickCache tickCache;
 
+    // Delete asks to remove the piece marked grey; no other key does anything.
+    void Form_KeyUp(const QKeyEvent& key);
+
 public slots:
     void Toolbar_Rechts_ButtonClick(const QString& key);
     void Toolbar_Links_ButtonClick(const QString& key);
     void Image_Modul_Click(int index);
     void Image_Modul_DblClick(int index);
-    void Form_KeyUp(int keyCode, int shift);
     void Command_Bestellnummer_Click();
     void HScroll_Bandbreite_Change();
 
@@ -72,8 +73,6 @@ private:
     void recordRequest(const QString& key, bool rightToolbar);
     void watchKeys();
 
-    // Set while a key release the window has seen goes on to its control.
-    bool redelivering_ = false;
     quint64 controlChanges_ = 0;
 };
 
