@@ -275,13 +275,12 @@ QByteArray rewriteMainTextFile(Variablen& v, const TextFile& file)
     QByteArray bytes;
     for (int i = 0; i <= last; ++i) {
         const QString& line = v.Ini_Lines(i);
-        if (i < file.lines.size() && line == file.lines.at(i)) {
+        // Line 0, which holds a byte-order mark if there is one, is never
+        // the one rewritten: the language's line comes after [SPRACHE].
+        if (i < file.lines.size() && line == file.lines.at(i))
             bytes += file.rawLines.at(i);
-        } else {
-            if (i == 0 && file.byteOrderMark)
-                bytes += QByteArray("\xEF\xBB\xBF");
+        else
             bytes += encodeLine(line, file.encoding);
-        }
         bytes += "\r\n";
     }
     return bytes;

@@ -7,9 +7,6 @@
 
 using namespace kx;
 
-namespace {
-} // namespace
-
 class ModularCodeTest : public QObject
 {
     Q_OBJECT

@@ -710,7 +710,6 @@ void TextFilesTest::arbitraryBytes()
     }
 }
 
-QTEST_GUILESS_MAIN(TextFilesTest)
 // Every byte decodes as the system's Windows-1252 tables decode it, whether
 // or not the file holds a byte from the range where it differs from Latin-1.
 void TextFilesTest::singleByteCodePage_data()
@@ -741,4 +740,5 @@ void TextFilesTest::singleByteCodePage()
     }
 }
 
+QTEST_GUILESS_MAIN(TextFilesTest)
 #include "text_files_test.moc"
