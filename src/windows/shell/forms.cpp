@@ -294,23 +294,22 @@ void Forms::endProgram()
         QCoreApplication::exit(0);
 }
 
+qreal Forms::devicePixelRatio() const
+{
+    return platform_.devicePixelRatio > 0 ? platform_.devicePixelRatio : qApp->devicePixelRatio();
+}
+
 ModulePictureStore& Forms::wImages1()
 {
-    if (!images1_) {
-        const qreal dpr = platform_.devicePixelRatio > 0 ? platform_.devicePixelRatio
-                                                         : qApp->devicePixelRatio();
-        images1_ = std::make_unique<ModulePictureStore>(dpr);
-    }
+    if (!images1_)
+        images1_ = std::make_unique<ModulePictureStore>(devicePixelRatio());
     return *images1_;
 }
 
 BeltPictureStore& Forms::wImages2()
 {
-    if (!images2_) {
-        const qreal dpr = platform_.devicePixelRatio > 0 ? platform_.devicePixelRatio
-                                                         : qApp->devicePixelRatio();
-        images2_ = std::make_unique<BeltPictureStore>(dpr);
-    }
+    if (!images2_)
+        images2_ = std::make_unique<BeltPictureStore>(devicePixelRatio());
     return *images2_;
 }
 

@@ -150,6 +150,8 @@ private:
         QString window;
         QList<TextAssignment> texts;
     };
+    // The pictures' ratio: the platform's, else the screen's.
+    qreal devicePixelRatio() const;
     void applyDeferredTexts(Form* form);
     void forgetMdiChildren();
     void discard(QWidget* widget);
