@@ -86,8 +86,8 @@ public:
     bool isRegistered(const QString& name) const { return factories_.contains(name); }
 
     // The window of that type, created (and, for an MDI child, the main
-    // window with it) on first use. The type gives the name, and only
-    // registerWindow<Window> makes windows, so the window is a Window.
+    // window with it) on first use. The type gives the name, under which the
+    // program registers that type alone, so the window is a Window.
     template <class Window>
     Window& window()
     {
@@ -103,6 +103,7 @@ public:
     {
         return static_cast<Window*>(loaded(Window::windowName()));
     }
+    // The same by name, for tests that go through the windows by name.
     Form* loaded(const QString& name);
 
     // An editor coming to the front hides the other editor and the start
