@@ -159,15 +159,27 @@ void laden_Click(Forms& forms)
         dialog.DialogTitle = main.laden->text();
         dialog.Filter = QString::fromLatin1(ConfigFileFilter);
         dialog.ShowOpen();
-        v.Config_File_Name = dialog.FileName;
-        if (v.Config_File_Name.isEmpty())
+        if (dialog.FileName.isEmpty())
             return;
+    } catch (const RunError&) {
+        forms.messageBox().show(&main, v.Proc_Name, QStringLiteral("Error"));
+        return;
+    }
+    loadBeltFile(forms, main.CommonDialog1->FileName);
+}
+
+void loadBeltFile(Forms& forms, const QString& path)
+{
+    Variablen& v = forms.vars();
+    v.Proc_Name = QStringLiteral("laden_Click()");
+    v.Config_File_Name = path;
+    try {
         const QString line = lastLine(readTextFile(v.Config_File_Name));
         const LoadedBelt belt = readConfigLine(line);
         v.Config_Line = line;
         showLoadedBelt(forms, belt);
     } catch (const RunError&) {
-        forms.messageBox().show(&main, v.Proc_Name, QStringLiteral("Error"));
+        forms.messageBox().show(&forms.main(), v.Proc_Name, QStringLiteral("Error"));
     }
 }
 
