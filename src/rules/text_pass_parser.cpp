@@ -169,20 +169,11 @@ void messageSection(LanguagePass& pass, Variablen& v)
         v.Message_Texts(i) = pass.next();
 }
 
-// Words for screen readers. Older and home-made language files lack the
-// section, or end it early: the program's own German words stand in.
-void setDefaultAccessTexts(Variablen& v)
+// Each optional section's lines, one after the other, until the section ends.
+void optionalWordsSection(LanguagePass& pass, const OptionalWords& section)
 {
-    static const char* const Defaults[AccessTextCount] = {"Bestellnummer", "Position", "markiert",
-                                                          "zum Ersetzen markiert", "Antrieb"};
-    for (int i = 0; i < AccessTextCount; ++i)
-        v.Access_Texts(i) = QString::fromLatin1(Defaults[i]);
-}
-
-void accessSection(LanguagePass& pass, Variablen& v)
-{
-    for (int i = 0; i < AccessTextCount && pass.sectionGoesOn(); ++i)
-        v.Access_Texts(i) = pass.next();
+    for (int i = 0; i < section.count && pass.sectionGoesOn(); ++i)
+        section.texts[i] = pass.next();
 }
 
 void languageItems(Variablen& v, QList<TextAssignment>& out)
@@ -202,6 +193,16 @@ void languageItems(Variablen& v, QList<TextAssignment>& out)
     }
 }
 } // namespace
+
+std::vector<OptionalWords> optionalSections(Variablen& v)
+{
+    // Words that only screen readers speak.
+    static const std::array<const char*, AccessTextCount> AccessGerman = {
+        "Bestellnummer", "Position", "markiert", "zum Ersetzen markiert", "Antrieb"};
+    return {
+        {"[BARRIEREFREI]", v.Access_Texts, AccessGerman},
+    };
+}
 
 void loadIniLines(Variablen& v, const TextFile& file)
 {
@@ -225,7 +226,10 @@ void seekIniLine(const Variablen& v, Byte& index, const QString& header)
 TextPassOutcome parseTextPass(Variablen& v, const TextFileReader& read)
 {
     TextPassOutcome outcome;
-    setDefaultAccessTexts(v);
+    const std::vector<OptionalWords> optional = optionalSections(v);
+    for (const OptionalWords& section : optional)
+        for (int i = 0; i < section.count; ++i)
+            section.texts[i] = section.germanWord(i);
     try {
         loadIniLines(v, read(v.Ini_File_Name));
         languageItems(v, outcome.assignments);
@@ -253,7 +257,8 @@ TextPassOutcome parseTextPass(Variablen& v, const TextFileReader& read)
                             v.Optional_End_mM);
         });
         pass.run(QStringLiteral("[MSG]"), [&] { messageSection(pass, v); });
-        pass.run(QStringLiteral("[BARRIEREFREI]"), [&] { accessSection(pass, v); });
+        for (const OptionalWords& section : optional)
+            pass.run(section.header, [&] { optionalWordsSection(pass, section); });
     } catch (const RunError& error) {
         outcome.failure = error.number;
     }

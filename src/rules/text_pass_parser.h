@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace kx {
 
@@ -34,6 +35,30 @@ struct TextPassOutcome
     QList<TextAssignment> assignments;
     int failure = 0; // the RunError number that ended the pass, 0 when it ran through
 };
+
+// A section that language files may lack or end early, so that older and
+// home-made files keep working: the program's own German words stand in for
+// every line the file does not give.
+struct OptionalWords
+{
+    QString header;
+    QString* texts; // the section's lines go to texts[0] .. texts[count - 1]
+    const char* const* german;
+    int count;
+
+    template <int N, std::size_t M>
+    OptionalWords(const char* header, FixedArray<QString, N>& texts,
+                  const std::array<const char*, M>& german)
+        : header(QString::fromLatin1(header)), texts(&texts(0)), german(german.data()), count(N)
+    {
+        static_assert(N == int(M), "one German word for every line of the section");
+    }
+
+    QString germanWord(int line) const { return QString::fromUtf8(german[line]); }
+};
+
+// Every optional section of the language file, with the variables its lines go to.
+std::vector<OptionalWords> optionalSections(Variablen& v);
 
 // Reads a text file by the name the text files give it; throws RunError.
 using TextFileReader = std::function<TextFile(const QString& name)>;

@@ -102,12 +102,14 @@ void ShippedTextTest::sectionsComplete()
 {
     QFETCH(QString, language);
     const QStringList lines = shipped(language + QStringLiteral(".ini")).lines;
-    const QList<QPair<QString, int>> sections = {
+    QList<QPair<QString, int>> sections = {
         {QStringLiteral("[MENUE]"), 28},       {QStringLiteral("[TB]"), 14},
         {QStringLiteral("[SONSTIGES]"), 10},   {QStringLiteral("[OPTIONAL_OM]"), 13},
         {QStringLiteral("[OPTIONAL_MM]"), 13}, {QStringLiteral("[MSG]"), 12},
-        {QStringLiteral("[BARRIEREFREI]"), 5},
     };
+    Variablen v;
+    for (const OptionalWords& words : optionalSections(v))
+        sections.append({words.header, words.count});
     for (const auto& [header, count] : sections) {
         QCOMPARE(lines.count(header), 1);
         // Each section runs to the next header or an empty line, and no further.
@@ -205,6 +207,12 @@ void ShippedTextTest::germanDesignValues()
     };
     for (const auto& row : rows)
         QCOMPARE(textOf(row[0], row[1]), QString::fromUtf8(row[2]));
+
+    // The words that stand in for a missing optional section are the shipped German ones.
+    Variablen v = parsed.v;
+    for (const OptionalWords& words : optionalSections(v))
+        for (int i = 0; i < words.count; ++i)
+            QCOMPARE(words.texts[i], words.germanWord(i));
 }
 
 void ShippedTextTest::filesAreWindows1252WithCrLf_data()

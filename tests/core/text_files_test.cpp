@@ -305,36 +305,61 @@ void TextFilesTest::toolbarSection()
 
 void TextFilesTest::accessSection_data()
 {
+    QTest::addColumn<QString>("header");
     QTest::addColumn<QByteArray>("language");
     QTest::addColumn<QStringList>("texts");
 
+    Variablen sample;
+    for (const OptionalWords& words : kx::optionalSections(sample)) {
+        const QByteArray header = words.header.toLatin1();
+        QStringList german, own;
+        for (int i = 0; i < words.count; ++i) {
+            german << words.germanWord(i);
+            own << QStringLiteral("Own %1").arg(i);
+        }
+        const auto row = [&](const char* name) -> QTestData& {
+            return QTest::addRow("%s %s", header.constData(), name) << words.header;
+        };
+        row("no section") << section("[MSG]", numbered("G", 12)) << german;
+        row("whole section") << section(header.constData(), own) << own;
+        row("ends at the file's end")
+            << section(header.constData(), own.mid(0, 1)) << own.mid(0, 1) + german.mid(1);
+        row("ends at an empty line")
+            << section(header.constData(), own.mid(0, 1) + QStringList{QString(), "Lost"})
+            << own.mid(0, 1) + german.mid(1);
+        row("ends at the next header")
+            << section(header.constData(), {}) + section("[MSG]", numbered("G", 12)) << german;
+    }
     const QStringList german = {"Bestellnummer", "Position", "markiert", "zum Ersetzen markiert",
                                 "Antrieb"};
     const QStringList own = {"Code", "Pos", "grey", "red", "Motor"};
-    QTest::newRow("no section") << section("[MSG]", numbered("G", 12)) << german;
-    QTest::newRow("whole section") << section("[BARRIEREFREI]", own) << own;
-    QTest::newRow("ends at the file's end")
-        << section("[BARRIEREFREI]", own.mid(0, 2)) << own.mid(0, 2) + german.mid(2);
-    QTest::newRow("ends at an empty line")
+    QTest::newRow("[BARRIEREFREI] cut after two")
+        << QStringLiteral("[BARRIEREFREI]") << section("[BARRIEREFREI]", own.mid(0, 2))
+        << own.mid(0, 2) + german.mid(2);
+    QTest::newRow("[BARRIEREFREI] empty line after three")
+        << QStringLiteral("[BARRIEREFREI]")
         << section("[BARRIEREFREI]", own.mid(0, 3) + QStringList{QString(), "Lost"})
         << own.mid(0, 3) + german.mid(3);
-    QTest::newRow("ends at the next header")
-        << section("[BARRIEREFREI]", {"Code"}) + section("[MSG]", numbered("G", 12))
-        << QStringList{"Code"} + german.mid(1);
 }
 
-// The section is optional and may be short: the program's own words stand in.
+// Optional sections may be missing or short: the program's own words stand
+// in, also for words an earlier language left.
 void TextFilesTest::accessSection()
 {
+    QFETCH(QString, header);
     QFETCH(QByteArray, language);
     QFETCH(QStringList, texts);
     Variablen v = freshVariables();
-    v.Access_Texts(AccessDrive) = QStringLiteral("left from an earlier language");
+    const std::vector<OptionalWords> sections = kx::optionalSections(v);
+    const auto words = std::find_if(sections.begin(), sections.end(),
+                                    [&](const OptionalWords& w) { return w.header == header; });
+    QVERIFY(words != sections.end());
+    words->texts[words->count - 1] = QStringLiteral("left from an earlier language");
     const TextPassOutcome outcome = parse(v, language);
     QCOMPARE(outcome.failure, 0);
     QStringList read;
-    for (int i = 0; i < AccessTextCount; ++i)
-        read << v.Access_Texts(i);
+    for (int i = 0; i < words->count; ++i)
+        read << words->texts[i];
     QCOMPARE(read, texts);
 }
 
