@@ -1,0 +1,78 @@
+"""File ▸ Open and File ▸ Save through the real file dialogs, in German."""
+
+import os
+
+from kxdrive import IMAGE, Failure, Group
+
+
+def prepare(folder, files):
+    for name, line in [("plain.dat", b"oKX40-300-R\r\n"),
+                       ("modular.dat", b"mKX40-600-R-AC-2GC-EV\r\n"),
+                       ("empty.dat", b""),
+                       ("width60.dat", b"oKX60-300-R\r\n")]:
+        with open(os.path.join(files, name), "wb") as f:
+            f.write(line)
+    os.mkfifo(os.path.join(files, "pipe.dat"))
+    os.mkdir(os.path.join(files, "readonly"), 0o555)
+
+
+GROUP = Group("files", prepare)
+
+
+def open_file(kx, name):
+    kx.menu("Datei", "Laden")
+    kx.choose_file(os.path.join(kx.files, name))
+
+
+@GROUP.case("open {0}", rows=[
+    ("plain.dat", "KX40-300-R", []),
+    ("modular.dat", "KX40-600-R-AC-2GC-EV",
+     ["Anfangsstück AC, Position 1", "Modul G, Position 2", "Modul G, Position 3",
+      "Modul C, Position 4", "Endstück EV, Position 5"]),
+])
+def open_good(kx, name, code, pieces):
+    open_file(kx, name)
+    kx.wait_for_order_code(code)
+    kx.expect("message boxes", kx.no_message_box(), True)
+    for piece in pieces:
+        kx.expect("slots shown as %r" % piece, len(kx.find_shown(IMAGE, piece)), 1)
+
+
+@GROUP.case("refuse {0}", rows=["empty.dat", "width60.dat"])
+def open_bad(kx, name):
+    before = kx.order_code()
+    open_file(kx, name)
+    box = kx.message_box()
+    kx.expect_error_box(box, "laden_Click()", name)
+    kx.press_ok(box)
+    kx.expect("order code after the refused load", kx.order_code(), before)
+
+
+@GROUP.case("refuse a named pipe without freezing")
+def open_pipe(kx):
+    open_file(kx, "pipe.dat")
+    box = kx.message_box(seconds=4)
+    kx.expect_error_box(box, "laden_Click()", "pipe.dat")
+    kx.press_ok(box)
+    if not kx.answers():
+        raise Failure("the program does not answer after refusing the pipe")
+
+
+# Root writes through a chmod 555 folder; nobody creates files in /sys.
+SAVE_TARGETS = [("/sys", "/sys/belt.dat"), ("a missing folder", "{files}/missing/belt.dat")]
+if os.getuid() != 0:
+    SAVE_TARGETS.append(("a read-only folder", "{files}/readonly/belt.dat"))
+
+
+@GROUP.case("refuse to save into {0}", rows=SAVE_TARGETS)
+def save_unwritable(kx, label, target):
+    path = target.format(files=kx.files)
+    if kx.order_code() != "KX40-300-R":
+        open_file(kx, "plain.dat")
+        kx.wait_for_order_code("KX40-300-R")
+    kx.menu("Datei", "Speichern")
+    kx.choose_file(path)
+    box = kx.message_box()
+    kx.expect_error_box(box, "speichern_Click()", "belt.dat")
+    kx.press_ok(box)
+    kx.expect("written " + path, os.path.exists(path), False)
