@@ -51,7 +51,7 @@ def open_bad(kx, name):
 @GROUP.case("refuse a named pipe without freezing")
 def open_pipe(kx):
     open_file(kx, "pipe.dat")
-    box = kx.message_box(seconds=4)
+    box = kx.message_box(seconds=3)
     kx.expect_error_box(box, "laden_Click()", "pipe.dat")
     kx.press_ok(box)
     if not kx.answers():

@@ -32,7 +32,7 @@ import pyatspi  # noqa: E402
 Atspi.set_timeout(1000, 4000)
 
 START_SECONDS = 30.0  # generous: the sanitizer build on a busy machine
-STEP_SECONDS = 5.0
+STEP_SECONDS = 4.0
 # The file dialog stays open at least this long, so that the program's
 # 100 ms timers tick inside its event loop as they do for a person.
 DWELL_SECONDS = 0.35
