@@ -62,10 +62,11 @@ class Case:
 class Group:
     """Cases that share one program start. `prepare(folder, files)` may put
     fixture text files into the program folder (after the shipped ones were
-    copied) and case files into `files`."""
+    copied) and case files into `files`; `arguments(folder, files)` gives
+    the program's command line."""
 
-    def __init__(self, name, prepare=None):
-        self.name, self.prepare, self.cases = name, prepare, []
+    def __init__(self, name, prepare=None, arguments=None):
+        self.name, self.prepare, self.arguments, self.cases = name, prepare, arguments, []
 
     def case(self, name, rows=None):
         """Adds a case; with rows, one case per row, named by formatting
@@ -169,8 +170,10 @@ class Program:
                    XDG_DATA_HOME=os.path.join(home, "data"),
                    XDG_RUNTIME_DIR=os.path.join(home, "runtime"))
         self.log = open(os.path.join(self.root, "program.log"), "w")
+        arguments = self.group.arguments(self.folder, self.files) if self.group.arguments else []
         self.process = subprocess.Popen(
-            [os.path.join(self.folder, os.path.basename(self.binary))], cwd=self.root, env=env,
+            [os.path.join(self.folder, os.path.basename(self.binary))] + arguments,
+            cwd=self.root, env=env,
             stdout=self.log, stderr=subprocess.STDOUT, preexec_fn=_kill_with_parent)
         self.wait_for(lambda: self._main_frame() is not None, "the main window with its menus",
                       START_SECONDS)
