@@ -10,9 +10,9 @@ MAIN_TEXT_FILE = "47-318-xx.ini"
 
 def prepare(folder, files):
     with open(os.path.join(folder, MAIN_TEXT_FILE), "wb") as f:
-        f.write(b"[AUSWAHL]\r\nDeutsch\r\nEnglish\r\nKlingonisch\r\nKurz\r\nxxx\r\n\r\n"
+        f.write(b"[AUSWAHL]\r\nDeutsch\r\nEnglish\r\nLatein\r\nKurz\r\nxxx\r\n\r\n"
                 b"[SPRACHE]\r\nDeutsch.ini\r\n")
-    # Kurz.ini ends inside its first section; Klingonisch.ini is missing.
+    # Kurz.ini ends inside its first section; Latein.ini is missing.
     with open(os.path.join(folder, "English.ini"), "rb") as f:
         english = f.read()
     with open(os.path.join(folder, "Kurz.ini"), "wb") as f:
@@ -35,7 +35,7 @@ def main_text_file(kx):
 
 
 @GROUP.case("refuse {0}, then switch to the other language", rows=[
-    ("a missing language file", "Klingonisch"),
+    ("a missing language file", "Latein"),
     ("a language file cut short", "Kurz"),
 ])
 def refuse_then_switch(kx, label, language):

@@ -13,7 +13,7 @@ Started by run.sh inside its own X server and D-Bus session.
 
 import argparse
 import glob
-import importlib.util
+import importlib
 import os
 import shutil
 import sys
@@ -33,10 +33,7 @@ def load_groups():
     groups = []
     for path in sorted(glob.glob(os.path.join(os.path.dirname(os.path.abspath(__file__)),
                                               "case_*.py"))):
-        spec = importlib.util.spec_from_file_location(os.path.basename(path)[:-3], path)
-        module = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(module)
-        groups.append(module.GROUP)
+        groups.append(importlib.import_module(os.path.basename(path)[:-3]).GROUP)
     return groups
 
 
