@@ -122,6 +122,7 @@ struct Variablen {
     bool Optional_End_mM = false;
     FixedArray<QString, 257> Message_Texts;
     FixedArray<QString, AccessTextCount> Access_Texts;
+    FixedArray<QString, FailureTextCount> Failure_Texts; // [FEHLER], see failure_reason.h
 
     // Language switch.
     QString Chosen_Language;
