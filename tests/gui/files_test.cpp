@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -141,6 +142,8 @@ private slots:
     void saveCancelled();
     void saveFailures_data();
     void saveFailures();
+    void errorBoxNamesItsCommand_data();
+    void errorBoxNamesItsCommand();
     void loadPlainBelt_data();
     void loadPlainBelt();
     void loadShowsAllFeaturesLocked();
@@ -203,27 +206,86 @@ void FilesTest::saveFailures_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("existing");
-    QTest::newRow("no such folder") << "missing/belt.dat" << false;
-    QTest::newRow("disk full half-way") << "old.dat" << true;
+    QTest::addColumn<bool>("renameFails"); // else the disk is full after 5 bytes
+    QTest::addColumn<QString>("reason");
+    const QString notWritten =
+        QString::fromUtf8("old.dat: konnte nicht geschrieben werden (ist der Datenträger voll?)");
+    QTest::newRow("no such folder") << "missing/belt.dat" << false << false
+                                    << "belt.dat: Ordner nicht gefunden";
+    QTest::newRow("disk full half-way") << "old.dat" << true << false << notWritten;
+    QTest::newRow("the final rename fails") << "old.dat" << true << true << notWritten;
 }
 
 void FilesTest::saveFailures()
 {
     QFETCH(QString, name);
     QFETCH(bool, existing);
+    QFETCH(bool, renameFails);
     Program p;
     const QByteArray old("oKX80-700-L\r\n");
     if (existing)
         p.program.writeFile(name, old);
     p.main.band_om->trigger();
     p.tick();
-    {
+    if (renameFails) {
+        p.program.commit = [](QSaveFile& file) {
+            file.cancelWriting();
+            return file.commit();
+        };
+        p.save(p.program.path(name));
+    } else {
         FileSizeLimit full(5);
         p.save(p.program.path(name));
     }
     QCOMPARE(p.boxes(QStringLiteral("speichern_Click()")), 1);
+    QTEST(p.program.boxes.shown[0].informative, "reason");
     QCOMPARE(p.program.readFile(name), existing ? old : QByteArray());
     QCOMPARE(QDir(p.program.folder.path()).entryList(QDir::Files).size(), existing ? 4 : 3);
+}
+
+void FilesTest::errorBoxNamesItsCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("procedure");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("load") << "laden"
+                          << "missing.dat"
+                          << "laden_Click()"
+                          << "missing.dat: Datei nicht gefunden";
+    QTest::newRow("save") << "speichern"
+                          << "missing/belt.dat"
+                          << "speichern_Click()"
+                          << "belt.dat: Ordner nicht gefunden";
+    QTest::newRow("print") << "drucken"
+                           << "missing/print.pdf"
+                           << "druckereinrichtung_Click()"
+                           << "print.pdf: der Drucker hat die Seite nicht angenommen";
+}
+
+// A real file dialog runs its own event loop: the timers tick there, and
+// other procedures may run. The box still names the command that failed.
+void FilesTest::errorBoxNamesItsCommand()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, answer);
+    Program p;
+    p.main.band_om->trigger();
+    p.tick();
+    p.program.dialogs.whileOpen = [&p] {
+        const QString before = p.vars().Proc_Name;
+        tickAllTimers(p.main, 3);
+        QCOMPARE(p.vars().Proc_Name, before); // idle ticks leave it alone
+        p.vars().Proc_Name = QStringLiteral("Form_Load()");
+    };
+    if (command == QLatin1String("drucken"))
+        p.program.dialogs.answerPrinterPdf(p.program.path(answer));
+    else
+        p.program.dialogs.answerFile(p.program.path(answer));
+    p.main.menuItem(command)->trigger();
+    QCOMPARE(p.program.boxes.shown.size(), 1);
+    QTEST(p.program.boxes.shown[0].text, "procedure");
+    QTEST(p.program.boxes.shown[0].informative, "reason");
 }
 
 void FilesTest::loadPlainBelt_data()
@@ -319,35 +381,35 @@ void FilesTest::loadFailuresChangeNothing_data()
 {
     QTest::addColumn<bool>("modularInFront");
     QTest::addColumn<QByteArray>("file"); // null: no file at all
-    QTest::newRow("missing file, plain editor") << false << QByteArray();
-    QTest::newRow("missing file, modular editor") << true << QByteArray();
-    QTest::newRow("unreadable file, plain editor") << false << QByteArray("folder");
-    QTest::newRow("unreadable file, modular editor") << true << QByteArray("folder");
-    QTest::newRow("empty file, plain editor") << false << QByteArray("");
-    QTest::newRow("empty file, modular editor") << true << QByteArray("");
-    QTest::newRow("empty last line, plain editor") << false << QByteArray("oKX80-500-L\r\n\r\n");
-    QTest::newRow("empty last line, modular editor") << true << QByteArray("oKX80-500-L\r\n\r\n");
-    QTest::newRow("bad width, plain editor") << false << QByteArray("oKX4x-500-L\r\n");
-    QTest::newRow("bad width, modular editor") << true << QByteArray("oKX4x-500-L\r\n");
-    QTest::newRow("length out of range, plain editor") << false << QByteArray("oKX80-1600-L\r\n");
-    QTest::newRow("length out of range, modular editor") << true << QByteArray("oKX80-1600-L\r\n");
-    QTest::newRow("bad modular length, plain editor") << false << QByteArray("mKX80-?-L-AG-EG\r\n");
-    QTest::newRow("bad modular length, modular editor")
-        << true << QByteArray("mKX80-?-L-AG-EG\r\n");
-    QTest::newRow("15 pieces, plain editor") << false << QByteArray("mKX40-1600-R-AG-13G-EG\r\n");
-    QTest::newRow("15 pieces, modular editor") << true << QByteArray("mKX40-1600-R-AG-13G-EG\r\n");
-    QTest::newRow("end piece without begin, plain editor")
-        << false << QByteArray("mKX40-300-L--EG\r\n");
-    QTest::newRow("end piece without begin, modular editor")
-        << true << QByteArray("mKX40-300-L--EG\r\n");
-    QTest::newRow("no prefix, plain editor") << false << QByteArray("o40-300-R\r\n");
-    QTest::newRow("no prefix, modular editor") << true << QByteArray("o40-300-R\r\n");
+    QTest::addColumn<QString>("reason");
+    const auto rows = [](const char* name, const QByteArray& file, const char* reason) {
+        for (const bool modular : {false, true})
+            QTest::addRow("%s, %s editor", name, modular ? "modular" : "plain")
+                << modular << file << QStringLiteral("bad.dat: ") + QString::fromUtf8(reason);
+    };
+    rows("missing file", QByteArray(), "Datei nicht gefunden");
+    rows("a folder", "folder", "keine gewöhnliche Datei (ein Ordner, eine Pipe oder ein Gerät)");
+    rows("empty file", "", "enthält keine Bestellnummer (die letzte Zeile ist leer)");
+    rows("empty last line", "oKX80-500-L\r\n\r\n",
+         "enthält keine Bestellnummer (die letzte Zeile ist leer)");
+    rows("bad width", "oKX4x-500-L\r\n", "Breite 4x (ein Band ist 40 oder 80 breit)");
+    rows("width between", "oKX60-300-R\r\n", "Breite 60 (ein Band ist 40 oder 80 breit)");
+    rows("modular width between", "mKX60-300-R-AG-EG\r\n",
+         "Breite 60 (ein Band ist 40 oder 80 breit)");
+    rows("length out of range", "oKX80-1600-L\r\n",
+         "Länge 1600 (ein Band ohne Module ist 300 bis 1500 mm lang)");
+    rows("bad modular length", "mKX80-?-L-AG-EG\r\n", "Länge ? ist keine Zahl");
+    rows("15 pieces", "mKX40-1600-R-AG-13G-EG\r\n", "das Band hat 15 Teile, höchstens 14 passen");
+    rows("end piece without begin", "mKX40-300-L--EG\r\n",
+         "das Band beginnt nicht mit einem Anfangsstück (AG oder AC)");
+    rows("no prefix", "o40-300-R\r\n", "keine Bestellnummer (sie beginnt mit KX)");
 }
 
 void FilesTest::loadFailuresChangeNothing()
 {
     QFETCH(bool, modularInFront);
     QFETCH(QByteArray, file);
+    QFETCH(QString, reason);
     BeltDriver w(false);
     w.build(QStringLiteral("AC-L G C EV-L"));
     w.main->band_om->trigger();
@@ -389,6 +451,7 @@ void FilesTest::loadFailuresChangeNothing()
     QCOMPARE(w.program.boxes.shown.size(), 1);
     QCOMPARE(w.program.boxes.shown[0].text, QStringLiteral("laden_Click()"));
     QCOMPARE(w.program.boxes.shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(w.program.boxes.shown[0].informative, reason);
     QCOMPARE(seen(), before);
 }
 

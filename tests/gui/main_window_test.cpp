@@ -262,10 +262,13 @@ void MainWindowTest::failedLoadShowsBoxOnce()
     QCOMPARE(program.boxes.shown.size(), 1);
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Form_Load()"));
     QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(program.boxes.shown[0].informative,
+             QStringLiteral("47-318-xx.ini: Datei nicht gefunden"));
     QVERIFY(window.isVisible());
     QVERIFY(window.Timer_Antrieb->isActive());
     QVERIFY(!window.Timer_Module->isActive());
-    QVERIFY(!window.Timer_Umschaltung->isActive());
+    // The language switch stays, to leave a language that fails.
+    QVERIFY(window.Timer_Umschaltung->isActive());
     QVERIFY(window.speichern->isEnabled());
     QCOMPARE(window.windowTitle(), QStringLiteral("KX-Konfigurator"));
     QCOMPARE(window.menuItem(QStringLiteral("sprache3"))->text(), QStringLiteral("Sprache3"));

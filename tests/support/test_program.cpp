@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -20,9 +21,10 @@
 
 namespace kx {
 
-void ScriptedMessageBox::show(QWidget*, const QString& text, const QString& title)
+void ScriptedMessageBox::show(QWidget*, const QString& text, const QString& title,
+                              const QString& informative)
 {
-    shown.append(Shown{text, title});
+    shown.append(Shown{text, title, informative});
     if (whileOpen)
         whileOpen(shown.constLast());
 }
@@ -44,6 +46,8 @@ void ScriptedDialogs::answerPrinterPdf(const QString& pdfPath)
 
 std::optional<ScriptedDialogs::Answer> ScriptedDialogs::next()
 {
+    if (whileOpen)
+        whileOpen();
     if (answers_.empty())
         return std::nullopt;
     Answer answer = answers_.front();
@@ -151,6 +155,7 @@ void TestProgram::setUp()
     platform.dialogs = &dialogs;
     platform.quit = [this] { ++quitCount; };
     platform.devicePixelRatio = 1.0;
+    platform.fileCommit = [this](QSaveFile& file) { return commit ? commit(file) : file.commit(); };
     forms = std::make_unique<Forms>(folder.path(), platform);
     installPlainBelt(*forms);
     installModularBelt(*forms);

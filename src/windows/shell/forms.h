@@ -44,6 +44,7 @@ struct Platform {
     DialogBackend* dialogs = nullptr;
     std::function<void()> quit;      // ends the program
     qreal devicePixelRatio = 0;      // 0: the primary screen's
+    FileCommit fileCommit;           // empty: QSaveFile's own commit
 };
 
 enum class WindowKind { MdiChild, TopLevel };
@@ -64,6 +65,7 @@ public:
     QString programFile(const QString& name) const;
     MessageBoxSeam& messageBox() const { return *platform_.messageBox; }
     DialogBackend& dialogs() const { return *platform_.dialogs; }
+    const FileCommit& fileCommit() const { return platform_.fileCommit; }
 
     Procedures procedures;
     // Runs a procedure if a subsystem has installed it.

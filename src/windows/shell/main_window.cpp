@@ -1,13 +1,13 @@
 #include "main_window.h"
 
 #include "common_dialog.h"
+#include "error_box.h"
 #include "example_windows.h"
 #include "form.h"
 #include "forms.h"
 #include "image_control.h"
 #include "info_dialog.h"
 #include "language_switch.h"
-#include "message_box.h"
 #include "run_error.h"
 #include "start_dialog.h"
 #include "text_pass.h"
@@ -237,17 +237,26 @@ void MainWindow::Form_Load()
         speichern->setEnabled(false);
     } catch (const RunError& error) {
         forms_.endStartup();
+        keepLanguageSwitch();
         showErrorBox(error);
         return;
     }
     forms_.endStartup();
 }
 
+void MainWindow::keepLanguageSwitch()
+{
+    // A start-up that failed on its language file would fail at every start;
+    // choosing a working language is the way out.
+    if (!Timer_Umschaltung->isActive())
+        Timer_Umschaltung->start();
+}
+
 void MainWindow::showErrorBox(const RunError& error)
 {
     if (error.number == RunError::PathFileAccess)
         return;
-    forms_.messageBox().show(this, vars().Proc_Name, QStringLiteral("Error"));
+    showFailureBox(forms_, this, vars().Proc_Name, error, vars().Ini_File_Name);
 }
 
 void MainWindow::stopTimers()

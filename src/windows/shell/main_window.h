@@ -77,7 +77,7 @@ public:
     // the ticks read: a tick can tell that they stand as it left them.
     quint64 menuChanges() const { return menuChanges_; }
 
-    // The error tail of the start-up, loading and saving: silent on 75.
+    // The error tail of the start-up: silent on 75.
     void showErrorBox(const RunError& error);
 
 public slots:
@@ -100,6 +100,7 @@ protected:
 private:
     void buildMenus();
     void buildTimers();
+    void keepLanguageSwitch();
     QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption, QAction*& item);
     QAction* addItem(QMenu* parent, const QString& name, const QString& caption);
     QAction* addSeparator(QMenu* parent, const QString& name);
