@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -151,6 +152,7 @@ private slots:
     void loadFailuresChangeNothing_data();
     void loadFailuresChangeNothing();
     void plainRoundTrip();
+    void loadedBeltsSaveAndLoadBack();
     void loadModularBelt_data();
     void loadModularBelt();
     void loadLeftRunningIsFlush();
@@ -339,6 +341,9 @@ void FilesTest::loadPlainBelt()
     QCOMPARE(woM->Text_Bestellnummer->text(), code);
     QVERIFY(!woM->Text_Bestellnummer->isHidden());
     QCOMPARE(woM->Command_Bestellnummer->text(), p.vars().Copy_Caption);
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(woM->Command_Bestellnummer, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), code);
     QVERIFY(p.main.band_om->isChecked());
     QVERIFY(!p.main.band_rechts->isChecked() && !p.main.band_links->isChecked());
     QVERIFY(p.main.speichern->isEnabled());
@@ -488,6 +493,68 @@ void FilesTest::plainRoundTrip()
     QVERIFY(p.program.boxes.shown.isEmpty());
 }
 
+// Whatever file the program loads, it saves in a form that loads back to the
+// same belt: with or without the order code rebuilt from the editor by the
+// refresh flags that earlier work left set.
+void FilesTest::loadedBeltsSaveAndLoadBack()
+{
+    Program p;
+    QRandomGenerator random(16);
+    const auto pick = [&random](const QStringList& from) {
+        return from[random.bounded(int(from.size()))];
+    };
+    const QStringList widths{"40", "80", "40", "80", "60", "040"};
+    const QStringList directions{"R", "L", "r", "x"};
+    int loaded = 0;
+    for (int round = 0; round < 80; ++round) {
+        const bool modular = random.bounded(2);
+        QString line = modular ? QStringLiteral("mKX") : QStringLiteral("oKX");
+        line += pick(widths) + QLatin1Char('-');
+        if (modular) {
+            line += QString::number(100 * random.bounded(16)) + QLatin1Char('-') +
+                    pick(directions) + QLatin1Char('-') + pick({"AG", "AC", "ac", "EG", ""}) +
+                    QLatin1Char('-');
+            for (int run = int(random.bounded(4)); run > 0; --run)
+                line += pick({"", "", "2", "0", "11"}) + pick({"G", "C", "V", "Q"});
+            line += QLatin1Char('-') + pick({"EG", "EV", "ev", ""});
+        } else {
+            line += pick({"300", "1500", "350", "0300", "1600"}) + QLatin1Char('-') +
+                    pick(directions);
+        }
+        const FixedArray<QString, 16>& codes = modular ? p.vars().Optional_mM : p.vars().Optional_oM;
+        for (int i = 0; i < FeatureCount; ++i)
+            if (random.bounded(3) == 0)
+                line += QLatin1Char('-') + codes(i);
+        p.program.writeFile(QStringLiteral("in.dat"), line.toLatin1() + "\r\n");
+        p.vars().Code_Refresh_oM = random.bounded(2);
+        p.vars().Code_Refresh_mM = random.bounded(2);
+
+        p.program.boxes.shown.clear();
+        p.load(p.program.path(QStringLiteral("in.dat")));
+        if (!p.program.boxes.shown.isEmpty())
+            continue; // refused: nothing on screen to save
+        ++loaded;
+        p.tick();
+        const auto shown = [&p, modular] {
+            return modular ? QStringList{p.wmM()->Text_Bestellnummer->text(),
+                                         p.wmM()->Text_Bandbreite->text(),
+                                         p.wmM()->Text_Bandlaenge->text(), p.frontWindow(),
+                                         QString::number(p.main.band_rechts->isChecked())} +
+                                 QStringList(p.shownSlots())
+                           : plainState(p);
+        };
+        const QStringList before = shown();
+        p.save(p.program.path(QStringLiteral("out.dat")));
+        p.load(p.program.path(QStringLiteral("out.dat")));
+        p.tick();
+        QVERIFY2(p.program.boxes.shown.isEmpty(),
+                 qPrintable(line + QStringLiteral(" saved as ") +
+                            QString::fromLatin1(p.program.readFile(QStringLiteral("out.dat")))));
+        QCOMPARE(shown(), before);
+    }
+    QVERIFY2(loaded >= 20, qPrintable(QString::number(loaded)));
+}
+
 void FilesTest::loadModularBelt_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -544,6 +611,9 @@ void FilesTest::loadModularBelt()
     QCOMPARE(wmM->Text_Bestellnummer->text(), QString::fromLatin1(file.trimmed().mid(1)));
     QCOMPARE(wmM->Command_Bestellnummer->text(), v.Copy_Caption);
     QVERIFY(!wmM->Command_Bestellnummer->isHidden());
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(wmM->Command_Bestellnummer, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), wmM->Text_Bestellnummer->text());
 }
 
 void FilesTest::loadLeftRunningIsFlush()
