@@ -10,7 +10,7 @@ namespace kx {
 namespace {
 // A box without an icon is only as wide as its short text and would break a
 // reason after a few words; up to this many characters stand on one line.
-constexpr int InformativeLineLength = 60;
+constexpr int InformativeLineLength = 80;
 } // namespace
 
 void QtMessageBox::show(QWidget* parent, const QString& text, const QString& title,
