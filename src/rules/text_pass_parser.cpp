@@ -199,8 +199,12 @@ std::vector<OptionalWords> optionalSections(Variablen& v)
     // Words that only screen readers speak.
     static const std::array<const char*, AccessTextCount> AccessGerman = {
         "Bestellnummer", "Position", "markiert", "zum Ersetzen markiert", "Antrieb"};
+    // Captions of the menu commands the old program did not have.
+    static const std::array<const char*, CommandTextCount> CommandGerman = {
+        "Dieses Band bearbeiten", "Rückgängig", "Wiederholen"};
     return {
         {"[BARRIEREFREI]", v.Access_Texts, AccessGerman},
+        {"[BEFEHLE]", v.Command_Texts, CommandGerman},
     };
 }
 

@@ -75,6 +75,17 @@ enum AccessText {
     AccessTextCount
 };
 
+// The lines of the language file's [BEFEHLE] section: the captions of the
+// menu commands the old program did not have, in this order. New commands
+// add their lines at the end, before CommandTextCount, so that the lines a
+// file already has keep their meaning.
+enum CommandText {
+    CommandEditBelt, // Configuration: edit the loaded belt in front
+    CommandUndo,     // Configuration: take back the last change of the belt
+    CommandRedo,     // Configuration: bring it back
+    CommandTextCount
+};
+
 // The program's shared variables. One instance lives for the whole run and
 // survives the reload of the main window; nothing reaches it through a global.
 struct Variablen {
@@ -122,6 +133,7 @@ struct Variablen {
     bool Optional_End_mM = false;
     FixedArray<QString, 257> Message_Texts;
     FixedArray<QString, AccessTextCount> Access_Texts;
+    FixedArray<QString, CommandTextCount> Command_Texts;
 
     // Language switch.
     QString Chosen_Language;
