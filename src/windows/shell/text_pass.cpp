@@ -96,6 +96,7 @@ void runTextPass(Forms& forms)
         return readTextFile(forms.programFile(name));
     });
     applyTextAssignments(forms, outcome.assignments);
+    forms.main().wordCommands();
     if (outcome.failure != 0)
         throw RunError(outcome.failure);
 }
