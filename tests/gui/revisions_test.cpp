@@ -1,0 +1,276 @@
+#include "belt_driver.h"
+#include "belt_rows.h"
+#include "config_file.h"
+#include "image_control.h"
+#include "keyed_toolbar.h"
+#include "main_window.h"
+#include "modular_code.h"
+#include "modular_editor.h"
+#include "plain_editor.h"
+#include "type_codes.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace kx;
+
+namespace {
+
+// A started program, its modular editor driven by BeltDriver, with the
+// steps the revisions need besides.
+struct Reviser : BeltDriver
+{
+    PlainBeltEditor* woM() const { return &program.forms->window<PlainBeltEditor>(); }
+
+    void load(const QString& line)
+    {
+        program.writeFile(QStringLiteral("belt.dat"), line.toUtf8() + "\r\n");
+        program.dialogs.answerFile(program.path(QStringLiteral("belt.dat")));
+        main->laden->trigger();
+    }
+    void loadPieces(const std::vector<int>& pieces, bool right)
+    {
+        ModularCodeInput input;
+        input.widthText = QStringLiteral("40");
+        input.rightChecked = right;
+        input.leftChecked = !right;
+        input.pieces = pieces;
+        load(QLatin1Char('m') + buildModularCode(input).code);
+    }
+    void ticks()
+    {
+        tickModule();
+        tickDrive();
+    }
+    bool plainInFront() const { return main->band_om->isChecked(); }
+    bool undoOffered() const { return main->rueckgaengig->isEnabled(); }
+    bool redoOffered() const { return main->wiederholen->isEnabled(); }
+
+    // What the user sees of the belt in front, marks aside.
+    QStringList belt() const
+    {
+        QStringList seen;
+        const auto boxes = [&seen](const std::array<QCheckBox*, FeatureCount>& features) {
+            for (QCheckBox* box : features)
+                seen << QString::number(box->isChecked());
+        };
+        if (plainInFront()) {
+            PlainBeltEditor* plain = woM();
+            seen << plain->Text_Bestellnummer->text() << plain->Text_Bandlaenge->text()
+                 << plain->Text_Bandbreite->text()
+                 << QString::number(plain->Option_Rechts->isChecked())
+                 << QString::number(plain->Image_Band_oM->picture().cacheKey());
+            boxes(plain->Check_Optional);
+            return seen;
+        }
+        seen << code() << lengthText() << e->Text_Bandbreite->text() << row() << shownSlots()
+             << shownDrives();
+        for (int left : lefts())
+            seen << QString::number(left);
+        boxes(e->Check_Optional);
+        return seen;
+    }
+};
+
+} // namespace
+
+class RevisionsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void undoRedoFollowRandomChanges();
+    void keysTakeBackAndBringBack();
+};
+
+namespace {
+// A fresh belt of one kind: new, or loaded and locked.
+void setUpWalk(Reviser& w, QRandomGenerator& random, const QString& kind, bool right)
+{
+    if (kind == QLatin1String("plain")) {
+        w.main->band_om->trigger();
+        return;
+    }
+    if (kind == QLatin1String("new")) {
+        w.setUp(right);
+        return;
+    }
+    QString pieces = random.bounded(2) ? QStringLiteral("AG") : QStringLiteral("AC");
+    for (int i = int(random.bounded(12)); i > 0; --i)
+        pieces += QStringLiteral(" ") + QLatin1Char("GCV"[random.bounded(3)]);
+    pieces += random.bounded(2) ? QStringLiteral(" EG") : QStringLiteral(" EV");
+    w.loadPieces(piecesOf(pieces, right), right);
+}
+
+QAbstractSlider::SliderAction randomStep(QRandomGenerator& random)
+{
+    return random.bounded(2) ? QAbstractSlider::SliderSingleStepAdd
+                             : QAbstractSlider::SliderSingleStepSub;
+}
+
+// One thing a user does to the editor in front, changing the belt or not
+// (a mark, a refused request, a disabled control); returns its name.
+QString tryChange(Reviser& w, QRandomGenerator& random, bool right)
+{
+    const int roll = int(random.bounded(100));
+    const int feature = int(random.bounded(FeatureCount));
+    if (w.plainInFront()) {
+        PlainBeltEditor* woM = w.woM();
+        QScrollBar* bar = roll < 50 ? woM->HScroll_Bandlaenge : woM->HScroll_Bandbreite;
+        if (roll < 25) {
+            // A drag over several steps is one change.
+            bar->setSliderDown(true);
+            for (int i = 0; i < 2; ++i)
+                bar->setSliderPosition(bar->minimum() +
+                                       int(random.bounded(bar->maximum() - bar->minimum() + 1)));
+            bar->setSliderDown(false);
+            return QStringLiteral("drag");
+        }
+        if (roll < 65) {
+            bar->triggerAction(randomStep(random));
+            return QStringLiteral("step");
+        }
+        if (roll < 80) {
+            (random.bounded(2) ? woM->Option_Rechts : woM->Option_Links)->click();
+            return QStringLiteral("direction");
+        }
+        woM->Check_Optional[std::size_t(feature)]->click();
+        return QStringLiteral("f%1").arg(feature);
+    }
+    const int n = w.vars().Module_Count;
+    const bool locked = w.e->Toolbar_Rechts->isHidden() && w.e->Toolbar_Links->isHidden();
+    if (roll < 50 && !locked) {
+        const QString side = right ? QStringLiteral("-R") : QStringLiteral("-L");
+        const QStringList keys = {"AG" + side, "AC" + side, "G",        "C",
+                                  "V",         "EG" + side, "EV" + side};
+        const QString key = keys[int(random.bounded(keys.size()))];
+        w.press(key);
+        return key;
+    }
+    if (roll < 75 && n > 0) {
+        const QString mark = (random.bounded(3) ? QStringLiteral("c%1") : QStringLiteral("d%1"))
+                                 .arg(random.bounded(n));
+        w.mark(mark);
+        return mark;
+    }
+    if (roll < 85) {
+        w.releaseDelete();
+        return QStringLiteral("del");
+    }
+    if (roll < 92) {
+        w.e->HScroll_Bandbreite->triggerAction(randomStep(random));
+        return QStringLiteral("width");
+    }
+    w.e->Check_Optional[std::size_t(feature)]->click();
+    return QStringLiteral("f%1").arg(feature);
+}
+} // namespace
+
+// Any sequence of changes in either editor, with undo and redo among them:
+// each undo gives the belt before the last change, each redo the one after
+// it, with nothing marked; undone completely, the starting belt and code,
+// redone completely, the final ones.
+void RevisionsTest::undoRedoFollowRandomChanges()
+{
+    Reviser w;
+    QRandomGenerator random(20250219);
+    const QStringList kinds = {"plain", "new", "loaded"};
+    int changes = 0;
+    for (int walk = 0; walk < 160; ++walk) {
+        const QString kind = kinds[walk % kinds.size()];
+        const bool right = random.bounded(2);
+        setUpWalk(w, random, kind, right);
+        w.ticks();
+        // The belts the history should hold, and which of them is in front.
+        QList<QStringList> states{w.belt()};
+        int position = 0;
+        QStringList trail;
+        // What is wrong after a step, empty when nothing is.
+        const auto check = [&](const QString& step) {
+            trail << step;
+            if (w.belt() != states[position])
+                return QStringLiteral("belt %1, expected %2")
+                    .arg(w.belt().join(QLatin1Char(' ')), states[position].join(QLatin1Char(' ')));
+            if (w.undoOffered() != (position > 0) ||
+                w.redoOffered() != (position + 1 < states.size()))
+                return QStringLiteral("undo offered %1, redo %2")
+                    .arg(w.undoOffered())
+                    .arg(w.redoOffered());
+            return QString();
+        };
+        const auto undoRedo = [&](bool back) {
+            const bool offered = back ? w.undoOffered() : w.redoOffered();
+            // Ctrl+Z right after Delete, before the engine's tick: the
+            // request goes with the belt it was made on.
+            const int n = w.vars().Module_Count;
+            if (offered && !w.plainInFront() && n > 0 && random.bounded(4) == 0)
+                w.mark(QStringLiteral("c%1 del").arg(random.bounded(n)));
+            (back ? w.main->rueckgaengig : w.main->wiederholen)->trigger();
+            w.ticks();
+            if (offered)
+                position += back ? -1 : 1;
+            const QString broken = check(back ? QStringLiteral("undo") : QStringLiteral("redo"));
+            const bool marked = !w.plainInFront() && (w.vars().Selection_State != 0 ||
+                                                      w.variants().contains(QLatin1Char('1')) ||
+                                                      w.variants().contains(QLatin1Char('2')));
+            return offered && marked ? QStringLiteral("a piece left marked") : broken;
+        };
+        const auto where = [&](const QString& broken) {
+            return QStringLiteral("%1 after %2: %3")
+                .arg(kind, trail.join(QLatin1Char(' ')), broken);
+        };
+
+        for (int step = 0, steps = 10 + int(random.bounded(40)); step < steps; ++step) {
+            if (random.bounded(100) < 18) {
+                const QString broken = undoRedo(random.bounded(3) != 0);
+                QVERIFY2(broken.isEmpty(), qPrintable(where(broken)));
+                continue;
+            }
+            const QString name = tryChange(w, random, right);
+            w.ticks();
+            if (w.belt() != states[position]) {
+                states.erase(states.begin() + position + 1, states.end());
+                states.append(w.belt());
+                ++position;
+            }
+            const QString broken = check(name);
+            QVERIFY2(broken.isEmpty(), qPrintable(where(broken)));
+        }
+        changes += position;
+        while (position > 0) {
+            const QString broken = undoRedo(true);
+            QVERIFY2(broken.isEmpty(), qPrintable(where(broken)));
+        }
+        while (position + 1 < states.size()) {
+            const QString broken = undoRedo(false);
+            QVERIFY2(broken.isEmpty(), qPrintable(where(broken)));
+        }
+    }
+    // The walks made many changes to take back, in every kind of editor.
+    QVERIFY2(changes > 500, qPrintable(QString::number(changes)));
+}
+
+void RevisionsTest::keysTakeBackAndBringBack()
+{
+    Reviser w;
+    w.build(QStringLiteral("AG-R G C"));
+    w.main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.main));
+    w.e->Text_Bestellnummer->setFocus();
+    const auto keys = [&w](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        w.ticks();
+        return w.row();
+    };
+    QCOMPARE(keys(Qt::Key_Z, Qt::ControlModifier), QStringLiteral("AG G"));
+    QCOMPARE(keys(Qt::Key_Z, Qt::ControlModifier), QStringLiteral("AG"));
+    QCOMPARE(keys(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier), QStringLiteral("AG G"));
+    QCOMPARE(keys(Qt::Key_Y, Qt::ControlModifier), QStringLiteral("AG G C"));
+}
+
+QTEST_MAIN(RevisionsTest)
+#include "revisions_test.moc"
