@@ -77,18 +77,154 @@ struct Reviser : BeltDriver
     }
 };
 
+// The key of the other piece of the same kind and running direction.
+QString otherPiece(int type)
+{
+    const TypeCode* piece = typeCode(type);
+    const QString side =
+        piece->running == Running::Left ? QStringLiteral("-L") : QStringLiteral("-R");
+    const QString family = QString::fromLatin1(piece->family);
+    const QHash<QString, QString> other = {{"AG", "AC"}, {"AC", "AG"}, {"EG", "EV"}, {"EV", "EG"},
+                                           {"G", "C"},   {"C", "V"},   {"V", "G"}};
+    return piece->kind == PieceKind::Middle ? other[family] : other[family] + side;
+}
+
 } // namespace
 
 class RevisionsTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void editLoadedBelt_data();
+    void editLoadedBelt();
+    void editOfferedForLoadedBeltOnly_data();
+    void editOfferedForLoadedBeltOnly();
     void undoRedoFollowRandomChanges();
     void keysTakeBackAndBringBack();
 };
 
+void RevisionsTest::editLoadedBelt_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QList<int>>("features");
+    QTest::newRow("plain, right") << "oKX40-700-R" << QList<int>{1, 3};
+    QTest::newRow("plain, left") << "oKX80-1500-L" << QList<int>{};
+    QTest::newRow("modular, right") << "mKX40-700-R-AC-2GCV-EV" << QList<int>{0, 5};
+    QTest::newRow("modular, left") << "mKX80-1100-L-AG-GC2V4G-EG" << QList<int>{2};
+    QTest::newRow("modular, right, 14 pieces") << "mKX40-1500-R-AG-12G-EV" << QList<int>{};
+    QTest::newRow("modular, left, begin and end") << "mKX40-300-L-AC-EV" << QList<int>{};
+}
+
+// The loaded belt comes back in an editor that could have built it: the
+// same code, and every control and piece open to change.
+void RevisionsTest::editLoadedBelt()
+{
+    QFETCH(QString, line);
+    QFETCH(QList<int>, features);
+    Reviser w;
+    const bool plain = line.startsWith(QLatin1Char('o'));
+    const Variablen& v = w.vars();
+    QString code = line.mid(1);
+    for (int i : features)
+        code += QLatin1Char('-') + (plain ? v.Optional_oM(i) : v.Optional_mM(i));
+    w.load(line.left(1) + code);
+    w.ticks();
+    const QStringList loaded = w.belt();
+    QVERIFY(w.main->band_bearbeiten->isEnabled());
+
+    w.main->band_bearbeiten->trigger();
+    QVERIFY(w.program.boxes.shown.isEmpty());
+    QVERIFY(!w.main->band_bearbeiten->isEnabled());
+    QVERIFY(!w.undoOffered() && !w.redoOffered());
+    w.ticks();
+    QCOMPARE(w.belt(), loaded);
+    QCOMPARE(plain ? w.woM()->Text_Bestellnummer->text() : w.code(), code);
+
+    if (plain) {
+        PlainBeltEditor* woM = w.woM();
+        for (QWidget* open : std::initializer_list<QWidget*>{
+                 woM->HScroll_Bandlaenge, woM->HScroll_Bandbreite, woM->Option_Rechts,
+                 woM->Option_Links, woM->Check_Optional[0], woM->Check_Optional[5]})
+            QVERIFY(open->isEnabled());
+        woM->HScroll_Bandlaenge->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        woM->Check_Optional[0]->click();
+        w.ticks();
+        QVERIFY(woM->Text_Bestellnummer->text() != code);
+        QVERIFY(w.undoOffered());
+        return;
+    }
+    const bool right = line.contains(QLatin1String("-R-"));
+    QCOMPARE((right ? w.e->Toolbar_Rechts : w.e->Toolbar_Links)->isHidden(), false);
+    QVERIFY(w.e->HScroll_Bandbreite->isEnabled() && w.e->Check_Optional[0]->isEnabled());
+    // Each piece replaced by the other of its kind, as the editor allows.
+    for (int k = 0; k < v.Module_Count; ++k) {
+        const int before = v.Module_Type[k];
+        w.doubleClick(k);
+        w.press(otherPiece(before));
+        w.tickModule();
+        QVERIFY2(v.Module_Type[k] != before, qPrintable(QString::number(k)));
+    }
+    QVERIFY(w.messages().isEmpty());
+    w.tickDrive();
+    QVERIFY(w.code() != code);
+}
+
+void RevisionsTest::editOfferedForLoadedBeltOnly_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("undo");
+    const QString plain = QStringLiteral("load:oKX40-300-R");
+    const QString modular = QStringLiteral("load:mKX40-600-R-AC-2GC-EV");
+    QTest::newRow("new belt") << "" << false << false;
+    QTest::newRow("start dialog after a reload") << "switch" << false << false;
+    QTest::newRow("plain loaded") << plain << true << false;
+    QTest::newRow("modular loaded") << modular << true << false;
+    QTest::newRow("loaded, then new") << modular + " right" << false << false;
+    QTest::newRow("loaded, then new of another kind") << plain + " left" << false << false;
+    QTest::newRow("loaded, then edited") << modular + " edit" << false << false;
+    QTest::newRow("loaded, a piece deleted") << modular + " delete" << true << true;
+    QTest::newRow("loaded, a load refused") << plain + " load:oKX40-9-R" << true << false;
+    QTest::newRow("loaded, language switched") << modular + " delete switch" << false << false;
+    QTest::newRow("edited, changed") << modular + " edit delete" << false << true;
+    QTest::newRow("edited, changed, new") << modular + " edit delete plain" << false << false;
+}
+
+// Edit this belt while a loaded, locked belt is in front, and only then;
+// every set-up starts the history afresh.
+void RevisionsTest::editOfferedForLoadedBeltOnly()
+{
+    QFETCH(QString, steps);
+    QFETCH(bool, edit);
+    QFETCH(bool, undo);
+    Reviser w;
+    const QHash<QString, QString> newBelt = {
+        {"plain", "band_om"}, {"right", "band_rechts"}, {"left", "band_links"}};
+    for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step.startsWith(QLatin1String("load:"))) {
+            w.load(step.mid(5));
+        } else if (step == QLatin1String("edit")) {
+            w.main->band_bearbeiten->trigger();
+        } else if (step == QLatin1String("delete")) {
+            w.mark(QStringLiteral("c1 del"));
+            w.tickModule();
+        } else if (step == QLatin1String("switch")) {
+            w.main->menuItem(QStringLiteral("sprache2"))->trigger();
+            w.main->Timer_Umschaltung_Timer();
+            TestProgram::settle();
+            w.program.holdTimers();
+            w.main = w.program.forms->loadedMain();
+        } else {
+            w.main->menuItem(newBelt[step])->trigger();
+        }
+    }
+    QCOMPARE(w.main->band_bearbeiten->isEnabled(), edit);
+    QCOMPARE(w.undoOffered(), undo);
+    QVERIFY(!w.redoOffered());
+}
+
 namespace {
-// A fresh belt of one kind: new, or loaded and locked.
+// A fresh belt of one kind: new, loaded and locked, or loaded and edited.
 void setUpWalk(Reviser& w, QRandomGenerator& random, const QString& kind, bool right)
 {
     if (kind == QLatin1String("plain")) {
@@ -104,6 +240,8 @@ void setUpWalk(Reviser& w, QRandomGenerator& random, const QString& kind, bool r
         pieces += QStringLiteral(" ") + QLatin1Char("GCV"[random.bounded(3)]);
     pieces += random.bounded(2) ? QStringLiteral(" EG") : QStringLiteral(" EV");
     w.loadPieces(piecesOf(pieces, right), right);
+    if (kind == QLatin1String("edited"))
+        w.main->band_bearbeiten->trigger();
 }
 
 QAbstractSlider::SliderAction randomStep(QRandomGenerator& random)
@@ -178,7 +316,7 @@ void RevisionsTest::undoRedoFollowRandomChanges()
 {
     Reviser w;
     QRandomGenerator random(20250219);
-    const QStringList kinds = {"plain", "new", "loaded"};
+    const QStringList kinds = {"plain", "new", "loaded", "edited"};
     int changes = 0;
     for (int walk = 0; walk < 160; ++walk) {
         const QString kind = kinds[walk % kinds.size()];

@@ -3,7 +3,7 @@
 namespace kx {
 class Forms;
 
-// Installs revising a belt: undo and redo, and the history that every
-// set-up starts afresh.
+// Installs revising a belt: "Edit this belt", undo and redo, and the
+// history that every set-up starts afresh.
 void installRevisions(Forms& forms);
 } // namespace kx
