@@ -1,5 +1,6 @@
 #include "edit_belt.h"
 
+#include "belt_snapshot.h"
 #include "belt_timers.h"
 #include "forms.h"
 #include "keyed_toolbar.h"
@@ -13,19 +14,10 @@
 #include <QScrollBar>
 
 #include <array>
-#include <vector>
 
 namespace kx {
 
 namespace {
-template <class Boxes> std::array<bool, FeatureCount> ticked(const Boxes& boxes)
-{
-    std::array<bool, FeatureCount> features{};
-    for (std::size_t i = 0; i < features.size(); ++i)
-        features[i] = boxes[i]->isChecked();
-    return features;
-}
-
 // The features the language file defines, ticked as on the loaded belt.
 template <class Boxes>
 void tickFeatures(Boxes& boxes, int count, const std::array<bool, FeatureCount>& features)
@@ -37,7 +29,7 @@ void tickFeatures(Boxes& boxes, int count, const std::array<bool, FeatureCount>&
 void editPlainBelt(Forms& forms, MainWindow& main)
 {
     PlainBeltEditor& woM = forms.window<PlainBeltEditor>();
-    const std::array<bool, FeatureCount> features = ticked(woM.Check_Optional);
+    const std::array<bool, FeatureCount> features = plainSnapshot(woM).features;
     // The New command keeps the bars and the direction, and clears the features.
     main.band_om_Click();
     // The texts follow the bars, as after a change of them, whatever way
@@ -50,24 +42,20 @@ void editPlainBelt(Forms& forms, MainWindow& main)
 void editModularBelt(Forms& forms, MainWindow& main)
 {
     ModularBeltEditor& wmM = forms.window<ModularBeltEditor>();
-    Variablen& v = forms.vars();
+    // The loaded belt as the locked editor shows it.
+    const BeltSnapshot belt = modularSnapshot(wmM, forms.vars());
     const bool right = main.band_rechts->isChecked();
-    const int width = wmM.HScroll_Bandbreite->value();
-    const std::array<bool, FeatureCount> features = ticked(wmM.Check_Optional);
-    std::vector<int> pieces;
-    for (int k = 0; k < v.Module_Count; ++k)
-        pieces.push_back(v.Module_Type[k]);
 
     if (right)
         main.band_rechts_Click();
     else
         main.band_links_Click();
-    wmM.HScroll_Bandbreite->setValue(width);
+    wmM.HScroll_Bandbreite->setValue(belt.width);
     wmM.HScroll_Bandbreite_Change();
     // Each piece as its toolbar button asks for it, carried out (or refused,
     // with the engine's message) at once rather than on the next tick.
     KeyedToolbar* toolbar = right ? wmM.Toolbar_Rechts : wmM.Toolbar_Links;
-    for (const int type : pieces) {
+    for (const int type : belt.pieces) {
         const TypeCode* piece = typeCode(type);
         QAction* button = piece ? toolbar->buttonByKey(QString::fromLatin1(piece->key)) : nullptr;
         if (!button)
@@ -75,7 +63,7 @@ void editModularBelt(Forms& forms, MainWindow& main)
         button->trigger();
         moduleTimerTick(forms);
     }
-    tickFeatures(wmM.Check_Optional, v.Optional_Count_mM, features);
+    tickFeatures(wmM.Check_Optional, forms.vars().Optional_Count_mM, belt.features);
 }
 } // namespace
 
