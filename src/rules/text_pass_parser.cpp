@@ -227,9 +227,13 @@ std::vector<OptionalWords> optionalSections(Variablen& v)
         "%1: kein Dateiname im Programmordner",
         "%1: der Drucker hat die Seite nicht angenommen",
         "%1: Fehler %2"};
+    // Captions of the menu commands the old program did not have.
+    static const std::array<const char*, CommandTextCount> CommandGerman = {
+        "Dieses Band bearbeiten", "Rückgängig", "Wiederholen"};
     return {
         {"[BARRIEREFREI]", v.Access_Texts, AccessGerman},
         {"[FEHLER]", v.Failure_Texts, FailureGerman},
+        {"[BEFEHLE]", v.Command_Texts, CommandGerman},
     };
 }
 

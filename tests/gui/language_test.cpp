@@ -49,6 +49,7 @@ QByteArray numberedLanguage()
           << "-"
           << "-";
     lines << "[MSG]" << numbered("G", 12);
+    lines << "[BEFEHLE]" << numbered("B", CommandTextCount);
     return crlf(lines);
 }
 
@@ -202,6 +203,9 @@ void LanguageTest::textsReachEveryWindow()
     QCOMPARE(window.sprache->text(), QStringLiteral("M27"));
     QCOMPARE(window.info->text(), QStringLiteral("M28"));
     QCOMPARE(window.spracheItems[1]->text(), QStringLiteral("Zweite"));
+    QAction* const commands[] = {window.band_bearbeiten, window.rueckgaengig, window.wiederholen};
+    for (std::size_t i = 0; i < std::size(commands); ++i)
+        QCOMPARE(commands[i]->text(), QStringLiteral("B%1").arg(i + 1));
 
     auto* info = &forms.window<InfoDialog>();
     QCOMPARE(info->Caption(), QStringLiteral("M4"));

@@ -3,6 +3,7 @@
 #include "install_file_commands.h"
 #include "install_modular_belt.h"
 #include "install_plain_belt.h"
+#include "install_revisions.h"
 #include "main_window.h"
 
 #include <QCoreApplication>
@@ -160,6 +161,7 @@ void TestProgram::setUp()
     installPlainBelt(*forms);
     installModularBelt(*forms);
     installFileCommands(*forms);
+    installRevisions(*forms);
 }
 
 QString TestProgram::path(const QString& name) const

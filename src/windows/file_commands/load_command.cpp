@@ -144,6 +144,7 @@ void showLoadedBelt(Forms& forms, const LoadedBelt& belt)
         showPlainBelt(forms, belt);
     else
         showModularBelt(forms, belt);
+    Forms::call(forms.procedures.beltSetUp);
 }
 
 namespace {

@@ -125,6 +125,7 @@ bool moduleTimerTick(Forms& forms)
         e.Command_Bestellnummer->setEnabled(true);
     }
     v.Selection_State = NothingMarked;
+    Forms::call(forms.procedures.beltChanged);
     return p.refresh;
 }
 

@@ -36,6 +36,16 @@ struct Procedures {
     std::function<void()> laden_Click;
     std::function<void()> speichern_Click;
     std::function<void()> drucken_Click;
+    // Revising a belt: edit the loaded belt in front, undo, redo.
+    std::function<void()> band_bearbeiten_Click;
+    std::function<void()> rueckgaengig_Click;
+    std::function<void()> wiederholen_Click;
+    // Called by every set-up once it has put a fresh belt in front (a New
+    // command, a load, an edit of a loaded belt): the undo history starts
+    // from that belt.
+    std::function<void()> beltSetUp;
+    // Called by the placement engine when it has carried out a request.
+    std::function<void()> beltChanged;
 };
 
 // What the program takes from its platform; tests pass scripted ones.

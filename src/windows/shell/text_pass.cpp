@@ -93,6 +93,7 @@ void runTextPass(Forms& forms)
     const TextPassOutcome outcome =
         parseTextPass(forms.vars(), folderReader(forms.programFolder()));
     applyTextAssignments(forms, outcome.assignments);
+    forms.main().wordCommands();
     if (outcome.failure != 0)
         throw RunError(outcome.failure, outcome.reason);
 }
