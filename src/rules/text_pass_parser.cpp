@@ -229,11 +229,18 @@ std::vector<OptionalWords> optionalSections(Variablen& v)
         "%1: Fehler %2"};
     // Captions of the menu commands the old program did not have.
     static const std::array<const char*, CommandTextCount> CommandGerman = {
-        "Dieses Band bearbeiten", "Rückgängig", "Wiederholen"};
+        "Dieses Band bearbeiten", "Rückgängig", "Wiederholen", "Bestellnummer öffnen...",
+        "Bestellnummer:", "Zuletzt geöffnet", "Datenblatt exportieren (PDF)..."};
+    // The words of the datasheet page.
+    static const std::array<const char*, DatasheetTextCount> DatasheetGerman = {
+        "Datenblatt", "Datum",   "Bestellnummer", "Bandart", "Band ohne Module", "Band mit Modulen",
+        "Länge",      "Breite",  "Laufrichtung",  "rechts",  "links",            "Optionen",
+        "keine",      "Module",  "Antrieb",       "unter %1"};
     return {
         {"[BARRIEREFREI]", v.Access_Texts, AccessGerman},
         {"[FEHLER]", v.Failure_Texts, FailureGerman},
         {"[BEFEHLE]", v.Command_Texts, CommandGerman},
+        {"[DATENBLATT]", v.Datasheet_Texts, DatasheetGerman},
     };
 }
 
