@@ -87,6 +87,23 @@ bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer)
     return true;
 }
 
+void ScriptedDialogs::answerText(const QString& text)
+{
+    answers_.push_back(Answer{Answer::Text, text});
+}
+
+std::optional<QString> ScriptedDialogs::askText(QWidget*, const QString& title,
+                                                const QString& label, const QString& text)
+{
+    asked.append(Asked{QStringLiteral("text"), title, QString()});
+    askedLabel = label;
+    offeredText = text;
+    const auto answer = next();
+    if (!answer || answer->kind != Answer::Text)
+        return std::nullopt;
+    return answer->path;
+}
+
 PaintCounter::PaintCounter(QWidget* window)
 {
     window->installEventFilter(this);
@@ -144,8 +161,11 @@ TestProgram::~TestProgram()
 
 void TestProgram::setUp()
 {
-    if (!folder.isValid())
+    if (!folder.isValid() || !home.isValid())
         throw std::runtime_error("no temporary folder");
+    qputenv("XDG_CONFIG_HOME",
+            QFile::encodeName(QDir(home.path()).filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(QDir(home.path()).filePath(QStringLiteral("data"))));
     // Copied fixtures may be read-only in the source tree.
     const QDir dir(folder.path());
     for (const QString& name : dir.entryList(QDir::Files))

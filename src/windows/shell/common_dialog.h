@@ -23,6 +23,9 @@ public:
                                                 const QString& qtFilter) = 0;
     // Sets up the printer the next print goes to; false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // A line of text, offered as given; nothing when the user cancelled.
+    virtual std::optional<QString> askText(QWidget* parent, const QString& title,
+                                           const QString& label, const QString& text) = 0;
 };
 
 class QtDialogBackend final : public DialogBackend {
@@ -32,6 +35,8 @@ public:
     std::optional<QString> saveFileName(QWidget* parent, const QString& title,
                                         const QString& qtFilter) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& text) override;
 };
 
 // "Log Files (*.dat)|*.dat|All Files (*.*)|*.*" -> Qt's "desc (pattern);;..." form.
