@@ -1,5 +1,6 @@
 #include "install_file_commands.h"
 
+#include "datasheet_command.h"
 #include "forms.h"
 #include "load_command.h"
 #include "order_code_command.h"
@@ -15,6 +16,7 @@ void installFileCommands(Forms& forms)
     forms.procedures.speichern_Click = [&forms] { speichern_Click(forms); };
     forms.procedures.drucken_Click = [&forms] { drucken_Click(forms); };
     forms.procedures.bestellnummer_oeffnen_Click = [&forms] { bestellnummer_oeffnen_Click(forms); };
+    forms.procedures.datenblatt_Click = [&forms] { datenblatt_Click(forms); };
     forms.procedures.fillRecentMenu = [&forms](QMenu& menu) { fillRecentMenu(forms, menu); };
 }
 
