@@ -199,8 +199,12 @@ std::vector<OptionalWords> optionalSections(Variablen& v)
     // Words that only screen readers speak.
     static const std::array<const char*, AccessTextCount> AccessGerman = {
         "Bestellnummer", "Position", "markiert", "zum Ersetzen markiert", "Antrieb"};
+    // No words but a fact about the file: a file that does not say which
+    // language it is in gets none of the toolkit's translations.
+    static const std::array<const char*, LocaleTextCount> LocaleNone = {""};
     return {
         {"[BARRIEREFREI]", v.Access_Texts, AccessGerman},
+        {"[LOCALE]", v.Locale_Texts, LocaleNone},
     };
 }
 

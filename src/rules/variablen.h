@@ -75,6 +75,14 @@ enum AccessText {
     AccessTextCount
 };
 
+// The lines of the language file's [LOCALE] section: which language the
+// file is in, for the toolkit's own words (file and print dialogs, context
+// menus), e.g. "de" or "en".
+enum LocaleText {
+    LocaleName,
+    LocaleTextCount
+};
+
 // The program's shared variables. One instance lives for the whole run and
 // survives the reload of the main window; nothing reaches it through a global.
 struct Variablen {
@@ -122,6 +130,7 @@ struct Variablen {
     bool Optional_End_mM = false;
     FixedArray<QString, 257> Message_Texts;
     FixedArray<QString, AccessTextCount> Access_Texts;
+    FixedArray<QString, LocaleTextCount> Locale_Texts;
 
     // Language switch.
     QString Chosen_Language;
