@@ -5,6 +5,7 @@
 #include "install_modular_belt.h"
 #include "install_plain_belt.h"
 #include "main_window.h"
+#include "user_folders.h"
 
 #include "picture_store.h"
 
@@ -26,6 +27,8 @@ Program::Program(const QString& programFolder, DialogBackend* dialogs)
     platform.messageBox = &messageBox_;
     platform.dialogs = dialogs ? dialogs : &qtDialogs_;
     platform.quit = [] { QCoreApplication::exit(0); };
+    platform.textFolder = prepareTextFolder(programFolder, userTextFolder(),
+                                            canRewriteTextFiles(programFolder));
     forms_ = std::make_unique<Forms>(programFolder, platform);
     installPlainBelt(*forms_);
     installModularBelt(*forms_);

@@ -33,7 +33,9 @@ QIcon blankIcon()
 } // namespace
 
 Forms::Forms(const QString& programFolder, Platform platform)
-    : programFolder_(programFolder), platform_(std::move(platform))
+    : programFolder_(programFolder),
+      textFolder_(platform.textFolder.isEmpty() ? programFolder : platform.textFolder),
+      platform_(std::move(platform))
 {
     if (!platform_.messageBox || !platform_.dialogs)
         throw std::invalid_argument("Forms needs a message box and a dialog backend");
@@ -59,6 +61,11 @@ Forms::~Forms()
 QString Forms::programFile(const QString& name) const
 {
     return QDir(programFolder_).filePath(name);
+}
+
+QString Forms::textFile(const QString& name) const
+{
+    return QDir(textFolder_).filePath(name);
 }
 
 void Forms::registerWindow(const QString& name, WindowKind kind, Factory factory)

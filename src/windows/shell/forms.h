@@ -44,6 +44,7 @@ struct Platform {
     DialogBackend* dialogs = nullptr;
     std::function<void()> quit;      // ends the program
     qreal devicePixelRatio = 0;      // 0: the primary screen's
+    QString textFolder;              // empty: the program folder
 };
 
 enum class WindowKind { MdiChild, TopLevel };
@@ -62,6 +63,10 @@ public:
     Variablen& vars() { return vars_; }
     const QString& programFolder() const { return programFolder_; }
     QString programFile(const QString& name) const;
+    // The folder the text files are read from and rewritten in: the program
+    // folder, or the user's copy of its text files where it cannot be written.
+    const QString& textFolder() const { return textFolder_; }
+    QString textFile(const QString& name) const;
     MessageBoxSeam& messageBox() const { return *platform_.messageBox; }
     DialogBackend& dialogs() const { return *platform_.dialogs; }
 
@@ -164,6 +169,7 @@ private:
 
     Variablen vars_;
     QString programFolder_;
+    QString textFolder_;
     Platform platform_;
     QHash<QString, Entry> factories_;
     QHash<QString, QPointer<Form>> windows_;

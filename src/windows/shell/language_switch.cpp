@@ -25,7 +25,7 @@ void languageSwitchTick(Forms& forms)
         return;
     v.Language_Switch_Pending = false;
     try {
-        const QString path = forms.programFile(v.Ini_File_Name);
+        const QString path = forms.textFile(v.Ini_File_Name);
         writeWholeFile(path, rewriteMainTextFile(v, readTextFile(path)));
         if (v.Language_Reloading) {
             forms.unloadMain();

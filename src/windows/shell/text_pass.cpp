@@ -93,7 +93,7 @@ void runTextPass(Forms& forms)
     const TextPassOutcome outcome = parseTextPass(forms.vars(), [&forms](const QString& name) {
         if (name.isEmpty())
             throw RunError(RunError::FileNotFound);
-        return readTextFile(forms.programFile(name));
+        return readTextFile(forms.textFile(name));
     });
     applyTextAssignments(forms, outcome.assignments);
     if (outcome.failure != 0)

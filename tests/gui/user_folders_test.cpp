@@ -1,0 +1,112 @@
+#include "main_window.h"
+#include "test_program.h"
+#include "user_folders.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+using namespace kx;
+
+namespace {
+const QString MainName = QStringLiteral("47-318-xx.ini");
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A start as the program makes it where the program folder cannot be written.
+MainWindow& startReadOnly(TestProgram& program)
+{
+    const QString user = userTextFolder();
+    const QString chosen = prepareTextFolder(program.folder.path(), user, false);
+    if (chosen != user)
+        qFatal("the user's folder was not chosen: %s", qPrintable(chosen));
+    program.restart(user);
+    MainWindow& main = program.start();
+    program.holdTimers();
+    return main;
+}
+
+MainWindow& switchTo(TestProgram& program, const char* item)
+{
+    MainWindow* main = program.forms->loadedMain();
+    main->menuItem(QString::fromLatin1(item))->trigger();
+    main->Timer_Umschaltung_Timer();
+    TestProgram::settle();
+    program.holdTimers();
+    return *program.forms->loadedMain();
+}
+} // namespace
+
+class UserFoldersTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writableProgramFolderIsUsed();
+    void readOnlyProgramFolder();
+};
+
+void UserFoldersTest::writableProgramFolderIsUsed()
+{
+    TestProgram program;
+    const QString user = userTextFolder();
+    QCOMPARE(prepareTextFolder(program.folder.path(), user, true), program.folder.path());
+    QVERIFY(!QFileInfo::exists(user));
+    QVERIFY(canRewriteTextFiles(program.folder.path()));
+}
+
+// The user's folder is filled from the installed files, the language
+// switches there, and a newer install reaches it without undoing the choice.
+void UserFoldersTest::readOnlyProgramFolder()
+{
+    TestProgram program;
+    const QByteArray installedMain = program.readFile(MainName);
+    const QDir user(userTextFolder());
+    QCOMPARE(user.dirName(), QStringLiteral("kx-konfigurator"));
+
+    MainWindow* main = &startReadOnly(program);
+    for (const QString& name : QDir(program.folder.path()).entryList({QStringLiteral("*.ini")}))
+        QCOMPARE(readBytes(user.filePath(name)), program.readFile(name));
+    QCOMPARE(main->datei->text(), QStringLiteral("Datei"));
+
+    main = &switchTo(program, "sprache2");
+    QVERIFY(program.boxes.shown.isEmpty());
+    QCOMPARE(main->datei->text(), QStringLiteral("File"));
+    QVERIFY(readBytes(user.filePath(MainName)).endsWith("[SPRACHE]\r\nEnglish.ini\r\n"));
+    QCOMPARE(program.readFile(MainName), installedMain);
+
+    // An upgrade: new words for English and a new main text file.
+    program.writeFile(QStringLiteral("English.ini"),
+                      program.readFile(QStringLiteral("English.ini"))
+                          .replace("\r\nFile\r\n", "\r\nFile 2\r\n"));
+    program.writeFile(MainName, "; 2\r\n" + installedMain);
+    main = &startReadOnly(program);
+    QCOMPARE(main->datei->text(), QStringLiteral("File 2"));
+    QCOMPARE(readBytes(user.filePath(MainName)),
+             "; 2\r\n" + QByteArray(installedMain).replace("Deutsch.ini", "English.ini"));
+
+    // The same install again leaves the user's own words and choice alone.
+    writeBytes(user.filePath(QStringLiteral("English.ini")),
+               readBytes(user.filePath(QStringLiteral("English.ini")))
+                   .replace("\r\nFile 2\r\n", "\r\nMine\r\n"));
+    main = &startReadOnly(program);
+    QCOMPARE(main->datei->text(), QStringLiteral("Mine"));
+
+    main = &switchTo(program, "sprache1");
+    QCOMPARE(main->datei->text(), QStringLiteral("Datei"));
+    QVERIFY(program.boxes.shown.isEmpty());
+}
+
+QTEST_MAIN(UserFoldersTest)
+#include "user_folders_test.moc"
