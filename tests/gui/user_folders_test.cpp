@@ -55,6 +55,8 @@ class UserFoldersTest : public QObject
 private slots:
     void writableProgramFolderIsUsed();
     void readOnlyProgramFolder();
+    void dialogFolder_data();
+    void dialogFolder();
 };
 
 void UserFoldersTest::writableProgramFolderIsUsed()
@@ -106,6 +108,90 @@ void UserFoldersTest::readOnlyProgramFolder()
     main = &switchTo(program, "sprache1");
     QCOMPARE(main->datei->text(), QStringLiteral("Datei"));
     QVERIFY(program.boxes.shown.isEmpty());
+}
+
+void UserFoldersTest::dialogFolder_data()
+{
+    QTest::addColumn<bool>("readOnlyInstall");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("first start, writable program folder") << false << QStringList() << "program";
+    QTest::newRow("first start, read-only program folder") << true << QStringList() << "documents";
+    QTest::newRow("first start, read-only, no documents folder")
+        << true << QStringList{"remove documents"} << "home";
+    QTest::newRow("after a save") << false << QStringList{"save a"} << "a";
+    QTest::newRow("after a save, in a new run") << true << QStringList{"save a", "restart"} << "a";
+    QTest::newRow("after a load") << false << QStringList{"save a", "load b"} << "b";
+    QTest::newRow("a failed load is not remembered")
+        << false << QStringList{"save a", "load missing"} << "a";
+    QTest::newRow("a cancelled save is not remembered")
+        << false << QStringList{"save a", "cancel save"} << "a";
+    QTest::newRow("a folder that is gone") << true << QStringList{"save a", "remove a"}
+                                           << "documents";
+}
+
+void UserFoldersTest::dialogFolder()
+{
+    QFETCH(bool, readOnlyInstall);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, expected);
+
+    TestProgram program;
+    const QDir home(program.home.path());
+    const QString documents = home.filePath(QStringLiteral("Dokumente"));
+    QVERIFY(QDir().mkpath(documents));
+    QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("config"))));
+    writeBytes(home.filePath(QStringLiteral("config/user-dirs.dirs")),
+               "XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(documents) + "\"\n");
+    for (const char* folder : {"a", "b"})
+        QVERIFY(home.mkdir(QString::fromLatin1(folder)));
+    writeBytes(home.filePath(QStringLiteral("b/belt.dat")), "oKX40-300-R\r\n");
+
+    auto begin = [&] {
+        if (readOnlyInstall)
+            startReadOnly(program);
+        else {
+            program.restart();
+            program.start();
+            program.holdTimers();
+        }
+    };
+    begin();
+    for (const QString& step : std::as_const(steps)) {
+        const QString what = step.section(QLatin1Char(' '), 0, 0);
+        const QString where = step.section(QLatin1Char(' '), 1);
+        MainWindow& main = program.main();
+        if (what == QLatin1String("save")) {
+            main.band_om->trigger();
+            main.Timer_Antrieb_Timer();
+            program.dialogs.answerFile(home.filePath(where + QStringLiteral("/belt.dat")));
+            main.speichern->trigger();
+        } else if (what == QLatin1String("load")) {
+            program.dialogs.answerFile(home.filePath(where + QStringLiteral("/belt.dat")));
+            main.laden->trigger();
+        } else if (what == QLatin1String("cancel")) {
+            main.speichern->trigger();
+        } else if (what == QLatin1String("remove")) {
+            QVERIFY(QDir(where == QLatin1String("documents") ? documents : home.filePath(where))
+                        .removeRecursively());
+        } else if (what == QLatin1String("restart")) {
+            begin();
+        }
+    }
+
+    const QString folder = expected == QLatin1String("program")     ? program.folder.path()
+                           : expected == QLatin1String("documents") ? documents
+                           : expected == QLatin1String("home")      ? QDir::homePath()
+                                                                    : home.filePath(expected);
+    program.dialogs.asked.clear();
+    program.main().laden->trigger();
+    program.main().band_om->trigger();
+    program.main().Timer_Antrieb_Timer();
+    program.main().speichern->trigger();
+    QCOMPARE(program.dialogs.asked.size(), 2);
+    QCOMPARE(program.dialogs.asked.at(0).folder, folder);
+    QCOMPARE(program.dialogs.asked.at(1).folder, folder);
 }
 
 QTEST_MAIN(UserFoldersTest)

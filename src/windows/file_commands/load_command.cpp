@@ -13,6 +13,7 @@
 #include "run_error.h"
 #include "save_command.h"
 #include "text_files.h"
+#include "user_folders.h"
 
 #include "picture_store.h"
 
@@ -158,6 +159,7 @@ void laden_Click(Forms& forms)
         dialog.FileName.clear();
         dialog.DialogTitle = main.laden->text();
         dialog.Filter = QString::fromLatin1(ConfigFileFilter);
+        dialog.InitDir = beltFolder(forms);
         dialog.ShowOpen();
         if (dialog.FileName.isEmpty())
             return;
@@ -178,6 +180,7 @@ void loadBeltFile(Forms& forms, const QString& path)
         const LoadedBelt belt = readConfigLine(line);
         v.Config_Line = line;
         showLoadedBelt(forms, belt);
+        rememberBeltFolder(path);
     } catch (const RunError&) {
         forms.messageBox().show(&forms.main(), v.Proc_Name, QStringLiteral("Error"));
     }

@@ -10,6 +10,7 @@
 #include "plain_editor.h"
 #include "run_error.h"
 #include "text_files.h"
+#include "user_folders.h"
 
 #include <QAction>
 #include <QDir>
@@ -40,6 +41,7 @@ void speichern_Click(Forms& forms)
         dialog.FileName.clear();
         dialog.DialogTitle = main.speichern->text();
         dialog.Filter = QString::fromLatin1(ConfigFileFilter);
+        dialog.InitDir = beltFolder(forms);
         dialog.ShowSave();
         v.Config_File_Name = dialog.FileName;
         // A cancelled dialog writes nothing and says nothing.
@@ -51,6 +53,7 @@ void speichern_Click(Forms& forms)
         const QString code = shownCode(forms, plain);
         v.Config_Line = QLatin1Char(plain ? 'o' : 'm') + code;
         writeWholeFile(v.Config_File_Name, formatConfigFile(kind, code));
+        rememberBeltFolder(v.Config_File_Name);
     } catch (const RunError&) {
         // Unlike the start-up, a save that did not happen always says so.
         forms.messageBox().show(&main, v.Proc_Name, QStringLiteral("Error"));
