@@ -4,6 +4,7 @@
 #include "form.h"
 #include "info_dialog.h"
 #include "main_window.h"
+#include "qt_translation.h"
 #include "start_dialog.h"
 
 #include "picture_store.h"
@@ -35,7 +36,7 @@ QIcon blankIcon()
 Forms::Forms(const QString& programFolder, Platform platform)
     : programFolder_(programFolder),
       textFolder_(platform.textFolder.isEmpty() ? programFolder : platform.textFolder),
-      platform_(std::move(platform))
+      platform_(std::move(platform)), qtTranslation_(std::make_unique<QtTranslation>())
 {
     if (!platform_.messageBox || !platform_.dialogs)
         throw std::invalid_argument("Forms needs a message box and a dialog backend");

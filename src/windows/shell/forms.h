@@ -20,6 +20,7 @@ class MainWindow;
 class MessageBoxSeam;
 class BeltPictureStore;
 class ModulePictureStore;
+class QtTranslation;
 
 // The procedures that the shell calls but the editors and the file commands
 // define. Each subsystem's install() fills in its own; an empty one is a no-op.
@@ -67,6 +68,8 @@ public:
     // folder, or the user's copy of its text files where it cannot be written.
     const QString& textFolder() const { return textFolder_; }
     QString textFile(const QString& name) const;
+    // Qt's own words, in the language the text pass read last.
+    QtTranslation& qtTranslation() { return *qtTranslation_; }
     MessageBoxSeam& messageBox() const { return *platform_.messageBox; }
     DialogBackend& dialogs() const { return *platform_.dialogs; }
 
@@ -177,6 +180,7 @@ private:
     QList<QPointer<QWidget>> dying_;
     std::unique_ptr<ModulePictureStore> images1_;
     std::unique_ptr<BeltPictureStore> images2_;
+    std::unique_ptr<QtTranslation> qtTranslation_;
     bool ended_ = false;
     QList<Deferred> deferred_; // in the order the start-up came to them
     bool startingUp_ = false;

@@ -4,6 +4,7 @@
 #include "forms.h"
 #include "keyed_toolbar.h"
 #include "main_window.h"
+#include "qt_translation.h"
 #include "run_error.h"
 
 #include <QAbstractButton>
@@ -96,6 +97,7 @@ void runTextPass(Forms& forms)
         return readTextFile(forms.textFile(name));
     });
     applyTextAssignments(forms, outcome.assignments);
+    forms.qtTranslation().use(forms.vars().Locale_Texts(LocaleName));
     if (outcome.failure != 0)
         throw RunError(outcome.failure);
 }
