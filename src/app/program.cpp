@@ -4,6 +4,7 @@
 #include "install_file_commands.h"
 #include "install_modular_belt.h"
 #include "install_plain_belt.h"
+#include "load_command.h"
 #include "main_window.h"
 #include "user_folders.h"
 
@@ -40,6 +41,12 @@ Program::~Program() = default;
 MainWindow& Program::start()
 {
     return forms_->start();
+}
+
+void Program::openBeltFile(const QString& path)
+{
+    QMetaObject::invokeMethod(
+        forms_.get(), [this, path] { loadBeltFile(*forms_, path); }, Qt::QueuedConnection);
 }
 
 } // namespace kx

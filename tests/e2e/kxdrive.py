@@ -287,6 +287,11 @@ class Program:
                                and (name is None or n.name == name) and _showing(n))
         return found
 
+    def shows_text(self, window, text):
+        """A shown control of the window has the text in its name or its content."""
+        return any(text in (n.name or "") or text in (_text(n) or "")
+                   for n in _find_all(window, _showing))
+
     # --- input ----------------------------------------------------------
 
     def click(self, node):
