@@ -37,6 +37,8 @@ struct Procedures {
     std::function<void()> laden_Click;
     std::function<void()> speichern_Click;
     std::function<void()> drucken_Click;
+    // The load of a chosen file, as laden_Click does it after its dialog.
+    std::function<void(const QString&)> loadBeltFile;
 };
 
 // What the program takes from its platform; tests pass scripted ones.
