@@ -47,8 +47,9 @@ CommandLine parseCommandLine(const QStringList& arguments, CommandLine::Stage st
     // Qt's usage line names the program by argv[0], or by a placeholder
     // while there is no application object yet.
     if (parser.isSet(help))
-        return answer(0, QStringLiteral("Usage: %1 [options] [file]\n").arg(QLatin1String(ProgramName)) +
-                             parser.helpText().section(QLatin1Char('\n'), 1));
+        return answer(
+            0, QStringLiteral("Usage: %1 [options] [file]\n").arg(QLatin1String(ProgramName)) +
+                   parser.helpText().section(QLatin1Char('\n'), 1));
     if (parser.isSet(version))
         return answer(0, QStringLiteral("KX-Konfigurator " KX_VERSION));
     if (stage == CommandLine::Stage::BeforeGui)

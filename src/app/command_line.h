@@ -6,7 +6,8 @@
 namespace kx {
 
 // What the program was asked for on its command line.
-struct CommandLine {
+struct CommandLine
+{
     // Set when the program only answers on the terminal and ends: --help,
     // --version, or arguments it does not understand (exit code not 0,
     // the answer goes to the error output).

@@ -28,8 +28,8 @@ Program::Program(const QString& programFolder, DialogBackend* dialogs)
     platform.messageBox = &messageBox_;
     platform.dialogs = dialogs ? dialogs : &qtDialogs_;
     platform.quit = [] { QCoreApplication::exit(0); };
-    platform.textFolder = prepareTextFolder(programFolder, userTextFolder(),
-                                            canRewriteTextFiles(programFolder));
+    platform.textFolder =
+        prepareTextFolder(programFolder, userTextFolder(), canRewriteTextFiles(programFolder));
     forms_ = std::make_unique<Forms>(programFolder, platform);
     installPlainBelt(*forms_);
     installModularBelt(*forms_);

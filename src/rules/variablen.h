@@ -78,10 +78,7 @@ enum AccessText {
 // The lines of the language file's [LOCALE] section: which language the
 // file is in, for the toolkit's own words (file and print dialogs, context
 // menus), e.g. "de" or "en".
-enum LocaleText {
-    LocaleName,
-    LocaleTextCount
-};
+enum LocaleText { LocaleName, LocaleTextCount };
 
 // The program's shared variables. One instance lives for the whole run and
 // survives the reload of the main window; nothing reaches it through a global.

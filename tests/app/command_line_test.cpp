@@ -23,7 +23,7 @@ void CommandLineTest::parse_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<Stage>("stage");
-    QTest::addColumn<int>("exitCode"); // -1: the program starts
+    QTest::addColumn<int>("exitCode");   // -1: the program starts
     QTest::addColumn<QString>("answer"); // a line the answer holds
     QTest::addColumn<QString>("beltFile");
 
@@ -38,12 +38,12 @@ void CommandLineTest::parse_data()
         << -1 << QString() << "/tmp/belt.dat";
     row("a file that looks like an option", {"--", "-x.dat"}, Stage::AfterGui)
         << -1 << QString() << here + "/-x.dat";
-    row("--help", {"--help"}, Stage::BeforeGui) << 0 << "Usage: kx-konfigurator [options] [file]"
-                                                << QString();
+    row("--help", {"--help"}, Stage::BeforeGui)
+        << 0 << "Usage: kx-konfigurator [options] [file]" << QString();
     row("-h among Qt's options", {"-platform", "xcb", "-h"}, Stage::BeforeGui)
         << 0 << "  -v, --version  Show the version and end." << QString();
-    row("--version", {"--version"}, Stage::BeforeGui) << 0 << "KX-Konfigurator " KX_VERSION
-                                                      << QString();
+    row("--version", {"--version"}, Stage::BeforeGui)
+        << 0 << "KX-Konfigurator " KX_VERSION << QString();
     row("a file among Qt's options", {"-platform", "xcb", "belt.dat"}, Stage::BeforeGui)
         << -1 << QString() << QString();
     row("an unknown option", {"--bogus"}, Stage::AfterGui)
@@ -73,8 +73,10 @@ void CommandLineTest::answersWithoutDisplay_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("--help") << "--help" << "Usage: kx-konfigurator [options] [file]";
-    QTest::newRow("--version") << "--version" << "KX-Konfigurator " KX_VERSION;
+    QTest::newRow("--help") << "--help"
+                            << "Usage: kx-konfigurator [options] [file]";
+    QTest::newRow("--version") << "--version"
+                               << "KX-Konfigurator " KX_VERSION;
 }
 
 // The real program, with no display and no platform named.

@@ -65,10 +65,15 @@ void UserTextFilesTest::refreshedCopy_data()
     // The other lines keep their installed bytes; the chosen name is written
     // in the installed file's code page, and the last line gets its CR LF.
     QTest::newRow("upgrade: bytes and code page of the installed file")
-        << "47-318-xx.ini" << QByteArray("[AUSWAHL]\r\nFran\xe7" "ais\r\n[SPRACHE]\r\nDeutsch.ini")
-        << QByteArray("[SPRACHE]\r\nFran\xc3\xa7" "ais.ini\r\n") << true
-        << Shipped + QStringList{QStringLiteral("Fran\u00e7ais.ini")}
-        << QByteArray("[AUSWAHL]\r\nFran\xe7" "ais\r\n[SPRACHE]\r\nFran\xe7" "ais.ini\r\n");
+        << "47-318-xx.ini"
+        << QByteArray("[AUSWAHL]\r\nFran\xe7"
+                      "ais\r\n[SPRACHE]\r\nDeutsch.ini")
+        << QByteArray("[SPRACHE]\r\nFran\xc3\xa7"
+                      "ais.ini\r\n")
+        << true << Shipped + QStringList{QStringLiteral("Fran\u00e7ais.ini")}
+        << QByteArray("[AUSWAHL]\r\nFran\xe7"
+                      "ais\r\n[SPRACHE]\r\nFran\xe7"
+                      "ais.ini\r\n");
 }
 
 void UserTextFilesTest::refreshedCopy()

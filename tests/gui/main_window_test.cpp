@@ -4,14 +4,14 @@
 #include "test_program.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QDir>
-#include <QMdiArea>
-#include <QMenu>
-#include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -406,7 +406,7 @@ void MainWindowTest::dropOpensBelt_data()
 {
     QTest::addColumn<QStringList>("files"); // in the program folder; "http:" a web address
     QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QString>("code");  // shown afterwards; empty: as before
+    QTest::addColumn<QString>("code"); // shown afterwards; empty: as before
     QTest::addColumn<int>("boxes");
 
     QTest::newRow("a belt file") << QStringList{"belt.dat"} << true << "KX40-800-L-SF" << 0;
@@ -429,8 +429,9 @@ void MainWindowTest::dropOpensBelt()
     program.holdTimers();
     QList<QUrl> urls;
     for (const QString& file : std::as_const(files))
-        urls << (file == QLatin1String("http:") ? QUrl(QStringLiteral("http://example.com/belt.dat"))
-                                                : QUrl::fromLocalFile(program.path(file)));
+        urls << (file == QLatin1String("http:")
+                     ? QUrl(QStringLiteral("http://example.com/belt.dat"))
+                     : QUrl::fromLocalFile(program.path(file)));
     QMimeData data;
     data.setUrls(urls);
 

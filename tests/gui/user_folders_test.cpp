@@ -89,9 +89,9 @@ void UserFoldersTest::readOnlyProgramFolder()
     QCOMPARE(program.readFile(MainName), installedMain);
 
     // An upgrade: new words for English and a new main text file.
-    program.writeFile(QStringLiteral("English.ini"),
-                      program.readFile(QStringLiteral("English.ini"))
-                          .replace("\r\nFile\r\n", "\r\nFile 2\r\n"));
+    program.writeFile(
+        QStringLiteral("English.ini"),
+        program.readFile(QStringLiteral("English.ini")).replace("\r\nFile\r\n", "\r\nFile 2\r\n"));
     program.writeFile(MainName, "; 2\r\n" + installedMain);
     main = &startReadOnly(program);
     QCOMPARE(main->datei->text(), QStringLiteral("File 2"));
@@ -127,8 +127,8 @@ void UserFoldersTest::dialogFolder_data()
         << false << QStringList{"save a", "load missing"} << "a";
     QTest::newRow("a cancelled save is not remembered")
         << false << QStringList{"save a", "cancel save"} << "a";
-    QTest::newRow("a folder that is gone") << true << QStringList{"save a", "remove a"}
-                                           << "documents";
+    QTest::newRow("a folder that is gone")
+        << true << QStringList{"save a", "remove a"} << "documents";
 }
 
 void UserFoldersTest::dialogFolder()

@@ -141,7 +141,8 @@ void TestProgram::setUp()
 {
     if (!folder.isValid() || !home.isValid())
         throw std::runtime_error("no temporary folder");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(QDir(home.path()).filePath(QStringLiteral("config"))));
+    qputenv("XDG_CONFIG_HOME",
+            QFile::encodeName(QDir(home.path()).filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(QDir(home.path()).filePath(QStringLiteral("data"))));
     // Copied fixtures may be read-only in the source tree.
     const QDir dir(folder.path());

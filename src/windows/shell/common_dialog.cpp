@@ -30,8 +30,7 @@ QString qtFileFilter(const QString& filter)
 }
 
 std::optional<QString> QtDialogBackend::openFileName(QWidget* parent, const QString& title,
-                                                     const QString& qtFilter,
-                                                     const QString& folder)
+                                                     const QString& qtFilter, const QString& folder)
 {
     QFileDialog dialog(parent, title, folder, qtFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -43,8 +42,7 @@ std::optional<QString> QtDialogBackend::openFileName(QWidget* parent, const QStr
 }
 
 std::optional<QString> QtDialogBackend::saveFileName(QWidget* parent, const QString& title,
-                                                     const QString& qtFilter,
-                                                     const QString& folder)
+                                                     const QString& qtFilter, const QString& folder)
 {
     QFileDialog dialog(parent, title, folder, qtFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -19,11 +19,9 @@ public:
     // Each shows `folder` first and returns the chosen file name, or nothing
     // when the user cancelled.
     virtual std::optional<QString> openFileName(QWidget* parent, const QString& title,
-                                                const QString& qtFilter,
-                                                const QString& folder) = 0;
+                                                const QString& qtFilter, const QString& folder) = 0;
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& title,
-                                                const QString& qtFilter,
-                                                const QString& folder) = 0;
+                                                const QString& qtFilter, const QString& folder) = 0;
     // Sets up the printer the next print goes to; false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 };

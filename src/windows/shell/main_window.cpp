@@ -20,12 +20,12 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QTimer>
 

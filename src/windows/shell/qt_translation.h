@@ -10,7 +10,8 @@ namespace kx {
 
 // Qt's own words (the file and print dialogs, context menus, standard
 // buttons) in the language of the language file, from Qt's translations.
-class QtTranslation {
+class QtTranslation
+{
 public:
     QtTranslation();
     ~QtTranslation();
