@@ -54,6 +54,8 @@ class UserFoldersTest : public QObject
     Q_OBJECT
 private slots:
     void writableProgramFolderIsUsed();
+    void unusableUserFolder_data();
+    void unusableUserFolder();
     void readOnlyProgramFolder();
     void dialogFolder_data();
     void dialogFolder();
@@ -66,6 +68,29 @@ void UserFoldersTest::writableProgramFolderIsUsed()
     QCOMPARE(prepareTextFolder(program.folder.path(), user, true), program.folder.path());
     QVERIFY(!QFileInfo::exists(user));
     QVERIFY(canRewriteTextFiles(program.folder.path()));
+}
+
+void UserFoldersTest::unusableUserFolder_data()
+{
+    QTest::addColumn<QString>("inTheWay"); // a file, or a folder ending in '/'
+    QTest::newRow("the user's folder is a file") << "";
+    QTest::newRow("the main text file cannot be copied there") << "47-318-xx.ini/";
+}
+
+// Without copies the program reads its installed files, as it always did.
+void UserFoldersTest::unusableUserFolder()
+{
+    QFETCH(QString, inTheWay);
+    TestProgram program;
+    const QString user = userTextFolder();
+    const QString blocker = QDir(user).filePath(inTheWay);
+    if (inTheWay.isEmpty()) {
+        QVERIFY(QDir().mkpath(QFileInfo(user).path()));
+        writeBytes(user, "in the way");
+    } else {
+        QVERIFY(QDir().mkpath(blocker));
+    }
+    QCOMPARE(prepareTextFolder(program.folder.path(), user, false), program.folder.path());
 }
 
 // The user's folder is filled from the installed files, the language

@@ -89,7 +89,10 @@ QString prepareTextFolder(const QString& programFolder, const QString& userFolde
             // The start-up reports a text file it cannot read.
         }
     }
-    return userFolder;
+    // A folder the copies could not go to: the installed files, read only.
+    const bool copied = QFileInfo(user.filePath(mainName)).isFile() ||
+                        !QFileInfo::exists(installed.filePath(mainName));
+    return copied ? userFolder : programFolder;
 }
 
 QString beltFolder(const Forms& forms)
