@@ -59,11 +59,6 @@ Forms::~Forms()
         delete widget.data();
 }
 
-QString Forms::programFile(const QString& name) const
-{
-    return QDir(programFolder_).filePath(name);
-}
-
 QString Forms::textFile(const QString& name) const
 {
     return QDir(textFolder_).filePath(name);

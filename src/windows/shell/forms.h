@@ -65,7 +65,6 @@ public:
 
     Variablen& vars() { return vars_; }
     const QString& programFolder() const { return programFolder_; }
-    QString programFile(const QString& name) const;
     // The folder the text files are read from and rewritten in: the program
     // folder, or the user's copy of its text files where it cannot be written.
     const QString& textFolder() const { return textFolder_; }
