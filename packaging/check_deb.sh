@@ -10,7 +10,7 @@
 # the user again. Run as root.
 set -euo pipefail
 deb=$(realpath "$1")
-e2e=$(realpath "$(dirname "$0")/../tests/e2e")
+tests=$(realpath "$(dirname "$0")/../tests")
 entry=/usr/share/applications/kx-konfigurator.desktop
 program=/opt/kx-konfigurator/kx-konfigurator
 
@@ -48,7 +48,10 @@ echo "The installed program starts from its menu entry."
 chmod 755 "$work"
 useradd --create-home --base-dir "$work" --shell /bin/sh "$user"
 home="$work/$user"
-cp -r "$e2e" "$work/e2e"
+# run.sh starts its X server through ../support/private_display.sh.
+mkdir "$work/support"
+cp -r "$tests/e2e" "$work/e2e"
+cp "$tests/support/private_display.sh" "$work/support/"
 cd "$work"
 as_user() {
   runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"

@@ -20,9 +20,7 @@ GROUP = Group("command_line_bad", prepare,
 @GROUP.case("refuse a bad file named on the command line")
 def refuse_argument(kx):
     box = kx.message_box()
-    kx.expect("box title", box.title, "Error")
-    kx.expect("box text", box.text, "laden_Click()")
-    kx.expect("box buttons", box.buttons, ["OK"])
+    kx.expect_error_box(box, "laden_Click()", "bad.dat", "no order code")
     kx.press_ok(box)
 
 

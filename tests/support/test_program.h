@@ -23,8 +23,10 @@ public:
     struct Shown {
         QString text;
         QString title;
+        QString informative;
     };
-    void show(QWidget* parent, const QString& text, const QString& title) override;
+    void show(QWidget* parent, const QString& text, const QString& title,
+              const QString& informative) override;
 
     QList<Shown> shown;
     // Runs while the box is "open", e.g. to tick a timer as the real modal loop would.
@@ -51,6 +53,9 @@ public:
         QString folder;
     };
     QList<Asked> asked;
+    // Runs while a dialog is "open", e.g. to tick the timers as the real
+    // dialog's event loop would.
+    std::function<void()> whileOpen;
 
 private:
     struct Answer {
@@ -93,6 +98,8 @@ public:
     QTemporaryDir home;
     ScriptedMessageBox boxes;
     ScriptedDialogs dialogs;
+    // The last step of replacing a file; empty: QSaveFile's own.
+    FileCommit commit;
     int quitCount = 0;
     std::unique_ptr<Forms> forms;
 

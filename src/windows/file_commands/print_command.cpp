@@ -1,12 +1,13 @@
 #include "print_command.h"
 
 #include "common_dialog.h"
+#include "error_box.h"
 #include "form.h"
 #include "forms.h"
 #include "main_window.h"
-#include "message_box.h"
 #include "run_error.h"
 
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
@@ -32,6 +33,14 @@ Form* windowToPrint(Forms& forms)
             return qobject_cast<Form*>((*it)->widget());
     return nullptr;
 }
+
+// A file the printer writes is named by its file name, a printer by its own.
+RunError printerFailure(const QPrinter& printer)
+{
+    const QString file = printer.outputFileName();
+    return failure(PrinterError, FailPrinter,
+                   file.isEmpty() ? printer.printerName() : QFileInfo(file).fileName());
+}
 } // namespace
 
 void printWindowImage(QWidget& window, QPrinter& printer)
@@ -39,7 +48,7 @@ void printWindowImage(QWidget& window, QPrinter& printer)
     const QPixmap image = window.grab();
     QPainter painter;
     if (image.isNull() || !painter.begin(&printer))
-        throw RunError(PrinterError);
+        throw printerFailure(printer);
     const QRect page = painter.viewport();
     QSize size = image.deviceIndependentSize().toSize();
     size.scale(page.size(), Qt::KeepAspectRatio);
@@ -48,7 +57,7 @@ void printWindowImage(QWidget& window, QPrinter& printer)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QPoint(0, 0), image);
     if (!painter.end())
-        throw RunError(PrinterError);
+        throw printerFailure(printer);
 }
 
 void drucken_Click(Forms& forms)
@@ -67,7 +76,7 @@ void drucken_Click(Forms& forms)
     } catch (const RunError& error) {
         if (error.number == RunError::Cancel)
             return;
-        forms.messageBox().show(&main, v.Print_Proc_Name, QStringLiteral("Error"));
+        showFailureBox(forms, &main, v.Print_Proc_Name, error, QString());
     }
 }
 

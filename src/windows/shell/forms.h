@@ -39,6 +39,16 @@ struct Procedures {
     std::function<void()> drucken_Click;
     // The load of a chosen file, as laden_Click does it after its dialog.
     std::function<void(const QString&)> loadBeltFile;
+    // Revising a belt: edit the loaded belt in front, undo, redo.
+    std::function<void()> band_bearbeiten_Click;
+    std::function<void()> rueckgaengig_Click;
+    std::function<void()> wiederholen_Click;
+    // Called by every set-up once it has put a fresh belt in front (a New
+    // command, a load, an edit of a loaded belt): the undo history starts
+    // from that belt.
+    std::function<void()> beltSetUp;
+    // Called by the placement engine when it has carried out a request.
+    std::function<void()> beltChanged;
 };
 
 // What the program takes from its platform; tests pass scripted ones.
@@ -48,6 +58,7 @@ struct Platform {
     std::function<void()> quit;      // ends the program
     qreal devicePixelRatio = 0;      // 0: the primary screen's
     QString textFolder;              // empty: the program folder
+    FileCommit fileCommit;           // empty: QSaveFile's own commit
 };
 
 enum class WindowKind { MdiChild, TopLevel };
@@ -73,6 +84,7 @@ public:
     QtTranslation& qtTranslation() { return *qtTranslation_; }
     MessageBoxSeam& messageBox() const { return *platform_.messageBox; }
     DialogBackend& dialogs() const { return *platform_.dialogs; }
+    const FileCommit& fileCommit() const { return platform_.fileCommit; }
 
     Procedures procedures;
     // Runs a procedure if a subsystem has installed it.

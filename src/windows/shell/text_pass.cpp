@@ -91,15 +91,13 @@ void applyTextAssignments(Forms& forms, const QList<TextAssignment>& assignments
 
 void runTextPass(Forms& forms)
 {
-    const TextPassOutcome outcome = parseTextPass(forms.vars(), [&forms](const QString& name) {
-        if (name.isEmpty())
-            throw RunError(RunError::FileNotFound);
-        return readTextFile(forms.textFile(name));
-    });
+    const TextPassOutcome outcome =
+        parseTextPass(forms.vars(), folderReader(forms.textFolder()));
     applyTextAssignments(forms, outcome.assignments);
+    forms.main().wordCommands();
     forms.qtTranslation().use(forms.vars().Locale_Texts(LocaleName));
     if (outcome.failure != 0)
-        throw RunError(outcome.failure);
+        throw RunError(outcome.failure, outcome.reason);
 }
 
 } // namespace kx
