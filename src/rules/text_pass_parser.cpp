@@ -230,9 +230,13 @@ std::vector<OptionalWords> optionalSections(Variablen& v)
     // Captions of the menu commands the old program did not have.
     static const std::array<const char*, CommandTextCount> CommandGerman = {
         "Dieses Band bearbeiten", "Rückgängig", "Wiederholen"};
+    // No words but a fact about the file: a file that does not say which
+    // language it is in gets none of the toolkit's translations.
+    static const std::array<const char*, LocaleTextCount> LocaleNone = {""};
     return {
         {"[BARRIEREFREI]", v.Access_Texts, AccessGerman},
         {"[FEHLER]", v.Failure_Texts, FailureGerman},
+        {"[LOCALE]", v.Locale_Texts, LocaleNone},
         {"[BEFEHLE]", v.Command_Texts, CommandGerman},
     };
 }

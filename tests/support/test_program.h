@@ -41,15 +41,16 @@ public:
     void answerPrinterPdf(const QString& pdfPath);
 
     std::optional<QString> openFileName(QWidget* parent, const QString& title,
-                                        const QString& qtFilter) override;
+                                        const QString& qtFilter, const QString& folder) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& title,
-                                        const QString& qtFilter) override;
+                                        const QString& qtFilter, const QString& folder) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 
     struct Asked {
         QString kind; // "open", "save" or "printer"
         QString title;
         QString filter;
+        QString folder;
     };
     QList<Asked> asked;
     // Runs while a dialog is "open", e.g. to tick the timers as the real
@@ -80,6 +81,9 @@ public:
     QByteArray readFile(const QString& name) const;
     void removeFile(const QString& name) const;
 
+    // Ends the program and makes a new one on the same folders, as a new run
+    // would, reading its text files from `textFolder` (empty: the program folder).
+    void restart(const QString& textFolder = QString());
     // Creates, loads and shows the main window, as the program's start does.
     MainWindow& start();
     MainWindow& main();
@@ -89,6 +93,9 @@ public:
     static void settle();
 
     QTemporaryDir folder;
+    // The user's settings and data ($XDG_CONFIG_HOME, $XDG_DATA_HOME), a fresh
+    // pair for each program.
+    QTemporaryDir home;
     ScriptedMessageBox boxes;
     ScriptedDialogs dialogs;
     // The last step of replacing a file; empty: QSaveFile's own.
@@ -98,6 +105,7 @@ public:
 
 private:
     void setUp();
+    void makeForms(const QString& textFolder);
 };
 
 // Records, by name, every widget of a window that paints.

@@ -12,6 +12,7 @@
 #include "plain_editor.h"
 #include "run_error.h"
 #include "save_command.h"
+#include "user_folders.h"
 
 #include "picture_store.h"
 
@@ -163,6 +164,7 @@ void laden_Click(Forms& forms)
         dialog.FileName.clear();
         dialog.DialogTitle = main.laden->text();
         dialog.Filter = QString::fromLatin1(ConfigFileFilter);
+        dialog.InitDir = beltFolder(forms);
         dialog.ShowOpen();
         if (dialog.FileName.isEmpty())
             return;
@@ -183,6 +185,7 @@ void loadBeltFile(Forms& forms, const QString& path)
         const LoadedBelt belt = readBeltFile(path);
         v.Config_Line = belt.line;
         showLoadedBelt(forms, belt);
+        rememberBeltFolder(path);
     } catch (const RunError& error) {
         // The load's own name, whatever ran while its dialog was open.
         v.Proc_Name = QString::fromLatin1(LoadProcedure);
