@@ -3,9 +3,10 @@
 # install, package, screenshots.
 
 PRESET ?= dev
-PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins \
+PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
             libgl-dev xvfb xauth fonts-liberation2 fonts-dejavu-core \
             at-spi2-core dbus-daemon dbus-bin python3 python3-pyatspi python3-gi gir1.2-atspi-2.0 \
+            shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin \
             poppler-utils
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # dpkg-shlibdeps and file work out the .deb's dependencies.

@@ -25,11 +25,13 @@ class OneFileDialogs final : public kx::DialogBackend
 {
 public:
     explicit OneFileDialogs(QString path) : path_(std::move(path)) {}
-    std::optional<QString> openFileName(QWidget*, const QString&, const QString&) override
+    std::optional<QString> openFileName(QWidget*, const QString&, const QString&,
+                                        const QString&) override
     {
         return path_;
     }
-    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&) override
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&,
+                                        const QString&) override
     {
         return std::nullopt;
     }

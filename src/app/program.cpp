@@ -5,7 +5,9 @@
 #include "install_modular_belt.h"
 #include "install_plain_belt.h"
 #include "install_revisions.h"
+#include "load_command.h"
 #include "main_window.h"
+#include "user_folders.h"
 
 #include "picture_store.h"
 
@@ -27,6 +29,8 @@ Program::Program(const QString& programFolder, DialogBackend* dialogs)
     platform.messageBox = &messageBox_;
     platform.dialogs = dialogs ? dialogs : &qtDialogs_;
     platform.quit = [] { QCoreApplication::exit(0); };
+    platform.textFolder =
+        prepareTextFolder(programFolder, userTextFolder(), canRewriteTextFiles(programFolder));
     forms_ = std::make_unique<Forms>(programFolder, platform);
     installPlainBelt(*forms_);
     installModularBelt(*forms_);
@@ -39,6 +43,12 @@ Program::~Program() = default;
 MainWindow& Program::start()
 {
     return forms_->start();
+}
+
+void Program::openBeltFile(const QString& path)
+{
+    QMetaObject::invokeMethod(
+        forms_.get(), [this, path] { loadBeltFile(*forms_, path); }, Qt::QueuedConnection);
 }
 
 } // namespace kx

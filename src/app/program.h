@@ -25,6 +25,9 @@ public:
 
     Forms& forms() const { return *forms_; }
     MainWindow& start();
+    // Loads a belt file as File > Open does, once the event loop runs, so
+    // that the main window is on the screen first.
+    void openBeltFile(const QString& path);
 
 private:
     QtMessageBox messageBox_;

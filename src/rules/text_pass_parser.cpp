@@ -236,9 +236,13 @@ std::vector<OptionalWords> optionalSections(Variablen& v)
         "Datenblatt", "Datum",   "Bestellnummer", "Bandart", "Band ohne Module", "Band mit Modulen",
         "Länge",      "Breite",  "Laufrichtung",  "rechts",  "links",            "Optionen",
         "keine",      "Module",  "Antrieb",       "unter %1"};
+    // No words but a fact about the file: a file that does not say which
+    // language it is in gets none of the toolkit's translations.
+    static const std::array<const char*, LocaleTextCount> LocaleNone = {""};
     return {
         {"[BARRIEREFREI]", v.Access_Texts, AccessGerman},
         {"[FEHLER]", v.Failure_Texts, FailureGerman},
+        {"[LOCALE]", v.Locale_Texts, LocaleNone},
         {"[BEFEHLE]", v.Command_Texts, CommandGerman},
         {"[DATENBLATT]", v.Datasheet_Texts, DatasheetGerman},
     };

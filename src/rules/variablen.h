@@ -75,6 +75,11 @@ enum AccessText {
     AccessTextCount
 };
 
+// The lines of the language file's [LOCALE] section: which language the
+// file is in, for the toolkit's own words (file and print dialogs, context
+// menus), e.g. "de" or "en".
+enum LocaleText { LocaleName, LocaleTextCount };
+
 // The lines of the language file's [BEFEHLE] section: the captions of the
 // menu commands the old program did not have, in this order. New commands
 // add their lines at the end, before CommandTextCount, so that the lines a
@@ -160,6 +165,7 @@ struct Variablen {
     FixedArray<QString, 257> Message_Texts;
     FixedArray<QString, AccessTextCount> Access_Texts;
     FixedArray<QString, FailureTextCount> Failure_Texts; // [FEHLER], see failure_reason.h
+    FixedArray<QString, LocaleTextCount> Locale_Texts;
     FixedArray<QString, CommandTextCount> Command_Texts;
     FixedArray<QString, DatasheetTextCount> Datasheet_Texts;
 

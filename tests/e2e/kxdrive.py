@@ -73,10 +73,15 @@ class Group:
     """Cases that share one program start. `prepare(folder, files)` may put
     fixture text files into the program folder (after the shipped ones were
     copied) and case files into `files`; `arguments(folder, files)` gives
-    the program's command line."""
+    the program's command line.
 
-    def __init__(self, name, prepare=None, arguments=None):
+    An `installed` group runs only on an installed program (run.py
+    --installed, as `make package-check` does): where it lies, as the user
+    who runs the suite, with that user's home and settings."""
+
+    def __init__(self, name, prepare=None, arguments=None, installed=False):
         self.name, self.prepare, self.arguments, self.cases = name, prepare, arguments, []
+        self.installed = installed
 
     def case(self, name, rows=None):
         """Adds a case; with rows, one case per row, named by formatting
@@ -152,7 +157,8 @@ class Program:
     def __init__(self, binary, data_dir, group, shots_dir):
         self.binary, self.data_dir, self.group, self.shots_dir = binary, data_dir, group, shots_dir
         self.root = tempfile.mkdtemp(prefix="kx-e2e-")
-        self.folder = os.path.join(self.root, "program")
+        self.folder = (os.path.dirname(binary) if group.installed
+                       else os.path.join(self.root, "program"))
         self.files = os.path.join(self.root, "files")
         self.process = None
         self.case_name = group.name
@@ -162,23 +168,27 @@ class Program:
     # --- start and stop -------------------------------------------------
 
     def start(self):
-        os.makedirs(self.folder)
+        installed = self.group.installed
+        if not installed:
+            os.makedirs(self.folder)
+            shutil.copy2(self.binary, self.folder)
+            for name in os.listdir(self.data_dir):
+                if name.endswith(".ini"):
+                    shutil.copy2(os.path.join(self.data_dir, name), self.folder)
         os.makedirs(self.files)
-        shutil.copy2(self.binary, self.folder)
-        for name in os.listdir(self.data_dir):
-            if name.endswith(".ini"):
-                shutil.copy2(os.path.join(self.data_dir, name), self.folder)
         if self.group.prepare:
             self.group.prepare(self.folder, self.files)
         # Settings of its own: the file dialog remembers folders in the
-        # user's configuration, which would leak from run to run.
+        # user's configuration, which would leak from run to run. An
+        # installed program keeps the user's.
         home = os.path.join(self.root, "home")
         os.makedirs(os.path.join(home, "runtime"), 0o700)
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   QT_ACCESSIBILITY="1", XDG_CONFIG_HOME=os.path.join(home, "config"),
-                   XDG_CACHE_HOME=os.path.join(home, "cache"),
-                   XDG_DATA_HOME=os.path.join(home, "data"),
-                   XDG_RUNTIME_DIR=os.path.join(home, "runtime"))
+                   QT_ACCESSIBILITY="1", XDG_RUNTIME_DIR=os.path.join(home, "runtime"))
+        if not installed:
+            env.update(XDG_CONFIG_HOME=os.path.join(home, "config"),
+                       XDG_CACHE_HOME=os.path.join(home, "cache"),
+                       XDG_DATA_HOME=os.path.join(home, "data"))
         self.log = open(os.path.join(self.root, "program.log"), "w")
         arguments = self.group.arguments(self.folder, self.files) if self.group.arguments else []
         self.process = subprocess.Popen(
@@ -297,6 +307,11 @@ class Program:
             found += _find_all(root, lambda n: n.getRole() == role
                                and (name is None or n.name == name) and _showing(n))
         return found
+
+    def shows_text(self, window, text):
+        """A shown control of the window has the text in its name or its content."""
+        return any(text in (n.name or "") or text in (_text(n) or "")
+                   for n in _find_all(window, _showing))
 
     # --- input ----------------------------------------------------------
 

@@ -1,12 +1,13 @@
 """Runs the end-to-end cases (case_*.py beside this file) on the real program.
 
-    run.py --program BUILD/bin/kx-konfigurator --data DATA_DIR [PATTERN ...]
+    run.py --program BUILD/bin/kx-konfigurator --data DATA_DIR [--installed] [PATTERN ...]
 
 PATTERNs (or KX_E2E_CASES, words separated by commas or spaces) pick the
 cases whose "group/case" name holds one of them, e.g. `files`, `pipe`,
 `language`. With KX_E2E_SHOTS=DIR, the screen of each failure goes there as
 a PNG (ImageMagick's import); with KX_E2E_SHOTS_ALL=1 too, every case's last
-screen.
+screen. With --installed, the groups for an installed program run instead,
+on the program where it lies.
 
 Started by run.sh inside its own X server and D-Bus session.
 """
@@ -33,7 +34,8 @@ def load_groups():
     groups = []
     for path in sorted(glob.glob(os.path.join(os.path.dirname(os.path.abspath(__file__)),
                                               "case_*.py"))):
-        groups.append(importlib.import_module(os.path.basename(path)[:-3]).GROUP)
+        module = importlib.import_module(os.path.basename(path)[:-3])
+        groups.extend(getattr(module, "GROUPS", None) or [module.GROUP])
     return groups
 
 
@@ -82,6 +84,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
     parser.add_argument("--data", required=True)
+    parser.add_argument("--installed", action="store_true")
     parser.add_argument("patterns", nargs="*")
     args = parser.parse_args()
     args.program = os.path.abspath(args.program)
@@ -105,6 +108,8 @@ def main():
     began = time.monotonic()
     results = []
     for group in load_groups():
+        if group.installed != args.installed:
+            continue
         cases = [c for c in group.cases if selected(c, patterns)]
         if cases:
             run_group(group, cases, args, shots_all, results)

@@ -151,6 +151,8 @@ private slots:
     void failedWriteKeepsOldFile();
     void switchFailures_data();
     void switchFailures();
+    void qtWords_data();
+    void qtWords();
     void refusedLanguages_data();
     void refusedLanguages();
 };
@@ -488,6 +490,47 @@ void LanguageTest::switchFailures()
 
     QVERIFY(window.close());
     QCOMPARE(program.quitCount, 1);
+}
+
+void LanguageTest::qtWords_data()
+{
+    QTest::addColumn<QByteArray>("locale"); // the English file's [LOCALE] section
+    QTest::addColumn<QString>("lookIn");
+
+    const QString english = QStringLiteral("Look in:");
+    const QString german = QStringLiteral("Suchen in:");
+    QTest::newRow("en") << QByteArray("[LOCALE]\r\nen\r\n") << english;
+    QTest::newRow("no [LOCALE]") << QByteArray() << english;
+    QTest::newRow("[LOCALE] without its line") << QByteArray("[LOCALE]\r\n\r\n") << english;
+    QTest::newRow("the file's word counts, not its name")
+        << QByteArray("[LOCALE]\r\nde\r\n") << german;
+    QTest::newRow("a country after the language") << QByteArray("[LOCALE]\r\nde_AT\r\n") << german;
+    QTest::newRow("no language") << QByteArray("[LOCALE]\r\n../de\r\n") << english;
+}
+
+// Qt's own words (here the file dialog's) follow the language file's locale
+// from the start and on every switch.
+void LanguageTest::qtWords()
+{
+    QFETCH(QByteArray, locale);
+    QFETCH(QString, lookIn);
+
+    TestProgram program;
+    QByteArray english = program.readFile(QStringLiteral("English.ini"));
+    const QByteArray shipped("[LOCALE]\r\nen\r\n");
+    QVERIFY(english.contains(shipped));
+    program.writeFile(QStringLiteral("English.ini"), english.replace(shipped, locale));
+
+    program.start();
+    program.holdTimers();
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
+    chooseAndSwitch(program, "sprache2");
+    QVERIFY(program.boxes.shown.isEmpty());
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), lookIn);
+    chooseAndSwitch(program, "sprache1");
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
+    program.forms.reset();
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
 }
 
 void LanguageTest::refusedLanguages_data()

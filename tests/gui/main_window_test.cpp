@@ -4,12 +4,14 @@
 #include "test_program.h"
 
 #include <QAction>
-#include <QPushButton>
 #include <QDir>
+#include <QLineEdit>
 #include <QMdiArea>
-#include <QMenu>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -83,6 +85,8 @@ private slots:
     void reloadKeepsProgramAndState();
     void registryCreatesOnceAndUnloadsChildren();
     void menuCommandsSetRefreshFlags();
+    void dropOpensBelt_data();
+    void dropOpensBelt();
 };
 
 void MainWindowTest::menuTree()
@@ -416,6 +420,58 @@ void MainWindowTest::menuCommandsSetRefreshFlags()
     QTest::mouseClick(start->Command_Start_L, Qt::LeftButton);
     QVERIFY(v.Code_Refresh_mM && v.Code_Refresh_oM);
     QCOMPARE(called, (QStringList{"L", "oM", "R", "oM", "R", "L"}));
+}
+
+void MainWindowTest::dropOpensBelt_data()
+{
+    QTest::addColumn<QStringList>("files"); // in the program folder; "http:" a web address
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("code"); // shown afterwards; empty: as before
+    QTest::addColumn<int>("boxes");
+
+    QTest::newRow("a belt file") << QStringList{"belt.dat"} << true << "KX40-800-L-SF" << 0;
+    QTest::newRow("a file that is no belt") << QStringList{"empty.dat"} << true << "" << 1;
+    QTest::newRow("two files") << QStringList{"belt.dat", "belt.dat"} << false << "" << 0;
+    QTest::newRow("a web address") << QStringList{"http:"} << false << "" << 0;
+}
+
+void MainWindowTest::dropOpensBelt()
+{
+    QFETCH(QStringList, files);
+    QFETCH(bool, accepted);
+    QFETCH(QString, code);
+    QFETCH(int, boxes);
+
+    TestProgram program;
+    program.writeFile(QStringLiteral("belt.dat"), "oKX40-800-L-SF\r\n");
+    program.writeFile(QStringLiteral("empty.dat"), "");
+    MainWindow& main = program.start();
+    program.holdTimers();
+    QList<QUrl> urls;
+    for (const QString& file : std::as_const(files))
+        urls << (file == QLatin1String("http:")
+                     ? QUrl(QStringLiteral("http://example.com/belt.dat"))
+                     : QUrl::fromLocalFile(program.path(file)));
+    QMimeData data;
+    data.setUrls(urls);
+
+    QLineEdit* shown = program.forms->loaded(QStringLiteral("woM"))
+                           ->findChild<QLineEdit*>(QStringLiteral("Text_Bestellnummer"));
+    const QString before = shown->text();
+    const QPoint middle = main.rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&main, &enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+    if (accepted) {
+        QDropEvent drop(QPointF(middle), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&main, &drop);
+        QVERIFY(drop.isAccepted());
+        TestProgram::settle();
+    }
+    QCOMPARE(shown->text(), code.isEmpty() ? before : code);
+    QCOMPARE(program.boxes.shown.size(), boxes);
+    if (boxes > 0)
+        QCOMPARE(program.boxes.shown.first().text, QStringLiteral("laden_Click()"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,6 +1,7 @@
 # Installs the build as a user would (into a home folder whose name needs
 # quoting) and as a package build stages it (DESTDIR), and checks what lands
-# where. Expects BUILD_DIR, WORK_DIR and DATA_DIR.
+# where, that a reinstall keeps the chosen language and that the desktop
+# knows a belt file by its content. Expects BUILD_DIR, WORK_DIR and DATA_DIR.
 
 set(sizes 16 22 24 32 48 64 128 256)
 file(GLOB shipped "${DATA_DIR}/*.ini")
@@ -10,8 +11,7 @@ function(fail message)
   message(FATAL_ERROR "${message}")
 endfunction()
 
-# root: where the files land; exec: the Exec line the menu entry must carry.
-function(check_install prefix destdir exec)
+function(install_into prefix destdir)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env "DESTDIR=${destdir}"
             ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}"
@@ -19,6 +19,11 @@ function(check_install prefix destdir exec)
   if(NOT rc EQUAL 0)
     fail("install into ${prefix} failed:\n${out}")
   endif()
+endfunction()
+
+# root: where the files land; exec: the Exec line the menu entry must carry.
+function(check_install prefix destdir exec)
+  install_into("${prefix}" "${destdir}")
   set(root "${destdir}${prefix}")
 
   set(program "${root}/opt/kx-konfigurator")
@@ -41,9 +46,13 @@ function(check_install prefix destdir exec)
   if(NOT EXISTS "${entry}")
     fail("no menu entry ${entry}")
   endif()
-  file(STRINGS "${entry}" lines REGEX "^(Exec|Icon)=")
-  if(NOT lines STREQUAL "${exec};Icon=kx-konfigurator")
-    fail("menu entry of ${prefix} has\n  ${lines}\nnot\n  ${exec};Icon=kx-konfigurator")
+  file(STRINGS "${entry}" lines REGEX "^(Exec|Icon|MimeType)=")
+  set(want "${exec};Icon=kx-konfigurator;MimeType=application/x-kx-belt\;")
+  if(NOT lines STREQUAL want)
+    fail("menu entry of ${prefix} has\n  ${lines}\nnot\n  ${want}")
+  endif()
+  if(NOT EXISTS "${root}/share/mime/packages/kx-konfigurator.xml")
+    fail("no MIME type in ${root}/share/mime/packages")
   endif()
 
   foreach(size ${sizes})
@@ -56,8 +65,54 @@ endfunction()
 
 # A space, a $ and a % in the home folder: the Exec argument is quoted, $
 # escaped, % doubled.
-check_install("${WORK_DIR}/home/user $1%/.local" ""
-  "Exec=\"${WORK_DIR}/home/user \\\\$1%%/.local/opt/kx-konfigurator/kx-konfigurator\"")
-# Staged: the files go below DESTDIR, the entry names the final place.
+set(home "${WORK_DIR}/home/user $1%/.local")
+check_install("${home}" ""
+  "Exec=\"${WORK_DIR}/home/user \\\\$1%%/.local/opt/kx-konfigurator/kx-konfigurator\" %f")
+# Staged: the files go below DESTDIR, the entry names the final place. The
+# package's triggers build the MIME database; the package brings none.
 check_install("/usr/local" "${WORK_DIR}/stage"
-  "Exec=\"/usr/local/opt/kx-konfigurator/kx-konfigurator\"")
+  "Exec=\"/usr/local/opt/kx-konfigurator/kx-konfigurator\" %f")
+if(EXISTS "${WORK_DIR}/stage/usr/local/share/mime/mime.cache")
+  fail("the staged install brings a MIME database of its own")
+endif()
+
+# Reinstalling keeps the language chosen in the program folder, as long as
+# its file is there; every other line comes from the new install.
+set(main "${home}/opt/kx-konfigurator/47-318-xx.ini")
+file(READ "${DATA_DIR}/47-318-xx.ini" shipped_main)
+foreach(row "English.ini;English.ini" "Latein.ini;Deutsch.ini")
+  list(GET row 0 chosen)
+  list(GET row 1 kept)
+  string(REPLACE "Deutsch.ini" "${chosen}" changed "${shipped_main}")
+  file(WRITE "${main}" "; old\r\n${changed}")
+  install_into("${home}" "")
+  string(REPLACE "Deutsch.ini" "${kept}" want "${shipped_main}")
+  file(READ "${main}" got)
+  if(NOT got STREQUAL want)
+    fail("after choosing ${chosen}, a reinstall wrote\n${got}\nnot\n${want}")
+  endif()
+endforeach()
+
+# The desktop tells a saved belt by its content, and takes no other .dat
+# file for one: through xdg-mime as on a bare desktop and as under GNOME.
+find_program(xdg_mime xdg-mime)
+if(NOT xdg_mime)
+  fail("missing xdg-mime: run 'make deps'")
+endif()
+file(WRITE "${WORK_DIR}/files/belt.dat" "mKX40-600-R-AC-2GC-EV\r\n")
+file(WRITE "${WORK_DIR}/files/belt" "oKX40-300-R\r\n")
+file(WRITE "${WORK_DIR}/files/notes.dat" "Not a belt\n")
+foreach(desktop "--unset=XDG_CURRENT_DESKTOP" "XDG_CURRENT_DESKTOP=GNOME")
+  foreach(row "belt.dat;application/x-kx-belt" "belt;application/x-kx-belt"
+              "notes.dat;text/plain")
+    list(GET row 0 name)
+    list(GET row 1 want)
+    execute_process(
+      COMMAND ${CMAKE_COMMAND} -E env "XDG_DATA_HOME=${home}/share" ${desktop}
+              "${xdg_mime}" query filetype "${WORK_DIR}/files/${name}"
+      OUTPUT_VARIABLE got ERROR_VARIABLE error OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT got STREQUAL want)
+      fail("xdg-mime (${desktop}) takes ${name} for '${got}', not ${want} ${error}")
+    endif()
+  endforeach()
+endforeach()

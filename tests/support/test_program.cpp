@@ -57,9 +57,9 @@ std::optional<ScriptedDialogs::Answer> ScriptedDialogs::next()
 }
 
 std::optional<QString> ScriptedDialogs::openFileName(QWidget*, const QString& title,
-                                                     const QString& qtFilter)
+                                                     const QString& qtFilter, const QString& folder)
 {
-    asked.append(Asked{QStringLiteral("open"), title, qtFilter});
+    asked.append(Asked{QStringLiteral("open"), title, qtFilter, folder});
     const auto answer = next();
     if (!answer || answer->kind != Answer::File)
         return std::nullopt;
@@ -67,9 +67,9 @@ std::optional<QString> ScriptedDialogs::openFileName(QWidget*, const QString& ti
 }
 
 std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const QString& title,
-                                                     const QString& qtFilter)
+                                                     const QString& qtFilter, const QString& folder)
 {
-    asked.append(Asked{QStringLiteral("save"), title, qtFilter});
+    asked.append(Asked{QStringLiteral("save"), title, qtFilter, folder});
     const auto answer = next();
     if (!answer || answer->kind != Answer::File)
         return std::nullopt;
@@ -78,7 +78,7 @@ std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const QString& ti
 
 bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer)
 {
-    asked.append(Asked{QStringLiteral("printer"), QString(), QString()});
+    asked.append(Asked{QStringLiteral("printer"), QString(), QString(), QString()});
     const auto answer = next();
     if (!answer || answer->kind != Answer::PrinterPdf)
         return false;
@@ -95,7 +95,7 @@ void ScriptedDialogs::answerText(const QString& text)
 std::optional<QString> ScriptedDialogs::askText(QWidget*, const QString& title,
                                                 const QString& label, const QString& text)
 {
-    asked.append(Asked{QStringLiteral("text"), title, QString()});
+    asked.append(Asked{QStringLiteral("text"), title, QString(), QString()});
     askedLabel = label;
     offeredText = text;
     const auto answer = next();
@@ -171,11 +171,24 @@ void TestProgram::setUp()
     for (const QString& name : dir.entryList(QDir::Files))
         QFile::setPermissions(dir.filePath(name),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    makeForms(QString());
+}
+
+void TestProgram::restart(const QString& textFolder)
+{
+    forms.reset();
+    settle();
+    makeForms(textFolder);
+}
+
+void TestProgram::makeForms(const QString& textFolder)
+{
     Platform platform;
     platform.messageBox = &boxes;
     platform.dialogs = &dialogs;
     platform.quit = [this] { ++quitCount; };
     platform.devicePixelRatio = 1.0;
+    platform.textFolder = textFolder;
     platform.fileCommit = [this](QSaveFile& file) { return commit ? commit(file) : file.commit(); };
     forms = std::make_unique<Forms>(folder.path(), platform);
     installPlainBelt(*forms);

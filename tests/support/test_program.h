@@ -43,9 +43,9 @@ public:
     void answerText(const QString& text);
 
     std::optional<QString> openFileName(QWidget* parent, const QString& title,
-                                        const QString& qtFilter) override;
+                                        const QString& qtFilter, const QString& folder) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& title,
-                                        const QString& qtFilter) override;
+                                        const QString& qtFilter, const QString& folder) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
                                    const QString& text) override;
@@ -54,6 +54,7 @@ public:
         QString kind; // "open", "save" or "printer"
         QString title;
         QString filter;
+        QString folder;
     };
     QList<Asked> asked;
     // What the last text dialog said and offered.
@@ -87,6 +88,9 @@ public:
     QByteArray readFile(const QString& name) const;
     void removeFile(const QString& name) const;
 
+    // Ends the program and makes a new one on the same folders, as a new run
+    // would, reading its text files from `textFolder` (empty: the program folder).
+    void restart(const QString& textFolder = QString());
     // Creates, loads and shows the main window, as the program's start does.
     MainWindow& start();
     MainWindow& main();
@@ -97,7 +101,7 @@ public:
 
     QTemporaryDir folder;
     // The user's settings and data ($XDG_CONFIG_HOME, $XDG_DATA_HOME), a fresh
-    // folder for each test program.
+    // pair for each program.
     QTemporaryDir home;
     ScriptedMessageBox boxes;
     ScriptedDialogs dialogs;
@@ -108,6 +112,7 @@ public:
 
 private:
     void setUp();
+    void makeForms(const QString& textFolder);
 };
 
 // Records, by name, every widget of a window that paints.

@@ -15,6 +15,7 @@ void installFileCommands(Forms& forms)
     forms.procedures.laden_Click = [&forms] { laden_Click(forms); };
     forms.procedures.speichern_Click = [&forms] { speichern_Click(forms); };
     forms.procedures.drucken_Click = [&forms] { drucken_Click(forms); };
+    forms.procedures.loadBeltFile = [&forms](const QString& path) { loadBeltFile(forms, path); };
     forms.procedures.bestellnummer_oeffnen_Click = [&forms] { bestellnummer_oeffnen_Click(forms); };
     forms.procedures.datenblatt_Click = [&forms] { datenblatt_Click(forms); };
     forms.procedures.fillRecentMenu = [&forms](QMenu& menu) { fillRecentMenu(forms, menu); };

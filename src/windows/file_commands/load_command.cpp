@@ -13,6 +13,7 @@
 #include "recent_belts.h"
 #include "run_error.h"
 #include "save_command.h"
+#include "user_folders.h"
 
 #include "picture_store.h"
 
@@ -166,6 +167,7 @@ void laden_Click(Forms& forms)
         dialog.FileName.clear();
         dialog.DialogTitle = main.laden->text();
         dialog.Filter = QString::fromLatin1(ConfigFileFilter);
+        dialog.InitDir = beltFolder(forms);
         dialog.ShowOpen();
         if (dialog.FileName.isEmpty())
             return;
@@ -205,6 +207,7 @@ bool loadBeltFile(Forms& forms, const QString& path)
     if (!loadBelt(forms, LoadProcedure, QFileInfo(path).fileName(),
                   [&path] { return readBeltFile(path); }))
         return false;
+    rememberBeltFolder(path);
     rememberRecentBelt(path);
     return true;
 }

@@ -1,30 +1,21 @@
 #include "recent_belts.h"
 
 #include "load_command.h"
+#include "user_folders.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace kx {
 
 namespace {
 const char* const RecentKey = "recent/belts";
 
-// The program's settings file, shared with the other remembered things.
-QString settingsFile()
-{
-    const QString name = QStringLiteral("kx-konfigurator");
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(name + QLatin1Char('/') + name + QStringLiteral(".conf"));
-}
-
 void storeRecentBelts(const QStringList& list)
 {
-    QSettings settings(settingsFile(), QSettings::IniFormat);
+    QSettings settings(userSettingsFile(), QSettings::IniFormat);
     settings.setValue(QLatin1String(RecentKey), list);
 }
 } // namespace
@@ -40,7 +31,7 @@ QStringList withRecentBelt(QStringList list, const QString& path, int limit)
 
 QStringList recentBelts()
 {
-    const QSettings settings(settingsFile(), QSettings::IniFormat);
+    const QSettings settings(userSettingsFile(), QSettings::IniFormat);
     QStringList list = settings.value(QLatin1String(RecentKey)).toStringList();
     list.removeAll(QString());
     return list.mid(0, RecentBeltCount);

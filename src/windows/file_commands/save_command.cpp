@@ -11,6 +11,7 @@
 #include "recent_belts.h"
 #include "run_error.h"
 #include "text_files.h"
+#include "user_folders.h"
 
 #include <QAction>
 #include <QDir>
@@ -43,6 +44,7 @@ void speichern_Click(Forms& forms)
         dialog.FileName.clear();
         dialog.DialogTitle = main.speichern->text();
         dialog.Filter = QString::fromLatin1(ConfigFileFilter);
+        dialog.InitDir = beltFolder(forms);
         dialog.ShowSave();
         v.Config_File_Name = dialog.FileName;
         // A cancelled dialog writes nothing and says nothing.
@@ -54,6 +56,7 @@ void speichern_Click(Forms& forms)
         const QString code = shownCode(forms, plain);
         v.Config_Line = QLatin1Char(plain ? 'o' : 'm') + code;
         writeWholeFile(v.Config_File_Name, formatConfigFile(kind, code), forms.fileCommit());
+        rememberBeltFolder(v.Config_File_Name);
         rememberRecentBelt(v.Config_File_Name);
     } catch (const RunError& error) {
         // Unlike the start-up, a save that did not happen always says so,

@@ -31,9 +31,9 @@ QString qtFileFilter(const QString& filter)
 }
 
 std::optional<QString> QtDialogBackend::openFileName(QWidget* parent, const QString& title,
-                                                     const QString& qtFilter)
+                                                     const QString& qtFilter, const QString& folder)
 {
-    QFileDialog dialog(parent, title, QString(), qtFilter);
+    QFileDialog dialog(parent, title, folder, qtFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // A typed name of a file that does not exist comes back as typed.
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -43,9 +43,9 @@ std::optional<QString> QtDialogBackend::openFileName(QWidget* parent, const QStr
 }
 
 std::optional<QString> QtDialogBackend::saveFileName(QWidget* parent, const QString& title,
-                                                     const QString& qtFilter)
+                                                     const QString& qtFilter, const QString& folder)
 {
-    QFileDialog dialog(parent, title, QString(), qtFilter);
+    QFileDialog dialog(parent, title, folder, qtFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -84,7 +84,7 @@ CommonDialog::~CommonDialog() = default;
 
 void CommonDialog::ShowOpen()
 {
-    if (auto name = backend_.openFileName(owner_, DialogTitle, qtFileFilter(Filter)))
+    if (auto name = backend_.openFileName(owner_, DialogTitle, qtFileFilter(Filter), InitDir))
         FileName = *name;
     else
         cancelled();
@@ -92,7 +92,7 @@ void CommonDialog::ShowOpen()
 
 void CommonDialog::ShowSave()
 {
-    if (auto name = backend_.saveFileName(owner_, DialogTitle, qtFileFilter(Filter)))
+    if (auto name = backend_.saveFileName(owner_, DialogTitle, qtFileFilter(Filter), InitDir))
         FileName = *name;
     else
         cancelled();

@@ -16,11 +16,12 @@ namespace kx {
 class DialogBackend {
 public:
     virtual ~DialogBackend() = default;
-    // Each returns the chosen file name, or nothing when the user cancelled.
+    // Each shows `folder` first and returns the chosen file name, or nothing
+    // when the user cancelled.
     virtual std::optional<QString> openFileName(QWidget* parent, const QString& title,
-                                                const QString& qtFilter) = 0;
+                                                const QString& qtFilter, const QString& folder) = 0;
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& title,
-                                                const QString& qtFilter) = 0;
+                                                const QString& qtFilter, const QString& folder) = 0;
     // Sets up the printer the next print goes to; false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
     // A line of text, offered as given; nothing when the user cancelled.
@@ -31,9 +32,9 @@ public:
 class QtDialogBackend final : public DialogBackend {
 public:
     std::optional<QString> openFileName(QWidget* parent, const QString& title,
-                                        const QString& qtFilter) override;
+                                        const QString& qtFilter, const QString& folder) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& title,
-                                        const QString& qtFilter) override;
+                                        const QString& qtFilter, const QString& folder) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
                                    const QString& text) override;
@@ -52,6 +53,7 @@ public:
     QString FileName;
     QString DialogTitle;
     QString Filter;
+    QString InitDir; // the folder the file dialogs show first; empty: the current one
     bool CancelError = false;
 
     // FileName receives the chosen path, or stays as it was when cancelled;

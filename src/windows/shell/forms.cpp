@@ -4,6 +4,7 @@
 #include "form.h"
 #include "info_dialog.h"
 #include "main_window.h"
+#include "qt_translation.h"
 #include "start_dialog.h"
 
 #include "picture_store.h"
@@ -33,7 +34,9 @@ QIcon blankIcon()
 } // namespace
 
 Forms::Forms(const QString& programFolder, Platform platform)
-    : programFolder_(programFolder), platform_(std::move(platform))
+    : programFolder_(programFolder),
+      textFolder_(platform.textFolder.isEmpty() ? programFolder : platform.textFolder),
+      platform_(std::move(platform)), qtTranslation_(std::make_unique<QtTranslation>())
 {
     if (!platform_.messageBox || !platform_.dialogs)
         throw std::invalid_argument("Forms needs a message box and a dialog backend");
@@ -56,9 +59,9 @@ Forms::~Forms()
         delete widget.data();
 }
 
-QString Forms::programFile(const QString& name) const
+QString Forms::textFile(const QString& name) const
 {
-    return QDir(programFolder_).filePath(name);
+    return QDir(textFolder_).filePath(name);
 }
 
 void Forms::registerWindow(const QString& name, WindowKind kind, Factory factory)

@@ -22,6 +22,7 @@ class MainWindow;
 class MessageBoxSeam;
 class BeltPictureStore;
 class ModulePictureStore;
+class QtTranslation;
 
 // The procedures that the shell calls but the editors and the file commands
 // define. Each subsystem's install() fills in its own; an empty one is a no-op.
@@ -38,6 +39,8 @@ struct Procedures {
     std::function<void()> laden_Click;
     std::function<void()> speichern_Click;
     std::function<void()> drucken_Click;
+    // The load of a chosen file, as laden_Click does it after its dialog.
+    std::function<void(const QString&)> loadBeltFile;
     // Revising a belt: edit the loaded belt in front, undo, redo.
     std::function<void()> band_bearbeiten_Click;
     std::function<void()> rueckgaengig_Click;
@@ -60,6 +63,7 @@ struct Platform {
     DialogBackend* dialogs = nullptr;
     std::function<void()> quit;      // ends the program
     qreal devicePixelRatio = 0;      // 0: the primary screen's
+    QString textFolder;              // empty: the program folder
     FileCommit fileCommit;           // empty: QSaveFile's own commit
 };
 
@@ -78,7 +82,12 @@ public:
 
     Variablen& vars() { return vars_; }
     const QString& programFolder() const { return programFolder_; }
-    QString programFile(const QString& name) const;
+    // The folder the text files are read from and rewritten in: the program
+    // folder, or the user's copy of its text files where it cannot be written.
+    const QString& textFolder() const { return textFolder_; }
+    QString textFile(const QString& name) const;
+    // Qt's own words, in the language the text pass read last.
+    QtTranslation& qtTranslation() { return *qtTranslation_; }
     MessageBoxSeam& messageBox() const { return *platform_.messageBox; }
     DialogBackend& dialogs() const { return *platform_.dialogs; }
     const FileCommit& fileCommit() const { return platform_.fileCommit; }
@@ -182,6 +191,7 @@ private:
 
     Variablen vars_;
     QString programFolder_;
+    QString textFolder_;
     Platform platform_;
     QHash<QString, Entry> factories_;
     QHash<QString, QPointer<Form>> windows_;
@@ -189,6 +199,7 @@ private:
     QList<QPointer<QWidget>> dying_;
     std::unique_ptr<ModulePictureStore> images1_;
     std::unique_ptr<BeltPictureStore> images2_;
+    std::unique_ptr<QtTranslation> qtTranslation_;
     bool ended_ = false;
     QList<Deferred> deferred_; // in the order the start-up came to them
     bool startingUp_ = false;

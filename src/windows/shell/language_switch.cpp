@@ -46,10 +46,10 @@ void languageSwitchTick(Forms& forms)
     v.Proc_Name = QStringLiteral("Timer_Umschaltung_Timer()");
     v.Language_Switch_Pending = false;
     try {
-        const QString path = forms.programFile(v.Ini_File_Name);
+        const QString path = forms.textFile(v.Ini_File_Name);
         const QByteArray newMain = rewriteMainTextFile(v, readTextFile(path));
         if (v.Language_Reloading)
-            checkNewTexts(forms.programFolder(), v.Ini_File_Name, newMain);
+            checkNewTexts(forms.textFolder(), v.Ini_File_Name, newMain);
         writeWholeFile(path, newMain);
         if (v.Language_Reloading) {
             forms.unloadMain();

@@ -21,12 +21,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QShortcut>
@@ -38,12 +40,20 @@ namespace kx {
 namespace {
 constexpr int TimerInterval = 100;
 const char* const DesignCaption = "KX-Konfigurator";
+
+// The one local file a drag carries; empty for anything else.
+QString droppedFile(const QMimeData* data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+}
 } // namespace
 
 MainWindow::MainWindow(Forms& forms) : forms_(forms)
 {
     setObjectName(QStringLiteral("wMain"));
     setWindowIcon(applicationIcon());
+    setAcceptDrops(true);
 
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("MDIClient"));
@@ -440,6 +450,29 @@ void MainWindow::sprache_Click(int index)
 void MainWindow::info_Click()
 {
     forms_.window<InfoDialog>().Show();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has ended: an error box inside it would hold up the
+    // program the file came from.
+    QMetaObject::invokeMethod(
+        this,
+        [this, file] {
+            if (forms_.procedures.loadBeltFile)
+                forms_.procedures.loadBeltFile(file);
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

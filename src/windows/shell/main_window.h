@@ -114,6 +114,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A belt file dropped on the window opens as File > Open would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();

@@ -4,6 +4,7 @@
 #include "forms.h"
 #include "keyed_toolbar.h"
 #include "main_window.h"
+#include "qt_translation.h"
 #include "run_error.h"
 
 #include <QAbstractButton>
@@ -91,9 +92,10 @@ void applyTextAssignments(Forms& forms, const QList<TextAssignment>& assignments
 void runTextPass(Forms& forms)
 {
     const TextPassOutcome outcome =
-        parseTextPass(forms.vars(), folderReader(forms.programFolder()));
+        parseTextPass(forms.vars(), folderReader(forms.textFolder()));
     applyTextAssignments(forms, outcome.assignments);
     forms.main().wordCommands();
+    forms.qtTranslation().use(forms.vars().Locale_Texts(LocaleName));
     if (outcome.failure != 0)
         throw RunError(outcome.failure, outcome.reason);
 }

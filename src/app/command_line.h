@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kx {
+
+// What the program was asked for on its command line.
+struct CommandLine
+{
+    // Set when the program only answers on the terminal and ends: --help,
+    // --version, or arguments it does not understand (exit code not 0,
+    // the answer goes to the error output).
+    bool answerOnly = false;
+    int exitCode = 0;
+    QString answer;
+    // A belt file to open after the start, as File > Open would; absolute,
+    // since the start-up changes the current folder.
+    QString beltFile;
+
+    // Before the GUI starts, Qt's own options (-platform, -style, ...) are
+    // still among the arguments: only --help and --version count then, so
+    // that they need no display. Once QApplication has taken its options
+    // out, every argument counts.
+    enum class Stage { BeforeGui, AfterGui };
+};
+
+CommandLine parseCommandLine(const QStringList& arguments, CommandLine::Stage stage);
+
+// The arguments of main() as text.
+QStringList argumentList(int argc, char* argv[]);
+
+// Prints the answer where it belongs and returns the exit code.
+int printAnswer(const CommandLine& line);
+
+} // namespace kx
