@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -128,7 +129,9 @@ void DatasheetTest::pageTellsTheWholeBelt()
     const QString text = flat(poppler(QStringLiteral("pdftotext"),
                                       {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
     QStringList expected = words;
-    expected << QString::fromLatin1(file.mid(1).trimmed());
+    expected << QString::fromLatin1(file.mid(1).trimmed())
+             << QLocale(language == QLatin1String("English") ? "en" : "de")
+                    .toString(QDate::currentDate(), QLocale::LongFormat);
     const bool modular = file.startsWith('m');
     const auto& boxes = modular ? program.forms->window<ModularBeltEditor>().Check_Optional
                                 : program.forms->window<PlainBeltEditor>().Check_Optional;

@@ -15,6 +15,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
@@ -99,6 +100,15 @@ void drawArrow(QPainter& painter, QPointF from, QPointF to)
 
 } // namespace
 
+QString datasheetDate(const QDate& date, const Variablen& v)
+{
+    // A language file that does not name its language gets a date any
+    // reader can tell.
+    const QString locale = v.Locale_Texts(LocaleName).trimmed();
+    return locale.isEmpty() ? date.toString(Qt::ISODate)
+                            : QLocale(locale).toString(date, QLocale::LongFormat);
+}
+
 DatasheetFacts datasheetFacts(Forms& forms)
 {
     const Variablen& v = forms.vars();
@@ -154,8 +164,7 @@ void paintDatasheet(QPainter& painter, const DatasheetFacts& facts, const Variab
     qreal y = titleHeight + 10;
     painter.setFont(pageFont(SmallSize));
     y += drawLines(painter, QRectF(0, y, width, 0),
-                   {word(DatasheetDate) + QStringLiteral(": ") +
-                    facts.date.toString(Qt::ISODate)});
+                   {word(DatasheetDate) + QStringLiteral(": ") + datasheetDate(facts.date, v)});
     y += 20;
     painter.setPen(QPen(ink, 4));
     painter.drawLine(QPointF(0, y), QPointF(width, y));

@@ -37,6 +37,9 @@ DatasheetFacts datasheetFacts(Forms& forms);
 // Draws the belt into the rectangle; empty: no drawing.
 using BeltDrawing = std::function<void(QPainter&, const QRectF&, const DatasheetFacts&)>;
 
+// The date as the language file's locale writes it in full.
+QString datasheetDate(const QDate& date, const Variablen& v);
+
 // One A4 page in the words of the [DATENBLATT] section.
 void paintDatasheet(QPainter& painter, const DatasheetFacts& facts, const Variablen& v,
                     const BeltDrawing& drawBelt);
