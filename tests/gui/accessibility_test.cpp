@@ -1,5 +1,6 @@
 #include "belt_driver.h"
 #include "image_control.h"
+#include "keyed_toolbar.h"
 #include "main_window.h"
 #include "modular_editor.h"
 #include "plain_editor.h"
@@ -263,6 +264,7 @@ void AccessibilityTest::moduleSlots()
     ImageControl* image = w.e->Image_Modul.at(std::size_t(slot));
     QCOMPARE(accessibleText(image, QAccessible::Name), name);
     QCOMPARE(accessibleText(image, QAccessible::Description), description);
+    QCOMPARE(image->toolTip(), name);
     QCOMPARE(QAccessible::queryAccessibleInterface(image)->role(), QAccessible::Graphic);
     QVERIFY(!QAccessible::queryAccessibleInterface(image)->state().invisible);
 }
@@ -270,38 +272,50 @@ void AccessibilityTest::moduleSlots()
 void AccessibilityTest::tabOrder_data()
 {
     QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("pieces");
     QTest::addColumn<QStringList>("chain");
 
     const QStringList features = {"Check_Optional(0)", "Check_Optional(1)", "Check_Optional(2)",
                                   "Check_Optional(3)", "Check_Optional(4)", "Check_Optional(5)"};
-    QTest::newRow("woM") << "woM"
+    QTest::newRow("woM") << "woM" << ""
                          << QStringList{"HScroll_Bandlaenge",    "HScroll_Bandbreite",
                                         "Command_Bestellnummer", "Text_Bestellnummer",
                                         "Option_Rechts",         "Option_Links"} +
                                 features;
     // The length and the direction are the belt's own here and take no focus.
-    QTest::newRow("wmM") << "wmM"
-                         << QStringList{"Toolbar_Rechts.AG-R", "Toolbar_Rechts.AC-R",
-                                        "Toolbar_Rechts.G",    "Toolbar_Rechts.C",
-                                        "Toolbar_Rechts.V",    "Toolbar_Rechts.EG-R",
-                                        "Toolbar_Rechts.EV-R", "HScroll_Bandbreite"} +
-                                features +
-                                QStringList{"Command_Bestellnummer", "Text_Bestellnummer"};
-    QTest::newRow("wStart") << "wStart"
+    const QStringList toolbar = {"Toolbar_Rechts.AG-R", "Toolbar_Rechts.AC-R",
+                                 "Toolbar_Rechts.G",    "Toolbar_Rechts.C",
+                                 "Toolbar_Rechts.V",    "Toolbar_Rechts.EG-R",
+                                 "Toolbar_Rechts.EV-R"};
+    const QStringList rest =
+        QStringList{"HScroll_Bandbreite"} + features +
+        QStringList{"Command_Bestellnummer", "Text_Bestellnummer"};
+    QTest::newRow("wmM") << "wmM" << "" << toolbar + rest;
+    // The pieces placed come after the toolbar, in belt order.
+    QTest::newRow("wmM with pieces")
+        << "wmM" << "AG-R G C"
+        << toolbar + QStringList{"Image_Modul(0)", "Image_Modul(1)", "Image_Modul(2)"} + rest;
+    QTest::newRow("wStart") << "wStart" << ""
                             << QStringList{"Command_Start_oM", "Command_Start_L",
                                            "Command_Start_R"};
-    QTest::newRow("wInfo") << "wInfo" << QStringList{"Command1"};
+    QTest::newRow("wInfo") << "wInfo" << "" << QStringList{"Command1"};
 }
 
 void AccessibilityTest::tabOrder()
 {
     QFETCH(QString, window);
+    QFETCH(QString, pieces);
     QFETCH(QStringList, chain);
 
     Program p(QStringLiteral("Deutsch"));
     if (window == QLatin1String("woM")) {
         // The order-code box shows once there is a code.
         p.main->band_om->trigger();
+        p.main->Timer_Module_Timer();
+    }
+    auto& wmM = p.program.forms->window<ModularBeltEditor>();
+    for (const QString& key : pieces.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        wmM.Toolbar_Rechts->buttonByKey(key)->trigger();
         p.main->Timer_Module_Timer();
     }
     QWidget* form = p.program.forms->window(window);

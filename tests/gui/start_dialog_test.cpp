@@ -196,6 +196,11 @@ void StartDialogTest::exampleWindowShownOnce()
             ++shown;
     QCOMPARE(shown, 1);
     QVERIFY(!QApplication::activeModalWidget());
+
+    // Escape hides it, as it closes a dialog; it stays loaded.
+    QTest::keyClick(first, Qt::Key_Escape);
+    QVERIFY(!first->Visible());
+    QCOMPARE(program.forms->loaded(window), first);
 }
 
 void StartDialogTest::closedExampleWindowComesBackInDesign_data()

@@ -1,6 +1,7 @@
 #include "belt_editor.h"
 
 #include "accessible_names.h"
+#include "focus_ring.h"
 #include "scroll_steps.h"
 #include "twips.h"
 
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-
 
 namespace kx {
 
@@ -36,7 +36,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 }
 
 // A dragged thumb stops only on the steps, so the text, the picture and the
-// code always name one of the bar's own values.
+// code always name one of the bar's own values. Its keys work as on any
+// value bar: Right, Up and Page Up raise the value, where a scroll bar's
+// own would lower it.
 QScrollBar* makeScrollBar(QWidget* parent, const QString& name, int minimum, int maximum, int step,
                           QRect where)
 {
@@ -47,6 +49,7 @@ QScrollBar* makeScrollBar(QWidget* parent, const QString& name, int minimum, int
     bar->setSingleStep(step);
     bar->setPageStep(step);
     bar->setValue(minimum);
+    bar->setInvertedControls(false);
     bar->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [bar](int action) {
         if (action != QAbstractSlider::SliderMove)
@@ -159,6 +162,10 @@ BeltEditor::BeltEditor(Forms& forms, const QString& name, const BeltEditorLayout
     // and copied from the keyboard and a screen reader reaches it.
     Text_Bestellnummer->setEnabled(true);
     Text_Bestellnummer->setFocusPolicy(Qt::StrongFocus);
+
+    focusRing_ = new FocusRing(this);
+    focusRing_->watch(HScroll_Bandlaenge);
+    focusRing_->watch(HScroll_Bandbreite);
 }
 
 void BeltEditor::nameControls()

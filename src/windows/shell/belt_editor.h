@@ -3,7 +3,6 @@
 #include "form.h"
 #include "variablen.h"
 
-
 #include <array>
 
 class QCheckBox;
@@ -15,6 +14,8 @@ class QRadioButton;
 class QScrollBar;
 
 namespace kx {
+
+class FocusRing;
 
 // Where the two editors' common controls differ, in twips.
 struct BeltEditorLayout {
@@ -50,9 +51,15 @@ public:
     void nameControls() override;
 
 protected:
+    // Draws the keyboard focus round the controls whose style draws none.
+    FocusRing* focusRing() const { return focusRing_; }
+
     // The copy state of the order-code button: the clipboard receives the
     // code shown as plain text.
     void copyOrderCode() const;
+
+private:
+    FocusRing* focusRing_ = nullptr;
 };
 
 } // namespace kx

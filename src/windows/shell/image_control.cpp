@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -27,6 +28,9 @@ public:
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return image()->captionText();
+        // A piece's tool tip repeats its name; it is no description.
+        if (t == QAccessible::Description)
+            return widget()->accessibleDescription();
         return QAccessibleWidget::text(t);
     }
 
@@ -58,10 +62,7 @@ public:
             QAccessibleWidget::doAction(action);
             return;
         }
-        // As with the mouse, a double click is first a click.
-        emit target->Click();
-        if (action == ImageControl::doubleClickAction())
-            emit target->DblClick();
+        target->activate(action == ImageControl::doubleClickAction());
     }
 
 private:
@@ -84,6 +85,13 @@ ImageControl::ImageControl(const QString& name, QWidget* parent) : QWidget(paren
     }();
     Q_UNUSED(factoryInstalled);
     setObjectName(name);
+}
+
+void ImageControl::activate(bool doubleClick)
+{
+    emit Click();
+    if (doubleClick)
+        emit DblClick();
 }
 
 bool ImageControl::takesClicks() const
@@ -176,6 +184,20 @@ void ImageControl::mouseDoubleClickEvent(QMouseEvent* event)
         emit Click();
     clickReported_ = false;
     emit DblClick();
+}
+
+void ImageControl::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool space = event->key() == Qt::Key_Space &&
+                       (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier);
+    if (!space || !takesClicks()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A held key is one click, not a stream of them.
+    if (!event->isAutoRepeat())
+        activate(modifiers == Qt::ShiftModifier && takesDoubleClicks());
 }
 
 } // namespace kx

@@ -7,7 +7,8 @@
 namespace kx {
 
 // Shows a picture at its natural size and takes that size itself. Reports
-// Click on release, and for a double click first Click, then DblClick.
+// Click on release, and for a double click first Click, then DblClick. With
+// the keyboard focus, Space is a click and Shift+Space a double click.
 class ImageControl : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +30,8 @@ public:
     bool takesDoubleClicks() const;
     // The name assistive tools know the double click by.
     static QString doubleClickAction() { return QStringLiteral("doubleClick"); }
+    // A click or a double click without the mouse: a double click is first a click.
+    void activate(bool doubleClick);
 
 signals:
     void Click();
@@ -39,6 +42,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap picture_;
