@@ -5,17 +5,22 @@
 #include "modular_editor.h"
 #include "plain_editor.h"
 #include "test_program.h"
+#include "test_paths.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QStyle>
 #include <QtTest>
 
 using namespace kx;
@@ -81,6 +86,8 @@ private slots:
     void tabOrder();
     void orderCodeCopiedFromKeyboard_data();
     void orderCodeCopiedFromKeyboard();
+    void captionsFit_data();
+    void captionsFit();
 };
 
 void AccessibilityTest::names_data()
@@ -368,6 +375,73 @@ void AccessibilityTest::orderCodeCopiedFromKeyboard()
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, QStringLiteral("9"));
     QCOMPARE(box->text(), code);
+}
+
+void AccessibilityTest::captionsFit_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("points");
+    for (const char* language : {"Deutsch", "English"})
+        for (const int points : {10, 11, 12})
+            QTest::addRow("%s, %d pt", language, points) << QString::fromLatin1(language) << points;
+}
+
+// No caption of a shipped language is cut off, whatever size the desktop's
+// font has: every text fits the width its control has in the layout.
+void AccessibilityTest::captionsFit()
+{
+    QFETCH(QString, language);
+    QFETCH(int, points);
+    const QFont desktop = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
+    const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+
+    TestProgram program;
+    for (const QString& name : {MainName, language + QStringLiteral(".ini")}) {
+        QFile shipped(dataPath(name));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        program.writeFile(name, shipped.readAll());
+    }
+    QByteArray mainFile = program.readFile(MainName);
+    mainFile.replace("Deutsch.ini", language.toLatin1() + ".ini");
+    program.writeFile(MainName, mainFile);
+    MainWindow& main = program.start();
+    program.holdTimers();
+    main.band_om->trigger();
+    main.band_rechts->trigger();
+    main.Timer_Module_Timer();
+
+    int measured = 0;
+    for (const char* name : {"wStart", "woM", "wmM", "wInfo", "wAnsicht_01", "wAnsicht_02"}) {
+        Form* form = program.forms->window(QString::fromLatin1(name));
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(form))
+                continue;
+            int needed = 0;
+            QString text;
+            if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                text = button->text();
+                needed = button->sizeHint().width();
+            } else if (auto* label = qobject_cast<QLabel*>(w)) {
+                text = label->text();
+                needed = label->sizeHint().width();
+            } else if (auto* box = qobject_cast<QLineEdit*>(w)) {
+                text = box->text();
+                // The frame and the box's own margins on either side.
+                needed = box->fontMetrics().horizontalAdvance(text) + 2 * 2 +
+                         2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+            }
+            if (text.trimmed().isEmpty())
+                continue;
+            ++measured;
+            QVERIFY2(needed <= w->width(), qPrintable(QStringLiteral("%1 %2 \"%3\": %4 > %5")
+                                                          .arg(QString::fromLatin1(name),
+                                                               w->objectName(), text)
+                                                          .arg(needed)
+                                                          .arg(w->width())));
+        }
+    }
+    QVERIFY(measured > 40);
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -1,7 +1,9 @@
 #include "belt_editor.h"
 
 #include "accessible_names.h"
+#include "command_font.h"
 #include "focus_ring.h"
+#include "line_control.h"
 #include "scroll_steps.h"
 #include "twips.h"
 
@@ -71,6 +73,7 @@ QLineEdit* makeDisplayBox(QWidget* parent, const QString& name, const QString& t
     box->setGeometry(where);
     box->setReadOnly(true);
     box->setEnabled(false);
+    box->setFont(commandFont());
     QPalette palette = box->palette();
     palette.setColor(QPalette::Disabled, QPalette::Text,
                      palette.color(QPalette::Active, QPalette::Text));
@@ -141,17 +144,13 @@ BeltEditor::BeltEditor(Forms& forms, const QString& name, const BeltEditorLayout
         Check_Optional[std::size_t(i)] = box;
     }
 
-    Line_Bestell = new QFrame(this);
-    Line_Bestell->setObjectName(QStringLiteral("Line_Bestell"));
-    Line_Bestell->setFrameShape(QFrame::HLine);
-    Line_Bestell->setFrameShadow(QFrame::Plain);
-    Line_Bestell->setLineWidth(1);
-    Line_Bestell->setGeometry(
-        QRect(twipsPoint(60, layout.orderLineTop), twipsPoint(14580, layout.orderLineTop)));
+    Line_Bestell = new LineControl(QStringLiteral("Line_Bestell"), this);
+    Line_Bestell->setLine(twipsPoint(60, layout.orderLineTop), twipsPoint(14580, layout.orderLineTop));
 
     Command_Bestellnummer = new QPushButton(QStringLiteral("Bestell-Nummer erstellen"), this);
     Command_Bestellnummer->setObjectName(QStringLiteral("Command_Bestellnummer"));
     Command_Bestellnummer->setGeometry(twipsRect(60, layout.orderRowTop, 3015, 495));
+    Command_Bestellnummer->setFont(commandFont());
     Text_Bestellnummer =
         makeDisplayBox(this, QStringLiteral("Text_Bestellnummer"), QStringLiteral("KX-xxx-xx-x-x"),
                        twipsRect(3120, layout.orderRowTop, 6435, 495));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "line_control.h"
 #include "variablen.h"
 
 #include <array>
@@ -44,7 +45,7 @@ public:
     QRadioButton* Option_Links = nullptr;
     QLabel* Label_Optional = nullptr;
     std::array<QCheckBox*, FeatureCount> Check_Optional{};
-    QFrame* Line_Bestell = nullptr;
+    LineControl* Line_Bestell = nullptr;
     QPushButton* Command_Bestellnummer = nullptr;
     QLineEdit* Text_Bestellnummer = nullptr;
 

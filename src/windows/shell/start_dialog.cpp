@@ -1,6 +1,7 @@
 #include "start_dialog.h"
 
 #include "accessible_names.h"
+#include "command_font.h"
 #include "forms.h"
 #include "image_control.h"
 #include "main_window.h"
@@ -20,6 +21,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(where);
+    button->setFont(commandFont());
     return button;
 }
 
