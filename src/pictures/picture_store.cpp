@@ -94,6 +94,12 @@ QPixmap drawNamedPicture(const QString& name, qreal dpr)
 }
 } // namespace
 
+int BeltPictureStore::widestBeltPicture()
+{
+    return std::max(*std::max_element(LeftWidths.begin(), LeftWidths.end()),
+                    *std::max_element(RightWidths.begin(), RightWidths.end()));
+}
+
 bool BeltPictureStore::hasBeltPicture(int length)
 {
     return length >= 300 && length <= 1500 && length % 100 == 0;

@@ -55,6 +55,8 @@ public:
 
     // Lengths 300, 400, ..., 1500 have a picture.
     static bool hasBeltPicture(int length);
+    // The width in pixels of the widest of them.
+    static int widestBeltPicture();
     static QString beltPictureName(int length, QChar side);
 
     // By name; an unknown name throws std::out_of_range.

@@ -31,7 +31,7 @@ PlainBeltEditor::PlainBeltEditor(Forms& forms)
     Image_Führung = new ImageControl(QStringLiteral("Image_Führung"), this);
     Image_Führung->setGeometry(twipsRect(690, 720, 4695, 315));
     Image_Band_oM = new ImageControl(QStringLiteral("Image_Band_oM"), this);
-    Image_Band_oM->move(twipsPoint(540, 1080));
+    Image_Band_oM->move(twipsPoint(BeltPictureLeft, BeltPictureTop));
     // The picture of the belt is what the window is about.
     Image_Band_oM->setCaptionSource(this);
     Text_Bestellnummer->hide();

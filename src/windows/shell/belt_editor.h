@@ -18,6 +18,11 @@ namespace kx {
 
 class FocusRing;
 
+// Where the plain editor shows its belt picture, in twips: the main window
+// opens wide enough for the longest one there.
+constexpr int BeltPictureLeft = 540;
+constexpr int BeltPictureTop = 1080;
+
 // Where the two editors' common controls differ, in twips.
 struct BeltEditorLayout {
     int optionLinksLeft;   // in the direction frame

@@ -87,7 +87,9 @@ Form* Forms::window(const QString& name)
     form->setObjectName(name);
     windows_.insert(name, form);
     if (entry->kind == WindowKind::MdiChild) {
-        QMdiSubWindow* sub = main().mdiArea->addSubWindow(form);
+        // The children are parts of one screen: no title bar, and no second
+        // set of window buttons in the menu bar beside the main window's.
+        QMdiSubWindow* sub = main().mdiArea->addSubWindow(form, Qt::FramelessWindowHint);
         sub->setObjectName(name + QStringLiteral("_frame"));
         // A child without an icon gets a blank one: a null icon would make
         // the frame show the toolkit's logo in the menu bar.

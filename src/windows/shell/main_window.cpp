@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "belt_editor.h"
 #include "common_dialog.h"
 #include "example_windows.h"
 #include "form.h"
@@ -26,6 +27,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace kx {
 
@@ -54,13 +57,23 @@ MainWindow::MainWindow(Forms& forms) : forms_(forms)
     CommonDialog1 = new CommonDialog(forms_.dialogs(), this, QStringLiteral("CommonDialog1"));
     CommonDialog2 = new CommonDialog(forms_.dialogs(), this, QStringLiteral("CommonDialog2"));
 
-    // Client area of 14595 x 6480 twips, centred on the screen.
-    const QSize client = twipsSize(14595, 6480);
+    // Centred on the screen.
+    const QSize client = openingClientSize();
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
         move(area.center() - rect().center());
     }
+}
+
+QSize MainWindow::openingClientSize()
+{
+    // The design's width is a few pixels short of the plain editor's longest
+    // belt picture; the window opens just wide enough to show it whole.
+    QSize client = twipsSize(14595, 6480);
+    client.setWidth(std::max(client.width(),
+                             twips(BeltPictureLeft) + BeltPictureStore::widestBeltPicture()));
+    return client;
 }
 
 MainWindow::~MainWindow()

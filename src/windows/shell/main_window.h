@@ -32,6 +32,9 @@ public:
     void setCaption(const QString& caption);
     void updateTitle();
 
+    // The client area the window opens with.
+    static QSize openingClientSize();
+
     // The start-up sequence.
     void Form_Load();
     void stopTimers();
