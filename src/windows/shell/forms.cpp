@@ -101,7 +101,19 @@ Form* Forms::window(const QString& name)
     if (entry->kind == WindowKind::MdiChild)
         form->Show();
     applyDeferredTexts(form);
+    if (unloaded_.remove(name))
+        applyTextAssignments(*this, wording_.value(name));
     return form;
+}
+
+void Forms::rememberWording(const QList<TextAssignment>& texts)
+{
+    // The pass words every window it builds itself.
+    wording_.clear();
+    unloaded_.clear();
+    for (const TextAssignment& text : texts)
+        if (text.window != QLatin1String("wMain"))
+            wording_[text.window].append(text);
 }
 
 void Forms::beginStartup()
@@ -205,6 +217,7 @@ void Forms::unload(const QString& name)
     QPointer<Form> form = windows_.take(name);
     if (!form)
         return;
+    unloaded_.insert(name);
     QWidget* frame = form->frame();
     frame->hide();
     discard(frame);

@@ -95,6 +95,7 @@ void runTextPass(Forms& forms)
             throw RunError(RunError::FileNotFound);
         return readTextFile(forms.programFile(name));
     });
+    forms.rememberWording(outcome.assignments);
     applyTextAssignments(forms, outcome.assignments);
     if (outcome.failure != 0)
         throw RunError(outcome.failure);
