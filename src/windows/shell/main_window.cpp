@@ -149,6 +149,7 @@ void MainWindow::buildMenus()
         const QString number = QString::number(i + 1);
         spracheItems[std::size_t(i)] = addItem(spracheMenu, QStringLiteral("sprache") + number,
                                                QStringLiteral("Sprache") + number);
+        spracheItems[std::size_t(i)]->setCheckable(true);
         connect(spracheItems[std::size_t(i)], &QAction::triggered, this,
                 [this, i] { sprache_Click(i); });
     }
@@ -232,6 +233,7 @@ void MainWindow::Form_Load()
         v.Ini_Line_Index = 0;
         QDir::setCurrent(forms_.programFolder());
         runTextPass(forms_);
+        tickLanguageInUse();
 
         Timer_Umschaltung->start();
         Timer_Antrieb->start();
@@ -336,7 +338,19 @@ void MainWindow::mit_Module_Click()
 
 void MainWindow::sprache_Click(int index)
 {
+    // The tick moves when the switch is done, not with the click.
+    tickLanguageInUse();
     chooseLanguage(forms_, spracheItems[std::size_t(index)]->text());
+}
+
+void MainWindow::tickLanguageInUse()
+{
+    // An item names a language; the language in use is named by its file.
+    const QString inUse = vars().Language_Name;
+    for (QAction* item : spracheItems)
+        item->setChecked(!inUse.isEmpty() &&
+                         QString::compare(item->text() + QStringLiteral(".ini"), inUse,
+                                          Qt::CaseInsensitive) == 0);
 }
 
 void MainWindow::info_Click()

@@ -103,6 +103,7 @@ protected:
 private:
     void buildMenus();
     void buildTimers();
+    void tickLanguageInUse();
     QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption, QAction*& item);
     QAction* addItem(QMenu* parent, const QString& name, const QString& caption);
     QAction* addSeparator(QMenu* parent, const QString& name);
