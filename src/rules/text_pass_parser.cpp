@@ -199,8 +199,11 @@ std::vector<OptionalWords> optionalSections(Variablen& v)
     // Words that only screen readers speak.
     static const std::array<const char*, AccessTextCount> AccessGerman = {
         "Bestellnummer", "Position", "markiert", "zum Ersetzen markiert", "Antrieb"};
+    // Notes shown by a control.
+    static const std::array<const char*, NoteTextCount> NoteGerman = {"Kopiert: %1"};
     return {
         {"[BARRIEREFREI]", v.Access_Texts, AccessGerman},
+        {"[HINWEISE]", v.Note_Texts, NoteGerman},
     };
 }
 

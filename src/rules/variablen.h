@@ -75,6 +75,13 @@ enum AccessText {
     AccessTextCount
 };
 
+// The lines of the language file's [HINWEISE] section: short notes the
+// program shows by a control. "%1" stands for what the note is about.
+enum NoteText {
+    NoteCopied, // the order-code button copied the code
+    NoteTextCount
+};
+
 // The program's shared variables. One instance lives for the whole run and
 // survives the reload of the main window; nothing reaches it through a global.
 struct Variablen {
@@ -122,6 +129,7 @@ struct Variablen {
     bool Optional_End_mM = false;
     FixedArray<QString, 257> Message_Texts;
     FixedArray<QString, AccessTextCount> Access_Texts;
+    FixedArray<QString, NoteTextCount> Note_Texts;
 
     // Language switch.
     QString Chosen_Language;

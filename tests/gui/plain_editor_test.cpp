@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace kx;
@@ -362,6 +363,11 @@ void PlainEditorTest::copyStateCopiesCodeShown()
     QTest::mouseClick(e.woM->Command_Bestellnummer, Qt::LeftButton);
     QCOMPARE(clipboard->text(), QStringLiteral("KX40-300-R"));
     QCOMPARE(clipboard->mimeData()->formats(), QStringList({"text/plain"}));
+    // A note by the button confirms it, worded from the language file; the
+    // caption stays.
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("Kopiert: KX40-300-R"));
+    QCOMPARE(e.woM->Command_Bestellnummer->text(), CopyCaption);
 
     // Changed less than a tick ago: the copy is the code on show.
     clickArrow(e.woM->HScroll_Bandlaenge, true);

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QToolTip>
 
 namespace kx {
 
@@ -183,9 +184,19 @@ void BeltEditor::nameControls()
 void BeltEditor::copyOrderCode() const
 {
     // The code shown, even if the controls changed since the last tick.
+    const QString code = Text_Bestellnummer->text();
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(Text_Bestellnummer->text());
+    clipboard->setText(code);
+    // A note by the button says so; its caption stays as it is, and nothing
+    // takes room from the window's fixed layout.
+    QString note = vars().Note_Texts(NoteCopied);
+    if (note.contains(QLatin1String("%1")))
+        note.replace(QLatin1String("%1"), code);
+    else
+        note += QLatin1Char(' ') + code;
+    QToolTip::showText(Command_Bestellnummer->mapToGlobal(QPoint(0, Command_Bestellnummer->height())),
+                       note, Command_Bestellnummer, QRect(), 3000);
 }
 
 } // namespace kx
