@@ -5,7 +5,8 @@
 PRESET ?= dev
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins \
             libgl-dev xvfb xauth fonts-liberation2 fonts-dejavu-core \
-            at-spi2-core dbus-daemon dbus-bin python3 python3-pyatspi python3-gi gir1.2-atspi-2.0
+            at-spi2-core dbus-daemon dbus-bin python3 python3-pyatspi python3-gi gir1.2-atspi-2.0 \
+            poppler-utils
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # dpkg-shlibdeps and file work out the .deb's dependencies.
 PACKAGE_PACKAGES := dpkg-dev file

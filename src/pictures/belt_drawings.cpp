@@ -154,12 +154,11 @@ QImage backdrop(QSize size, qreal devicePixelRatio)
 }
 } // namespace
 
-QPixmap drawStartPicture(StartPicture kind, qreal devicePixelRatio)
+void paintStartPicture(QPainter& painter, StartPicture kind)
 {
     const QSize size = startPictureSize(kind);
-    QImage image = backdrop(size, devicePixelRatio);
-    QPainter painter(&image);
-    prepare(painter);
+    paintBackdrop(painter, size);
+    painter.save();
     if (kind == StartPicture::Plain) {
         const qreal scale = 1.2;
         const QSizeF belt((size.width() - 24) / scale, PlainHeight);
@@ -173,6 +172,15 @@ QPixmap drawStartPicture(StartPicture kind, qreal devicePixelRatio)
         }
         paintStartRow(painter, size);
     }
+    painter.restore();
+}
+
+QPixmap drawStartPicture(StartPicture kind, qreal devicePixelRatio)
+{
+    QImage image = canvas(startPictureSize(kind), devicePixelRatio);
+    QPainter painter(&image);
+    prepare(painter);
+    paintStartPicture(painter, kind);
     painter.end();
     return toPixmap(image);
 }

@@ -41,6 +41,8 @@ QRectF pieceLettersRect(int typeCode);
 enum class PieceLayers { Both, Body, Letters };
 void paintPiece(QPainter& painter, int typeCode, int variant,
                 PieceLayers layers = PieceLayers::Both);
+// Paints a start picture in its own logical box at the origin.
+void paintStartPicture(QPainter& painter, StartPicture kind);
 // Paints a plain belt of the given size at the origin; arrows in the running
 // direction, or both ways when twoWay is set.
 void paintPlainBelt(QPainter& painter, QSizeF size, bool rightRunning, bool twoWay);

@@ -1,8 +1,10 @@
+#include "drawing.h"
 #include "drawings.h"
 #include "image_control.h"
 #include "picture_store.h"
 #include "program_icons.h"
 #include "scene3d.h"
+#include "type_codes.h"
 #include "test_program.h"
 
 #include <QApplication>
@@ -46,6 +48,8 @@ private slots:
     void startPicturesFromTheBuild();
     void beltPictureNames_data();
     void beltPictureNames();
+    void beltOntoAnyPainter_data();
+    void beltOntoAnyPainter();
     void unknownPicturesFail();
     void fetchIsSharedAndHidden();
 
@@ -531,6 +535,97 @@ void PicturesTest::beltPictureNames()
         QVERIFY(!belts_[1.0]->picture(name).isNull());
     else
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, belts_[1.0]->picture(name));
+}
+
+void PicturesTest::beltOntoAnyPainter_data()
+{
+    using namespace type_code;
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<std::vector<int>>("pieces");
+    QTest::addColumn<QString>("sameAs"); // the picture the screen shows for it
+    QTest::newRow("plain 800 right") << true << 800 << std::vector<int>{} << "Picture_oM800R";
+    QTest::newRow("plain 1500 left") << false << 1500 << std::vector<int>{} << "Picture_oM1500L";
+    QTest::newRow("plain 349 as 300") << true << 349 << std::vector<int>{} << "Picture_oM300R";
+    QTest::newRow("plain 5000 as 1500") << false << 5000 << std::vector<int>{} << "Picture_oM1500L";
+    QTest::newRow("modular right") << true << 0 << std::vector<int>{AG_R, G, C, EV_R} << "";
+    QTest::newRow("modular left, open") << false << 0 << std::vector<int>{AC_L, V} << "";
+    QTest::newRow("modular, no piece known") << true << 0 << std::vector<int>{-3, 7, 99} << "";
+    QTest::newRow("modular, unknown left out")
+        << true << 0 << std::vector<int>{AC_R, 99, C, C, -3, V, EG_R} << "";
+}
+
+// The belt drawn for paper: within its rectangle, scaled to fit and centred,
+// the painter as it was; a plain belt at its own size as the screen shows it.
+void PicturesTest::beltOntoAnyPainter()
+{
+    QFETCH(bool, right);
+    QFETCH(int, length);
+    QFETCH(std::vector<int>, pieces);
+    QFETCH(QString, sameAs);
+    BeltLook belt;
+    belt.rightRunning = right;
+    belt.plainLength = length;
+    belt.pieces = pieces;
+
+    QImage sheet(500, 300, QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(Qt::transparent);
+    const QRect target(40, 30, 400, 200);
+    QPainter painter(&sheet);
+    painter.translate(3, 4);
+    const QTransform before = painter.transform();
+    paintBelt(painter, target.translated(-3, -4), belt);
+    QCOMPARE(painter.transform(), before);
+    QVERIFY(!painter.hasClipping());
+    painter.end();
+
+    // The same drawing at its own size, where the scaled one must land.
+    const QSize own = beltDrawing(belt).size();
+    QImage natural(own.isEmpty() ? QSize(1, 1) : own, QImage::Format_ARGB32_Premultiplied);
+    natural.fill(Qt::transparent);
+    QPainter atOwnSize(&natural);
+    paintBelt(atOwnSize, natural.rect(), belt);
+    atOwnSize.end();
+    const auto drawnIn = [](const QImage& image) {
+        QRect drawn;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) != 0)
+                    drawn |= QRect(x, y, 1, 1);
+        return drawn;
+    };
+    const QRect drawn = drawnIn(sheet);
+    if (own.isEmpty()) {
+        QVERIFY(drawn.isEmpty());
+        return;
+    }
+    QVERIFY(target.contains(drawn));
+    const qreal scale = std::min(qreal(target.width()) / own.width(),
+                                 qreal(target.height()) / own.height());
+    const QPointF offset = QRectF(target).center() - QPointF(own.width(), own.height()) * scale / 2;
+    const QRectF at = QRectF(drawnIn(natural)).adjusted(0, 0, 1, 1);
+    const QRectF expected(offset + at.topLeft() * scale, at.size() * scale);
+    const QRectF got = QRectF(drawn).adjusted(0, 0, 1, 1);
+    // A pixel of smoothing at the own size grows with the scale.
+    const qreal slack = 1 + scale;
+    QVERIFY2(std::abs(got.left() - expected.left()) <= slack &&
+                 std::abs(got.top() - expected.top()) <= slack &&
+                 std::abs(got.right() - expected.right()) <= slack &&
+                 std::abs(got.bottom() - expected.bottom()) <= slack,
+             qPrintable(QStringLiteral("%1,%2 %3x%4 for %5,%6 %7x%8")
+                            .arg(got.x()).arg(got.y()).arg(got.width()).arg(got.height())
+                            .arg(expected.x()).arg(expected.y()).arg(expected.width()).arg(expected.height())));
+
+    if (sameAs.isEmpty())
+        return;
+    const QImage screen = imageOf(belts_[1.0]->picture(sameAs));
+    QImage paper(screen.size(), QImage::Format_ARGB32_Premultiplied);
+    paper.fill(Qt::transparent);
+    QPainter onPaper(&paper);
+    paintBelt(onPaper, paper.rect(), belt);
+    onPaper.end();
+    for (int x = 0; x < screen.width(); x += 7)
+        QVERIFY2(sameColumn(screen, x, paper, x), qPrintable(QString::number(x)));
 }
 
 void PicturesTest::unknownPicturesFail()

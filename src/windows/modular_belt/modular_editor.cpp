@@ -110,7 +110,7 @@ void ModularBeltEditor::buildControls()
         Image_Modul[std::size_t(k)] = module;
 
         auto* driveSlot = new ImageControl(indexed("Image_Antrieb", k), this);
-        driveSlot->setPicture(drive);
+        driveSlot->setPicture(drive, ModulePictureStore::driveDrawing());
         driveSlot->move(twipsPoint(driveSlotLeft(true, k), DriveSlotTop));
         driveSlot->hide();
         Image_Antrieb[std::size_t(k)] = driveSlot;
@@ -234,7 +234,9 @@ void ModularBeltEditor::placePiece(int position, bool leftRunning)
 void ModularBeltEditor::showPieceVariant(int position, int variant)
 {
     const int type = vars().Module_Type[position];
-    Image_Modul.at(std::size_t(position))->setPicture(forms().wImages1().Picture_M(type + variant));
+    Image_Modul.at(std::size_t(position))
+        ->setPicture(forms().wImages1().Picture_M(type + variant),
+                     ModulePictureStore::drawing(type + variant));
     nameModuleSlot(position, variant);
 }
 

@@ -1,7 +1,8 @@
 #include "focus_ring.h"
 
+#include "drawing.h"
+
 #include <QEvent>
-#include <QPaintEngine>
 #include <QPainter>
 
 namespace kx {
@@ -71,23 +72,6 @@ void FocusRing::paintEvent(QPaintEvent*)
     const qreal half = RingWidth / 2.0;
     painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), RingWidth,
                             RingWidth);
-}
-
-bool paintsOnPaper(const QPainter& painter)
-{
-    const QPaintEngine* engine = painter.paintEngine();
-    if (!engine)
-        return false;
-    switch (engine->type()) {
-    case QPaintEngine::Pdf:
-    case QPaintEngine::Picture:
-    case QPaintEngine::SVG:
-    case QPaintEngine::Windows:
-    case QPaintEngine::MacPrinter:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace kx

@@ -27,8 +27,4 @@ private:
     QPointer<QWidget> target_;
 };
 
-// Whether a painter draws on paper or into a document (a printer, a PDF,
-// a recorded picture) rather than onto the screen's pixels.
-bool paintsOnPaper(const QPainter& painter);
-
 } // namespace kx

@@ -116,11 +116,12 @@ QString ImageControl::captionText() const
     return nameFromCaption(caption);
 }
 
-void ImageControl::setPicture(const QPixmap& picture)
+void ImageControl::setPicture(const QPixmap& picture, const Drawing& drawing)
 {
     if (picture.cacheKey() == picture_.cacheKey() && !picture_.isNull())
         return;
     picture_ = picture;
+    drawing_ = drawing;
     const QSize size = picture_.isNull() ? QSize(0, 0) : picture_.deviceIndependentSize().toSize();
     if (size != this->size())
         resize(size);
@@ -137,6 +138,11 @@ void ImageControl::paintEvent(QPaintEvent*)
     if (picture_.isNull())
         return;
     QPainter painter(this);
+    // On paper the drawing itself takes the picture's place, sharp at any
+    // resolution; the printout draws it straight onto the printer, since a
+    // recorded window cannot replay a drawing's clipping at a control's offset.
+    if (!drawing_.isNull() && paintsOnPaper(painter))
+        return;
     painter.drawPixmap(QPoint(0, 0), picture_);
 }
 

@@ -241,9 +241,11 @@ void MainWindow::Form_Load()
 
         StartDialog& start = forms_.window<StartDialog>();
         BeltPictureStore& pictures = forms_.wImages2();
-        start.Image_Start_oM->setPicture(pictures.picture(QStringLiteral("Picture_Start_oM")));
-        start.Image_Start_R->setPicture(pictures.picture(QStringLiteral("Picture_Start_R")));
-        start.Image_Start_L->setPicture(pictures.picture(QStringLiteral("Picture_Start_L")));
+        for (const auto& [image, name] :
+             {std::pair(start.Image_Start_oM, QStringLiteral("Picture_Start_oM")),
+              std::pair(start.Image_Start_R, QStringLiteral("Picture_Start_R")),
+              std::pair(start.Image_Start_L, QStringLiteral("Picture_Start_L"))})
+            image->setPicture(pictures.picture(name), BeltPictureStore::drawing(name));
         start.Show();
 
         band_links->setChecked(false);
