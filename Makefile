@@ -88,10 +88,19 @@ package-check: package
 # docs/*.png: the program driven under Xvfb on its real window system.
 SCREEN ?= 1280x800x24
 SCREENSHOT_LANGUAGE ?= English
+# Also the two editors at 150 % and 200 % (docs/*-150.png, *-200.png), and
+# the printout of the left-running belt (docs/printout.pdf, .png).
+SCALED_SCREEN ?= 2200x1700x24
 screenshots:
 	@$(MAKE) --no-print-directory build PRESET=dev
 	xvfb-run -a -s "-screen 0 $(SCREEN)" env QT_QPA_PLATFORM=xcb \
 	  ./build/dev/tools/kx-screenshots docs $(SCREENSHOT_LANGUAGE)
+	for scale in 150 200; do \
+	  xvfb-run -a -s "-screen 0 $(SCALED_SCREEN)" env QT_QPA_PLATFORM=xcb \
+	    QT_SCALE_FACTOR=$$(echo $$scale | sed 's/\(.\)\(..\)/\1.\2/') \
+	    ./build/dev/tools/kx-screenshots docs $(SCREENSHOT_LANGUAGE) -$$scale || exit 1; \
+	done
+	pdftoppm -r 60 -png -singlefile docs/printout.pdf docs/printout
 
 fuzz-deps: deps
 	$(call install_missing,$(FUZZ_PACKAGES))
