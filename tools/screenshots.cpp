@@ -13,6 +13,7 @@
 #include "forms.h"
 #include "image_control.h"
 #include "keyed_toolbar.h"
+#include "load_command.h"
 #include "main_window.h"
 #include "modular_editor.h"
 #include "plain_editor.h"
@@ -24,6 +25,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPalette>
 #include <QPrinter>
 #include <QRadioButton>
@@ -109,6 +112,17 @@ public:
     {
         if (!QTest::qWaitForWindowExposed(&window, 5000))
             fail(QStringLiteral("%1 never showed").arg(window.objectName()));
+        QTest::qWait(Settle);
+    }
+
+    // Opens a menu of the menu bar as a click on it would, and leaves it open.
+    void openMenu(QAction* item)
+    {
+        QMenuBar* bar = main().menuBar();
+        QMenu* menu = item->menu();
+        if (!menu)
+            fail(QStringLiteral("no menu ") + item->objectName());
+        bar->setActiveAction(item);
         QTest::qWait(Settle);
     }
 
@@ -254,6 +268,26 @@ int main(int argc, char* argv[])
     session.build(QStringLiteral("AC-L G V C EG-L"));
     session.shoot(session.main(), QStringLiteral("modular-left.png"));
     session.trigger(QStringLiteral("drucken"));
+
+    // Last week's belt loaded, locked; the Configuration menu offers to edit it.
+    const QString saved = folder.filePath(QStringLiteral("belt.dat"));
+    QFile file(saved);
+    if (!file.open(QIODevice::WriteOnly) || file.write("mKX40-700-R-AG-2GCV-EV\r\n") < 0)
+        fail(QStringLiteral("cannot write ") + saved);
+    file.close();
+    loadBeltFile(forms, saved);
+    QTest::qWait(Settle);
+    session.openMenu(session.main().konfiguration);
+    session.shoot(session.main(), QStringLiteral("edit-menu.png"));
+    session.main().menuBar()->setActiveAction(nullptr);
+    QTest::qWait(Settle);
+
+    // Edited: one more C module after the C module.
+    session.trigger(QStringLiteral("band_bearbeiten"));
+    QTest::mouseClick(modular->Image_Modul[3], Qt::LeftButton);
+    QTest::qWait(Settle);
+    session.press(QStringLiteral("C"));
+    session.shoot(session.main(), QStringLiteral("edit-loaded.png"));
 
     session.trigger(QStringLiteral("info"));
     Form* info = forms.loaded(QStringLiteral("wInfo"));

@@ -4,6 +4,7 @@
 #include "install_file_commands.h"
 #include "install_modular_belt.h"
 #include "install_plain_belt.h"
+#include "install_revisions.h"
 #include "main_window.h"
 
 #include "picture_store.h"
@@ -30,6 +31,7 @@ Program::Program(const QString& programFolder, DialogBackend* dialogs)
     installPlainBelt(*forms_);
     installModularBelt(*forms_);
     installFileCommands(*forms_);
+    installRevisions(*forms_);
 }
 
 Program::~Program() = default;

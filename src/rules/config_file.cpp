@@ -4,6 +4,8 @@
 #include "text_files.h"
 #include "type_codes.h"
 
+#include <QFileInfo>
+
 namespace kx {
 
 namespace {
@@ -16,9 +18,10 @@ constexpr int MaxPiecesOpen = 13;
 constexpr int TypeMismatch = 13;
 constexpr int InvalidValue = 380;
 
-[[noreturn]] void fail(int number)
+[[noreturn]] void fail(int number, FailureText kind, const QStringList& values = {})
 {
-    throw RunError(number);
+    // The file's name is added by whoever knows it.
+    throw failure(number, kind, QString(), values);
 }
 
 bool isWholeNumber(const QString& text)
@@ -31,10 +34,10 @@ bool isWholeNumber(const QString& text)
     return true;
 }
 
-int wholeNumber(const QString& text)
+int wholeNumber(const QString& text, FailureText kind)
 {
     if (!isWholeNumber(text))
-        fail(TypeMismatch);
+        fail(TypeMismatch, kind, {text});
     return text.toInt();
 }
 
@@ -44,6 +47,25 @@ int pieceCode(const QString& letters, PieceKind kind, bool right)
 {
     const std::optional<int> code = typeCodeFor(letters.toUpper(), right);
     return code && typeCode(*code)->kind == kind ? *code : -1;
+}
+
+// The count before a letter: none means 1. A count beyond any belt is
+// capped, still too large, so that it can be told.
+qint64 runLength(const QString& digits)
+{
+    if (digits.isEmpty())
+        return 1;
+    qsizetype first = 0;
+    while (first < digits.size() - 1 && digits[first] == QLatin1Char('0'))
+        ++first;
+    const QString significant = digits.mid(first);
+    return significant.size() > 15 ? Q_INT64_C(999999999999999) : significant.toLongLong();
+}
+
+[[noreturn]] void tooManyPieces(qint64 count, int fit)
+{
+    fail(RunError::SubscriptOutOfRange, FailTooManyPieces,
+         {QString::number(count), QString::number(fit)});
 }
 
 // Runs of a count (none means 1) and a letter; letters other than G, C and V
@@ -57,14 +79,12 @@ void appendMiddleModules(const QString& field, std::vector<int>& pieces)
             ++digitsEnd;
         if (digitsEnd == field.size())
             return; // a count without a letter names no piece
-        const QString digits = field.mid(i, digitsEnd - i);
-        // More than two digits always exceed the belt: stop before counting.
-        const int count = digits.isEmpty() ? 1 : digits.size() > 2 ? MaxPieces + 1 : digits.toInt();
+        const qint64 count = runLength(field.mid(i, digitsEnd - i));
         // Middle modules are the same on both running sides.
         const int code = pieceCode(QString(field[digitsEnd]), PieceKind::Middle, true);
         if (code >= 0) {
-            if (int(pieces.size()) + count > MaxPieces)
-                fail(RunError::SubscriptOutOfRange);
+            if (qint64(pieces.size()) + count > MaxPieces)
+                tooManyPieces(qint64(pieces.size()) + count, MaxPieces);
             pieces.insert(pieces.end(), std::size_t(count), code);
         }
         i = digitsEnd + 1;
@@ -91,7 +111,7 @@ OrderCodeFields splitOrderCode(const QString& orderCode, BeltKind kind)
     const QString code = orderCode.left(ExaminedLength);
     const qsizetype x = code.indexOf(QLatin1Char('X'));
     if (x < 0)
-        fail(TypeMismatch);
+        fail(TypeMismatch, FailNoPrefix);
     qsizetype start = x + 1;
     auto next = [&] {
         qsizetype end = code.indexOf(QLatin1Char('-'), start);
@@ -132,24 +152,28 @@ QString lastLine(const TextFile& file)
 LoadedBelt readConfigLine(const QString& line)
 {
     if (line.isEmpty())
-        fail(RunError::InputPastEnd);
+        fail(RunError::InputPastEnd, FailNoOrderCode);
     LoadedBelt belt;
+    belt.line = line;
     belt.kind = line[0] == QLatin1Char('m') ? BeltKind::Modular : BeltKind::Plain;
     belt.orderCode = line.mid(1);
     belt.fields = splitOrderCode(belt.orderCode, belt.kind);
     const OrderCodeFields& f = belt.fields;
 
-    belt.width = wholeNumber(f.width);
-    belt.length = wholeNumber(f.length);
-    if (belt.width < 40 || belt.width > 80)
-        fail(InvalidValue);
+    // Only the widths the width scroll bar has: the order codes are built
+    // from the width's text, and any other would vanish from a rebuilt code.
+    belt.width = wholeNumber(f.width, FailWidth);
+    if (f.width != QLatin1String("40") && f.width != QLatin1String("80"))
+        fail(InvalidValue, FailWidth, {f.width});
 
     if (belt.kind == BeltKind::Plain) {
+        belt.length = wholeNumber(f.length, FailPlainLength);
         belt.rightRunning = f.direction == QLatin1String("R");
         if (belt.length < 300 || belt.length > 1500)
-            fail(InvalidValue);
+            fail(InvalidValue, FailPlainLength, {f.length});
         return belt;
     }
+    belt.length = wholeNumber(f.length, FailModularLength);
 
     // One running side for the pieces, the option button and the menu check.
     belt.rightRunning = f.direction.compare(QLatin1String("R"), Qt::CaseInsensitive) == 0;
@@ -166,10 +190,22 @@ LoadedBelt readConfigLine(const QString& line)
     }
     // A belt starts with its begin piece; an open belt leaves room for its end.
     if (!belt.hasBeginPiece && !belt.pieces.empty())
-        fail(InvalidValue);
-    if (int(belt.pieces.size()) > (belt.hasEndPiece ? MaxPieces : MaxPiecesOpen))
-        fail(RunError::SubscriptOutOfRange);
+        fail(InvalidValue, FailNoBeginPiece);
+    const int fit = belt.hasEndPiece ? MaxPieces : MaxPiecesOpen;
+    if (int(belt.pieces.size()) > fit)
+        tooManyPieces(qint64(belt.pieces.size()), fit);
     return belt;
+}
+
+LoadedBelt readBeltFile(const QString& path)
+{
+    try {
+        return readConfigFile(readWholeFile(path, ConfigFileLimit));
+    } catch (RunError& error) {
+        if (error.reason.subject.isEmpty())
+            error.reason.subject = QFileInfo(path).fileName();
+        throw;
+    }
 }
 
 bool featureChosen(const OrderCodeFields& fields, const QString& featureCode)

@@ -33,6 +33,7 @@ OrderCodeFields splitOrderCode(const QString& orderCode, BeltKind kind);
 
 // A configuration read and checked as a whole, before any window is touched.
 struct LoadedBelt {
+    QString line; // the kind tag and the order code
     BeltKind kind = BeltKind::Plain;
     QString orderCode; // shown unchanged in the editor
     OrderCodeFields fields;
@@ -44,8 +45,16 @@ struct LoadedBelt {
     bool hasEndPiece = false;
 };
 
+// A configuration line with a wide margin: a larger file is no belt.
+constexpr qint64 ConfigFileLimit = 64 * 1024;
+
+// Reads a configuration file from disk and checks it, as File > Open and
+// any other way of loading a file do: a file that is no belt, or that the
+// editors could not show, throws RunError whose reason names the file.
+LoadedBelt readBeltFile(const QString& path);
+
 // Reads the last line of a configuration file's bytes and checks it; any
-// file the loader cannot rebuild a belt from throws RunError.
+// file the loader cannot rebuild a belt from throws RunError with its reason.
 LoadedBelt readConfigFile(const QByteArray& bytes);
 // The line a configuration file holds: its last one; empty for an empty file.
 QString lastLine(const TextFile& file);

@@ -8,6 +8,12 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace kx {
 
 namespace {
@@ -87,18 +93,95 @@ TextFile decodeTextFile(const QByteArray& bytes)
     return file;
 }
 
-TextFile readTextFile(const QString& path)
+namespace {
+QString nameOf(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
+RunError openFailure(const QString& path, int error)
+{
+    if (error == ENOENT || error == ENOTDIR)
+        return failure(RunError::FileNotFound, FailNoSuchFile, nameOf(path));
+    if (error == EACCES || error == EPERM)
+        return failure(RunError::PathFileAccess, FailAccessDenied, nameOf(path));
+    return failure(RunError::PathFileAccess, FailNotRead, nameOf(path));
+}
+
+RunError tooLarge(const QString& path, qint64 size, qint64 maxBytes)
+{
+    return failure(RunError::PathFileAccess, FailTooLarge, nameOf(path),
+                   {QString::number(size), QString::number(maxBytes)});
+}
+
+// A pipe would block the read, a device never end it.
+void requireRegularFile(const QString& path, const struct stat& info, qint64 maxBytes)
+{
+    if (!S_ISREG(info.st_mode))
+        throw failure(RunError::PathFileAccess, FailNotAFile, nameOf(path));
+    if (info.st_size > maxBytes)
+        throw tooLarge(path, info.st_size, maxBytes);
+}
+
+struct Descriptor {
+    int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+RunError openForWritingFailure(const QString& path, int error)
 {
     const QFileInfo info(path);
-    if (!info.exists())
-        throw RunError(RunError::FileNotFound);
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw RunError(RunError::PathFileAccess);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw RunError(RunError::PathFileAccess);
-    return decodeTextFile(bytes);
+    if (info.isDir())
+        return failure(RunError::PathFileAccess, FailNotAFile, info.fileName());
+    if (!QFileInfo(info.absolutePath()).isDir())
+        return failure(RunError::PathFileAccess, FailNoSuchFolder, info.fileName());
+    if (error == EACCES || error == EPERM || error == EROFS)
+        return failure(RunError::PathFileAccess, FailAccessDenied, info.fileName());
+    return failure(RunError::PathFileAccess, FailNotWritten, info.fileName());
+}
+} // namespace
+
+QByteArray readWholeFile(const QString& path, qint64 maxBytes)
+{
+    const QByteArray native = QFile::encodeName(path);
+    // Looked at before it is opened: opening a device can already do something.
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0)
+        throw openFailure(path, errno);
+    requireRegularFile(path, info, maxBytes);
+    // The name may stand for a pipe by now: opening must not wait for a writer.
+    const Descriptor file{::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    if (file.fd < 0)
+        throw openFailure(path, errno);
+    if (::fstat(file.fd, &info) != 0)
+        throw openFailure(path, errno);
+    requireRegularFile(path, info, maxBytes);
+
+    QByteArray bytes;
+    bytes.reserve(qsizetype(info.st_size));
+    char buffer[16384];
+    for (;;) {
+        const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw failure(RunError::PathFileAccess, FailNotRead, nameOf(path));
+        if (got == 0)
+            return bytes;
+        bytes.append(buffer, qsizetype(got));
+        // It grew while being read.
+        if (bytes.size() > maxBytes)
+            throw tooLarge(path, bytes.size(), maxBytes);
+    }
+}
+
+TextFile readTextFile(const QString& path, qint64 maxBytes)
+{
+    return decodeTextFile(readWholeFile(path, maxBytes));
 }
 
 QByteArray encodeLine(const QString& line, TextEncoding encoding)
@@ -109,15 +192,19 @@ QByteArray encodeLine(const QString& line, TextEncoding encoding)
     return encoder.encode(line);
 }
 
-void writeWholeFile(const QString& path, const QByteArray& bytes)
+void writeWholeFile(const QString& path, const QByteArray& bytes, const FileCommit& commit)
 {
     QSaveFile file(path);
+    // errno tells why the temporary file could not be made (Qt's own open
+    // relies on it); read before anything else can change it.
+    if (!file.open(QIODevice::WriteOnly))
+        throw openForWritingFailure(path, errno);
     // commit() does not see a failed flush (a full disk) and would replace
     // the old file with a short one: flush first. Without a commit the
     // temporary file is discarded.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit())
-        throw RunError(RunError::PathFileAccess);
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        !(commit ? commit(file) : file.commit()))
+        throw failure(RunError::PathFileAccess, FailNotWritten, nameOf(path));
 }
 
 } // namespace kx

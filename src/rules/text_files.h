@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QSaveFile;
+
 namespace kx {
 
 enum class TextEncoding { Windows1252, Utf8 };
@@ -25,13 +29,25 @@ struct TextFile
 // above 127; otherwise it is Windows-1252.
 TextFile decodeTextFile(const QByteArray& bytes);
 
-// Reads a whole file. Fails with 53 when there is no such file and with 75
-// when it exists but cannot be read.
-TextFile readTextFile(const QString& path);
+// The largest text file read: far above any language file, far below what
+// would hold up the program.
+constexpr qint64 TextFileLimit = 1 << 20;
+
+// Reads a whole regular file of at most maxBytes. A pipe, a device, a socket
+// or a folder is refused before a byte is read, and opening never waits.
+// Fails with 53 when there is no such file and with 75 when it cannot be
+// read or is refused; the failure's reason names the file.
+QByteArray readWholeFile(const QString& path, qint64 maxBytes);
+TextFile readTextFile(const QString& path, qint64 maxBytes = TextFileLimit);
 
 QByteArray encodeLine(const QString& line, TextEncoding encoding);
 
-// Replaces the file's content at once: a failure (75) leaves the old file whole.
-void writeWholeFile(const QString& path, const QByteArray& bytes);
+// The last step of replacing a file, QSaveFile::commit() unless a test puts
+// in one that fails.
+using FileCommit = std::function<bool(QSaveFile& file)>;
+
+// Replaces the file's content at once: a failure (75) leaves the old file
+// whole; its reason names the file.
+void writeWholeFile(const QString& path, const QByteArray& bytes, const FileCommit& commit = {});
 
 } // namespace kx

@@ -2,6 +2,8 @@
 
 #include "run_error.h"
 
+#include <QDir>
+
 #include <algorithm>
 
 namespace kx {
@@ -18,15 +20,17 @@ class LanguagePass
 {
 public:
     LanguagePass(Variablen& v, const QStringList& lines, QList<TextAssignment>& out)
-        : v_(v), lines_(lines), out_(out)
+        : v_(v), lines_(lines), out_(out), fileName_(v.Language_Name)
     {}
 
     template <class Section> void run(const QString& header, Section section)
     {
         position_ = 0;
         while (position_ < lines_.size())
-            if (next() == header)
+            if (next() == header) {
+                header_ = header;
                 section();
+            }
     }
 
     // A line of the section begun by the last header: not past the end,
@@ -41,7 +45,7 @@ public:
     const QString& next()
     {
         if (position_ >= lines_.size())
-            throw RunError(RunError::InputPastEnd);
+            throw failure(RunError::InputPastEnd, FailSectionCutShort, fileName_, {header_});
         v_.Text_Line = lines_.at(position_++);
         return v_.Text_Line;
     }
@@ -70,6 +74,8 @@ private:
     Variablen& v_;
     const QStringList& lines_;
     QList<TextAssignment>& out_;
+    const QString fileName_;
+    QString header_;
     qsizetype position_ = 0;
 };
 
@@ -199,11 +205,55 @@ std::vector<OptionalWords> optionalSections(Variablen& v)
     // Words that only screen readers speak.
     static const std::array<const char*, AccessTextCount> AccessGerman = {
         "Bestellnummer", "Position", "markiert", "zum Ersetzen markiert", "Antrieb"};
+    // Reasons in the error boxes, in the order of FailureText.
+    static const std::array<const char*, FailureTextCount> FailureGerman = {
+        "%1: Datei nicht gefunden",
+        "%1: Ordner nicht gefunden",
+        "%1: keine gewöhnliche Datei (ein Ordner, eine Pipe oder ein Gerät)",
+        "%1: zu groß (%2 Bytes, höchstens %3)",
+        "%1: Zugriff verweigert",
+        "%1: konnte nicht gelesen werden",
+        "%1: konnte nicht geschrieben werden (ist der Datenträger voll?)",
+        "%1: enthält keine Bestellnummer (die letzte Zeile ist leer)",
+        "%1: keine Bestellnummer (sie beginnt mit KX)",
+        "%1: Breite %2 (ein Band ist 40 oder 80 breit)",
+        "%1: Länge %2 (ein Band ohne Module ist 300 bis 1500 mm lang)",
+        "%1: Länge %2 ist keine Zahl",
+        "%1: das Band hat %2 Teile, höchstens %3 passen",
+        "%1: das Band beginnt nicht mit einem Anfangsstück (AG oder AC)",
+        "%1: die Datei endet mitten im Abschnitt %2",
+        "%1: die Zeile %2 fehlt",
+        "%1: mehr als 255 Zeilen",
+        "%1: kein Dateiname im Programmordner",
+        "%1: der Drucker hat die Seite nicht angenommen",
+        "%1: Fehler %2"};
+    // Captions of the menu commands the old program did not have.
+    static const std::array<const char*, CommandTextCount> CommandGerman = {
+        "Dieses Band bearbeiten", "Rückgängig", "Wiederholen"};
     // Notes shown by a control.
     static const std::array<const char*, NoteTextCount> NoteGerman = {"Kopiert: %1"};
     return {
         {"[BARRIEREFREI]", v.Access_Texts, AccessGerman},
+        {"[FEHLER]", v.Failure_Texts, FailureGerman},
         {"[HINWEISE]", v.Note_Texts, NoteGerman},
+        {"[BEFEHLE]", v.Command_Texts, CommandGerman},
+    };
+}
+
+bool isNameInFolder(const QString& name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
+           !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1String("..")) &&
+           !QDir::isAbsolutePath(name);
+}
+
+TextFileReader folderReader(const QString& folder)
+{
+    return [folder](const QString& name) {
+        if (!isNameInFolder(name))
+            throw failure(RunError::FileNotFound, FailNotInProgramFolder,
+                          name.isEmpty() ? QStringLiteral("\"\"") : name);
+        return readTextFile(QDir(folder).filePath(name));
     };
 }
 
@@ -212,18 +262,26 @@ void loadIniLines(Variablen& v, const TextFile& file)
     for (int i = v.Ini_Lines.lower; i <= v.Ini_Lines.upper; ++i)
         v.Ini_Lines(i).clear();
     v.Ini_Line_Index = 0;
-    for (const QString& line : file.lines) {
-        v.Ini_Lines(v.Ini_Line_Index) = line;
-        v.Ini_Line_Index += 1;
+    try {
+        for (const QString& line : file.lines) {
+            v.Ini_Lines(v.Ini_Line_Index) = line;
+            v.Ini_Line_Index += 1;
+        }
+    } catch (const RunError& error) {
+        throw failure(error.number, FailTooManyLines, v.Ini_File_Name);
     }
 }
 
 void seekIniLine(const Variablen& v, Byte& index, const QString& header)
 {
-    index = 0;
-    while (v.Ini_Lines(index) != header)
+    try {
+        index = 0;
+        while (v.Ini_Lines(index) != header)
+            index += 1;
         index += 1;
-    index += 1;
+    } catch (const RunError& error) {
+        throw failure(error.number, FailLineMissing, v.Ini_File_Name, {header});
+    }
 }
 
 TextPassOutcome parseTextPass(Variablen& v, const TextFileReader& read)
@@ -264,6 +322,7 @@ TextPassOutcome parseTextPass(Variablen& v, const TextFileReader& read)
             pass.run(section.header, [&] { optionalWordsSection(pass, section); });
     } catch (const RunError& error) {
         outcome.failure = error.number;
+        outcome.reason = error.reason;
     }
     return outcome;
 }
@@ -271,7 +330,10 @@ TextPassOutcome parseTextPass(Variablen& v, const TextFileReader& read)
 QByteArray rewriteMainTextFile(Variablen& v, const TextFile& file)
 {
     loadIniLines(v, file);
-    v.Ini_Last_Index = int(v.Ini_Line_Index) - 1; // an empty file overflows here
+    if (v.Ini_Line_Index == 0) // an empty file overflows here
+        throw failure(RunError::Overflow, FailLineMissing, v.Ini_File_Name,
+                      {QStringLiteral("[SPRACHE]")});
+    v.Ini_Last_Index = int(v.Ini_Line_Index) - 1;
     int last = v.Ini_Last_Index;
     if (v.Language_Reloading) {
         seekIniLine(v, v.Language_Line_Index, QStringLiteral("[SPRACHE]"));

@@ -34,6 +34,7 @@ struct TextPassOutcome
 {
     QList<TextAssignment> assignments;
     int failure = 0; // the RunError number that ended the pass, 0 when it ran through
+    FailureReason reason; // and its reason
 };
 
 // A section that language files may lack or end early, so that older and
@@ -63,8 +64,15 @@ std::vector<OptionalWords> optionalSections(Variablen& v);
 // Reads a text file by the name the text files give it; throws RunError.
 using TextFileReader = std::function<TextFile(const QString& name)>;
 
+// The text files are read from the program folder alone: a name that holds
+// a path (a separator, "..", or an absolute path) is refused as a missing
+// file (53), as is an empty name.
+bool isNameInFolder(const QString& name);
+TextFileReader folderReader(const QString& folder);
+
 // Reads the main text file into Ini_Lines. The entries after the last line
 // are emptied, so that nothing of an earlier read can stand in for a line.
+// More than 255 lines fail with 6.
 void loadIniLines(Variablen& v, const TextFile& file);
 
 // Sets index to the line after the first line equal to header (6 when none).

@@ -82,6 +82,17 @@ enum NoteText {
     NoteTextCount
 };
 
+// The lines of the language file's [BEFEHLE] section: the captions of the
+// menu commands the old program did not have, in this order. New commands
+// add their lines at the end, before CommandTextCount, so that the lines a
+// file already has keep their meaning.
+enum CommandText {
+    CommandEditBelt, // Configuration: edit the loaded belt in front
+    CommandUndo,     // Configuration: take back the last change of the belt
+    CommandRedo,     // Configuration: bring it back
+    CommandTextCount
+};
+
 // The program's shared variables. One instance lives for the whole run and
 // survives the reload of the main window; nothing reaches it through a global.
 struct Variablen {
@@ -129,7 +140,9 @@ struct Variablen {
     bool Optional_End_mM = false;
     FixedArray<QString, 257> Message_Texts;
     FixedArray<QString, AccessTextCount> Access_Texts;
+    FixedArray<QString, FailureTextCount> Failure_Texts; // [FEHLER], see failure_reason.h
     FixedArray<QString, NoteTextCount> Note_Texts;
+    FixedArray<QString, CommandTextCount> Command_Texts;
 
     // Language switch.
     QString Chosen_Language;

@@ -1,12 +1,9 @@
 #!/bin/sh
 # Runs the accessibility tree check in an X server and a D-Bus session of its
-# own, so that it neither needs nor disturbs the desktop it is started from.
+# own (tests/support/private_display.sh).
 # Usage: run_check.sh <atspi_driver>
 set -e
 here=$(dirname "$0")
-for tool in xvfb-run dbus-run-session /usr/bin/python3; do
-  command -v "$tool" >/dev/null || { echo "missing $tool: run 'make deps'"; exit 1; }
-done
+command -v /usr/bin/python3 >/dev/null || { echo "missing /usr/bin/python3: run 'make deps'"; exit 1; }
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "missing python3-pyatspi: run 'make deps'"; exit 1; }
-exec xvfb-run -a -s "-screen 0 1280x1024x24" \
-  dbus-run-session -- /usr/bin/python3 "$here/check_tree.py" "$1"
+exec sh "$here/../support/private_display.sh" /usr/bin/python3 "$here/check_tree.py" "$1"

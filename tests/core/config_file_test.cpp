@@ -131,32 +131,50 @@ void ConfigFileTest::read()
 void ConfigFileTest::rejects_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("empty line") << QByteArray("\r\n");
-    QTest::newRow("empty last line") << QByteArray("oKX40-300-R\r\n\r\n");
-    QTest::newRow("tag alone") << QByteArray("o\r\n");
-    QTest::newRow("no X") << QByteArray("oKY40-300-R\r\n");
-    QTest::newRow("width not a number") << QByteArray("oKX4a-300-R");
-    QTest::newRow("width missing") << QByteArray("oKX-300-R");
-    QTest::newRow("width too large") << QByteArray("oKX90-300-R");
-    QTest::newRow("modular width too small") << QByteArray("mKX30-300-R-AG-EG");
-    QTest::newRow("length not a number") << QByteArray("oKX40-3O0-R");
-    QTest::newRow("length below range") << QByteArray("oKX40-200-R");
-    QTest::newRow("length above range") << QByteArray("oKX40-1600-R");
-    QTest::newRow("huge length") << QByteArray("oKX40-99999999999999-R");
-    QTest::newRow("modular length not a number") << QByteArray("mKX40-x-R-AG-EG");
-    QTest::newRow("15 pieces") << QByteArray("mKX40-1600-R-AG-13G-EG");
-    QTest::newRow("huge run") << QByteArray("mKX40-1600-R-AG-999999999999G-EG");
-    QTest::newRow("open belt of 14") << QByteArray("mKX40-1450-R-AG-13G-");
-    QTest::newRow("end piece without begin") << QByteArray("mKX40-300-L--EG");
-    QTest::newRow("middle module without begin") << QByteArray("mKX40-300-R-XY-G-");
-    QTest::newRow("end piece where the begin piece stands") << QByteArray("mKX40-400-R-EG-G-AG");
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<QStringList>("values");
+    const auto row = [](const char* name, const char* file, FailureText reason,
+                        const QStringList& values = {}) {
+        QTest::newRow(name) << QByteArray(file) << int(reason) << values;
+    };
+    row("empty file", "", FailNoOrderCode);
+    row("empty line", "\r\n", FailNoOrderCode);
+    row("empty last line", "oKX40-300-R\r\n\r\n", FailNoOrderCode);
+    row("tag alone", "o\r\n", FailNoPrefix);
+    row("no X", "oKY40-300-R\r\n", FailNoPrefix);
+    row("width not a number", "oKX4a-300-R", FailWidth, {"4a"});
+    row("width missing", "oKX-300-R", FailWidth, {""});
+    row("width too large", "oKX90-300-R", FailWidth, {"90"});
+    row("modular width too small", "mKX30-300-R-AG-EG", FailWidth, {"30"});
+    // Widths the scroll bar does not have would drop out of a rebuilt code.
+    row("plain width between", "oKX60-300-R", FailWidth, {"60"});
+    row("modular width between", "mKX60-300-R-AG-EG", FailWidth, {"60"});
+    row("width with a leading zero", "oKX040-300-R", FailWidth, {"040"});
+    row("length not a number", "oKX40-3O0-R", FailPlainLength, {"3O0"});
+    row("length below range", "oKX40-200-R", FailPlainLength, {"200"});
+    row("length above range", "oKX40-1600-R", FailPlainLength, {"1600"});
+    row("huge length", "oKX40-99999999999999-R", FailPlainLength, {"99999999999999"});
+    row("modular length not a number", "mKX40-x-R-AG-EG", FailModularLength, {"x"});
+    row("15 pieces", "mKX40-1600-R-AG-13G-EG", FailTooManyPieces, {"15", "14"});
+    row("huge run", "mKX40-1600-R-AG-999999999999G-EG", FailTooManyPieces, {"1000000000000", "14"});
+    row("open belt of 14", "mKX40-1450-R-AG-13G-", FailTooManyPieces, {"14", "13"});
+    row("end piece without begin", "mKX40-300-L--EG", FailNoBeginPiece);
+    row("middle module without begin", "mKX40-300-R-XY-G-", FailNoBeginPiece);
+    row("end piece where the begin piece stands", "mKX40-400-R-EG-G-AG", FailNoBeginPiece);
 }
 
 void ConfigFileTest::rejects()
 {
     QFETCH(QByteArray, file);
-    QVERIFY_THROWS_EXCEPTION(RunError, readConfigFile(file));
+    QFETCH(int, reason);
+    QFETCH(QStringList, values);
+    try {
+        readConfigFile(file);
+        QFAIL("loaded");
+    } catch (const RunError& error) {
+        QCOMPARE(int(error.reason.kind.value_or(FailureTextCount)), reason);
+        QCOMPARE(error.reason.values, values);
+    }
 }
 
 void ConfigFileTest::features_data()

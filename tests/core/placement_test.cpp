@@ -182,6 +182,7 @@ void PlacementTest::insert_data()
     refusal("open 13", "AG G*12", s, 3, "G", 4, Plain);
     refusal("open 13 after the begin piece", "AG G*12", s, 0, "C", 4, Plain);
     refusal("mark beyond the row", "AG G", s, 5, "G", 7, None);
+    refusal("mark just past the last piece", "AG G", s, 2, "G", 7, None);
 }
 
 void PlacementTest::replace_data()
@@ -203,6 +204,7 @@ void PlacementTest::replace_data()
     refusal("middle by end", "AG G EV", s, 1, "EG", 8, Plain);
     refusal("last module of an open belt by end", "AG G", s, 1, "EV", 8, Plain);
     refusal("mark beyond the row", "AG G", s, 4, "G", 7, None);
+    refusal("mark just past the last piece", "AG G", s, 2, "G", 7, None);
 }
 
 void PlacementTest::remove_data()
@@ -218,7 +220,7 @@ void PlacementTest::remove_data()
     refusal("begin piece", "AG G EV", s, 0, "G", 10, Plain);
     refusal("lone begin piece", "AG", s, 0, "G", 10, Plain);
     refusal("end piece", "AG G EV", s, 2, "G", 10, Plain);
-    refusal("mark beyond the row", "AG G EV", s, 3, "G", 7, None);
+    refusal("mark just past the last piece", "AG G EV", s, 3, "G", 7, None);
 }
 
 void PlacementTest::firstPiece_data()

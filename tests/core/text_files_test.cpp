@@ -4,11 +4,15 @@
 #include "text_pass_parser.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kx;
 using Property = TextAssignment::Property;
@@ -151,7 +155,12 @@ private slots:
     void lineEnds();
     void encodings_data();
     void encodings();
+    void readingFailures_data();
     void readingFailures();
+    void writingFailures_data();
+    void writingFailures();
+    void failureTexts_data();
+    void failureTexts();
 
     void menuSection();
     void repeatedMenuSection();
@@ -168,6 +177,8 @@ private slots:
     void languageList();
     void failures_data();
     void failures();
+    void namesInFolder_data();
+    void namesInFolder();
     void sectionCutShort();
     void languageFileForms_data();
     void languageFileForms();
@@ -240,30 +251,121 @@ void TextFilesTest::encodings()
     QCOMPARE(encodeLine(text, encoding), withoutBom);
 }
 
+void TextFilesTest::readingFailures_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<QStringList>("values");
+    QTest::newRow("missing") << "missing" << 53 << int(FailNoSuchFile) << QStringList{};
+    QTest::newRow("a folder") << "folder" << 75 << int(FailNotAFile) << QStringList{};
+    // Opened, a pipe without a writer would block for good, a device never end.
+    QTest::newRow("a named pipe") << "pipe" << 75 << int(FailNotAFile) << QStringList{};
+    QTest::newRow("a device") << "/dev/zero" << 75 << int(FailNotAFile) << QStringList{};
+    QTest::newRow("past the limit") << "65 bytes" << 75 << int(FailTooLarge)
+                                    << QStringList{"65", "64"};
+    QTest::newRow("at the limit") << "64 bytes" << 0 << -1 << QStringList{};
+    if (geteuid() != 0) // root reads it all the same
+        QTest::newRow("no permission") << "unreadable" << 75 << int(FailAccessDenied)
+                                       << QStringList{};
+}
+
 void TextFilesTest::readingFailures()
 {
+    QFETCH(QString, what);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString missing = dir.filePath(QStringLiteral("missing.ini"));
-    const QString folder = dir.filePath(QStringLiteral("folder.ini"));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
+    QString path = dir.filePath(QStringLiteral("t.ini"));
+    if (what == QLatin1String("folder"))
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("t.ini")));
+    else if (what == QLatin1String("pipe"))
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (what.startsWith(u'/'))
+        path = what;
+    else if (what != QLatin1String("missing")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(what.section(u' ', 0, 0).toInt(), 'x'));
+        if (what == QLatin1String("unreadable"))
+            file.setPermissions(QFileDevice::WriteOwner);
+    }
+    int failure = 0;
+    try {
+        QCOMPARE(readWholeFile(path, 64).size(), 64);
+    } catch (const RunError& error) {
+        failure = error.number;
+        QTEST(int(error.reason.kind.value_or(FailureTextCount)), "reason");
+        QTEST(error.reason.values, "values");
+        QCOMPARE(error.reason.subject, QFileInfo(path).fileName());
+    }
+    QTEST(failure, "failure");
+}
 
-    auto failureOf = [](const std::function<void()>& step) {
-        try {
-            step();
-        } catch (const RunError& error) {
-            return error.number;
-        }
-        return 0;
-    };
-    QCOMPARE(failureOf([&] { readTextFile(missing); }), 53);
-    QCOMPARE(failureOf([&] { readTextFile(folder); }), 75);
-    const QString nowhere = dir.filePath(QStringLiteral("no/such/folder/x.ini"));
-    QCOMPARE(failureOf([&] { writeWholeFile(nowhere, "x"); }), 75);
+void TextFilesTest::writingFailures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("reason");
+    QTest::newRow("no such folder") << "missing/t.ini" << int(FailNoSuchFolder);
+    QTest::newRow("onto a folder") << "folder" << int(FailNotAFile);
+    if (geteuid() != 0) // root writes there all the same
+        QTest::newRow("read-only folder") << "locked/t.ini" << int(FailAccessDenied);
+}
 
-    const QString written = dir.filePath(QStringLiteral("written.ini"));
-    writeWholeFile(written, QByteArray("a\xe4\r\n"));
-    QCOMPARE(readTextFile(written).lines, QStringList{QStringLiteral("a\u00e4")});
+void TextFilesTest::writingFailures()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    QVERIFY(folder.mkdir(QStringLiteral("folder")) && folder.mkdir(QStringLiteral("locked")));
+    QFile::setPermissions(folder.filePath(QStringLiteral("locked")),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    try {
+        writeWholeFile(folder.filePath(name), "new\r\n");
+        QFAIL("written");
+    } catch (const RunError& error) {
+        QCOMPARE(error.number, 75);
+        QTEST(int(error.reason.kind.value_or(FailureTextCount)), "reason");
+        QCOMPARE(error.reason.subject, QFileInfo(name).fileName());
+    }
+}
+
+void TextFilesTest::failureTexts_data()
+{
+    QTest::addColumn<QString>("line"); // null: the line as no text pass gave it
+    QTest::addColumn<int>("kind");     // -1: no reason, the number alone
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("German before any text pass")
+        << QString() << int(FailWidth) << "belt.dat" << QStringList{"60"}
+        << "belt.dat: Breite 60 (ein Band ist 40 oder 80 breit)";
+    QTest::newRow("own words, own order")
+        << "%2 > %3 in %1" << int(FailTooManyPieces) << "b.dat" << QStringList{"15", "14"}
+        << "15 > 14 in b.dat";
+    QTest::newRow("placeholders in a file name stay")
+        << "%1: %2" << int(FailWidth) << "%2%1.dat" << QStringList{"60"} << "%2%1.dat: 60";
+    QTest::newRow("a long value is cut short")
+        << "%2" << int(FailWidth) << "w.dat" << QStringList{QString(40, u'9')}
+        << QString(23, u'9') + QChar(0x2026);
+    QTest::newRow("unknown placeholders stay") << "%1 %0 %3 100%" << int(FailWidth) << "a.dat"
+                                               << QStringList{"60"} << "a.dat %0 %3 100%";
+    QTest::newRow("no reason: the number") << QString() << -1 << "a.dat" << QStringList{}
+                                           << "a.dat: Fehler 13";
+}
+
+void TextFilesTest::failureTexts()
+{
+    QFETCH(QString, line);
+    QFETCH(int, kind);
+    QFETCH(QString, subject);
+    QFETCH(QStringList, values);
+    Variablen v;
+    FailureReason reason{std::nullopt, subject, values};
+    if (kind >= 0)
+        reason.kind = FailureText(kind);
+    if (!line.isNull())
+        v.Failure_Texts(kind) = line;
+    QTEST(failureText(reason, 13, v), "expected");
 }
 
 void TextFilesTest::menuSection()
@@ -554,22 +656,28 @@ void TextFilesTest::failures_data()
     QTest::addColumn<bool>("languageFile");
     QTest::addColumn<int>("failure");
     QTest::addColumn<int>("assignments");
+    QTest::addColumn<QString>("reason"); // null: the reader's own
 
     QStringList longFile = DefaultMain;
     while (longFile.size() < 255)
         longFile << QStringLiteral("; filler");
-    QTest::newRow("255 lines") << crlf(longFile) << true << 0 << 5;
+    const QString missing = QStringLiteral("47-318-xx.ini: die Zeile %1 fehlt");
+    QTest::newRow("255 lines") << crlf(longFile) << true << 0 << 5 << "";
     QTest::newRow("256 lines") << crlf(longFile << QStringLiteral("; one too many")) << true << 6
-                               << 0;
-    QTest::newRow("no [AUSWAHL]") << crlf({"[SPRACHE]", "Test.ini"}) << true << 6 << 0;
-    QTest::newRow("no [SPRACHE]") << crlf({"[AUSWAHL]", "Deutsch", "xxx"}) << true << 6 << 5;
+                               << 0 << "47-318-xx.ini: mehr als 255 Zeilen";
+    QTest::newRow("no [AUSWAHL]") << crlf({"[SPRACHE]", "Test.ini"}) << true << 6 << 0
+                                  << missing.arg("[AUSWAHL]");
+    QTest::newRow("no [SPRACHE]") << crlf({"[AUSWAHL]", "Deutsch", "xxx"}) << true << 6 << 5
+                                  << missing.arg("[SPRACHE]");
     QTest::newRow("headers differ in case")
-        << crlf({"[Auswahl]", "Deutsch", "xxx", "[SPRACHE]", "Test.ini"}) << true << 6 << 0;
-    QTest::newRow("empty main text file") << QByteArray() << true << 6 << 0;
-    QTest::newRow("no main text file") << QByteArray() << false << 53 << 0;
-    QTest::newRow("no language file") << crlf(DefaultMain) << false << 53 << 5;
+        << crlf({"[Auswahl]", "Deutsch", "xxx", "[SPRACHE]", "Test.ini"}) << true << 6 << 0
+        << missing.arg("[AUSWAHL]");
+    QTest::newRow("empty main text file") << QByteArray() << true << 6 << 0
+                                          << missing.arg("[AUSWAHL]");
+    QTest::newRow("no main text file") << QByteArray() << false << 53 << 0 << QString();
+    QTest::newRow("no language file") << crlf(DefaultMain) << false << 53 << 5 << QString();
     QTest::newRow("no language after [SPRACHE]")
-        << crlf({"[AUSWAHL]", "xxx", "[SPRACHE]"}) << true << 53 << 5;
+        << crlf({"[AUSWAHL]", "xxx", "[SPRACHE]"}) << true << 53 << 5 << QString();
 }
 
 void TextFilesTest::failures()
@@ -578,6 +686,7 @@ void TextFilesTest::failures()
     QFETCH(bool, languageFile);
     QFETCH(int, failure);
     QFETCH(int, assignments);
+    QFETCH(QString, reason);
 
     Files files;
     const bool noMainFile = !languageFile && main.isEmpty();
@@ -590,6 +699,45 @@ void TextFilesTest::failures()
     QCOMPARE(outcome.failure, failure);
     QCOMPARE(outcome.assignments.size(), assignments);
     QCOMPARE(v.Message_Texts(0).isEmpty(), failure != 0);
+    if (!reason.isNull())
+        QCOMPARE(failure ? failureText(outcome.reason, failure, v) : QString(""), reason);
+}
+
+// Only a plain name is a file in the program folder.
+void TextFilesTest::namesInFolder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("inFolder");
+    QTest::newRow("plain name") << "English.ini" << true;
+    QTest::newRow("dots inside a name") << "Deutsch.v2.ini" << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("up a folder") << "../English.ini" << false;
+    QTest::newRow("into a folder") << "sub/English.ini" << false;
+    QTest::newRow("backslash") << "sub\\English.ini" << false;
+    QTest::newRow("absolute") << "/etc/hostname" << false;
+    QTest::newRow("two dots") << "..ini" << false;
+}
+
+void TextFilesTest::namesInFolder()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, inFolder);
+    QCOMPARE(isNameInFolder(name), inFolder);
+    // Files where the refused paths lead: only the name refuses them.
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("program/sub")));
+    for (const char* file : {"English.ini", "program/English.ini", "program/Deutsch.v2.ini",
+                             "program/sub/English.ini", "program/sub\\English.ini"})
+        writeWholeFile(dir.filePath(QString::fromLatin1(file)), "[MSG]\r\n");
+    try {
+        const TextFile file = folderReader(dir.filePath(QStringLiteral("program")))(name);
+        QVERIFY(inFolder);
+        QCOMPARE(file.lines, QStringList{QStringLiteral("[MSG]")});
+    } catch (const RunError& error) {
+        QVERIFY(!inFolder);
+        QCOMPARE(error.number, 53);
+        QCOMPARE(error.reason.kind, std::optional<FailureText>(FailNotInProgramFolder));
+    }
 }
 
 void TextFilesTest::sectionCutShort()
@@ -606,6 +754,8 @@ void TextFilesTest::sectionCutShort()
     QCOMPARE(got.mid(0, 31), expectedMenu(QStringLiteral("M")));
     QCOMPARE(got.last().text, QStringLiteral("T3"));
     QVERIFY(v.Copy_Caption.isEmpty());
+    QCOMPARE(failureText(outcome.reason, outcome.failure, v),
+             QStringLiteral("Test.ini: die Datei endet mitten im Abschnitt [TB]"));
 }
 
 void TextFilesTest::languageFileForms_data()
@@ -665,6 +815,14 @@ void TextFilesTest::rewrite_data()
         << QByteArray("\xef\xbb\xbf[AUSWAHL]\r\nFran\xc3\xa7"
                       "ais\r\nxxx\r\n[SPRACHE]\r\nFran\xc3\xa7"
                       "ais.ini\r\n")
+        << 0;
+    // The mark makes the file UTF-8; a stray single byte elsewhere is kept as it was.
+    QTest::newRow("mark and a stray Windows-1252 byte")
+        << QByteArray("\xef\xbb\xbf; Sprachen f\xfcr KX\r\n[AUSWAHL]\r\nDeutsch\r\nxxx\r\n"
+                      "[SPRACHE]\r\nDeutsch.ini\r\n; \xe4\x80 Ende\r\n")
+        << "English" << true
+        << QByteArray("\xef\xbb\xbf; Sprachen f\xfcr KX\r\n[AUSWAHL]\r\nDeutsch\r\nxxx\r\n"
+                      "[SPRACHE]\r\nEnglish.ini\r\n; \xe4\x80 Ende\r\n")
         << 0;
     QTest::newRow("the same language again")
         << QByteArray("[AUSWAHL]\nDeutsch\nxxx\n[SPRACHE]\nDeutsch.ini") << "Deutsch" << true
@@ -751,6 +909,7 @@ void TextFilesTest::singleByteCodePage_data()
     QTest::newRow("no byte from 0x80-0x9F") << latin1 + "\r\n" + latin1;
     QTest::newRow("every byte") << all + "\r\n" + all;
     QTest::newRow("0x80-0x9F on the last line only") << latin1 + "\r\nEuro \x80 \x81 \x9F";
+    QTest::newRow("0x9F alone from 0x80-0x9F") << latin1 + "\r\n\x9F";
 }
 
 void TextFilesTest::singleByteCodePage()

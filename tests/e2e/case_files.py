@@ -38,12 +38,15 @@ def open_good(kx, name, code, pieces):
         kx.expect("slots shown as %r" % piece, len(kx.find_shown(IMAGE, piece)), 1)
 
 
-@GROUP.case("refuse {0}", rows=["empty.dat", "width60.dat"])
-def open_bad(kx, name):
+@GROUP.case("refuse {0}", rows=[
+    ("empty.dat", "no order code", ()),
+    ("width60.dat", "width", ("60",)),
+])
+def open_bad(kx, name, reason, values):
     before = kx.order_code()
     open_file(kx, name)
     box = kx.message_box()
-    kx.expect_error_box(box, "laden_Click()", name)
+    kx.expect_error_box(box, "laden_Click()", name, reason, *values)
     kx.press_ok(box)
     kx.expect("order code after the refused load", kx.order_code(), before)
 
@@ -52,20 +55,21 @@ def open_bad(kx, name):
 def open_pipe(kx):
     open_file(kx, "pipe.dat")
     box = kx.message_box(seconds=3)
-    kx.expect_error_box(box, "laden_Click()", "pipe.dat")
+    kx.expect_error_box(box, "laden_Click()", "pipe.dat", "not a regular file")
     kx.press_ok(box)
     if not kx.answers():
         raise Failure("the program does not answer after refusing the pipe")
 
 
 # Root writes through a chmod 555 folder; nobody creates files in /sys.
-SAVE_TARGETS = [("/sys", "/sys/belt.dat"), ("a missing folder", "{files}/missing/belt.dat")]
+SAVE_TARGETS = [("/sys", "/sys/belt.dat", "permission denied"),
+                ("a missing folder", "{files}/missing/belt.dat", "no such folder")]
 if os.getuid() != 0:
-    SAVE_TARGETS.append(("a read-only folder", "{files}/readonly/belt.dat"))
+    SAVE_TARGETS.append(("a read-only folder", "{files}/readonly/belt.dat", "permission denied"))
 
 
 @GROUP.case("refuse to save into {0}", rows=SAVE_TARGETS)
-def save_unwritable(kx, label, target):
+def save_unwritable(kx, label, target, reason):
     path = target.format(files=kx.files)
     if kx.order_code() != "KX40-300-R":
         open_file(kx, "plain.dat")
@@ -73,6 +77,6 @@ def save_unwritable(kx, label, target):
     kx.menu("Datei", "Speichern")
     kx.choose_file(path)
     box = kx.message_box()
-    kx.expect_error_box(box, "speichern_Click()", "belt.dat")
+    kx.expect_error_box(box, "speichern_Click()", "belt.dat", reason)
     kx.press_ok(box)
     kx.expect("written " + path, os.path.exists(path), False)

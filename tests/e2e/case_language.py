@@ -35,10 +35,10 @@ def main_text_file(kx):
 
 
 @GROUP.case("refuse {0}, then switch to the other language", rows=[
-    ("a missing language file", "Latein"),
-    ("a language file cut short", "Kurz"),
+    ("a missing language file", "Latein", "no such file", ()),
+    ("a language file cut short", "Kurz", "section cut short", ("[MENUE]",)),
 ])
-def refuse_then_switch(kx, label, language):
+def refuse_then_switch(kx, label, language, reason, values):
     captions = kx.menu_captions()
     current = [name for name, bar in MENU_BAR.items() if bar == captions]
     if len(current) != 1:
@@ -47,7 +47,7 @@ def refuse_then_switch(kx, label, language):
     before = main_text_file(kx)
     kx.menu(*LANGUAGE_ITEMS[current], language)
     box = kx.message_box()
-    kx.expect_error_box(box, "Timer_Umschaltung_Timer()", language)
+    kx.expect_error_box(box, "Timer_Umschaltung_Timer()", language + ".ini", reason, *values)
     kx.press_ok(box)
     kx.expect("menu bar after the refused switch", kx.menu_captions(), captions)
     kx.expect("the main text file is unchanged", main_text_file(kx) == before, True)

@@ -14,6 +14,7 @@ in an unknown state: the runner then starts it afresh for the next case.
 
 import ctypes
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -44,6 +45,15 @@ KEYS = {"Return": 0xff0d, "Escape": 0xff1b, "Tab": 0xff09}
 
 # The order-code box's accessible name in the shipped languages.
 ORDER_CODE_NAMES = ("Bestellnummer", "Order code")
+
+MAIN_TEXT_FILE = "47-318-xx.ini"
+# The lines of the language file's [FEHLER] section, in their order: the
+# reasons the error boxes give. %1 is the file's name.
+FAILURES = ["no such file", "no such folder", "not a regular file", "too large",
+            "permission denied", "not read", "not written", "no order code", "no prefix",
+            "width", "plain length", "modular length", "too many pieces", "no begin piece",
+            "section cut short", "line missing", "too many lines", "not in the program folder",
+            "printer", "other"]
 
 
 class Failure(Exception):
@@ -175,8 +185,9 @@ class Program:
             [os.path.join(self.folder, os.path.basename(self.binary))] + arguments,
             cwd=self.root, env=env,
             stdout=self.log, stderr=subprocess.STDOUT, preexec_fn=_kill_with_parent)
-        self.wait_for(lambda: self._main_frame() is not None, "the main window with its menus",
-                      START_SECONDS)
+        # A start-up that fails shows its box before the main window.
+        self.wait_for(lambda: self._main_frame() is not None or self._alert() is not None,
+                      "the main window with its menus", START_SECONDS)
 
     def stop(self):
         if self.process and self.process.poll() is None:
@@ -357,13 +368,14 @@ class Program:
                       "closing of the file dialog %r after Return" % title)
         return title
 
+    def _alert(self):
+        for window in self.windows():
+            if window.getRole() == pyatspi.ROLE_ALERT:
+                return window
+        return None
+
     def message_box(self, seconds=STEP_SECONDS):
-        def shown():
-            for window in self.windows():
-                if window.getRole() == pyatspi.ROLE_ALERT:
-                    return window
-            return None
-        node = self.wait_for(shown, "message box", seconds)
+        node = self.wait_for(self._alert, "message box", seconds)
         # The text's label comes first, then the informative text's.
         labels = [n.name for n in _children(node)
                   if n.getRole() == pyatspi.ROLE_LABEL and _showing(n) and n.name]
@@ -371,14 +383,36 @@ class Program:
         return MessageBox(node, node.name, labels[0] if labels else "",
                           labels[1] if len(labels) > 1 else "", buttons)
 
-    def expect_error_box(self, box, procedure, file_name):
+    def expect_error_box(self, box, procedure, file_name, reason=None, *values):
         """The program's error box: the failed command's name, the title
-        "Error", OK alone, and a second line that names the file."""
+        "Error", OK alone, and a second line that names the file and, when
+        `reason` (one of FAILURES) is given, says that reason in the
+        program's language."""
         self.expect("box title", box.title, "Error")
         self.expect("box text", box.text, procedure)
         self.expect("box buttons", box.buttons, ["OK"])
         self.expect_true("the box's informative text names %r" % file_name,
                          file_name in box.informative, "it reads %r" % box.informative)
+        if reason is not None:
+            self.expect("the box's reason", box.informative,
+                        self.failure_text(reason, file_name, *values))
+
+    def failure_text(self, reason, file_name, *values):
+        """A reason as the program words it: from the language file that the
+        main text file names, German when that cannot be read."""
+        def lines(name):
+            with open(os.path.join(self.folder, name), "rb") as f:
+                return f.read().decode("cp1252").splitlines()
+        main = lines(MAIN_TEXT_FILE)
+        try:
+            language = lines(main[main.index("[SPRACHE]") + 1])
+            language.index("[FEHLER]")
+        except (OSError, ValueError, IndexError):
+            language = lines("Deutsch.ini")
+        text = language[language.index("[FEHLER]") + 1 + FAILURES.index(reason)]
+        arguments = (file_name,) + values
+        return re.sub(r"%([1-9])", lambda m: arguments[int(m.group(1)) - 1]
+                      if int(m.group(1)) <= len(arguments) else m.group(0), text)
 
     def press_ok(self, box):
         buttons = self.find_shown(pyatspi.ROLE_PUSH_BUTTON, "OK", window=box.node)

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -142,6 +144,8 @@ private slots:
     void saveCancelled();
     void saveFailures_data();
     void saveFailures();
+    void errorBoxNamesItsCommand_data();
+    void errorBoxNamesItsCommand();
     void loadPlainBelt_data();
     void loadPlainBelt();
     void loadShowsAllFeaturesLocked();
@@ -149,6 +153,7 @@ private slots:
     void loadFailuresChangeNothing_data();
     void loadFailuresChangeNothing();
     void plainRoundTrip();
+    void loadedBeltsSaveAndLoadBack();
     void loadModularBelt_data();
     void loadModularBelt();
     void loadLeftRunningIsFlush();
@@ -203,27 +208,86 @@ void FilesTest::saveFailures_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("existing");
-    QTest::newRow("no such folder") << "missing/belt.dat" << false;
-    QTest::newRow("disk full half-way") << "old.dat" << true;
+    QTest::addColumn<bool>("renameFails"); // else the disk is full after 5 bytes
+    QTest::addColumn<QString>("reason");
+    const QString notWritten =
+        QString::fromUtf8("old.dat: konnte nicht geschrieben werden (ist der Datenträger voll?)");
+    QTest::newRow("no such folder") << "missing/belt.dat" << false << false
+                                    << "belt.dat: Ordner nicht gefunden";
+    QTest::newRow("disk full half-way") << "old.dat" << true << false << notWritten;
+    QTest::newRow("the final rename fails") << "old.dat" << true << true << notWritten;
 }
 
 void FilesTest::saveFailures()
 {
     QFETCH(QString, name);
     QFETCH(bool, existing);
+    QFETCH(bool, renameFails);
     Program p;
     const QByteArray old("oKX80-700-L\r\n");
     if (existing)
         p.program.writeFile(name, old);
     p.main.band_om->trigger();
     p.tick();
-    {
+    if (renameFails) {
+        p.program.commit = [](QSaveFile& file) {
+            file.cancelWriting();
+            return file.commit();
+        };
+        p.save(p.program.path(name));
+    } else {
         FileSizeLimit full(5);
         p.save(p.program.path(name));
     }
     QCOMPARE(p.boxes(QStringLiteral("speichern_Click()")), 1);
+    QTEST(p.program.boxes.shown[0].informative, "reason");
     QCOMPARE(p.program.readFile(name), existing ? old : QByteArray());
     QCOMPARE(QDir(p.program.folder.path()).entryList(QDir::Files).size(), existing ? 4 : 3);
+}
+
+void FilesTest::errorBoxNamesItsCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("procedure");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("load") << "laden"
+                          << "missing.dat"
+                          << "laden_Click()"
+                          << "missing.dat: Datei nicht gefunden";
+    QTest::newRow("save") << "speichern"
+                          << "missing/belt.dat"
+                          << "speichern_Click()"
+                          << "belt.dat: Ordner nicht gefunden";
+    QTest::newRow("print") << "drucken"
+                           << "missing/print.pdf"
+                           << "druckereinrichtung_Click()"
+                           << "print.pdf: der Drucker hat die Seite nicht angenommen";
+}
+
+// A real file dialog runs its own event loop: the timers tick there, and
+// other procedures may run. The box still names the command that failed.
+void FilesTest::errorBoxNamesItsCommand()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, answer);
+    Program p;
+    p.main.band_om->trigger();
+    p.tick();
+    p.program.dialogs.whileOpen = [&p] {
+        const QString before = p.vars().Proc_Name;
+        tickAllTimers(p.main, 3);
+        QCOMPARE(p.vars().Proc_Name, before); // idle ticks leave it alone
+        p.vars().Proc_Name = QStringLiteral("Form_Load()");
+    };
+    if (command == QLatin1String("drucken"))
+        p.program.dialogs.answerPrinterPdf(p.program.path(answer));
+    else
+        p.program.dialogs.answerFile(p.program.path(answer));
+    p.main.menuItem(command)->trigger();
+    QCOMPARE(p.program.boxes.shown.size(), 1);
+    QTEST(p.program.boxes.shown[0].text, "procedure");
+    QTEST(p.program.boxes.shown[0].informative, "reason");
 }
 
 void FilesTest::loadPlainBelt_data()
@@ -277,6 +341,9 @@ void FilesTest::loadPlainBelt()
     QCOMPARE(woM->Text_Bestellnummer->text(), code);
     QVERIFY(!woM->Text_Bestellnummer->isHidden());
     QCOMPARE(woM->Command_Bestellnummer->text(), p.vars().Copy_Caption);
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(woM->Command_Bestellnummer, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), code);
     QVERIFY(p.main.band_om->isChecked());
     QVERIFY(!p.main.band_rechts->isChecked() && !p.main.band_links->isChecked());
     QVERIFY(p.main.speichern->isEnabled());
@@ -319,35 +386,35 @@ void FilesTest::loadFailuresChangeNothing_data()
 {
     QTest::addColumn<bool>("modularInFront");
     QTest::addColumn<QByteArray>("file"); // null: no file at all
-    QTest::newRow("missing file, plain editor") << false << QByteArray();
-    QTest::newRow("missing file, modular editor") << true << QByteArray();
-    QTest::newRow("unreadable file, plain editor") << false << QByteArray("folder");
-    QTest::newRow("unreadable file, modular editor") << true << QByteArray("folder");
-    QTest::newRow("empty file, plain editor") << false << QByteArray("");
-    QTest::newRow("empty file, modular editor") << true << QByteArray("");
-    QTest::newRow("empty last line, plain editor") << false << QByteArray("oKX80-500-L\r\n\r\n");
-    QTest::newRow("empty last line, modular editor") << true << QByteArray("oKX80-500-L\r\n\r\n");
-    QTest::newRow("bad width, plain editor") << false << QByteArray("oKX4x-500-L\r\n");
-    QTest::newRow("bad width, modular editor") << true << QByteArray("oKX4x-500-L\r\n");
-    QTest::newRow("length out of range, plain editor") << false << QByteArray("oKX80-1600-L\r\n");
-    QTest::newRow("length out of range, modular editor") << true << QByteArray("oKX80-1600-L\r\n");
-    QTest::newRow("bad modular length, plain editor") << false << QByteArray("mKX80-?-L-AG-EG\r\n");
-    QTest::newRow("bad modular length, modular editor")
-        << true << QByteArray("mKX80-?-L-AG-EG\r\n");
-    QTest::newRow("15 pieces, plain editor") << false << QByteArray("mKX40-1600-R-AG-13G-EG\r\n");
-    QTest::newRow("15 pieces, modular editor") << true << QByteArray("mKX40-1600-R-AG-13G-EG\r\n");
-    QTest::newRow("end piece without begin, plain editor")
-        << false << QByteArray("mKX40-300-L--EG\r\n");
-    QTest::newRow("end piece without begin, modular editor")
-        << true << QByteArray("mKX40-300-L--EG\r\n");
-    QTest::newRow("no prefix, plain editor") << false << QByteArray("o40-300-R\r\n");
-    QTest::newRow("no prefix, modular editor") << true << QByteArray("o40-300-R\r\n");
+    QTest::addColumn<QString>("reason");
+    const auto rows = [](const char* name, const QByteArray& file, const char* reason) {
+        for (const bool modular : {false, true})
+            QTest::addRow("%s, %s editor", name, modular ? "modular" : "plain")
+                << modular << file << QStringLiteral("bad.dat: ") + QString::fromUtf8(reason);
+    };
+    rows("missing file", QByteArray(), "Datei nicht gefunden");
+    rows("a folder", "folder", "keine gewöhnliche Datei (ein Ordner, eine Pipe oder ein Gerät)");
+    rows("empty file", "", "enthält keine Bestellnummer (die letzte Zeile ist leer)");
+    rows("empty last line", "oKX80-500-L\r\n\r\n",
+         "enthält keine Bestellnummer (die letzte Zeile ist leer)");
+    rows("bad width", "oKX4x-500-L\r\n", "Breite 4x (ein Band ist 40 oder 80 breit)");
+    rows("width between", "oKX60-300-R\r\n", "Breite 60 (ein Band ist 40 oder 80 breit)");
+    rows("modular width between", "mKX60-300-R-AG-EG\r\n",
+         "Breite 60 (ein Band ist 40 oder 80 breit)");
+    rows("length out of range", "oKX80-1600-L\r\n",
+         "Länge 1600 (ein Band ohne Module ist 300 bis 1500 mm lang)");
+    rows("bad modular length", "mKX80-?-L-AG-EG\r\n", "Länge ? ist keine Zahl");
+    rows("15 pieces", "mKX40-1600-R-AG-13G-EG\r\n", "das Band hat 15 Teile, höchstens 14 passen");
+    rows("end piece without begin", "mKX40-300-L--EG\r\n",
+         "das Band beginnt nicht mit einem Anfangsstück (AG oder AC)");
+    rows("no prefix", "o40-300-R\r\n", "keine Bestellnummer (sie beginnt mit KX)");
 }
 
 void FilesTest::loadFailuresChangeNothing()
 {
     QFETCH(bool, modularInFront);
     QFETCH(QByteArray, file);
+    QFETCH(QString, reason);
     BeltDriver w(false);
     w.build(QStringLiteral("AC-L G C EV-L"));
     w.main->band_om->trigger();
@@ -389,6 +456,7 @@ void FilesTest::loadFailuresChangeNothing()
     QCOMPARE(w.program.boxes.shown.size(), 1);
     QCOMPARE(w.program.boxes.shown[0].text, QStringLiteral("laden_Click()"));
     QCOMPARE(w.program.boxes.shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(w.program.boxes.shown[0].informative, reason);
     QCOMPARE(seen(), before);
 }
 
@@ -423,6 +491,68 @@ void FilesTest::plainRoundTrip()
         QCOMPARE(p.program.readFile(second), p.program.readFile(first));
     }
     QVERIFY(p.program.boxes.shown.isEmpty());
+}
+
+// Whatever file the program loads, it saves in a form that loads back to the
+// same belt: with or without the order code rebuilt from the editor by the
+// refresh flags that earlier work left set.
+void FilesTest::loadedBeltsSaveAndLoadBack()
+{
+    Program p;
+    QRandomGenerator random(16);
+    const auto pick = [&random](const QStringList& from) {
+        return from[random.bounded(int(from.size()))];
+    };
+    const QStringList widths{"40", "80", "40", "80", "60", "040"};
+    const QStringList directions{"R", "L", "r", "x"};
+    int loaded = 0;
+    for (int round = 0; round < 80; ++round) {
+        const bool modular = random.bounded(2);
+        QString line = modular ? QStringLiteral("mKX") : QStringLiteral("oKX");
+        line += pick(widths) + QLatin1Char('-');
+        if (modular) {
+            line += QString::number(100 * random.bounded(16)) + QLatin1Char('-') +
+                    pick(directions) + QLatin1Char('-') + pick({"AG", "AC", "ac", "EG", ""}) +
+                    QLatin1Char('-');
+            for (int run = int(random.bounded(4)); run > 0; --run)
+                line += pick({"", "", "2", "0", "11"}) + pick({"G", "C", "V", "Q"});
+            line += QLatin1Char('-') + pick({"EG", "EV", "ev", ""});
+        } else {
+            line += pick({"300", "1500", "350", "0300", "1600"}) + QLatin1Char('-') +
+                    pick(directions);
+        }
+        const FixedArray<QString, 16>& codes = modular ? p.vars().Optional_mM : p.vars().Optional_oM;
+        for (int i = 0; i < FeatureCount; ++i)
+            if (random.bounded(3) == 0)
+                line += QLatin1Char('-') + codes(i);
+        p.program.writeFile(QStringLiteral("in.dat"), line.toLatin1() + "\r\n");
+        p.vars().Code_Refresh_oM = random.bounded(2);
+        p.vars().Code_Refresh_mM = random.bounded(2);
+
+        p.program.boxes.shown.clear();
+        p.load(p.program.path(QStringLiteral("in.dat")));
+        if (!p.program.boxes.shown.isEmpty())
+            continue; // refused: nothing on screen to save
+        ++loaded;
+        p.tick();
+        const auto shown = [&p, modular] {
+            return modular ? QStringList{p.wmM()->Text_Bestellnummer->text(),
+                                         p.wmM()->Text_Bandbreite->text(),
+                                         p.wmM()->Text_Bandlaenge->text(), p.frontWindow(),
+                                         QString::number(p.main.band_rechts->isChecked())} +
+                                 QStringList(p.shownSlots())
+                           : plainState(p);
+        };
+        const QStringList before = shown();
+        p.save(p.program.path(QStringLiteral("out.dat")));
+        p.load(p.program.path(QStringLiteral("out.dat")));
+        p.tick();
+        QVERIFY2(p.program.boxes.shown.isEmpty(),
+                 qPrintable(line + QStringLiteral(" saved as ") +
+                            QString::fromLatin1(p.program.readFile(QStringLiteral("out.dat")))));
+        QCOMPARE(shown(), before);
+    }
+    QVERIFY2(loaded >= 20, qPrintable(QString::number(loaded)));
 }
 
 void FilesTest::loadModularBelt_data()
@@ -481,6 +611,9 @@ void FilesTest::loadModularBelt()
     QCOMPARE(wmM->Text_Bestellnummer->text(), QString::fromLatin1(file.trimmed().mid(1)));
     QCOMPARE(wmM->Command_Bestellnummer->text(), v.Copy_Caption);
     QVERIFY(!wmM->Command_Bestellnummer->isHidden());
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(wmM->Command_Bestellnummer, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), wmM->Text_Bestellnummer->text());
 }
 
 void FilesTest::loadLeftRunningIsFlush()

@@ -66,6 +66,7 @@ void IdleTicksTest::hundredTicksPaintNothing_data()
     QTest::newRow("modular, right, 14 built") << QStringLiteral("right");
     QTest::newRow("modular, left, 14 built") << QStringLiteral("left");
     QTest::newRow("modular, 14 loaded") << QStringLiteral("loaded");
+    QTest::newRow("modular, 14 built, undone and redone") << QStringLiteral("undone");
     QTest::newRow("plain editor") << QStringLiteral("plain");
     QTest::newRow("start dialog") << QStringLiteral("start");
 }
@@ -85,8 +86,14 @@ void IdleTicksTest::hundredTicksPaintNothing()
     MainWindow& main = *w.main;
     std::function<void()> change;
 
-    if (belt == QLatin1String("right")) {
+    if (belt == QLatin1String("right") || belt == QLatin1String("undone")) {
         w.build(QStringLiteral("AC-R G G C G V G G C G V G G EV-R"));
+        if (belt == QLatin1String("undone")) {
+            tickAllTimers(main, 2);
+            for (QAction* item :
+                 {main.rueckgaengig, main.rueckgaengig, main.wiederholen, main.wiederholen})
+                item->trigger();
+        }
         // A mark and its removal leave the row as it was.
         w.mark(QStringLiteral("c4 c4"));
         change = [&w] { w.mark(QStringLiteral("d4")); };

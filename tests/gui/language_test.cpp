@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -48,6 +49,7 @@ QByteArray numberedLanguage()
           << "-"
           << "-";
     lines << "[MSG]" << numbered("G", 12);
+    lines << "[BEFEHLE]" << numbered("B", CommandTextCount);
     return crlf(lines);
 }
 
@@ -149,6 +151,8 @@ private slots:
     void failedWriteKeepsOldFile();
     void switchFailures_data();
     void switchFailures();
+    void refusedLanguages_data();
+    void refusedLanguages();
 };
 
 void LanguageTest::startsInGerman()
@@ -202,6 +206,9 @@ void LanguageTest::textsReachEveryWindow()
     QCOMPARE(window.sprache->text(), QStringLiteral("M27"));
     QCOMPARE(window.info->text(), QStringLiteral("M28"));
     QCOMPARE(window.spracheItems[1]->text(), QStringLiteral("Zweite"));
+    QAction* const commands[] = {window.band_bearbeiten, window.rueckgaengig, window.wiederholen};
+    for (std::size_t i = 0; i < std::size(commands); ++i)
+        QCOMPARE(commands[i]->text(), QStringLiteral("B%1").arg(i + 1));
 
     auto* info = &forms.window<InfoDialog>();
     QCOMPARE(info->Caption(), QStringLiteral("M4"));
@@ -288,12 +295,17 @@ void LanguageTest::failedPassKeepsWhatWasRead()
     QCOMPARE(program.boxes.shown.size(), 1);
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Form_Load()"));
     QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(program.boxes.shown[0].informative,
+             QStringLiteral("Deutsch.ini: die Datei endet mitten im Abschnitt [TB]"));
     QCOMPARE(window.Caption(), QStringLiteral("M1"));
     QCOMPARE(window.info->text(), QStringLiteral("M28"));
     QCOMPARE(window.menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("English"));
     QVERIFY(program.forms->vars().Copy_Caption.isEmpty());
     QVERIFY(!program.forms->loaded(QStringLiteral("wStart")));
-    QVERIFY(!window.Timer_Umschaltung->isActive());
+    // Another language can be chosen, or every start would fail alike.
+    QVERIFY(window.Timer_Umschaltung->isActive());
+    QCOMPARE(chooseAndSwitch(program, "sprache2").datei->text(), QStringLiteral("File"));
+    QCOMPARE(program.boxes.shown.size(), 1);
 
     // Without the language file only the language items are worded.
     TestProgram second;
@@ -440,10 +452,16 @@ void LanguageTest::switchFailures_data()
 {
     QTest::addColumn<QByteArray>("mainText");
     QTest::addColumn<bool>("folder");
-    QTest::newRow("missing (53)") << QByteArray() << false;
-    QTest::newRow("a folder (75)") << QByteArray() << true;
-    QTest::newRow("empty (6)") << QByteArray("") << false;
-    QTest::newRow("no [SPRACHE] (6)") << QByteArray("[AUSWAHL]\r\nDeutsch\r\n") << false;
+    QTest::addColumn<QString>("reason");
+    const QString noLine = QStringLiteral("47-318-xx.ini: die Zeile [SPRACHE] fehlt");
+    QTest::newRow("missing (53)") << QByteArray() << false
+                                  << "47-318-xx.ini: Datei nicht gefunden";
+    QTest::newRow("a folder (75)")
+        << QByteArray() << true
+        << QString::fromUtf8(
+               "47-318-xx.ini: keine gewöhnliche Datei (ein Ordner, eine Pipe oder ein Gerät)");
+    QTest::newRow("empty (6)") << QByteArray("") << false << noLine;
+    QTest::newRow("no [SPRACHE] (6)") << QByteArray("[AUSWAHL]\r\nDeutsch\r\n") << false << noLine;
 }
 
 void LanguageTest::switchFailures()
@@ -466,6 +484,7 @@ void LanguageTest::switchFailures()
     QCOMPARE(program.boxes.shown.size(), 1);
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Timer_Umschaltung_Timer()"));
     QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
+    QTEST(program.boxes.shown[0].informative, "reason");
     const Variablen& v = program.forms->vars();
     QVERIFY(!v.Language_Switch_Pending);
     QVERIFY(!v.Language_Reloading);
@@ -475,6 +494,65 @@ void LanguageTest::switchFailures()
 
     QVERIFY(window.close());
     QCOMPARE(program.quitCount, 1);
+}
+
+void LanguageTest::refusedLanguages_data()
+{
+    QTest::addColumn<QString>("language"); // the second name of [AUSWAHL]
+    QTest::addColumn<QString>("file");     // what stands where it leads
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "English"
+                             << "missing"
+                             << "English.ini: Datei nicht gefunden";
+    QTest::newRow("cut short") << "English"
+                               << "cut short"
+                               << "English.ini: die Datei endet mitten im Abschnitt [MENUE]";
+    QTest::newRow("a folder") << "English"
+                              << "folder"
+                              << QString::fromUtf8("English.ini: keine gewöhnliche Datei (ein "
+                                                   "Ordner, eine Pipe oder ein Gerät)");
+    QTest::newRow("in another folder") << "sub/English"
+                                       << "whole"
+                                       << "sub/English.ini: kein Dateiname im Programmordner";
+}
+
+// The chosen language file is read and checked whole before anything is
+// rewritten: a refused one leaves the program in its language, and another
+// language can still be chosen.
+void LanguageTest::refusedLanguages()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, file);
+    TestProgram program;
+    program.writeFile(MainName, crlf({"[AUSWAHL]", "Deutsch", language, "xxx", "", "[SPRACHE]",
+                                      "Deutsch.ini"}));
+    const QByteArray english = program.readFile(QStringLiteral("English.ini"));
+    program.removeFile(QStringLiteral("English.ini"));
+    const QString name = language + QStringLiteral(".ini");
+    QDir(program.folder.path()).mkpath(QFileInfo(program.path(name)).path());
+    if (file == QLatin1String("folder"))
+        QVERIFY(QDir(program.folder.path()).mkdir(name));
+    else if (file != QLatin1String("missing"))
+        program.writeFile(name, file == QLatin1String("whole") ? english : english.left(200));
+    const QByteArray mainText = program.readFile(MainName);
+    MainWindow& window = program.start();
+    program.holdTimers();
+
+    window.menuItem(QStringLiteral("sprache2"))->trigger();
+    window.Timer_Umschaltung_Timer();
+    TestProgram::settle();
+    QCOMPARE(program.boxes.shown.size(), 1);
+    QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Timer_Umschaltung_Timer()"));
+    QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
+    QTEST(program.boxes.shown[0].informative, "reason");
+    QCOMPARE(program.readFile(MainName), mainText);
+    QCOMPARE(program.forms->loadedMain(), &window);
+    QCOMPARE(window.datei->text(), QStringLiteral("Datei"));
+    QVERIFY(!program.forms->vars().Language_Reloading);
+
+    MainWindow& again = chooseAndSwitch(program, "sprache1");
+    QCOMPARE(again.datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(program.boxes.shown.size(), 1);
 }
 
 QTEST_MAIN(LanguageTest)

@@ -18,11 +18,13 @@
 using namespace kx;
 
 namespace {
-// name, design caption, parent ("" = menu bar) in menu order.
+// name, design caption, parent ("" = menu bar) in menu order, and the keys
+// that reach it.
 struct MenuRow {
     const char* name;
     const char* caption;
     const char* parent;
+    const char* keys = "";
 };
 const MenuRow MenuTree[] = {
     {"datei", "Datei", ""},
@@ -37,6 +39,10 @@ const MenuRow MenuTree[] = {
     {"band_om", "ohne Module", "band_erstellen"},
     {"band_rechts", "mit Module, rechts", "band_erstellen"},
     {"band_links", "mit Module, links", "band_erstellen"},
+    {"band_bearbeiten", "Dieses Band bearbeiten", "konfiguration"},
+    {"trennlinie3", "-", "konfiguration"},
+    {"rueckgaengig", "Rückgängig", "konfiguration", "Ctrl+Z"},
+    {"wiederholen", "Wiederholen", "konfiguration", "Ctrl+Shift+Z, Ctrl+Y"},
     {"beispiele", "Beispiele", ""},
     {"ohne_Module", "Band, ohne Module", "beispiele"},
     {"mit_Module", "Band, mit Module", "beispiele"},
@@ -100,13 +106,17 @@ void MainWindowTest::menuTree()
         if (QByteArray(row.caption) == "-") {
             QVERIFY2(item->isSeparator(), row.name);
         } else {
-            QCOMPARE(item->text(), QString::fromLatin1(row.caption));
-            QVERIFY(item->shortcut().isEmpty());
+            QCOMPARE(item->text(), QString::fromUtf8(row.caption));
+            const QString keys = QString::fromLatin1(row.keys);
+            QCOMPARE(item->shortcut().isEmpty(), keys.isEmpty());
+            for (const QString& key : keys.split(QStringLiteral(", "), Qt::SkipEmptyParts))
+                QVERIFY2(item->shortcuts().contains(QKeySequence(key)), row.name);
         }
     }
     // Nothing but the table's items.
     QCOMPARE(itemsOf(window, QString()).size(), 4);
     QCOMPARE(itemsOf(window, QStringLiteral("datei")).size(), 6);
+    QCOMPARE(itemsOf(window, QStringLiteral("konfiguration")).size(), 5);
     QCOMPARE(itemsOf(window, QStringLiteral("extras")).size(), 3);
 }
 
@@ -117,6 +127,9 @@ void MainWindowTest::completeLoad()
     QVERIFY(program.boxes.shown.isEmpty());
     QVERIFY(window.isVisible());
     QVERIFY(!window.speichern->isEnabled());
+    // Nothing loaded to edit, nothing to take back or bring back.
+    for (QAction* item : {window.band_bearbeiten, window.rueckgaengig, window.wiederholen})
+        QVERIFY(!item->isEnabled());
     QVERIFY(window.drucken->isEnabled());
     QVERIFY(window.laden->isEnabled());
     for (QAction* item : {window.band_om, window.band_rechts, window.band_links})
@@ -303,10 +316,13 @@ void MainWindowTest::failedLoadShowsBoxOnce()
     QCOMPARE(program.boxes.shown.size(), 1);
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Form_Load()"));
     QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(program.boxes.shown[0].informative,
+             QStringLiteral("47-318-xx.ini: Datei nicht gefunden"));
     QVERIFY(window.isVisible());
     QVERIFY(window.Timer_Antrieb->isActive());
     QVERIFY(!window.Timer_Module->isActive());
-    QVERIFY(!window.Timer_Umschaltung->isActive());
+    // The language switch stays, to leave a language that fails.
+    QVERIFY(window.Timer_Umschaltung->isActive());
     QVERIFY(window.speichern->isEnabled());
     QCOMPARE(window.windowTitle(), QStringLiteral("KX-Konfigurator"));
     QCOMPARE(window.menuItem(QStringLiteral("sprache3"))->text(), QStringLiteral("Sprache3"));

@@ -3,12 +3,14 @@
 #include "install_file_commands.h"
 #include "install_modular_belt.h"
 #include "install_plain_belt.h"
+#include "install_revisions.h"
 #include "main_window.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -20,9 +22,10 @@
 
 namespace kx {
 
-void ScriptedMessageBox::show(QWidget*, const QString& text, const QString& title)
+void ScriptedMessageBox::show(QWidget*, const QString& text, const QString& title,
+                              const QString& informative)
 {
-    shown.append(Shown{text, title});
+    shown.append(Shown{text, title, informative});
     if (whileOpen)
         whileOpen(shown.constLast());
 }
@@ -44,6 +47,8 @@ void ScriptedDialogs::answerPrinterPdf(const QString& pdfPath)
 
 std::optional<ScriptedDialogs::Answer> ScriptedDialogs::next()
 {
+    if (whileOpen)
+        whileOpen();
     if (answers_.empty())
         return std::nullopt;
     Answer answer = answers_.front();
@@ -151,10 +156,12 @@ void TestProgram::setUp()
     platform.dialogs = &dialogs;
     platform.quit = [this] { ++quitCount; };
     platform.devicePixelRatio = 1.0;
+    platform.fileCommit = [this](QSaveFile& file) { return commit ? commit(file) : file.commit(); };
     forms = std::make_unique<Forms>(folder.path(), platform);
     installPlainBelt(*forms);
     installModularBelt(*forms);
     installFileCommands(*forms);
+    installRevisions(*forms);
 }
 
 QString TestProgram::path(const QString& name) const

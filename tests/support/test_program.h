@@ -23,8 +23,10 @@ public:
     struct Shown {
         QString text;
         QString title;
+        QString informative;
     };
-    void show(QWidget* parent, const QString& text, const QString& title) override;
+    void show(QWidget* parent, const QString& text, const QString& title,
+              const QString& informative) override;
 
     QList<Shown> shown;
     // Runs while the box is "open", e.g. to tick a timer as the real modal loop would.
@@ -50,6 +52,9 @@ public:
         QString filter;
     };
     QList<Asked> asked;
+    // Runs while a dialog is "open", e.g. to tick the timers as the real
+    // dialog's event loop would.
+    std::function<void()> whileOpen;
 
 private:
     struct Answer {
@@ -86,6 +91,8 @@ public:
     QTemporaryDir folder;
     ScriptedMessageBox boxes;
     ScriptedDialogs dialogs;
+    // The last step of replacing a file; empty: QSaveFile's own.
+    FileCommit commit;
     int quitCount = 0;
     std::unique_ptr<Forms> forms;
 

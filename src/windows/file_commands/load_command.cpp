@@ -2,23 +2,23 @@
 
 #include "common_dialog.h"
 #include "config_file.h"
+#include "error_box.h"
 #include "forms.h"
 #include "image_control.h"
 #include "main_window.h"
-#include "message_box.h"
 #include "keyed_toolbar.h"
 #include "modular_editor.h"
 #include "modular_procedures.h"
 #include "plain_editor.h"
 #include "run_error.h"
 #include "save_command.h"
-#include "text_files.h"
 
 #include "picture_store.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -143,13 +143,18 @@ void showLoadedBelt(Forms& forms, const LoadedBelt& belt)
         showPlainBelt(forms, belt);
     else
         showModularBelt(forms, belt);
+    Forms::call(forms.procedures.beltSetUp);
 }
+
+namespace {
+const char* const LoadProcedure = "laden_Click()";
+} // namespace
 
 void laden_Click(Forms& forms)
 {
     Variablen& v = forms.vars();
     MainWindow& main = forms.main();
-    v.Proc_Name = QStringLiteral("laden_Click()");
+    v.Proc_Name = QString::fromLatin1(LoadProcedure);
     try {
         QDir::setCurrent(forms.programFolder());
         v.Config_File_Name.clear();
@@ -160,8 +165,9 @@ void laden_Click(Forms& forms)
         dialog.ShowOpen();
         if (dialog.FileName.isEmpty())
             return;
-    } catch (const RunError&) {
-        forms.messageBox().show(&main, v.Proc_Name, QStringLiteral("Error"));
+    } catch (const RunError& error) {
+        v.Proc_Name = QString::fromLatin1(LoadProcedure);
+        showFailureBox(forms, &main, v.Proc_Name, error, QString());
         return;
     }
     loadBeltFile(forms, main.CommonDialog1->FileName);
@@ -170,15 +176,16 @@ void laden_Click(Forms& forms)
 void loadBeltFile(Forms& forms, const QString& path)
 {
     Variablen& v = forms.vars();
-    v.Proc_Name = QStringLiteral("laden_Click()");
+    v.Proc_Name = QString::fromLatin1(LoadProcedure);
     v.Config_File_Name = path;
     try {
-        const QString line = lastLine(readTextFile(v.Config_File_Name));
-        const LoadedBelt belt = readConfigLine(line);
-        v.Config_Line = line;
+        const LoadedBelt belt = readBeltFile(path);
+        v.Config_Line = belt.line;
         showLoadedBelt(forms, belt);
-    } catch (const RunError&) {
-        forms.messageBox().show(&forms.main(), v.Proc_Name, QStringLiteral("Error"));
+    } catch (const RunError& error) {
+        // The load's own name, whatever ran while its dialog was open.
+        v.Proc_Name = QString::fromLatin1(LoadProcedure);
+        showFailureBox(forms, &forms.main(), v.Proc_Name, error, QFileInfo(path).fileName());
     }
 }
 

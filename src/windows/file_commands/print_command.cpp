@@ -1,14 +1,15 @@
 #include "print_command.h"
 
 #include "common_dialog.h"
+#include "error_box.h"
 #include "form.h"
 #include "image_control.h"
 #include "forms.h"
 #include "main_window.h"
-#include "message_box.h"
 #include "run_error.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
@@ -39,6 +40,14 @@ Form* windowToPrint(Forms& forms)
         if (!(*it)->isHidden())
             return qobject_cast<Form*>((*it)->widget());
     return nullptr;
+}
+
+// A file the printer writes is named by its file name, a printer by its own.
+RunError printerFailure(const QPrinter& printer)
+{
+    const QString file = printer.outputFileName();
+    return failure(PrinterError, FailPrinter,
+                   file.isEmpty() ? printer.printerName() : QFileInfo(file).fileName());
 }
 } // namespace
 
@@ -102,7 +111,7 @@ void paintDrawings(QPainter& painter, QWidget& window)
 void printWindowImage(QWidget& window, QPrinter& printer)
 {
     if (window.size().isEmpty())
-        throw RunError(PrinterError);
+        throw printerFailure(printer);
     const QPicture picture = recordWindow(window);
     // Margins of at least a centimetre; wider ones the user chose stay.
     QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
@@ -114,7 +123,7 @@ void printWindowImage(QWidget& window, QPrinter& printer)
 
     QPainter painter;
     if (!painter.begin(&printer))
-        throw RunError(PrinterError);
+        throw printerFailure(printer);
     // Scaled to fit the page within its margins, and centred there.
     const QRectF page(painter.viewport());
     const QSizeF size(window.size());
@@ -130,7 +139,7 @@ void printWindowImage(QWidget& window, QPrinter& printer)
     painter.scale(scale, scale);
     paintDrawings(painter, window);
     if (!painter.end())
-        throw RunError(PrinterError);
+        throw printerFailure(printer);
 }
 
 void drucken_Click(Forms& forms)
@@ -149,7 +158,7 @@ void drucken_Click(Forms& forms)
     } catch (const RunError& error) {
         if (error.number == RunError::Cancel)
             return;
-        forms.messageBox().show(&main, v.Print_Proc_Name, QStringLiteral("Error"));
+        showFailureBox(forms, &main, v.Print_Proc_Name, error, QString());
     }
 }
 

@@ -2,10 +2,10 @@
 
 #include "common_dialog.h"
 #include "config_file.h"
+#include "error_box.h"
 #include "form.h"
 #include "forms.h"
 #include "main_window.h"
-#include "message_box.h"
 #include "modular_editor.h"
 #include "plain_editor.h"
 #include "run_error.h"
@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace kx {
@@ -32,7 +33,8 @@ void speichern_Click(Forms& forms)
 {
     Variablen& v = forms.vars();
     MainWindow& main = forms.main();
-    v.Proc_Name = QStringLiteral("speichern_Click()");
+    const QString procedure = QStringLiteral("speichern_Click()");
+    v.Proc_Name = procedure;
     try {
         QDir::setCurrent(forms.programFolder());
         v.Config_File_Name.clear();
@@ -50,10 +52,12 @@ void speichern_Click(Forms& forms)
         const BeltKind kind = plain ? BeltKind::Plain : BeltKind::Modular;
         const QString code = shownCode(forms, plain);
         v.Config_Line = QLatin1Char(plain ? 'o' : 'm') + code;
-        writeWholeFile(v.Config_File_Name, formatConfigFile(kind, code));
-    } catch (const RunError&) {
-        // Unlike the start-up, a save that did not happen always says so.
-        forms.messageBox().show(&main, v.Proc_Name, QStringLiteral("Error"));
+        writeWholeFile(v.Config_File_Name, formatConfigFile(kind, code), forms.fileCommit());
+    } catch (const RunError& error) {
+        // Unlike the start-up, a save that did not happen always says so,
+        // under its own name whatever ran while its dialog was open.
+        v.Proc_Name = procedure;
+        showFailureBox(forms, &main, v.Proc_Name, error, QFileInfo(v.Config_File_Name).fileName());
     }
 }
 

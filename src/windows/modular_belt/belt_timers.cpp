@@ -108,7 +108,7 @@ bool moduleTimerTick(Forms& forms)
         // The box holds the tick while the other timers go on; a language
         // switch among them may replace wmM.
         QPointer<ModularBeltEditor> editor(&e);
-        forms.messageBox().show(&e, v.Message_Texts[p.message], v.Message_Texts[0]);
+        forms.messageBox().show(&e, v.Message_Texts[p.message], v.Message_Texts[0], QString());
         v.Selection_State = NothingMarked;
         // An end piece left grey for its message would look marked when
         // nothing is.
@@ -125,6 +125,7 @@ bool moduleTimerTick(Forms& forms)
         e.Command_Bestellnummer->setEnabled(true);
     }
     v.Selection_State = NothingMarked;
+    Forms::call(forms.procedures.beltChanged);
     return p.refresh;
 }
 

@@ -101,6 +101,7 @@ void createBelt(Forms& forms, bool right)
     v.Belt_Closed = false;
     // No position: the next drive computation always draws the drive.
     v.Shown_Drive_Slot = 100;
+    Forms::call(forms.procedures.beltSetUp);
 }
 } // namespace
 

@@ -48,6 +48,7 @@ void Create_Belt_oM(Forms& forms)
         box->setEnabled(true);
         box->show();
     }
+    Forms::call(forms.procedures.beltSetUp);
 }
 
 void Make_Order_Code_oM(Forms& forms)

@@ -37,6 +37,16 @@ struct Procedures {
     std::function<void()> laden_Click;
     std::function<void()> speichern_Click;
     std::function<void()> drucken_Click;
+    // Revising a belt: edit the loaded belt in front, undo, redo.
+    std::function<void()> band_bearbeiten_Click;
+    std::function<void()> rueckgaengig_Click;
+    std::function<void()> wiederholen_Click;
+    // Called by every set-up once it has put a fresh belt in front (a New
+    // command, a load, an edit of a loaded belt): the undo history starts
+    // from that belt.
+    std::function<void()> beltSetUp;
+    // Called by the placement engine when it has carried out a request.
+    std::function<void()> beltChanged;
 };
 
 // What the program takes from its platform; tests pass scripted ones.
@@ -45,6 +55,7 @@ struct Platform {
     DialogBackend* dialogs = nullptr;
     std::function<void()> quit;      // ends the program
     qreal devicePixelRatio = 0;      // 0: the primary screen's
+    FileCommit fileCommit;           // empty: QSaveFile's own commit
 };
 
 enum class WindowKind { MdiChild, TopLevel };
@@ -65,6 +76,7 @@ public:
     QString programFile(const QString& name) const;
     MessageBoxSeam& messageBox() const { return *platform_.messageBox; }
     DialogBackend& dialogs() const { return *platform_.dialogs; }
+    const FileCommit& fileCommit() const { return platform_.fileCommit; }
 
     Procedures procedures;
     // Runs a procedure if a subsystem has installed it.

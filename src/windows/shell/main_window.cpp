@@ -2,13 +2,13 @@
 
 #include "belt_editor.h"
 #include "common_dialog.h"
+#include "error_box.h"
 #include "example_windows.h"
 #include "form.h"
 #include "forms.h"
 #include "image_control.h"
 #include "info_dialog.h"
 #include "language_switch.h"
-#include "message_box.h"
 #include "run_error.h"
 #include "start_dialog.h"
 #include "text_pass.h"
@@ -134,6 +134,7 @@ void MainWindow::buildMenus()
         addItem(bandMenu, QStringLiteral("band_links"), QStringLiteral("mit Module, links"));
     for (QAction* item : {band_om, band_rechts, band_links})
         item->setCheckable(true);
+    buildCommandItems(konfigurationMenu);
 
     QMenu* beispieleMenu =
         addMenu(nullptr, QStringLiteral("beispiele"), QStringLiteral("Beispiele"), beispiele);
@@ -172,6 +173,44 @@ void MainWindow::buildMenus()
     connect(info, &QAction::triggered, this, &MainWindow::info_Click);
     for (QAction* item : {band_om, band_rechts, band_links, speichern})
         connect(item, &QAction::changed, this, [this] { ++menuChanges_; });
+}
+
+// Each disabled until there is something for it to do: a loaded belt in
+// front, a change to take back or to bring back.
+void MainWindow::buildCommandItems(QMenu* konfigurationMenu)
+{
+    band_bearbeiten = addItem(konfigurationMenu, QStringLiteral("band_bearbeiten"),
+                              QStringLiteral("Dieses Band bearbeiten"));
+    trennlinie3 = addSeparator(konfigurationMenu, QStringLiteral("trennlinie3"));
+    rueckgaengig =
+        addItem(konfigurationMenu, QStringLiteral("rueckgaengig"), QStringLiteral("Rückgängig"));
+    wiederholen =
+        addItem(konfigurationMenu, QStringLiteral("wiederholen"), QStringLiteral("Wiederholen"));
+    // Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y both, whatever the desktop binds.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redoKeys.contains(keys))
+            redoKeys.append(keys);
+    rueckgaengig->setShortcuts(QKeySequence::Undo);
+    wiederholen->setShortcuts(redoKeys);
+    for (QAction* item : {band_bearbeiten, rueckgaengig, wiederholen})
+        item->setEnabled(false);
+
+    connect(band_bearbeiten, &QAction::triggered, this,
+            [this] { Forms::call(forms_.procedures.band_bearbeiten_Click); });
+    connect(rueckgaengig, &QAction::triggered, this,
+            [this] { Forms::call(forms_.procedures.rueckgaengig_Click); });
+    connect(wiederholen, &QAction::triggered, this,
+            [this] { Forms::call(forms_.procedures.wiederholen_Click); });
+}
+
+void MainWindow::wordCommands()
+{
+    const Variablen& v = vars();
+    band_bearbeiten->setText(v.Command_Texts(CommandEditBelt));
+    rueckgaengig->setText(v.Command_Texts(CommandUndo));
+    wiederholen->setText(v.Command_Texts(CommandRedo));
 }
 
 void MainWindow::buildTimers()
@@ -254,17 +293,26 @@ void MainWindow::Form_Load()
         speichern->setEnabled(false);
     } catch (const RunError& error) {
         forms_.endStartup();
+        keepLanguageSwitch();
         showErrorBox(error);
         return;
     }
     forms_.endStartup();
 }
 
+void MainWindow::keepLanguageSwitch()
+{
+    // A start-up that failed on its language file would fail at every start;
+    // choosing a working language is the way out.
+    if (!Timer_Umschaltung->isActive())
+        Timer_Umschaltung->start();
+}
+
 void MainWindow::showErrorBox(const RunError& error)
 {
     if (error.number == RunError::PathFileAccess)
         return;
-    forms_.messageBox().show(this, vars().Proc_Name, QStringLiteral("Error"));
+    showFailureBox(forms_, this, vars().Proc_Name, error, vars().Ini_File_Name);
 }
 
 void MainWindow::stopTimers()

@@ -53,6 +53,11 @@ public:
     QAction* band_om = nullptr;
     QAction* band_rechts = nullptr;
     QAction* band_links = nullptr;
+    // Commands beyond the old program, worded from [BEFEHLE].
+    QAction* band_bearbeiten = nullptr; // edit the loaded belt in front
+    QAction* trennlinie3 = nullptr;
+    QAction* rueckgaengig = nullptr; // undo
+    QAction* wiederholen = nullptr;  // redo
     QAction* beispiele = nullptr;
     QAction* ohne_Module = nullptr;
     QAction* mit_Module = nullptr;
@@ -80,8 +85,12 @@ public:
     // the ticks read: a tick can tell that they stand as it left them.
     quint64 menuChanges() const { return menuChanges_; }
 
-    // The error tail of the start-up, loading and saving: silent on 75.
+    // The error tail of the start-up: silent on 75.
     void showErrorBox(const RunError& error);
+
+    // Gives the commands beyond the old program their captions from the
+    // text pass's Command_Texts.
+    void wordCommands();
 
 public slots:
     void Timer_Module_Timer();
@@ -102,8 +111,10 @@ protected:
 
 private:
     void buildMenus();
+    void buildCommandItems(QMenu* konfigurationMenu);
     void buildTimers();
     void tickLanguageInUse();
+    void keepLanguageSwitch();
     QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption, QAction*& item);
     QAction* addItem(QMenu* parent, const QString& name, const QString& caption);
     QAction* addSeparator(QMenu* parent, const QString& name);

@@ -90,15 +90,13 @@ void applyTextAssignments(Forms& forms, const QList<TextAssignment>& assignments
 
 void runTextPass(Forms& forms)
 {
-    const TextPassOutcome outcome = parseTextPass(forms.vars(), [&forms](const QString& name) {
-        if (name.isEmpty())
-            throw RunError(RunError::FileNotFound);
-        return readTextFile(forms.programFile(name));
-    });
+    const TextPassOutcome outcome =
+        parseTextPass(forms.vars(), folderReader(forms.programFolder()));
     forms.rememberWording(outcome.assignments);
     applyTextAssignments(forms, outcome.assignments);
+    forms.main().wordCommands();
     if (outcome.failure != 0)
-        throw RunError(outcome.failure);
+        throw RunError(outcome.failure, outcome.reason);
 }
 
 } // namespace kx

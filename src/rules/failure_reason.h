@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kx {
+
+// Why a file or the printer could not be used: the lines of the language
+// file's [FEHLER] section, in their order. In each line %1 stands for the
+// file's name, %2 and %3 for the values the reason names.
+enum FailureText {
+    FailNoSuchFile,         // reading a file that is not there
+    FailNoSuchFolder,       // writing into a folder that is not there
+    FailNotAFile,           // a folder, pipe, device or socket
+    FailTooLarge,           // %2 bytes, at most %3
+    FailAccessDenied,       // no permission, or a read-only file system
+    FailNotRead,            // any other failure while reading
+    FailNotWritten,         // any other failure while writing, a full disk above all
+    FailNoOrderCode,        // an empty file, or an empty last line
+    FailNoPrefix,           // no "X" to start the fields after
+    FailWidth,              // width field %2: neither 40 nor 80
+    FailPlainLength,        // length field %2 of a plain belt: not 300 to 1500
+    FailModularLength,      // length field %2 of a modular belt: not a number
+    FailTooManyPieces,      // %2 pieces, at most %3
+    FailNoBeginPiece,       // pieces, but no begin piece before them
+    FailSectionCutShort,    // the file ends inside section %2
+    FailLineMissing,        // the line %2 is not in the main text file
+    FailTooManyLines,       // the main text file has more than 255 lines
+    FailNotInProgramFolder, // a language name with a path in it
+    FailPrinter,            // the printer %1 did not take the page
+    FailOther,              // run-time error %2
+    FailureTextCount
+};
+
+struct Variablen;
+
+// The reason a failure carries to the error box: no kind when the failure's
+// number is all there is.
+struct FailureReason
+{
+    std::optional<FailureText> kind;
+    QString subject; // the file's name (or the printer's)
+    QStringList values;
+};
+
+// The informative line of an error box, worded by the [FEHLER] texts: the
+// placeholders are filled in one pass, so that a file name holding "%2"
+// stays as it is, and long values are cut short. A reason without a kind
+// is told as FailOther with the failure's number.
+QString failureText(const FailureReason& reason, int number, const Variablen& v);
+
+} // namespace kx
