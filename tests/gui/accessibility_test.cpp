@@ -381,9 +381,10 @@ void AccessibilityTest::captionsFit_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("points");
-    for (const char* language : {"Deutsch", "English"})
+    for (const QString& language : {QStringLiteral("Deutsch"), QStringLiteral("English")})
         for (const int points : {10, 11, 12})
-            QTest::addRow("%s, %d pt", language, points) << QString::fromLatin1(language) << points;
+            QTest::newRow(qPrintable(QStringLiteral("%1, %2 pt").arg(language).arg(points)))
+                << language << points;
 }
 
 // No caption of a shipped language is cut off, whatever size the desktop's
