@@ -6,8 +6,7 @@ PRESET ?= dev
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
             libgl-dev xvfb xauth fonts-liberation2 fonts-dejavu-core \
             at-spi2-core dbus-daemon dbus-bin python3 python3-pyatspi python3-gi gir1.2-atspi-2.0 \
-            shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin \
-            poppler-utils
+            shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin poppler-utils
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # dpkg-shlibdeps and file work out the .deb's dependencies.
 PACKAGE_PACKAGES := dpkg-dev file
@@ -89,10 +88,19 @@ package-check: package
 # docs/*.png: the program driven under Xvfb on its real window system.
 SCREEN ?= 1280x800x24
 SCREENSHOT_LANGUAGE ?= English
+# Also the two editors at 150 % and 200 % (docs/*-150.png, *-200.png), and
+# the printout of the left-running belt (docs/printout.pdf, .png).
+SCALED_SCREEN ?= 2200x1700x24
 screenshots:
 	@$(MAKE) --no-print-directory build PRESET=dev
 	xvfb-run -a -s "-screen 0 $(SCREEN)" env QT_QPA_PLATFORM=xcb \
 	  ./build/dev/tools/kx-screenshots docs $(SCREENSHOT_LANGUAGE)
+	for scale in 150 200; do \
+	  xvfb-run -a -s "-screen 0 $(SCALED_SCREEN)" env QT_QPA_PLATFORM=xcb \
+	    QT_SCALE_FACTOR=$$(echo $$scale | sed 's/\(.\)\(..\)/\1.\2/') \
+	    ./build/dev/tools/kx-screenshots docs $(SCREENSHOT_LANGUAGE) -$$scale || exit 1; \
+	done
+	pdftoppm -r 60 -png -singlefile docs/printout.pdf docs/printout
 
 fuzz-deps: deps
 	$(call install_missing,$(FUZZ_PACKAGES))

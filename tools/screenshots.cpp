@@ -1,9 +1,15 @@
 // Takes the README's screenshots: runs the program as the user gets it, in
 // a copy of the shipped text files, under a real window system (Xvfb), drives
-// its menus, buttons and pieces as a user would and grabs the screen.
+// its menus, buttons and pieces as a user would and grabs the screen. It also
+// prints the left-running belt to printout.pdf through the print command.
 //
-//   kx-screenshots <output folder> [language]
+//   kx-screenshots <output folder> [language [suffix]]
+//
+// With a suffix (as "-150" for a run at QT_SCALE_FACTOR=1.5) it takes the
+// two editors alone, named plain-belt<suffix>.png and modular-right<suffix>.png.
+// KX_SCREENSHOT_DARK=1 gives the program a dark palette, to look at.
 
+#include "common_dialog.h"
 #include "forms.h"
 #include "image_control.h"
 #include "keyed_toolbar.h"
@@ -23,6 +29,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
+#include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
@@ -33,6 +41,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <utility>
 
 using namespace kx;
 
@@ -140,6 +150,57 @@ private:
     QDir out_;
 };
 
+// The printer dialog answered with a PDF file; no file dialogs are used.
+class PdfPrinter final : public DialogBackend {
+public:
+    explicit PdfPrinter(QString path) : path_(std::move(path)) {}
+    std::optional<QString> openFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    bool choosePrinter(QWidget*, QPrinter& printer) override
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path_);
+        return true;
+    }
+    // The real dialog, to be seen.
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& text) override
+    {
+        return qt_.askText(parent, title, label, text);
+    }
+
+private:
+    QString path_;
+    QtDialogBackend qt_;
+};
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x37, 0x3b));
+    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::Base, QColor(0x23, 0x25, 0x29));
+    dark.setColor(QPalette::AlternateBase, QColor(0x35, 0x37, 0x3b));
+    dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::Button, QColor(0x40, 0x42, 0x47));
+    dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    dark.setColor(QPalette::ToolTipBase, QColor(0x23, 0x25, 0x29));
+    dark.setColor(QPalette::ToolTipText, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::Dark, QColor(0x1c, 0x1d, 0x20));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+    return dark;
+}
+
 void copyShippedFiles(const QString& folder)
 {
     const QDir data(QStringLiteral(KX_DATA_DIR));
@@ -172,15 +233,20 @@ int main(int argc, char* argv[])
     copyShippedFiles(folder.path());
     // The belts it opens are no business of the user's Recent list.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath(QStringLiteral("config"))));
+    if (qEnvironmentVariableIntValue("KX_SCREENSHOT_DARK"))
+        QApplication::setPalette(darkPalette());
 
-    Program program(folder.path());
+    const QString suffix = args.size() > 3 ? args[3] : QString();
+    PdfPrinter printer(out.filePath(QStringLiteral("printout.pdf")));
+    Program program(folder.path(), &printer);
     Forms& forms = program.forms();
     Session session(forms, out);
     Session::waitShown(forms.start());
     if (args.size() > 2)
         session.chooseLanguage(args[2]);
 
-    session.shoot(session.main(), QStringLiteral("start.png"));
+    if (suffix.isEmpty())
+        session.shoot(session.main(), QStringLiteral("start.png"));
 
     // A plain belt of 800 mm, running left, with two features.
     session.trigger(QStringLiteral("band_om"));
@@ -196,7 +262,7 @@ int main(int argc, char* argv[])
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
         QTest::qWait(Settle);
     }
-    session.shoot(session.main(), QStringLiteral("plain-belt.png"));
+    session.shoot(session.main(), QStringLiteral("plain-belt%1.png").arg(suffix));
 
     // A right-running belt with its C module marked.
     session.trigger(QStringLiteral("band_rechts"));
@@ -204,12 +270,17 @@ int main(int argc, char* argv[])
     auto* modular = &forms.window<ModularBeltEditor>();
     QTest::mouseClick(modular->Image_Modul[2], Qt::LeftButton);
     QTest::qWait(Settle);
-    session.shoot(session.main(), QStringLiteral("modular-right.png"));
+    session.shoot(session.main(), QStringLiteral("modular-right%1.png").arg(suffix));
+    if (!suffix.isEmpty()) {
+        session.trigger(QStringLiteral("beenden"));
+        return 0;
+    }
 
-    // A left-running belt, closed by its end piece.
+    // A left-running belt, closed by its end piece, and printed.
     session.trigger(QStringLiteral("band_links"));
     session.build(QStringLiteral("AC-L G V C EG-L"));
     session.shoot(session.main(), QStringLiteral("modular-left.png"));
+    session.trigger(QStringLiteral("drucken"));
 
     // Last week's belt loaded, locked; the Configuration menu offers to edit it.
     const QString saved = folder.filePath(QStringLiteral("belt.dat"));

@@ -26,7 +26,7 @@ void paintLeg(QPainter& painter, const Palette& colours, qreal centreX, qreal to
 
 // Rows of pieces for the start pictures: a right-running belt with its drive
 // under the C module.
-void paintModularRow(QPainter& painter)
+void paintModularRow(QPainter& painter, PieceLayers layers)
 {
     const int codes[] = {0, 24, 27, 12};
     qreal x = 0;
@@ -34,12 +34,14 @@ void paintModularRow(QPainter& painter)
     for (const int code : codes) {
         painter.save();
         painter.translate(x, 0);
-        paintPiece(painter, code, 0);
+        paintPiece(painter, code, 0, layers);
         painter.restore();
         if (code == 27)
             driveX = x;
         x += pieceSize(code).width();
     }
+    if (layers == PieceLayers::Letters)
+        return;
     painter.save();
     painter.translate(driveX, pieceSize(27).height());
     paintDrive(painter, palette());
@@ -126,17 +128,20 @@ QSize startPictureSize(StartPicture kind)
 namespace {
 // The row of pieces, 300 wide and two rows high, under a large arrow, as the
 // right-running picture shows it.
-void paintStartRow(QPainter& painter, QSize size)
+void paintStartRow(QPainter& painter, QSize size, PieceLayers layers = PieceLayers::Both)
 {
     const qreal scale = 0.9;
     const qreal rowWidth = 300 * scale;
     const qreal height = (22 + 96) * scale;
     const qreal top = (size.height() - height) / 2;
+    painter.save();
     painter.translate((size.width() - rowWidth) / 2, top);
     painter.scale(scale, scale);
-    paintArrow(painter, palette().accent, QPointF(95, 9), QPointF(205, 9), 3, 11, 6.5);
+    if (layers != PieceLayers::Letters)
+        paintArrow(painter, palette().accent, QPointF(95, 9), QPointF(205, 9), 3, 11, 6.5);
     painter.translate(0, 22);
-    paintModularRow(painter);
+    paintModularRow(painter, layers);
+    painter.restore();
 }
 
 QImage backdrop(QSize size, qreal devicePixelRatio)
@@ -149,12 +154,11 @@ QImage backdrop(QSize size, qreal devicePixelRatio)
 }
 } // namespace
 
-QPixmap drawStartPicture(StartPicture kind, qreal devicePixelRatio)
+void paintStartPicture(QPainter& painter, StartPicture kind)
 {
     const QSize size = startPictureSize(kind);
-    QImage image = backdrop(size, devicePixelRatio);
-    QPainter painter(&image);
-    prepare(painter);
+    paintBackdrop(painter, size);
+    painter.save();
     if (kind == StartPicture::Plain) {
         const qreal scale = 1.2;
         const QSizeF belt((size.width() - 24) / scale, PlainHeight);
@@ -168,6 +172,15 @@ QPixmap drawStartPicture(StartPicture kind, qreal devicePixelRatio)
         }
         paintStartRow(painter, size);
     }
+    painter.restore();
+}
+
+QPixmap drawStartPicture(StartPicture kind, qreal devicePixelRatio)
+{
+    QImage image = canvas(startPictureSize(kind), devicePixelRatio);
+    QPainter painter(&image);
+    prepare(painter);
+    paintStartPicture(painter, kind);
     painter.end();
     return toPixmap(image);
 }
@@ -182,22 +195,30 @@ ModularStartPictures drawModularStartPictures(qreal devicePixelRatio)
         return {drawStartPicture(StartPicture::RightRunning, devicePixelRatio),
                 drawStartPicture(StartPicture::LeftRunning, devicePixelRatio)};
 
+    // The pieces' letters are not mirrored: they follow on each picture.
     const QSize rightSize = startPictureSize(StartPicture::RightRunning);
     QImage row = canvas(rightSize, devicePixelRatio);
     {
         QPainter painter(&row);
         prepare(painter);
-        paintStartRow(painter, rightSize);
+        paintStartRow(painter, rightSize, PieceLayers::Body);
     }
     QImage right = backdrop(rightSize, devicePixelRatio);
-    QImage left = backdrop(startPictureSize(StartPicture::LeftRunning), devicePixelRatio);
+    const QSize leftSize = startPictureSize(StartPicture::LeftRunning);
+    QImage left = backdrop(leftSize, devicePixelRatio);
     {
         QPainter painter(&right);
         painter.drawImage(QPointF(0, 0), row);
+        prepare(painter);
+        paintStartRow(painter, rightSize, PieceLayers::Letters);
     }
     {
         QPainter painter(&left);
         painter.drawImage(QPointF(0, 1), row.mirrored(true, false));
+        prepare(painter);
+        painter.translate(leftSize.width(), 0);
+        painter.scale(-1, 1);
+        paintStartRow(painter, leftSize, PieceLayers::Letters);
     }
     return {toPixmap(right), toPixmap(left)};
 }

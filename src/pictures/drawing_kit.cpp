@@ -1,5 +1,7 @@
 #include "drawing_kit.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -377,6 +379,46 @@ void paintDrive(QPainter& painter, const Palette& colours)
     painter.setBrush(colours.plateDark);
     painter.drawRect(QRectF(12.5, 40.5, 6, 3));
     painter.drawRect(QRectF(37.5, 40.5, 6, 3));
+    painter.restore();
+}
+
+namespace {
+QFont letterFont(qreal pixelSize)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(int(pixelSize));
+    font.setBold(true);
+    return font;
+}
+} // namespace
+
+QRectF letterPlate(const QString& letters, qreal pixelSize, qreal plateHeight)
+{
+    // An odd width (and height) round a centre on a whole pixel puts the
+    // outline on half pixels: crisp, and symmetric about the centre.
+    const qreal text = QFontMetricsF(letterFont(pixelSize)).horizontalAdvance(letters);
+    const qreal width = 2 * std::ceil((text + 4) / 2) + 1;
+    return QRectF(-width / 2, -plateHeight / 2, width, plateHeight);
+}
+
+void paintLetters(QPainter& painter, const Palette& colours, const QString& letters,
+                  QPointF centre, qreal pixelSize, qreal plateHeight)
+{
+    painter.save();
+    painter.translate(centre);
+    if (painter.worldTransform().m11() < 0)
+        painter.scale(-1, 1);
+    const QRectF plate = letterPlate(letters, pixelSize, plateHeight);
+    painter.setPen(linePen(colours.line, 1));
+    painter.setBrush(colours.panelLight);
+    painter.drawRoundedRect(plate, 2, 2);
+    const QFont font = letterFont(pixelSize);
+    const QFontMetricsF metrics(font);
+    painter.setFont(font);
+    painter.setPen(colours.line);
+    // Capitals centred, on a whole pixel's baseline.
+    const qreal baseline = std::round(metrics.capHeight() / 2);
+    painter.drawText(QPointF(-metrics.horizontalAdvance(letters) / 2, baseline), letters);
     painter.restore();
 }
 

@@ -85,6 +85,16 @@ void paintArrow(QPainter& painter, const QColor& colour, QPointF tail, QPointF t
 // origin.
 void paintDrive(QPainter& painter, const Palette& colours);
 
+// Letters on a light plate centred on a point, so that they read on any
+// background; the plate is as high as given and as wide as the letters need.
+// They read left to right however the painter is mirrored: the pictures of
+// left-running pieces are their twins mirrored, their letters are not.
+void paintLetters(QPainter& painter, const Palette& colours, const QString& letters,
+                  QPointF centre, qreal pixelSize, qreal plateHeight);
+// The outline of the plate paintLetters draws, centred on the origin; its
+// line reaches half a pixel beyond.
+QRectF letterPlate(const QString& letters, qreal pixelSize, qreal plateHeight);
+
 // The motor seen end-on, mounted on a pulley's shaft.
 void paintShaftMotor(QPainter& painter, const Palette& colours, QPointF centre, qreal radius,
                      qreal lineWidth = 1);

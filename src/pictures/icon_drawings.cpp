@@ -64,29 +64,34 @@ void paintApplicationIcon(QPainter& painter, int size)
         paintArrow(painter, arrow, QPointF(8, 7), QPointF(25, 7), 2.6, 7, 4.5);
 }
 
-// The toolbar pictures: the piece reduced to its outline, end and divider.
-// Left-running ends are drawn as their right-running twins and mirrored.
+// The toolbar pictures: the piece's letters over the piece reduced to its
+// outline, end and divider. Left-running ends are drawn as their
+// right-running twins and mirrored, but for their letters.
+constexpr qreal IconLetterSize = 9;
+constexpr qreal IconPlateHeight = 11;
+constexpr QPointF IconLetterCentre(12, 6);
+
 void paintToolbarPiece(QPainter& painter, int typeCode)
 {
     const Palette& colours = palette();
     BeltRun run;
-    run.top = 7.5;
-    run.bottom = 20.5;
-    run.thickness = 1.8;
-    run.capWidth = 10;
+    run.top = 13.5;
+    run.bottom = 21.5;
+    run.thickness = 1.5;
+    run.capWidth = 8;
     run.grooves = false;
-    run.dotPitch = 3;
+    run.dotPitch = 2.5;
     qreal dividerX = 12;
     if (drawsBeginPiece(typeCode)) {
         run.x0 = 1;
         run.x1 = 24;
         run.left = BeltEnd::Pulley;
-        dividerX = 17;
+        dividerX = 16;
     } else if (drawsEndPiece(typeCode)) {
         run.x0 = 0;
         run.x1 = 23;
         run.right = BeltEnd::Pulley;
-        dividerX = 6;
+        dividerX = 8;
     } else {
         run.x0 = 3;
         run.x1 = 21;
@@ -98,8 +103,12 @@ void paintToolbarPiece(QPainter& painter, int typeCode)
     else if (typeCode == 15 || typeCode == 30)
         divider = Divider::Dotted;
     paintDivider(painter, colours, run, dividerX, divider);
-    if (drawsBeginPiece(typeCode))
-        paintArrow(painter, colours.accent, QPointF(9, 3.5), QPointF(23, 3.5), 1.6, 4.5, 2.6);
+}
+
+void paintToolbarLetters(QPainter& painter, int typeCode)
+{
+    paintLetters(painter, palette(), pieceLetters(typeCode), IconLetterCentre, IconLetterSize,
+                 IconPlateHeight);
 }
 
 constexpr std::array<int, 7> RightRunningButtons = {0, 3, 24, 27, 30, 12, 15};
@@ -250,15 +259,20 @@ QPixmap toolbarPicture(bool rightRunning, int piece, qreal devicePixelRatio)
     const int code = (rightRunning ? RightRunningButtons : LeftRunningButtons)[std::size_t(piece)];
     const bool mirror = drawsLeftRunning(code);
     QImage image = canvas(QSize(24, 22), devicePixelRatio);
-    QPainter painter(&image);
-    prepare(painter);
-    paintToolbarPiece(painter, mirror ? code - 6 : code);
-    painter.end();
+    {
+        QPainter painter(&image);
+        prepare(painter);
+        paintToolbarPiece(painter, mirror ? code - 6 : code);
+    }
     if (mirror) {
         const qreal ratio = image.devicePixelRatio();
         image = image.mirrored(true, false);
         image.setDevicePixelRatio(ratio);
     }
+    QPainter painter(&image);
+    prepare(painter);
+    paintToolbarLetters(painter, code);
+    painter.end();
     return toPixmap(image);
 }
 

@@ -3,6 +3,8 @@
 #include "drawings.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 #include <stdexcept>
 
 namespace kx {
@@ -78,21 +80,55 @@ void usePrerenderedStartPictures(const PrerenderedPicture* plain,
 }
 
 namespace {
+// The plain belt a name stands for: its length and side.
+std::optional<std::pair<int, QChar>> plainBeltOf(const QString& name)
+{
+    for (int length = 300; length <= 1500; length += 100)
+        for (const QChar side : {QLatin1Char('L'), QLatin1Char('R')})
+            if (name == BeltPictureStore::beltPictureName(length, side))
+                return std::make_pair(length, side);
+    return std::nullopt;
+}
+
 // The picture of a name, drawn; a null picture for a name the store lacks.
 QPixmap drawNamedPicture(const QString& name, qreal dpr)
 {
-    for (int i = 0; i < 13; ++i) {
-        const int length = 300 + 100 * i;
-        for (const bool right : {false, true}) {
-            if (name != BeltPictureStore::beltPictureName(length, QLatin1Char(right ? 'R' : 'L')))
-                continue;
-            const int width = (right ? RightWidths : LeftWidths)[std::size_t(i)];
-            return drawPlainBelt(length, right, QSize(width, BeltHeight), dpr);
-        }
-    }
-    return QPixmap();
+    const auto belt = plainBeltOf(name);
+    if (!belt)
+        return QPixmap();
+    return drawPlainBelt(belt->first, belt->second == QLatin1Char('R'),
+                         BeltPictureStore::beltPictureSize(belt->first, belt->second), dpr);
 }
 } // namespace
+
+QSize BeltPictureStore::beltPictureSize(int length, QChar side)
+{
+    if (!hasBeltPicture(length) || (side != QLatin1Char('L') && side != QLatin1Char('R')))
+        return QSize();
+    const std::size_t i = std::size_t((length - 300) / 100);
+    return QSize((side == QLatin1Char('R') ? RightWidths : LeftWidths)[i], BeltHeight);
+}
+
+Drawing BeltPictureStore::drawing(const QString& name)
+{
+    if (const auto belt = plainBeltOf(name))
+        return plainBeltDrawing(belt->first, belt->second);
+    // Picture_Start_L shows the right-running belt, Picture_Start_R the left-running.
+    const StartPicture kinds[] = {StartPicture::Plain, StartPicture::RightRunning,
+                                  StartPicture::LeftRunning};
+    for (std::size_t i = 0; i < std::size(kinds); ++i)
+        if (name == StartNames[i])
+            return Drawing(startPictureSize(kinds[i]), [kind = kinds[i]](QPainter& painter) {
+                paintStartPicture(painter, kind);
+            });
+    throw std::out_of_range("no picture named " + name.toStdString());
+}
+
+int BeltPictureStore::widestBeltPicture()
+{
+    return std::max(*std::max_element(LeftWidths.begin(), LeftWidths.end()),
+                    *std::max_element(RightWidths.begin(), RightWidths.end()));
+}
 
 bool BeltPictureStore::hasBeltPicture(int length)
 {

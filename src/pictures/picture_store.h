@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing.h"
+
 #include <QChar>
 #include <QHash>
 #include <QPixmap>
@@ -22,6 +24,10 @@ public:
     // Index 0..32; any other index throws std::out_of_range.
     const QPixmap& Picture_M(int index) const;
     const QPixmap& Picture_Antrieb() const;
+    // The drawings the pictures are made from, for painters other than the
+    // screen's.
+    static Drawing drawing(int index) { return pieceDrawing(index); }
+    static Drawing driveDrawing() { return kx::driveDrawing(); }
 
 private:
     qreal devicePixelRatio_;
@@ -55,10 +61,17 @@ public:
 
     // Lengths 300, 400, ..., 1500 have a picture.
     static bool hasBeltPicture(int length);
+    // The width in pixels of the widest of them.
+    static int widestBeltPicture();
+    // The size of Picture_oM<length><side>; empty for a picture there is not.
+    static QSize beltPictureSize(int length, QChar side);
     static QString beltPictureName(int length, QChar side);
 
     // By name; an unknown name throws std::out_of_range.
     const QPixmap& picture(const QString& name) const;
+    // The drawing a picture is made from, for painters other than the
+    // screen's; an unknown name throws std::out_of_range.
+    static Drawing drawing(const QString& name);
     const QPixmap& Picture_oM(int length, QChar side) const
     {
         return picture(beltPictureName(length, side));

@@ -239,10 +239,13 @@ std::vector<OptionalWords> optionalSections(Variablen& v)
     // No words but a fact about the file: a file that does not say which
     // language it is in gets none of the toolkit's translations.
     static const std::array<const char*, LocaleTextCount> LocaleNone = {""};
+    // Notes shown by a control.
+    static const std::array<const char*, NoteTextCount> NoteGerman = {"Kopiert: %1"};
     return {
         {"[BARRIEREFREI]", v.Access_Texts, AccessGerman},
         {"[FEHLER]", v.Failure_Texts, FailureGerman},
         {"[LOCALE]", v.Locale_Texts, LocaleNone},
+        {"[HINWEISE]", v.Note_Texts, NoteGerman},
         {"[BEFEHLE]", v.Command_Texts, CommandGerman},
         {"[DATENBLATT]", v.Datasheet_Texts, DatasheetGerman},
     };

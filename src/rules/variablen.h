@@ -80,6 +80,13 @@ enum AccessText {
 // menus), e.g. "de" or "en".
 enum LocaleText { LocaleName, LocaleTextCount };
 
+// The lines of the language file's [HINWEISE] section: short notes the
+// program shows by a control. "%1" stands for what the note is about.
+enum NoteText {
+    NoteCopied, // the order-code button copied the code
+    NoteTextCount
+};
+
 // The lines of the language file's [BEFEHLE] section: the captions of the
 // menu commands the old program did not have, in this order. New commands
 // add their lines at the end, before CommandTextCount, so that the lines a
@@ -166,6 +173,7 @@ struct Variablen {
     FixedArray<QString, AccessTextCount> Access_Texts;
     FixedArray<QString, FailureTextCount> Failure_Texts; // [FEHLER], see failure_reason.h
     FixedArray<QString, LocaleTextCount> Locale_Texts;
+    FixedArray<QString, NoteTextCount> Note_Texts;
     FixedArray<QString, CommandTextCount> Command_Texts;
     FixedArray<QString, DatasheetTextCount> Datasheet_Texts;
 

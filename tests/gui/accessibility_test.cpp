@@ -1,20 +1,26 @@
 #include "belt_driver.h"
 #include "image_control.h"
+#include "keyed_toolbar.h"
 #include "main_window.h"
 #include "modular_editor.h"
 #include "plain_editor.h"
 #include "test_program.h"
+#include "test_paths.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QStyle>
 #include <QtTest>
 
 using namespace kx;
@@ -80,6 +86,8 @@ private slots:
     void tabOrder();
     void orderCodeCopiedFromKeyboard_data();
     void orderCodeCopiedFromKeyboard();
+    void captionsFit_data();
+    void captionsFit();
 };
 
 void AccessibilityTest::names_data()
@@ -263,6 +271,7 @@ void AccessibilityTest::moduleSlots()
     ImageControl* image = w.e->Image_Modul.at(std::size_t(slot));
     QCOMPARE(accessibleText(image, QAccessible::Name), name);
     QCOMPARE(accessibleText(image, QAccessible::Description), description);
+    QCOMPARE(image->toolTip(), name);
     QCOMPARE(QAccessible::queryAccessibleInterface(image)->role(), QAccessible::Graphic);
     QVERIFY(!QAccessible::queryAccessibleInterface(image)->state().invisible);
 }
@@ -270,38 +279,50 @@ void AccessibilityTest::moduleSlots()
 void AccessibilityTest::tabOrder_data()
 {
     QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("pieces");
     QTest::addColumn<QStringList>("chain");
 
     const QStringList features = {"Check_Optional(0)", "Check_Optional(1)", "Check_Optional(2)",
                                   "Check_Optional(3)", "Check_Optional(4)", "Check_Optional(5)"};
-    QTest::newRow("woM") << "woM"
+    QTest::newRow("woM") << "woM" << ""
                          << QStringList{"HScroll_Bandlaenge",    "HScroll_Bandbreite",
                                         "Command_Bestellnummer", "Text_Bestellnummer",
                                         "Option_Rechts",         "Option_Links"} +
                                 features;
     // The length and the direction are the belt's own here and take no focus.
-    QTest::newRow("wmM") << "wmM"
-                         << QStringList{"Toolbar_Rechts.AG-R", "Toolbar_Rechts.AC-R",
-                                        "Toolbar_Rechts.G",    "Toolbar_Rechts.C",
-                                        "Toolbar_Rechts.V",    "Toolbar_Rechts.EG-R",
-                                        "Toolbar_Rechts.EV-R", "HScroll_Bandbreite"} +
-                                features +
-                                QStringList{"Command_Bestellnummer", "Text_Bestellnummer"};
-    QTest::newRow("wStart") << "wStart"
+    const QStringList toolbar = {"Toolbar_Rechts.AG-R", "Toolbar_Rechts.AC-R",
+                                 "Toolbar_Rechts.G",    "Toolbar_Rechts.C",
+                                 "Toolbar_Rechts.V",    "Toolbar_Rechts.EG-R",
+                                 "Toolbar_Rechts.EV-R"};
+    const QStringList rest =
+        QStringList{"HScroll_Bandbreite"} + features +
+        QStringList{"Command_Bestellnummer", "Text_Bestellnummer"};
+    QTest::newRow("wmM") << "wmM" << "" << toolbar + rest;
+    // The pieces placed come after the toolbar, in belt order.
+    QTest::newRow("wmM with pieces")
+        << "wmM" << "AG-R G C"
+        << toolbar + QStringList{"Image_Modul(0)", "Image_Modul(1)", "Image_Modul(2)"} + rest;
+    QTest::newRow("wStart") << "wStart" << ""
                             << QStringList{"Command_Start_oM", "Command_Start_L",
                                            "Command_Start_R"};
-    QTest::newRow("wInfo") << "wInfo" << QStringList{"Command1"};
+    QTest::newRow("wInfo") << "wInfo" << "" << QStringList{"Command1"};
 }
 
 void AccessibilityTest::tabOrder()
 {
     QFETCH(QString, window);
+    QFETCH(QString, pieces);
     QFETCH(QStringList, chain);
 
     Program p(QStringLiteral("Deutsch"));
     if (window == QLatin1String("woM")) {
         // The order-code box shows once there is a code.
         p.main->band_om->trigger();
+        p.main->Timer_Module_Timer();
+    }
+    auto& wmM = p.program.forms->window<ModularBeltEditor>();
+    for (const QString& key : pieces.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        wmM.Toolbar_Rechts->buttonByKey(key)->trigger();
         p.main->Timer_Module_Timer();
     }
     QWidget* form = p.program.forms->window(window);
@@ -354,6 +375,74 @@ void AccessibilityTest::orderCodeCopiedFromKeyboard()
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, QStringLiteral("9"));
     QCOMPARE(box->text(), code);
+}
+
+void AccessibilityTest::captionsFit_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("points");
+    for (const QString& language : {QStringLiteral("Deutsch"), QStringLiteral("English")})
+        for (const int points : {10, 11, 12})
+            QTest::newRow(qPrintable(QStringLiteral("%1, %2 pt").arg(language).arg(points)))
+                << language << points;
+}
+
+// No caption of a shipped language is cut off, whatever size the desktop's
+// font has: every text fits the width its control has in the layout.
+void AccessibilityTest::captionsFit()
+{
+    QFETCH(QString, language);
+    QFETCH(int, points);
+    const QFont desktop = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
+    const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+
+    TestProgram program;
+    for (const QString& name : {MainName, language + QStringLiteral(".ini")}) {
+        QFile shipped(dataPath(name));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        program.writeFile(name, shipped.readAll());
+    }
+    QByteArray mainFile = program.readFile(MainName);
+    mainFile.replace("Deutsch.ini", language.toLatin1() + ".ini");
+    program.writeFile(MainName, mainFile);
+    MainWindow& main = program.start();
+    program.holdTimers();
+    main.band_om->trigger();
+    main.band_rechts->trigger();
+    main.Timer_Module_Timer();
+
+    int measured = 0;
+    for (const char* name : {"wStart", "woM", "wmM", "wInfo", "wAnsicht_01", "wAnsicht_02"}) {
+        Form* form = program.forms->window(QString::fromLatin1(name));
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(form))
+                continue;
+            int needed = 0;
+            QString text;
+            if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                text = button->text();
+                needed = button->sizeHint().width();
+            } else if (auto* label = qobject_cast<QLabel*>(w)) {
+                text = label->text();
+                needed = label->sizeHint().width();
+            } else if (auto* box = qobject_cast<QLineEdit*>(w)) {
+                text = box->text();
+                // The frame and the box's own margins on either side.
+                needed = box->fontMetrics().horizontalAdvance(text) + 2 * 2 +
+                         2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+            }
+            if (text.trimmed().isEmpty())
+                continue;
+            ++measured;
+            QVERIFY2(needed <= w->width(), qPrintable(QStringLiteral("%1 %2 \"%3\": %4 > %5")
+                                                          .arg(QString::fromLatin1(name),
+                                                               w->objectName(), text)
+                                                          .arg(needed)
+                                                          .arg(w->width())));
+        }
+    }
+    QVERIFY(measured > 40);
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -1,6 +1,7 @@
 #include "common_dialog.h"
 #include "image_control.h"
 #include "keyed_toolbar.h"
+#include "line_control.h"
 #include "run_error.h"
 #include "test_program.h"
 
@@ -19,6 +20,8 @@ private slots:
     void hiddenToolbarTakesNoClicks();
     void imageTakesPictureSize();
     void imageClickAndDoubleClick();
+    void lineShowsAtEveryScale_data();
+    void lineShowsAtEveryScale();
     void dialogCancel_data();
     void dialogCancel();
     void dialogPassesTitleAndFilter();
@@ -128,6 +131,41 @@ void ComponentsTest::imageClickAndDoubleClick()
     events.clear();
     QTest::mouseClick(image, Qt::LeftButton);
     QCOMPARE(events, QStringList{"Click"});
+}
+
+void ComponentsTest::lineShowsAtEveryScale_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("top");
+    for (const qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.0})
+        for (const int top : {336, 337})
+            QTest::addRow("%g at %d", ratio, top) << ratio << top;
+}
+
+// The line keeps at least one device pixel wherever it lies, at any scale.
+void ComponentsTest::lineShowsAtEveryScale()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(int, top);
+    QWidget window;
+    window.resize(200, 400);
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    window.setPalette(palette);
+    auto* line = new LineControl(QStringLiteral("Line_Bestell"), &window);
+    line->setLine(QPoint(4, top), QPoint(190, top));
+    QCOMPARE(line->width(), 187);
+
+    QImage image(window.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    window.render(&image);
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        dark += qGray(image.pixel(image.width() / 2, y)) < 128;
+    QVERIFY(dark >= 1);
+    QVERIFY(dark <= 2 * ratio);
 }
 
 void ComponentsTest::dialogCancel_data()

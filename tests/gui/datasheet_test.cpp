@@ -144,6 +144,10 @@ void DatasheetTest::pageTellsTheWholeBelt()
     const QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
     QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
+    // The belt is drawn, not pasted as pixels: no image on the page.
+    const QStringList images = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(images.size(), 2); // the list's heading alone
 }
 
 void DatasheetTest::cancelledWritesNothing()

@@ -156,7 +156,7 @@ void InfoDialogTest::closeButtonUnloads()
     QVERIFY(closed.isNull());
     QTRY_COMPARE(QApplication::activeWindow(), program.forms->loadedMain());
 
-    // The next info builds it anew from its design texts.
+    // The next info builds it anew, worded from the language file again.
     main.info->trigger();
     auto* again = qobject_cast<InfoDialog*>(program.forms->loaded(QStringLiteral("wInfo")));
     QVERIFY(again && again->Visible());

@@ -168,6 +168,9 @@ void LanguageTest::startsInGerman()
         QVERIFY(window.menuItem(QString::fromLatin1(item))->isVisible());
     for (const char* item : {"sprache3", "sprache4", "sprache5"})
         QVERIFY(!window.menuItem(QString::fromLatin1(item))->isVisible());
+    // The language in use is ticked.
+    QVERIFY(window.spracheItems[0]->isChecked());
+    QVERIFY(!window.spracheItems[1]->isChecked());
     QCOMPARE(window.windowTitle(), QStringLiteral("KX-Konfigurator"));
     QCOMPARE(window.datei->text(), QStringLiteral("Datei"));
 
@@ -348,6 +351,7 @@ void LanguageTest::switchRewritesAndReloads()
     QCOMPARE(program.quitCount, 0);
     QCOMPARE(now->datei->text(), QStringLiteral("File"));
     QCOMPARE(now->menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("English"));
+    QVERIFY(now->spracheItems[1]->isChecked() && !now->spracheItems[0]->isChecked());
     auto* start = &program.forms->window<StartDialog>();
     QVERIFY(start->Visible());
     QCOMPARE(now->mdiArea->activeSubWindow(), start->mdiFrame());
@@ -439,6 +443,8 @@ void LanguageTest::failedWriteKeepsOldFile()
     QCOMPARE(program.forms->loadedMain(), &window);
     QCOMPARE(window.datei->text(), QStringLiteral("Datei"));
     QVERIFY(!program.forms->vars().Language_Reloading);
+    // The click did not move the tick away from the language still in use.
+    QVERIFY(window.spracheItems[0]->isChecked() && !window.spracheItems[1]->isChecked());
 
     QVERIFY(window.close());
     QCOMPARE(program.quitCount, 1);

@@ -4,6 +4,7 @@
 #include "test_program.h"
 
 #include <QAction>
+#include <QScrollBar>
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -77,6 +78,8 @@ private slots:
     void hiddenWindowsFollowFirstPaint_data();
     void hiddenWindowsFollowFirstPaint();
     void titleShowsChildInFront();
+    void childrenAreNotWindows_data();
+    void childrenAreNotWindows();
     void failedLoadShowsBoxOnce();
     void failure75IsSilent();
     void beendenEndsProgram();
@@ -149,7 +152,8 @@ void MainWindowTest::completeLoad()
     Form* start = program.forms->loaded(QStringLiteral("wStart"));
     QVERIFY(start && start->Visible());
     QCOMPARE(window.mdiArea->activeSubWindow(), start->mdiFrame());
-    QCOMPARE(window.centralWidget()->size(), QSize(973, 432));
+    // 14595 x 6480 twips, widened to the plain belt's longest picture.
+    QCOMPARE(window.centralWidget()->size(), QSize(981, 432));
 }
 
 namespace {
@@ -272,6 +276,43 @@ void MainWindowTest::titleShowsChildInFront()
     QCOMPARE(window.windowTitle(), QStringLiteral("KX - [Band]"));
     woM->Hide();
     QCOMPARE(window.windowTitle(), QStringLiteral("KX"));
+}
+
+void MainWindowTest::childrenAreNotWindows_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("length");
+    QTest::newRow("start dialog") << "" << 0;
+    QTest::newRow("plain, 1500 running right") << "band_om" << 1500;
+    QTest::newRow("modular") << "band_rechts" << 0;
+}
+
+// The children fill the window without decorations of their own: nothing
+// beside the menus in the menu bar, and the plain belt's longest picture
+// shows whole at the size the window opens with.
+void MainWindowTest::childrenAreNotWindows()
+{
+    QFETCH(QString, item);
+    QFETCH(int, length);
+    TestProgram program;
+    MainWindow& window = program.start();
+    if (!item.isEmpty())
+        window.menuItem(item)->trigger();
+    QMdiSubWindow* front = window.mdiArea->activeSubWindow();
+    QVERIFY(front && front->isMaximized());
+    for (QMdiSubWindow* frame : window.mdiArea->subWindowList())
+        QVERIFY(frame->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(!window.menuBar()->cornerWidget(Qt::TopLeftCorner));
+    QVERIFY(!window.menuBar()->cornerWidget(Qt::TopRightCorner));
+    QCOMPARE(front->geometry(), window.mdiArea->viewport()->rect());
+    if (length) {
+        front->widget()->findChild<QScrollBar*>(QStringLiteral("HScroll_Bandlaenge"))
+            ->setValue(length);
+        QWidget* picture = front->widget()->findChild<QWidget*>(QStringLiteral("Image_Band_oM"));
+        QCOMPARE(picture->width(), 945);
+        const QRect shown(picture->mapTo(window.mdiArea->viewport(), QPoint()), picture->size());
+        QVERIFY(window.mdiArea->viewport()->rect().contains(shown));
+    }
 }
 
 void MainWindowTest::failedLoadShowsBoxOnce()

@@ -87,13 +87,17 @@ struct Editor
     }
     void act(const QString& script)
     {
-        // "c1" clicks slot 1, "d1" double-clicks it.
+        // "c1" clicks slot 1, "d1" double-clicks it; "s1" presses Space on
+        // it, "S1" Shift+Space.
         for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             ImageControl* slot = e->Image_Modul[std::size_t(step.mid(1).toInt())];
             if (step[0] == QLatin1Char('c'))
                 QTest::mouseClick(slot, Qt::LeftButton);
-            else
+            else if (step[0] == QLatin1Char('d'))
                 QTest::mouseDClick(slot, Qt::LeftButton);
+            else
+                QTest::keyClick(slot, Qt::Key_Space,
+                                step[0] == QLatin1Char('S') ? Qt::ShiftModifier : Qt::NoModifier);
         }
     }
 };
@@ -115,6 +119,7 @@ private slots:
     void deleteKey_data();
     void deleteKey();
     void controlsStillGetTheirKeys();
+    void focusFrameFollowsTheKeyboard();
     void deleteAfterClickThroughWindowSystem();
     void toolbarButtons_data();
     void toolbarButtons();
@@ -349,6 +354,10 @@ void ModularEditorTest::marks_data()
     QTest::newRow("double click moves the red mark") << "d1 d3" << 2 << 3 << "0002";
     QTest::newRow("click after red marks grey") << "d1 c2" << 1 << 2 << "0010";
     QTest::newRow("click the end piece") << "c3" << 1 << 3 << "0001";
+    QTest::newRow("Space marks grey") << "s1" << 1 << 1 << "0100";
+    QTest::newRow("Space twice: nothing marked") << "s1 s1" << 0 << 1 << "0000";
+    QTest::newRow("Shift+Space marks red") << "S2" << 2 << 2 << "0020";
+    QTest::newRow("Space after red marks grey") << "S2 s3" << 1 << 3 << "0001";
 }
 
 void ModularEditorTest::marks()
@@ -437,6 +446,29 @@ void ModularEditorTest::controlsStillGetTheirKeys()
 
     QTest::keyClick(w.e->Check_Optional[0], Qt::Key_Space);
     QVERIFY(w.e->Check_Optional[0]->isChecked());
+}
+
+// The focus itself is the window system's; the frame follows its events.
+void ModularEditorTest::focusFrameFollowsTheKeyboard()
+{
+    Editor w;
+    w.bindEditor();
+    w.place({AG_R, G, EV_R});
+    auto* ring = w.e->findChild<QWidget*>(QStringLiteral("FocusRing"));
+    QVERIFY(ring && ring->isHidden());
+    for (QWidget* control : {static_cast<QWidget*>(w.e->Image_Modul[1]),
+                             static_cast<QWidget*>(w.e->HScroll_Bandbreite)}) {
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(control, &in);
+        QVERIFY(!ring->isHidden());
+        QVERIFY(ring->geometry().contains(control->geometry()));
+        QVERIFY(ring->geometry() != control->geometry());
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(control, &out);
+        QVERIFY(ring->isHidden());
+    }
+    QVERIFY(w.e->Image_Modul[1]->focusPolicy() & Qt::TabFocus);
+    QVERIFY(!(w.e->Image_Modul[1]->focusPolicy() & Qt::ClickFocus));
 }
 
 void ModularEditorTest::deleteAfterClickThroughWindowSystem()

@@ -29,8 +29,8 @@ private slots:
     void startButtonsOpenModularEditor();
     void exampleWindowShownOnce_data();
     void exampleWindowShownOnce();
-    void closedExampleWindowComesBackInDesign_data();
-    void closedExampleWindowComesBackInDesign();
+    void closedExampleWindowComesBackWorded_data();
+    void closedExampleWindowComesBackWorded();
     void editorShowsOrderCodeFont_data();
     void editorShowsOrderCodeFont();
 };
@@ -196,14 +196,21 @@ void StartDialogTest::exampleWindowShownOnce()
             ++shown;
     QCOMPARE(shown, 1);
     QVERIFY(!QApplication::activeModalWidget());
+
+    // Escape hides it, as it closes a dialog; it stays loaded.
+    QTest::keyClick(first, Qt::Key_Escape);
+    QVERIFY(!first->Visible());
+    QCOMPARE(program.forms->loaded(window), first);
 }
 
-void StartDialogTest::closedExampleWindowComesBackInDesign_data()
+void StartDialogTest::closedExampleWindowComesBackWorded_data()
 {
     exampleWindowShownOnce_data();
 }
 
-void StartDialogTest::closedExampleWindowComesBackInDesign()
+// Closing a window unloads it; built again, it is worded from the language
+// file again, not left at its design texts.
+void StartDialogTest::closedExampleWindowComesBackWorded()
 {
     QFETCH(QString, item);
     QFETCH(QString, window);
@@ -211,10 +218,15 @@ void StartDialogTest::closedExampleWindowComesBackInDesign()
     MainWindow& main = program.start();
     main.menuItem(item)->trigger();
     QPointer<Form> first = program.forms->loaded(window);
-    // The wording the start-up's text pass gives it.
-    first->setCaption(QStringLiteral("Beispiele: Band"));
-    for (QLabel* label : first->findChildren<QLabel*>())
-        label->setText(QStringLiteral("Ansicht"));
+    const auto wording = [](Form* form) {
+        QStringList texts{form->Caption()};
+        for (QLabel* label : form->findChildren<QLabel*>())
+            texts << label->text();
+        return texts;
+    };
+    const QStringList worded = wording(first);
+    QVERIFY(worded.first().startsWith(QStringLiteral("Beispiele: Band, ")));
+    QVERIFY(!worded.contains(QStringLiteral("Label1")));
 
     QVERIFY(first->close());
     TestProgram::settle();
@@ -223,11 +235,8 @@ void StartDialogTest::closedExampleWindowComesBackInDesign()
     main.menuItem(item)->trigger();
     Form* again = program.forms->loaded(window);
     QVERIFY(again && again->Visible());
-    QCOMPARE(again->Caption(), QStringLiteral("Form1"));
-    const QList<QLabel*> labels = again->findChildren<QLabel*>();
-    QCOMPARE(labels.size(), window == QLatin1String("wAnsicht_01") ? 5 : 3);
-    for (QLabel* label : labels)
-        QCOMPARE(label->text(), QStringLiteral("Label1"));
+    QCOMPARE(wording(again), worded);
+    QCOMPARE(again->findChildren<QLabel*>().size(), window == QLatin1String("wAnsicht_01") ? 5 : 3);
 }
 
 QTEST_MAIN(StartDialogTest)

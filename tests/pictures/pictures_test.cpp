@@ -1,12 +1,15 @@
+#include "drawing.h"
 #include "drawings.h"
 #include "image_control.h"
 #include "picture_store.h"
 #include "program_icons.h"
 #include "scene3d.h"
+#include "type_codes.h"
 #include "test_program.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QtTest>
 
 #include <functional>
@@ -32,6 +35,7 @@ private slots:
     void viewFillsPicture_data();
     void viewFillsPicture();
     void piecesAndVariantsDiffer();
+    void lettersTellPiecesApart();
     void mirrorPairs_data();
     void mirrorPairs();
     void toolbarsMirror();
@@ -44,6 +48,8 @@ private slots:
     void startPicturesFromTheBuild();
     void beltPictureNames_data();
     void beltPictureNames();
+    void beltOntoAnyPainter_data();
+    void beltOntoAnyPainter();
     void unknownPicturesFail();
     void fetchIsSharedAndHidden();
 
@@ -303,6 +309,39 @@ void PicturesTest::piecesAndVariantsDiffer()
                     toolbarPicture(true, other, 1).toImage());
 }
 
+// Each piece and each toolbar icon shows its letters (AG, AC, G, C, V, EG,
+// EV) on a plate of their own: the pieces differ by more than a thin line.
+void PicturesTest::lettersTellPiecesApart()
+{
+    const ModulePictureStore& modules = *modules_[1.0];
+    QList<QImage> plates;
+    for (const int code : {0, 3, 12, 15, 24, 27, 30}) {
+        const QImage picture = imageOf(modules.Picture_M(code));
+        QImage body(picture.size(), QImage::Format_ARGB32_Premultiplied);
+        body.fill(Qt::transparent);
+        QPainter painter(&body);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintPiece(painter, code, 0, PieceLayers::Body);
+        painter.end();
+        const QRect plate = pieceLettersRect(code).toAlignedRect();
+        int outside = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                outside += !plate.contains(x, y) && picture.pixel(x, y) != body.pixel(x, y);
+        QCOMPARE(outside, 0);
+        QVERIFY(picture.copy(plate) != body.copy(plate));
+        plates.append(picture.copy(plate));
+        QVERIFY(!pieceLetters(code).isEmpty());
+    }
+    QList<QImage> iconLetters;
+    for (int piece = 0; piece < 7; ++piece)
+        iconLetters.append(imageOf(toolbarPicture(true, piece, 1)).copy(0, 0, 24, 12));
+    for (const QList<QImage>& set : {plates, iconLetters})
+        for (qsizetype i = 0; i < set.size(); ++i)
+            for (qsizetype j = 0; j < i; ++j)
+                QVERIFY2(set[i] != set[j], qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
+}
+
 void PicturesTest::mirrorPairs_data()
 {
     QTest::addColumn<int>("right");
@@ -315,26 +354,53 @@ void PicturesTest::mirrorPairs_data()
                     << code + variant << code + 6 + variant << ratio;
 }
 
+// A left-running piece is its right-running twin mirrored, but for its
+// letters, which read the same on both.
 void PicturesTest::mirrorPairs()
 {
     QFETCH(int, right);
     QFETCH(int, left);
     QFETCH(qreal, ratio);
     const ModulePictureStore& modules = *modules_[ratio];
-    QCOMPARE(imageOf(modules.Picture_M(left)),
-             imageOf(modules.Picture_M(right)).mirrored(true, false));
+    const QImage twin = imageOf(modules.Picture_M(right));
+    const auto onDevice = [ratio](const QRectF& logical) {
+        return QRectF(logical.topLeft() * ratio, logical.size() * ratio).toAlignedRect();
+    };
+    const int leftCode = left - left % 3;
+    const int rightCode = right - right % 3;
+    const QRect letters = onDevice(pieceLettersRect(leftCode));
+    const QRect twinLetters = onDevice(pieceLettersRect(rightCode));
+    QCOMPARE(letters.size(), twinLetters.size());
+    QImage expected = twin.mirrored(true, false);
+    QImage plate = twin.copy(twinLetters);
+    // Device pixels on both sides.
+    expected.setDevicePixelRatio(1);
+    plate.setDevicePixelRatio(1);
+    QPainter painter(&expected);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(letters.topLeft(), plate);
+    painter.end();
+    expected.setDevicePixelRatio(ratio);
+    QCOMPARE(imageOf(modules.Picture_M(left)), expected);
+    QCOMPARE(pieceLetters(leftCode), pieceLetters(rightCode));
 }
 
 void PicturesTest::toolbarsMirror()
 {
     // The left-running bar holds the right-running ends mirrored, in the
-    // other order, and the same middle modules.
+    // other order, and the same middle modules; the letters above each piece
+    // read the same on both bars.
     const int twin[] = {5, 6, 2, 3, 4, 0, 1};
     for (const qreal ratio : {1.0, 2.0})
         for (int piece = 0; piece < 7; ++piece) {
             const QImage right = imageOf(toolbarPicture(true, piece, ratio));
             const QImage left = imageOf(toolbarPicture(false, twin[piece], ratio));
-            QCOMPARE(left, piece >= 2 && piece <= 4 ? right : right.mirrored(true, false));
+            const int lettersEnd = int(12 * ratio);
+            QCOMPARE(left.copy(0, 0, left.width(), lettersEnd),
+                     right.copy(0, 0, right.width(), lettersEnd));
+            const QImage body = right.copy(0, lettersEnd, right.width(), right.height());
+            QCOMPARE(left.copy(0, lettersEnd, left.width(), left.height()),
+                     piece >= 2 && piece <= 4 ? body : body.mirrored(true, false));
         }
 }
 
@@ -469,6 +535,97 @@ void PicturesTest::beltPictureNames()
         QVERIFY(!belts_[1.0]->picture(name).isNull());
     else
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, belts_[1.0]->picture(name));
+}
+
+void PicturesTest::beltOntoAnyPainter_data()
+{
+    using namespace type_code;
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<std::vector<int>>("pieces");
+    QTest::addColumn<QString>("sameAs"); // the picture the screen shows for it
+    QTest::newRow("plain 800 right") << true << 800 << std::vector<int>{} << "Picture_oM800R";
+    QTest::newRow("plain 1500 left") << false << 1500 << std::vector<int>{} << "Picture_oM1500L";
+    QTest::newRow("plain 349 as 300") << true << 349 << std::vector<int>{} << "Picture_oM300R";
+    QTest::newRow("plain 5000 as 1500") << false << 5000 << std::vector<int>{} << "Picture_oM1500L";
+    QTest::newRow("modular right") << true << 0 << std::vector<int>{AG_R, G, C, EV_R} << "";
+    QTest::newRow("modular left, open") << false << 0 << std::vector<int>{AC_L, V} << "";
+    QTest::newRow("modular, no piece known") << true << 0 << std::vector<int>{-3, 7, 99} << "";
+    QTest::newRow("modular, unknown left out")
+        << true << 0 << std::vector<int>{AC_R, 99, C, C, -3, V, EG_R} << "";
+}
+
+// The belt drawn for paper: within its rectangle, scaled to fit and centred,
+// the painter as it was; a plain belt at its own size as the screen shows it.
+void PicturesTest::beltOntoAnyPainter()
+{
+    QFETCH(bool, right);
+    QFETCH(int, length);
+    QFETCH(std::vector<int>, pieces);
+    QFETCH(QString, sameAs);
+    BeltLook belt;
+    belt.rightRunning = right;
+    belt.plainLength = length;
+    belt.pieces = pieces;
+
+    QImage sheet(500, 300, QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(Qt::transparent);
+    const QRect target(40, 30, 400, 200);
+    QPainter painter(&sheet);
+    painter.translate(3, 4);
+    const QTransform before = painter.transform();
+    paintBelt(painter, target.translated(-3, -4), belt);
+    QCOMPARE(painter.transform(), before);
+    QVERIFY(!painter.hasClipping());
+    painter.end();
+
+    // The same drawing at its own size, where the scaled one must land.
+    const QSize own = beltDrawing(belt).size();
+    QImage natural(own.isEmpty() ? QSize(1, 1) : own, QImage::Format_ARGB32_Premultiplied);
+    natural.fill(Qt::transparent);
+    QPainter atOwnSize(&natural);
+    paintBelt(atOwnSize, natural.rect(), belt);
+    atOwnSize.end();
+    const auto drawnIn = [](const QImage& image) {
+        QRect drawn;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) != 0)
+                    drawn |= QRect(x, y, 1, 1);
+        return drawn;
+    };
+    const QRect drawn = drawnIn(sheet);
+    if (own.isEmpty()) {
+        QVERIFY(drawn.isEmpty());
+        return;
+    }
+    QVERIFY(target.contains(drawn));
+    const qreal scale = std::min(qreal(target.width()) / own.width(),
+                                 qreal(target.height()) / own.height());
+    const QPointF offset = QRectF(target).center() - QPointF(own.width(), own.height()) * scale / 2;
+    const QRectF at = QRectF(drawnIn(natural)).adjusted(0, 0, 1, 1);
+    const QRectF expected(offset + at.topLeft() * scale, at.size() * scale);
+    const QRectF got = QRectF(drawn).adjusted(0, 0, 1, 1);
+    // A pixel of smoothing at the own size grows with the scale.
+    const qreal slack = 1 + scale;
+    QVERIFY2(std::abs(got.left() - expected.left()) <= slack &&
+                 std::abs(got.top() - expected.top()) <= slack &&
+                 std::abs(got.right() - expected.right()) <= slack &&
+                 std::abs(got.bottom() - expected.bottom()) <= slack,
+             qPrintable(QStringLiteral("%1,%2 %3x%4 for %5,%6 %7x%8")
+                            .arg(got.x()).arg(got.y()).arg(got.width()).arg(got.height())
+                            .arg(expected.x()).arg(expected.y()).arg(expected.width()).arg(expected.height())));
+
+    if (sameAs.isEmpty())
+        return;
+    const QImage screen = imageOf(belts_[1.0]->picture(sameAs));
+    QImage paper(screen.size(), QImage::Format_ARGB32_Premultiplied);
+    paper.fill(Qt::transparent);
+    QPainter onPaper(&paper);
+    paintBelt(onPaper, paper.rect(), belt);
+    onPaper.end();
+    for (int x = 0; x < screen.width(); x += 7)
+        QVERIFY2(sameColumn(screen, x, paper, x), qPrintable(QString::number(x)));
 }
 
 void PicturesTest::unknownPicturesFail()

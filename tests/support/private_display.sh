@@ -12,7 +12,9 @@ for tool in Xvfb dbus-run-session /usr/bin/python3; do
 done
 
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: the server would reset when its last client goes (the probe below
+# is one), and refuse the program that connects during the reset.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 server=$!
 # Waited for: a server on its way out still holds its display, and a server
 # that another test starts meanwhile could lose its socket to it.

@@ -1,5 +1,6 @@
 #include "datasheet.h"
 
+#include "drawing.h"
 #include "drive.h"
 #include "forms.h"
 #include "image_control.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPdfWriter>
 #include <QRadioButton>
 
@@ -61,6 +61,7 @@ constexpr qreal CodeSize = 100;
 constexpr qreal TableSize = 38;
 constexpr qreal LabelColumn = 520;
 constexpr qreal Gap = 40;
+constexpr qreal MaxPicture = 700;
 
 QFont pageFont(qreal size, bool bold = false)
 {
@@ -84,18 +85,6 @@ qreal drawLines(QPainter& painter, const QRectF& area, const QStringList& lines)
         y += qMax(used.height(), QFontMetricsF(painter.font()).height());
     }
     return y - area.top();
-}
-
-void drawArrow(QPainter& painter, QPointF from, QPointF to)
-{
-    painter.drawLine(from, to);
-    const qreal head = from.x() < to.x() ? -25 : 25;
-    QPainterPath tip;
-    tip.moveTo(to);
-    tip.lineTo(to.x() + head, to.y() - 12);
-    tip.lineTo(to.x() + head, to.y() + 12);
-    tip.closeSubpath();
-    painter.fillPath(tip, painter.pen().color());
 }
 
 } // namespace
@@ -141,8 +130,7 @@ DatasheetFacts datasheetFacts(Forms& forms)
     return facts;
 }
 
-void paintDatasheet(QPainter& painter, const DatasheetFacts& facts, const Variablen& v,
-                    const BeltDrawing& drawBelt)
+void paintDatasheet(QPainter& painter, const DatasheetFacts& facts, const Variablen& v)
 {
     const auto word = [&v](DatasheetText line) { return v.Datasheet_Texts(line); };
     QPaintDevice* device = painter.device();
@@ -184,24 +172,21 @@ void paintDatasheet(QPainter& painter, const DatasheetFacts& facts, const Variab
                      facts.orderCode);
     y += codeHeight + Gap;
 
-    // The belt, as wide as the page, and its running direction.
-    const QRectF picture(0, y, width, width * (facts.modular ? 0.26 : 0.22));
-    if (drawBelt) {
-        painter.save();
-        drawBelt(painter, picture, facts);
-        painter.restore();
+    // The belt as vectors, with the arrow of its running direction, as wide
+    // as the page unless that made it too tall.
+    BeltLook look;
+    look.rightRunning = facts.rightRunning;
+    look.plainLength = facts.length.toInt();
+    look.pieces = facts.pieces;
+    // A belt with modules but no piece yet has nothing to draw.
+    const bool drawn = !facts.modular || !facts.pieces.empty();
+    const QSizeF own = drawn ? QSizeF(beltDrawing(look).size()) : QSizeF();
+    if (!own.isEmpty()) {
+        const qreal height = qMin(width * own.height() / own.width(), MaxPicture);
+        paintBelt(painter, QRectF(0, y, width, height), look);
+        y += height + 30;
     }
-    y = picture.bottom() + 30;
-    painter.setPen(QPen(ink, 6));
-    const qreal arrowLength = 300;
-    const qreal middle = width / 2;
-    if (facts.rightRunning)
-        drawArrow(painter, QPointF(middle - arrowLength / 2, y + 20),
-                  QPointF(middle + arrowLength / 2, y + 20));
-    else
-        drawArrow(painter, QPointF(middle + arrowLength / 2, y + 20),
-                  QPointF(middle - arrowLength / 2, y + 20));
-    y += 40 + Gap;
+    y += Gap;
 
     // The table of the belt.
     const QString direction = facts.rightRunning ? word(DatasheetRight) : word(DatasheetLeft);
@@ -239,8 +224,7 @@ void paintDatasheet(QPainter& painter, const DatasheetFacts& facts, const Variab
     painter.restore();
 }
 
-QByteArray datasheetPdf(const DatasheetFacts& facts, const Variablen& v,
-                        const BeltDrawing& drawBelt)
+QByteArray datasheetPdf(const DatasheetFacts& facts, const Variablen& v)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -256,7 +240,7 @@ QByteArray datasheetPdf(const DatasheetFacts& facts, const Variablen& v,
         if (!painter.begin(&writer))
             throw failure(RunError::PathFileAccess, FailNotWritten, QString());
         painter.setRenderHint(QPainter::Antialiasing);
-        paintDatasheet(painter, facts, v, drawBelt);
+        paintDatasheet(painter, facts, v);
         if (!painter.end())
             throw failure(RunError::PathFileAccess, FailNotWritten, QString());
     }

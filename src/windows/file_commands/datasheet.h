@@ -4,11 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <vector>
 
 class QPainter;
-class QRectF;
 
 namespace kx {
 
@@ -34,18 +32,13 @@ struct DatasheetFacts
 // carries the check mark, else the belt with side modules.
 DatasheetFacts datasheetFacts(Forms& forms);
 
-// Draws the belt into the rectangle; empty: no drawing.
-using BeltDrawing = std::function<void(QPainter&, const QRectF&, const DatasheetFacts&)>;
-
 // The date as the language file's locale writes it in full.
 QString datasheetDate(const QDate& date, const Variablen& v);
 
 // One A4 page in the words of the [DATENBLATT] section.
-void paintDatasheet(QPainter& painter, const DatasheetFacts& facts, const Variablen& v,
-                    const BeltDrawing& drawBelt);
+void paintDatasheet(QPainter& painter, const DatasheetFacts& facts, const Variablen& v);
 
 // The page as a PDF document; throws RunError when it cannot be made.
-QByteArray datasheetPdf(const DatasheetFacts& facts, const Variablen& v,
-                        const BeltDrawing& drawBelt);
+QByteArray datasheetPdf(const DatasheetFacts& facts, const Variablen& v);
 
 } // namespace kx

@@ -19,17 +19,12 @@ namespace kx {
 namespace {
 const char* const DatasheetProcedure = "datenblatt_Click()";
 const char* const DatasheetFilter = "PDF (*.pdf)|*.pdf|All Files (*.*)|*.*";
-
-BeltDrawing beltDrawing()
-{
-    return {};
-}
 } // namespace
 
 void writeDatasheet(Forms& forms, const QString& path)
 {
     try {
-        const QByteArray pdf = datasheetPdf(datasheetFacts(forms), forms.vars(), beltDrawing());
+        const QByteArray pdf = datasheetPdf(datasheetFacts(forms), forms.vars());
         writeWholeFile(path, pdf, forms.fileCommit());
     } catch (RunError& error) {
         if (error.reason.subject.isEmpty())

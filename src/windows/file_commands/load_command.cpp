@@ -65,8 +65,7 @@ void showPlainBelt(Forms& forms, const LoadedBelt& belt)
     woM.HScroll_Bandlaenge->setValue(belt.length);
     woM.Text_Bandlaenge->setText(f.length);
     if (BeltPictureStore::hasBeltPicture(belt.length))
-        woM.Image_Band_oM->setPicture(forms.wImages2().Picture_oM(
-            belt.length, QLatin1Char(belt.rightRunning ? 'R' : 'L')));
+        woM.showBeltPicture(belt.length, QLatin1Char(belt.rightRunning ? 'R' : 'L'));
     markFeatures(woM.Check_Optional, v.Optional_Count_oM, v.Optional_oM, f);
 
     forms.hideOtherMdiChildren(woM);

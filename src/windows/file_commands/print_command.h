@@ -10,7 +10,9 @@ class Forms;
 // front on one landscape page.
 void drucken_Click(Forms& forms);
 
-// Paints the widget's current appearance onto one page, scaled to fit;
-// throws RunError when the printer cannot take it.
+// Draws the widget's current appearance onto one page at the printer's own
+// resolution, scaled to fit within margins and centred; text stays text and
+// the pictures are drawn, not copied. Throws RunError when the printer
+// cannot take it.
 void printWindowImage(QWidget& window, QPrinter& printer);
 } // namespace kx

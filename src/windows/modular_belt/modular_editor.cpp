@@ -9,6 +9,7 @@
 #include "type_codes.h"
 
 #include "accessible_names.h"
+#include "focus_ring.h"
 #include "forms.h"
 #include "image_control.h"
 #include "keyed_toolbar.h"
@@ -100,12 +101,16 @@ void ModularBeltEditor::buildControls()
         auto* module = new ImageControl(indexed("Image_Modul", k), this);
         module->move(twipsPoint(moduleSlotLeft(true, k), ModuleSlotTop));
         module->hide();
+        // Reached with Tab, not taken by a click: a click leaves the focus
+        // with the window, as the mouse user expects no frame.
+        module->setFocusPolicy(Qt::TabFocus);
+        focusRing()->watch(module);
         connect(module, &ImageControl::Click, this, [this, k] { Image_Modul_Click(k); });
         connect(module, &ImageControl::DblClick, this, [this, k] { Image_Modul_DblClick(k); });
         Image_Modul[std::size_t(k)] = module;
 
         auto* driveSlot = new ImageControl(indexed("Image_Antrieb", k), this);
-        driveSlot->setPicture(drive);
+        driveSlot->setPicture(drive, ModulePictureStore::driveDrawing());
         driveSlot->move(twipsPoint(driveSlotLeft(true, k), DriveSlotTop));
         driveSlot->hide();
         Image_Antrieb[std::size_t(k)] = driveSlot;
@@ -121,8 +126,8 @@ void ModularBeltEditor::buildControls()
             &ModularBeltEditor::Command_Bestellnummer_Click);
 }
 
-// The order of the controls from the top: the toolbars, length, direction,
-// width, features, then the order-code row.
+// The order of the controls from the top: the toolbars, the pieces in belt
+// order, length, direction, width, features, then the order-code row.
 void ModularBeltEditor::orderTabs()
 {
     QList<QWidget*> order;
@@ -131,6 +136,8 @@ void ModularBeltEditor::orderTabs()
             if (QWidget* button = toolbar->widgetForAction(toolbar->button(i));
                 button && !toolbar->button(i)->isSeparator())
                 order.append(button);
+    for (ImageControl* slot : Image_Modul)
+        order << slot;
     order << HScroll_Bandlaenge << Option_Rechts << Option_Links << HScroll_Bandbreite;
     for (QCheckBox* box : Check_Optional)
         order << box;
@@ -167,9 +174,13 @@ void ModularBeltEditor::nameModuleSlot(int position, int variant)
 {
     const Variablen& v = vars();
     ImageControl* slot = Image_Modul.at(std::size_t(position));
-    setAccessibleNameIfChanged(slot, pieceWording(v.Module_Type[position]) + QStringLiteral(", ") +
-                                         v.Access_Texts(AccessPosition) + QLatin1Char(' ') +
-                                         QString::number(position + 1));
+    const QString name = pieceWording(v.Module_Type[position]) + QStringLiteral(", ") +
+                         v.Access_Texts(AccessPosition) + QLatin1Char(' ') +
+                         QString::number(position + 1);
+    setAccessibleNameIfChanged(slot, name);
+    // What a screen reader says of the piece, the pointer shows.
+    if (slot->toolTip() != name)
+        slot->setToolTip(name);
     const QString mark = variant == GreyPicture  ? v.Access_Texts(AccessMarked)
                          : variant == RedPicture ? v.Access_Texts(AccessMarkedToReplace)
                                                  : QString();
@@ -223,7 +234,9 @@ void ModularBeltEditor::placePiece(int position, bool leftRunning)
 void ModularBeltEditor::showPieceVariant(int position, int variant)
 {
     const int type = vars().Module_Type[position];
-    Image_Modul.at(std::size_t(position))->setPicture(forms().wImages1().Picture_M(type + variant));
+    Image_Modul.at(std::size_t(position))
+        ->setPicture(forms().wImages1().Picture_M(type + variant),
+                     ModulePictureStore::drawing(type + variant));
     nameModuleSlot(position, variant);
 }
 

@@ -31,7 +31,7 @@ PlainBeltEditor::PlainBeltEditor(Forms& forms)
     Image_Führung = new ImageControl(QStringLiteral("Image_Führung"), this);
     Image_Führung->setGeometry(twipsRect(690, 720, 4695, 315));
     Image_Band_oM = new ImageControl(QStringLiteral("Image_Band_oM"), this);
-    Image_Band_oM->move(twipsPoint(540, 1080));
+    Image_Band_oM->move(twipsPoint(BeltPictureLeft, BeltPictureTop));
     // The picture of the belt is what the window is about.
     Image_Band_oM->setCaptionSource(this);
     Text_Bestellnummer->hide();
@@ -71,7 +71,7 @@ PlainBeltEditor::PlainBeltEditor(Forms& forms)
 
 void PlainBeltEditor::Form_Load()
 {
-    Image_Band_oM->setPicture(forms().wImages2().picture(QStringLiteral("Picture_oM300R")));
+    showBeltPicture(300, QLatin1Char('R'));
     Option_Rechts->setEnabled(true);
     Option_Links->setEnabled(true);
     HScroll_Bandbreite->setEnabled(true);
@@ -120,8 +120,14 @@ void PlainBeltEditor::showLength()
     setTextIfChanged(Text_Bandlaenge, QString::number(HScroll_Bandlaenge->value()));
     if (const std::optional<int> length = beltPictureLength(Text_Bandlaenge->text())) {
         const QChar side = Option_Rechts->isChecked() ? QLatin1Char('R') : QLatin1Char('L');
-        Image_Band_oM->setPicture(forms().wImages2().Picture_oM(*length, side));
+        showBeltPicture(*length, side);
     }
+}
+
+void PlainBeltEditor::showBeltPicture(int length, QChar side)
+{
+    Image_Band_oM->setPicture(forms().wImages2().Picture_oM(length, side),
+                              plainBeltDrawing(length, side));
 }
 
 void PlainBeltEditor::Command_Bestellnummer_Click()

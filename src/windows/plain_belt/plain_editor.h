@@ -24,6 +24,8 @@ public:
 
     // The belt as the controls show it, with the feature codes of the language.
     PlainBelt belt() const;
+    // Image_Band_oM shows Picture_oM<length><side>.
+    void showBeltPicture(int length, QChar side);
 
 public slots:
     void HScroll_Bandbreite_Change();

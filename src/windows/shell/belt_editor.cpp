@@ -1,6 +1,9 @@
 #include "belt_editor.h"
 
 #include "accessible_names.h"
+#include "command_font.h"
+#include "focus_ring.h"
+#include "line_control.h"
 #include "scroll_steps.h"
 #include "twips.h"
 
@@ -13,7 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-
+#include <QToolTip>
 
 namespace kx {
 
@@ -36,7 +39,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 }
 
 // A dragged thumb stops only on the steps, so the text, the picture and the
-// code always name one of the bar's own values.
+// code always name one of the bar's own values. Its keys work as on any
+// value bar: Right, Up and Page Up raise the value, where a scroll bar's
+// own would lower it.
 QScrollBar* makeScrollBar(QWidget* parent, const QString& name, int minimum, int maximum, int step,
                           QRect where)
 {
@@ -47,6 +52,7 @@ QScrollBar* makeScrollBar(QWidget* parent, const QString& name, int minimum, int
     bar->setSingleStep(step);
     bar->setPageStep(step);
     bar->setValue(minimum);
+    bar->setInvertedControls(false);
     bar->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [bar](int action) {
         if (action != QAbstractSlider::SliderMove)
@@ -68,6 +74,7 @@ QLineEdit* makeDisplayBox(QWidget* parent, const QString& name, const QString& t
     box->setGeometry(where);
     box->setReadOnly(true);
     box->setEnabled(false);
+    box->setFont(commandFont());
     QPalette palette = box->palette();
     palette.setColor(QPalette::Disabled, QPalette::Text,
                      palette.color(QPalette::Active, QPalette::Text));
@@ -138,17 +145,13 @@ BeltEditor::BeltEditor(Forms& forms, const QString& name, const BeltEditorLayout
         Check_Optional[std::size_t(i)] = box;
     }
 
-    Line_Bestell = new QFrame(this);
-    Line_Bestell->setObjectName(QStringLiteral("Line_Bestell"));
-    Line_Bestell->setFrameShape(QFrame::HLine);
-    Line_Bestell->setFrameShadow(QFrame::Plain);
-    Line_Bestell->setLineWidth(1);
-    Line_Bestell->setGeometry(
-        QRect(twipsPoint(60, layout.orderLineTop), twipsPoint(14580, layout.orderLineTop)));
+    Line_Bestell = new LineControl(QStringLiteral("Line_Bestell"), this);
+    Line_Bestell->setLine(twipsPoint(60, layout.orderLineTop), twipsPoint(14580, layout.orderLineTop));
 
     Command_Bestellnummer = new QPushButton(QStringLiteral("Bestell-Nummer erstellen"), this);
     Command_Bestellnummer->setObjectName(QStringLiteral("Command_Bestellnummer"));
     Command_Bestellnummer->setGeometry(twipsRect(60, layout.orderRowTop, 3015, 495));
+    Command_Bestellnummer->setFont(commandFont());
     Text_Bestellnummer =
         makeDisplayBox(this, QStringLiteral("Text_Bestellnummer"), QStringLiteral("KX-xxx-xx-x-x"),
                        twipsRect(3120, layout.orderRowTop, 6435, 495));
@@ -159,6 +162,10 @@ BeltEditor::BeltEditor(Forms& forms, const QString& name, const BeltEditorLayout
     // and copied from the keyboard and a screen reader reaches it.
     Text_Bestellnummer->setEnabled(true);
     Text_Bestellnummer->setFocusPolicy(Qt::StrongFocus);
+
+    focusRing_ = new FocusRing(this);
+    focusRing_->watch(HScroll_Bandlaenge);
+    focusRing_->watch(HScroll_Bandbreite);
 }
 
 void BeltEditor::nameControls()
@@ -177,9 +184,19 @@ void BeltEditor::nameControls()
 void BeltEditor::copyOrderCode() const
 {
     // The code shown, even if the controls changed since the last tick.
+    const QString code = Text_Bestellnummer->text();
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(Text_Bestellnummer->text());
+    clipboard->setText(code);
+    // A note by the button says so; its caption stays as it is, and nothing
+    // takes room from the window's fixed layout.
+    QString note = vars().Note_Texts(NoteCopied);
+    if (note.contains(QLatin1String("%1")))
+        note.replace(QLatin1String("%1"), code);
+    else
+        note += QLatin1Char(' ') + code;
+    QToolTip::showText(Command_Bestellnummer->mapToGlobal(QPoint(0, Command_Bestellnummer->height())),
+                       note, Command_Bestellnummer, QRect(), 3000);
 }
 
 } // namespace kx

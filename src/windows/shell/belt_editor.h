@@ -1,8 +1,8 @@
 #pragma once
 
 #include "form.h"
+#include "line_control.h"
 #include "variablen.h"
-
 
 #include <array>
 
@@ -15,6 +15,13 @@ class QRadioButton;
 class QScrollBar;
 
 namespace kx {
+
+class FocusRing;
+
+// Where the plain editor shows its belt picture, in twips: the main window
+// opens wide enough for the longest one there.
+constexpr int BeltPictureLeft = 540;
+constexpr int BeltPictureTop = 1080;
 
 // Where the two editors' common controls differ, in twips.
 struct BeltEditorLayout {
@@ -43,16 +50,22 @@ public:
     QRadioButton* Option_Links = nullptr;
     QLabel* Label_Optional = nullptr;
     std::array<QCheckBox*, FeatureCount> Check_Optional{};
-    QFrame* Line_Bestell = nullptr;
+    LineControl* Line_Bestell = nullptr;
     QPushButton* Command_Bestellnummer = nullptr;
     QLineEdit* Text_Bestellnummer = nullptr;
 
     void nameControls() override;
 
 protected:
+    // Draws the keyboard focus round the controls whose style draws none.
+    FocusRing* focusRing() const { return focusRing_; }
+
     // The copy state of the order-code button: the clipboard receives the
     // code shown as plain text.
     void copyOrderCode() const;
+
+private:
+    FocusRing* focusRing_ = nullptr;
 };
 
 } // namespace kx

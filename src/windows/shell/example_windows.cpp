@@ -6,6 +6,7 @@
 #include "program_icons.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 
@@ -57,6 +58,15 @@ void ExampleWindow::showEvent(QShowEvent* event)
         drawPictures();
     }
     Form::showEvent(event);
+}
+
+void ExampleWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Hide();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 ExampleWindow1::ExampleWindow1(Forms& forms) : ExampleWindow(forms, windowName())

@@ -18,6 +18,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Escape hides the window, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
     virtual void drawPictures() = 0;
 
 private:

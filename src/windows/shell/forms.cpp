@@ -90,7 +90,9 @@ Form* Forms::window(const QString& name)
     form->setObjectName(name);
     windows_.insert(name, form);
     if (entry->kind == WindowKind::MdiChild) {
-        QMdiSubWindow* sub = main().mdiArea->addSubWindow(form);
+        // The children are parts of one screen: no title bar, and no second
+        // set of window buttons in the menu bar beside the main window's.
+        QMdiSubWindow* sub = main().mdiArea->addSubWindow(form, Qt::FramelessWindowHint);
         sub->setObjectName(name + QStringLiteral("_frame"));
         // A child without an icon gets a blank one: a null icon would make
         // the frame show the toolkit's logo in the menu bar.
@@ -102,7 +104,19 @@ Form* Forms::window(const QString& name)
     if (entry->kind == WindowKind::MdiChild)
         form->Show();
     applyDeferredTexts(form);
+    if (unloaded_.remove(name))
+        applyTextAssignments(*this, wording_.value(name));
     return form;
+}
+
+void Forms::rememberWording(const QList<TextAssignment>& texts)
+{
+    // The pass words every window it builds itself.
+    wording_.clear();
+    unloaded_.clear();
+    for (const TextAssignment& text : texts)
+        if (text.window != QLatin1String("wMain"))
+            wording_[text.window].append(text);
 }
 
 void Forms::beginStartup()
@@ -206,6 +220,7 @@ void Forms::unload(const QString& name)
     QPointer<Form> form = windows_.take(name);
     if (!form)
         return;
+    unloaded_.insert(name);
     QWidget* frame = form->frame();
     frame->hide();
     discard(frame);

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -136,8 +137,11 @@ public:
     // An editor coming to the front hides the other editor and the start
     // dialog: every other MDI child that is loaded.
     void hideOtherMdiChildren(const Form& kept);
-    // Forgets the window and destroys it; the next reference creates it anew.
+    // Forgets the window and destroys it; the next reference creates it anew,
+    // worded as the last text pass worded it.
     void unload(const QString& name);
+    // The text pass's wording of every window, kept for windows built again.
+    void rememberWording(const QList<TextAssignment>& texts);
 
     // The main window, loaded (its start-up sequence run) on first use.
     MainWindow& main();
@@ -202,6 +206,8 @@ private:
     std::unique_ptr<QtTranslation> qtTranslation_;
     bool ended_ = false;
     QList<Deferred> deferred_; // in the order the start-up came to them
+    QHash<QString, QList<TextAssignment>> wording_;
+    QSet<QString> unloaded_; // built again, they are worded again
     bool startingUp_ = false;
     bool loadingDeferred_ = false;
 };

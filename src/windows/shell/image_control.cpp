@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -27,6 +28,9 @@ public:
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return image()->captionText();
+        // A piece's tool tip repeats its name; it is no description.
+        if (t == QAccessible::Description)
+            return widget()->accessibleDescription();
         return QAccessibleWidget::text(t);
     }
 
@@ -58,10 +62,7 @@ public:
             QAccessibleWidget::doAction(action);
             return;
         }
-        // As with the mouse, a double click is first a click.
-        emit target->Click();
-        if (action == ImageControl::doubleClickAction())
-            emit target->DblClick();
+        target->activate(action == ImageControl::doubleClickAction());
     }
 
 private:
@@ -86,6 +87,13 @@ ImageControl::ImageControl(const QString& name, QWidget* parent) : QWidget(paren
     setObjectName(name);
 }
 
+void ImageControl::activate(bool doubleClick)
+{
+    emit Click();
+    if (doubleClick)
+        emit DblClick();
+}
+
 bool ImageControl::takesClicks() const
 {
     return isSignalConnected(QMetaMethod::fromSignal(&ImageControl::Click));
@@ -108,11 +116,12 @@ QString ImageControl::captionText() const
     return nameFromCaption(caption);
 }
 
-void ImageControl::setPicture(const QPixmap& picture)
+void ImageControl::setPicture(const QPixmap& picture, const Drawing& drawing)
 {
     if (picture.cacheKey() == picture_.cacheKey() && !picture_.isNull())
         return;
     picture_ = picture;
+    drawing_ = drawing;
     const QSize size = picture_.isNull() ? QSize(0, 0) : picture_.deviceIndependentSize().toSize();
     if (size != this->size())
         resize(size);
@@ -129,6 +138,11 @@ void ImageControl::paintEvent(QPaintEvent*)
     if (picture_.isNull())
         return;
     QPainter painter(this);
+    // On paper the drawing itself takes the picture's place, sharp at any
+    // resolution; the printout draws it straight onto the printer, since a
+    // recorded window cannot replay a drawing's clipping at a control's offset.
+    if (!drawing_.isNull() && paintsOnPaper(painter))
+        return;
     painter.drawPixmap(QPoint(0, 0), picture_);
 }
 
@@ -176,6 +190,20 @@ void ImageControl::mouseDoubleClickEvent(QMouseEvent* event)
         emit Click();
     clickReported_ = false;
     emit DblClick();
+}
+
+void ImageControl::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool space = event->key() == Qt::Key_Space &&
+                       (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier);
+    if (!space || !takesClicks()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A held key is one click, not a stream of them.
+    if (!event->isAutoRepeat())
+        activate(modifiers == Qt::ShiftModifier && takesDoubleClicks());
 }
 
 } // namespace kx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing.h"
+
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -7,14 +9,17 @@
 namespace kx {
 
 // Shows a picture at its natural size and takes that size itself. Reports
-// Click on release, and for a double click first Click, then DblClick.
+// Click on release, and for a double click first Click, then DblClick. With
+// the keyboard focus, Space is a click and Shift+Space a double click. A
+// picture may come with its drawing, which a printout draws in its place.
 class ImageControl : public QWidget {
     Q_OBJECT
 public:
     explicit ImageControl(const QString& name, QWidget* parent = nullptr);
 
-    void setPicture(const QPixmap& picture);
+    void setPicture(const QPixmap& picture, const Drawing& drawing = Drawing());
     const QPixmap& picture() const { return picture_; }
+    const Drawing& drawing() const { return drawing_; }
 
     QSize sizeHint() const override;
 
@@ -29,6 +34,8 @@ public:
     bool takesDoubleClicks() const;
     // The name assistive tools know the double click by.
     static QString doubleClickAction() { return QStringLiteral("doubleClick"); }
+    // A click or a double click without the mouse: a double click is first a click.
+    void activate(bool doubleClick);
 
 signals:
     void Click();
@@ -39,9 +46,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap picture_;
+    Drawing drawing_;
     QPointer<QWidget> captionSource_;
     bool pressed_ = false;
     bool afterDoubleClick_ = false;

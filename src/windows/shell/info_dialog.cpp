@@ -1,5 +1,6 @@
 #include "info_dialog.h"
 
+#include "command_font.h"
 #include "forms.h"
 #include "main_window.h"
 #include "twips.h"
@@ -81,6 +82,7 @@ InfoDialog::InfoDialog(Forms& forms) : Form(forms, windowName())
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(1020, 7380, 1380, 435));
+    Command1->setFont(commandFont());
 
     const QFont title = arialBold(20.25);
     Label_Titel = makeLabel(QStringLiteral("Label_Titel"), QStringLiteral("KX-Konfigurator"),

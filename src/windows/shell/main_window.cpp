@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "belt_editor.h"
 #include "common_dialog.h"
 #include "error_box.h"
 #include "example_windows.h"
@@ -34,6 +35,8 @@
 #include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace kx {
 
@@ -70,13 +73,23 @@ MainWindow::MainWindow(Forms& forms) : forms_(forms)
     CommonDialog1 = new CommonDialog(forms_.dialogs(), this, QStringLiteral("CommonDialog1"));
     CommonDialog2 = new CommonDialog(forms_.dialogs(), this, QStringLiteral("CommonDialog2"));
 
-    // Client area of 14595 x 6480 twips, centred on the screen.
-    const QSize client = twipsSize(14595, 6480);
+    // Centred on the screen.
+    const QSize client = openingClientSize();
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
         move(area.center() - rect().center());
     }
+}
+
+QSize MainWindow::openingClientSize()
+{
+    // The design's width is a few pixels short of the plain editor's longest
+    // belt picture; the window opens just wide enough to show it whole.
+    QSize client = twipsSize(14595, 6480);
+    client.setWidth(std::max(client.width(),
+                             twips(BeltPictureLeft) + BeltPictureStore::widestBeltPicture()));
+    return client;
 }
 
 MainWindow::~MainWindow()
@@ -154,6 +167,7 @@ void MainWindow::buildMenus()
         const QString number = QString::number(i + 1);
         spracheItems[std::size_t(i)] = addItem(spracheMenu, QStringLiteral("sprache") + number,
                                                QStringLiteral("Sprache") + number);
+        spracheItems[std::size_t(i)]->setCheckable(true);
         connect(spracheItems[std::size_t(i)], &QAction::triggered, this,
                 [this, i] { sprache_Click(i); });
     }
@@ -331,6 +345,7 @@ void MainWindow::Form_Load()
         v.Ini_Line_Index = 0;
         QDir::setCurrent(forms_.programFolder());
         runTextPass(forms_);
+        tickLanguageInUse();
 
         Timer_Umschaltung->start();
         Timer_Antrieb->start();
@@ -338,9 +353,11 @@ void MainWindow::Form_Load()
 
         StartDialog& start = forms_.window<StartDialog>();
         BeltPictureStore& pictures = forms_.wImages2();
-        start.Image_Start_oM->setPicture(pictures.picture(QStringLiteral("Picture_Start_oM")));
-        start.Image_Start_R->setPicture(pictures.picture(QStringLiteral("Picture_Start_R")));
-        start.Image_Start_L->setPicture(pictures.picture(QStringLiteral("Picture_Start_L")));
+        for (const auto& [image, name] :
+             {std::pair(start.Image_Start_oM, QStringLiteral("Picture_Start_oM")),
+              std::pair(start.Image_Start_R, QStringLiteral("Picture_Start_R")),
+              std::pair(start.Image_Start_L, QStringLiteral("Picture_Start_L"))})
+            image->setPicture(pictures.picture(name), BeltPictureStore::drawing(name));
         start.Show();
 
         band_links->setChecked(false);
@@ -444,7 +461,19 @@ void MainWindow::mit_Module_Click()
 
 void MainWindow::sprache_Click(int index)
 {
+    // The tick moves when the switch is done, not with the click.
+    tickLanguageInUse();
     chooseLanguage(forms_, spracheItems[std::size_t(index)]->text());
+}
+
+void MainWindow::tickLanguageInUse()
+{
+    // An item names a language; the language in use is named by its file.
+    const QString inUse = vars().Language_Name;
+    for (QAction* item : spracheItems)
+        item->setChecked(!inUse.isEmpty() &&
+                         QString::compare(item->text() + QStringLiteral(".ini"), inUse,
+                                          Qt::CaseInsensitive) == 0);
 }
 
 void MainWindow::info_Click()

@@ -33,6 +33,9 @@ public:
     void setCaption(const QString& caption);
     void updateTitle();
 
+    // The client area the window opens with.
+    static QSize openingClientSize();
+
     // The start-up sequence.
     void Form_Load();
     void stopTimers();
@@ -123,6 +126,7 @@ private:
     void buildCommandItems(QMenu* konfigurationMenu);
     void buildBeltSourceItems(QMenu* dateiMenu, QMenu* konfigurationMenu);
     void buildTimers();
+    void tickLanguageInUse();
     void keepLanguageSwitch();
     QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption, QAction*& item);
     QAction* addItem(QMenu* parent, const QString& name, const QString& caption);

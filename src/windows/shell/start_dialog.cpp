@@ -1,6 +1,7 @@
 #include "start_dialog.h"
 
 #include "accessible_names.h"
+#include "command_font.h"
 #include "forms.h"
 #include "image_control.h"
 #include "main_window.h"
@@ -20,16 +21,18 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(where);
+    button->setFont(commandFont());
     return button;
 }
 
-ImageControl* makeImage(QWidget* parent, const QString& name, const QPixmap& picture, QPoint where)
+ImageControl* makeImage(QWidget* parent, const QString& name, const BeltPictureStore& pictures,
+                        const QString& picture, QPoint where)
 {
     auto* image = new ImageControl(name, parent);
     image->move(where);
     // The design picture is the store's own: the start-up's putting it on
     // again then changes and repaints nothing.
-    image->setPicture(picture);
+    image->setPicture(pictures.picture(picture), BeltPictureStore::drawing(picture));
     return image;
 }
 } // namespace
@@ -41,21 +44,18 @@ StartDialog::StartDialog(Forms& forms) : Form(forms, windowName())
     resize(twipsSize(9975, 6960));
 
     BeltPictureStore& pictures = forms.wImages2();
-    Image_Start_oM =
-        makeImage(this, QStringLiteral("Image_Start_oM"),
-                  pictures.picture(QStringLiteral("Picture_Start_oM")), twipsPoint(360, 60));
+    Image_Start_oM = makeImage(this, QStringLiteral("Image_Start_oM"), pictures,
+                               QStringLiteral("Picture_Start_oM"), twipsPoint(360, 60));
     Command_Start_oM =
         makeButton(this, QStringLiteral("Command_Start_oM"),
                    QStringLiteral("Band erstellen, ohne Module"), twipsRect(5160, 420, 3855, 435));
-    Image_Start_L =
-        makeImage(this, QStringLiteral("Image_Start_L"),
-                  pictures.picture(QStringLiteral("Picture_Start_L")), twipsPoint(360, 1800));
+    Image_Start_L = makeImage(this, QStringLiteral("Image_Start_L"), pictures,
+                              QStringLiteral("Picture_Start_L"), twipsPoint(360, 1800));
     Command_Start_R = makeButton(this, QStringLiteral("Command_Start_R"),
                                  QStringLiteral("Band erstellen, Laufrichtung rechts"),
                                  twipsRect(5160, 2100, 3855, 435));
-    Image_Start_R =
-        makeImage(this, QStringLiteral("Image_Start_R"),
-                  pictures.picture(QStringLiteral("Picture_Start_R")), twipsPoint(300, 3960));
+    Image_Start_R = makeImage(this, QStringLiteral("Image_Start_R"), pictures,
+                              QStringLiteral("Picture_Start_R"), twipsPoint(300, 3960));
     Command_Start_L = makeButton(this, QStringLiteral("Command_Start_L"),
                                  QStringLiteral("Band erstellen, Laufrichtung links"),
                                  twipsRect(5160, 4080, 3855, 435));

@@ -93,6 +93,7 @@ void runTextPass(Forms& forms)
 {
     const TextPassOutcome outcome =
         parseTextPass(forms.vars(), folderReader(forms.textFolder()));
+    forms.rememberWording(outcome.assignments);
     applyTextAssignments(forms, outcome.assignments);
     forms.main().wordCommands();
     forms.qtTranslation().use(forms.vars().Locale_Texts(LocaleName));
