@@ -7,10 +7,7 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QFile>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMenu>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -111,11 +108,9 @@ class BeltSourcesTest : public QObject
 private slots:
     void pastedCodeShowsAsItsFile_data();
     void pastedCodeShowsAsItsFile();
-    void dialogOffersTheClipboardsCode();
     void cancelledDialogChangesNothing();
     void pasteKeyLeavesTextBoxesAlone();
     void recentBeltsNewestFirst();
-    void recentBeltOpensAsFileOpen();
     void vanishedRecentBeltIsRemoved();
 };
 
@@ -178,15 +173,6 @@ void BeltSourcesTest::pastedCodeShowsAsItsFile()
     QCOMPARE(loaded.program.boxes.shown.size(), 1);
     QCOMPARE(loaded.program.boxes.shown[0].informative.section(QLatin1Char(':'), 1),
              reason.section(QLatin1Char(':'), 1));
-}
-
-void BeltSourcesTest::dialogOffersTheClipboardsCode()
-{
-    Program p;
-    QGuiApplication::clipboard()->setText(QStringLiteral("Dear sir,\r\n  KX40-600-R-AG-2GC-EV \r\n"));
-    p.program.dialogs.answerCancel();
-    p.main.bestellnummer_oeffnen->trigger();
-    QCOMPARE(p.program.dialogs.offeredText, QStringLiteral("KX40-600-R-AG-2GC-EV"));
 }
 
 void BeltSourcesTest::cancelledDialogChangesNothing()
@@ -265,22 +251,6 @@ void BeltSourcesTest::recentBeltsNewestFirst()
     QCOMPARE(p.recentItems(), before);
     // Kept in the user's settings for the next start.
     QCOMPARE(recentBelts().constFirst(), before.constFirst().section(QLatin1Char(' '), 1));
-}
-
-void BeltSourcesTest::recentBeltOpensAsFileOpen()
-{
-    Program p;
-    p.program.writeFile(QStringLiteral("modular.dat"), "mKX40-600-R-AG-2GC-EV\r\n");
-    p.program.writeFile(QStringLiteral("plain.dat"), "oKX80-700-L\r\n");
-    p.load(p.program.path(QStringLiteral("modular.dat")));
-    const QStringList modular = p.state();
-    p.load(p.program.path(QStringLiteral("plain.dat")));
-    QCOMPARE(p.recentItems().size(), 2);
-    p.main.zuletztMenu->findChild<QAction*>(QStringLiteral("zuletzt2"))->trigger();
-    QCOMPARE(p.state(), modular);
-    QCOMPARE(p.recentItems().constFirst(),
-             recentCaption(1, p.program.path(QStringLiteral("modular.dat"))));
-    QCOMPARE(p.program.dialogs.asked.size(), 2); // no dialog for a recent belt
 }
 
 void BeltSourcesTest::vanishedRecentBeltIsRemoved()

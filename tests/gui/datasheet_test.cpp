@@ -51,7 +51,6 @@ private slots:
     void initTestCase();
     void pageTellsTheWholeBelt_data();
     void pageTellsTheWholeBelt();
-    void cancelledWritesNothing();
     void failureShowsItsReason();
     void fileWithoutDisplay_data();
     void fileWithoutDisplay();
@@ -148,18 +147,6 @@ void DatasheetTest::pageTellsTheWholeBelt()
     const QStringList images = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(images.size(), 2); // the list's heading alone
-}
-
-void DatasheetTest::cancelledWritesNothing()
-{
-    TestProgram program;
-    MainWindow& main = startIn(program, QStringLiteral("English"));
-    main.band_om->trigger();
-    main.Timer_Antrieb_Timer();
-    program.dialogs.answerCancel();
-    main.datenblatt->trigger();
-    QVERIFY(program.boxes.shown.isEmpty());
-    QCOMPARE(QDir(program.folder.path()).entryList({QStringLiteral("*.pdf")}), QStringList());
 }
 
 void DatasheetTest::failureShowsItsReason()
