@@ -36,6 +36,11 @@ public:
         return std::nullopt;
     }
     bool choosePrinter(QWidget*, QPrinter&) override { return false; }
+    std::optional<QString> askText(QWidget*, const QString&, const QString&,
+                                   const QString&) override
+    {
+        return std::nullopt;
+    }
 
 private:
     QString path_;

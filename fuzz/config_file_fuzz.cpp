@@ -27,5 +27,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         kx::featureChosen(belt.fields, QStringLiteral("SR"));
     } catch (const kx::RunError&) {
     }
+    // The same bytes as a pasted code: a belt read from a code alone is the
+    // belt its code names, kind included.
+    try {
+        const kx::LoadedBelt pasted = kx::readOrderCode(QString::fromUtf8(bytes));
+        const kx::LoadedBelt again = kx::readOrderCode(pasted.orderCode + QStringLiteral(" \r\n"));
+        if (again.kind != pasted.kind || again.pieces != pasted.pieces ||
+            pasted.orderCode != pasted.orderCode.trimmed())
+            __builtin_trap();
+        if (pasted.kind == kx::BeltKind::Modular && !pasted.hasBeginPiece)
+            __builtin_trap();
+    } catch (const kx::RunError&) {
+    }
     return 0;
 }

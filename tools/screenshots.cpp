@@ -13,6 +13,7 @@
 #include "forms.h"
 #include "image_control.h"
 #include "keyed_toolbar.h"
+#include "datasheet_command.h"
 #include "load_command.h"
 #include "main_window.h"
 #include "modular_editor.h"
@@ -22,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -29,11 +31,13 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <QPrinter>
+#include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -164,9 +168,16 @@ public:
         printer.setOutputFileName(path_);
         return true;
     }
+    // The real dialog, to be seen.
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& text) override
+    {
+        return qt_.askText(parent, title, label, text);
+    }
 
 private:
     QString path_;
+    QtDialogBackend qt_;
 };
 
 QPalette darkPalette()
@@ -220,6 +231,8 @@ int main(int argc, char* argv[])
     if (!folder.isValid())
         fail(QStringLiteral("no temporary folder"));
     copyShippedFiles(folder.path());
+    // The belts it opens are no business of the user's Recent list.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath(QStringLiteral("config"))));
     if (qEnvironmentVariableIntValue("KX_SCREENSHOT_DARK"))
         QApplication::setPalette(darkPalette());
 
@@ -288,6 +301,28 @@ int main(int argc, char* argv[])
     QTest::qWait(Settle);
     session.press(QStringLiteral("C"));
     session.shoot(session.main(), QStringLiteral("edit-loaded.png"));
+
+    // The edited belt's datasheet, its page rendered as poppler renders it.
+    const QString sheet = folder.filePath(QStringLiteral("datasheet.pdf"));
+    writeDatasheet(forms, sheet);
+    const QString page = out.filePath(QStringLiteral("datasheet"));
+    if (QProcess::execute(QStringLiteral("pdftoppm"),
+                          {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
+                           QStringLiteral("-singlefile"), sheet, page}) != 0)
+        fail(QStringLiteral("pdftoppm (poppler-utils) could not render ") + sheet);
+    std::printf("%s.png\n", qPrintable(page));
+
+    // A code from an e-mail, offered from the clipboard by Ctrl+V.
+    QGuiApplication::clipboard()->setText(QStringLiteral("KX80-1000-L-AC-2GCV2G-EG\r\n"));
+    QTimer::singleShot(Settle, &app, [&session] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            fail(QStringLiteral("no order-code dialog"));
+        session.shoot(*dialog, QStringLiteral("open-code.png"));
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    session.trigger(QStringLiteral("bestellnummer_oeffnen"));
+    QTest::qWait(Settle);
 
     session.trigger(QStringLiteral("info"));
     Form* info = forms.loaded(QStringLiteral("wInfo"));

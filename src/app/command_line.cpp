@@ -37,8 +37,18 @@ CommandLine parseCommandLine(const QStringList& arguments, CommandLine::Stage st
                                   QStringLiteral("Show this help and end."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and end."));
+    const QCommandLineOption datasheet(
+        QStringLiteral("datasheet"),
+        QStringLiteral("Write the datasheet of a belt file (.dat) as a PDF, without a display, "
+                       "and end; needs --output."),
+        QStringLiteral("file"));
+    const QCommandLineOption output(QStringLiteral("output"),
+                                    QStringLiteral("The PDF file --datasheet writes."),
+                                    QStringLiteral("file"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(datasheet);
+    parser.addOption(output);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A belt file (.dat) to open, as File > Open does."),
                                  QStringLiteral("[file]"));
@@ -52,14 +62,26 @@ CommandLine parseCommandLine(const QStringList& arguments, CommandLine::Stage st
                    parser.helpText().section(QLatin1Char('\n'), 1));
     if (parser.isSet(version))
         return answer(0, QStringLiteral("KX-Konfigurator " KX_VERSION));
+    CommandLine line;
+    const auto absolute = [&parser](const QCommandLineOption& option) {
+        const QString path = parser.value(option);
+        return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    };
+    // Before the GUI it tells main() that no display is needed.
+    line.datasheet = absolute(datasheet);
+    line.output = absolute(output);
     if (stage == CommandLine::Stage::BeforeGui)
-        return CommandLine();
+        return line;
     if (!understood)
         return mistake(parser.errorText());
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return mistake(QStringLiteral("One belt file at a time, not %1.").arg(files.size()));
-    CommandLine line;
+    if (line.datasheet.isEmpty() != line.output.isEmpty())
+        return mistake(QStringLiteral("--datasheet and --output go together."));
+    if (!line.datasheet.isEmpty() && !files.isEmpty())
+        return mistake(QStringLiteral("A datasheet is written from --datasheet, not from %1.")
+                           .arg(files.first()));
     if (!files.isEmpty())
         line.beltFile = QFileInfo(files.first()).absoluteFilePath();
     return line;

@@ -17,6 +17,10 @@ struct CommandLine
     // A belt file to open after the start, as File > Open would; absolute,
     // since the start-up changes the current folder.
     QString beltFile;
+    // --datasheet belt.dat --output belt.pdf: the belt file's datasheet is
+    // written without a window shown, and the program ends. Both absolute.
+    QString datasheet;
+    QString output;
 
     // Before the GUI starts, Qt's own options (-platform, -style, ...) are
     // still among the arguments: only --help and --version count then, so

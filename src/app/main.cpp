@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "datasheet_run.h"
 #include "program.h"
 
 #include <QApplication>
@@ -11,6 +12,11 @@ int main(int argc, char* argv[])
         kx::parseCommandLine(kx::argumentList(argc, argv), Stage::BeforeGui);
     if (early.answerOnly)
         return kx::printAnswer(early);
+    // A datasheet is drawn and written without a window: no display needed.
+    if (!early.datasheet.isEmpty()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        kx::quietQtMessages();
+    }
 
     QApplication app(argc, argv);
     const kx::CommandLine line =
@@ -18,6 +24,9 @@ int main(int argc, char* argv[])
     if (line.answerOnly)
         return kx::printAnswer(line);
     // The program's files live in the folder that holds it.
+    if (!line.datasheet.isEmpty())
+        return kx::runDatasheet(QCoreApplication::applicationDirPath(), line.datasheet,
+                                line.output);
     kx::Program program(QCoreApplication::applicationDirPath());
     program.start();
     if (!line.beltFile.isEmpty())

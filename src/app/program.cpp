@@ -15,7 +15,8 @@
 
 namespace kx {
 
-Program::Program(const QString& programFolder, DialogBackend* dialogs)
+Program::Program(const QString& programFolder, DialogBackend* dialogs,
+                 MessageBoxSeam* messageBox)
 {
     QApplication::setApplicationName(QStringLiteral("KX-Konfigurator"));
     QApplication::setApplicationVersion(QStringLiteral(KX_VERSION));
@@ -26,7 +27,7 @@ Program::Program(const QString& programFolder, DialogBackend* dialogs)
     installPrerenderedStartPictures();
 
     Platform platform;
-    platform.messageBox = &messageBox_;
+    platform.messageBox = messageBox ? messageBox : &messageBox_;
     platform.dialogs = dialogs ? dialogs : &qtDialogs_;
     platform.quit = [] { QCoreApplication::exit(0); };
     platform.textFolder =

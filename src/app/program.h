@@ -17,8 +17,10 @@ class MainWindow;
 // given folder. Needs a QApplication.
 class Program {
 public:
-    // A benchmark or driver may answer the file dialogs itself; nullptr uses Qt's.
-    explicit Program(const QString& programFolder, DialogBackend* dialogs = nullptr);
+    // A benchmark or driver may answer the file dialogs and message boxes
+    // itself; nullptr uses Qt's.
+    explicit Program(const QString& programFolder, DialogBackend* dialogs = nullptr,
+                     MessageBoxSeam* messageBox = nullptr);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

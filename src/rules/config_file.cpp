@@ -5,6 +5,7 @@
 #include "type_codes.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace kx {
 
@@ -195,6 +196,22 @@ LoadedBelt readConfigLine(const QString& line)
     if (int(belt.pieces.size()) > fit)
         tooManyPieces(qint64(belt.pieces.size()), fit);
     return belt;
+}
+
+QString orderCodeText(const QString& text)
+{
+    static const QRegularExpression lineEnd(QStringLiteral("\\r\\n|\\r|\\n"));
+    return text.trimmed().split(lineEnd).constLast().trimmed();
+}
+
+LoadedBelt readOrderCode(const QString& text)
+{
+    const QString code = orderCodeText(text);
+    if (code.isEmpty())
+        fail(RunError::InputPastEnd, FailNoOrderCode);
+    const bool modular =
+        pieceCode(splitOrderCode(code, BeltKind::Modular).beginPiece, PieceKind::Begin, true) >= 0;
+    return readConfigLine(QLatin1Char(modular ? 'm' : 'o') + code);
 }
 
 LoadedBelt readBeltFile(const QString& path)

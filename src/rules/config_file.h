@@ -60,6 +60,14 @@ LoadedBelt readConfigFile(const QByteArray& bytes);
 QString lastLine(const TextFile& file);
 LoadedBelt readConfigLine(const QString& line);
 
+// An order code on its own, as a customer sends it: read as a file holding
+// it would be, its kind told by the code itself (a begin piece right after
+// the direction makes a belt with modules). Surrounding blanks and line
+// ends do not count; of several lines the last counts, as in a file.
+LoadedBelt readOrderCode(const QString& text);
+// The code readOrderCode reads of a text.
+QString orderCodeText(const QString& text);
+
 // A feature is chosen when its code stands as whole fields after the
 // direction field.
 bool featureChosen(const OrderCodeFields& fields, const QString& featureCode);

@@ -229,7 +229,13 @@ std::vector<OptionalWords> optionalSections(Variablen& v)
         "%1: Fehler %2"};
     // Captions of the menu commands the old program did not have.
     static const std::array<const char*, CommandTextCount> CommandGerman = {
-        "Dieses Band bearbeiten", "Rückgängig", "Wiederholen"};
+        "Dieses Band bearbeiten", "Rückgängig", "Wiederholen", "Bestellnummer öffnen...",
+        "Bestellnummer:", "Zuletzt geöffnet", "Datenblatt exportieren (PDF)..."};
+    // The words of the datasheet page.
+    static const std::array<const char*, DatasheetTextCount> DatasheetGerman = {
+        "Datenblatt", "Datum",   "Bestellnummer", "Bandart", "Band ohne Module", "Band mit Modulen",
+        "Länge",      "Breite",  "Laufrichtung",  "rechts",  "links",            "Optionen",
+        "keine",      "Module",  "Antrieb",       "unter %1"};
     // No words but a fact about the file: a file that does not say which
     // language it is in gets none of the toolkit's translations.
     static const std::array<const char*, LocaleTextCount> LocaleNone = {""};
@@ -241,6 +247,7 @@ std::vector<OptionalWords> optionalSections(Variablen& v)
         {"[LOCALE]", v.Locale_Texts, LocaleNone},
         {"[HINWEISE]", v.Note_Texts, NoteGerman},
         {"[BEFEHLE]", v.Command_Texts, CommandGerman},
+        {"[DATENBLATT]", v.Datasheet_Texts, DatasheetGerman},
     };
 }
 

@@ -95,7 +95,33 @@ enum CommandText {
     CommandEditBelt, // Configuration: edit the loaded belt in front
     CommandUndo,     // Configuration: take back the last change of the belt
     CommandRedo,     // Configuration: bring it back
+    CommandOpenCode, // Configuration: open an order code typed or pasted
+    CommandOrderCodeLabel, // the label of that command's text box
+    CommandRecent,         // File: the belts loaded or saved last
+    CommandDatasheet,      // File: export the belt in front as a PDF datasheet
     CommandTextCount
+};
+
+// The lines of the language file's [DATENBLATT] section: the words of the
+// datasheet page. New lines go at the end, before DatasheetTextCount.
+enum DatasheetText {
+    DatasheetTitle,
+    DatasheetDate,
+    DatasheetOrderCode,
+    DatasheetKind,
+    DatasheetPlain,    // the kind: a belt without side modules
+    DatasheetModular,  // the kind: a belt with side modules
+    DatasheetLength,
+    DatasheetWidth,
+    DatasheetDirection,
+    DatasheetRight,
+    DatasheetLeft,
+    DatasheetFeatures,
+    DatasheetNone,     // no feature chosen
+    DatasheetPieces,
+    DatasheetDrive,
+    DatasheetDriveUnder, // %1: the piece the drive sits under, with its position
+    DatasheetTextCount
 };
 
 // The program's shared variables. One instance lives for the whole run and
@@ -149,6 +175,7 @@ struct Variablen {
     FixedArray<QString, LocaleTextCount> Locale_Texts;
     FixedArray<QString, NoteTextCount> Note_Texts;
     FixedArray<QString, CommandTextCount> Command_Texts;
+    FixedArray<QString, DatasheetTextCount> Datasheet_Texts;
 
     // Language switch.
     QString Chosen_Language;

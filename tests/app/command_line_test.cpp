@@ -1,7 +1,9 @@
 #include "command_line.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace kx;
@@ -17,6 +19,8 @@ private slots:
     void parse();
     void answersWithoutDisplay_data();
     void answersWithoutDisplay();
+    void datasheetWithoutDisplay_data();
+    void datasheetWithoutDisplay();
 };
 
 void CommandLineTest::parse_data()
@@ -41,7 +45,7 @@ void CommandLineTest::parse_data()
     row("--help", {"--help"}, Stage::BeforeGui)
         << 0 << "Usage: kx-konfigurator [options] [file]" << QString();
     row("-h among Qt's options", {"-platform", "xcb", "-h"}, Stage::BeforeGui)
-        << 0 << "  -v, --version  Show the version and end." << QString();
+        << 0 << "  -v, --version       Show the version and end." << QString();
     row("--version", {"--version"}, Stage::BeforeGui)
         << 0 << "KX-Konfigurator " KX_VERSION << QString();
     row("a file among Qt's options", {"-platform", "xcb", "belt.dat"}, Stage::BeforeGui)
@@ -50,6 +54,13 @@ void CommandLineTest::parse_data()
         << 2 << "Unknown option 'bogus'." << QString();
     row("two files", {"a.dat", "b.dat"}, Stage::AfterGui)
         << 2 << "Try 'kx-konfigurator --help'." << QString();
+    row("a datasheet without its output", {"--datasheet", "belt.dat"}, Stage::AfterGui)
+        << 2 << "--datasheet and --output go together." << QString();
+    row("an output without a datasheet", {"--output", "belt.pdf"}, Stage::AfterGui)
+        << 2 << "--datasheet and --output go together." << QString();
+    row("a datasheet and a file to open", {"--datasheet", "a.dat", "--output", "a.pdf", "b.dat"},
+        Stage::AfterGui)
+        << 2 << "A datasheet is written from --datasheet, not from b.dat." << QString();
 }
 
 void CommandLineTest::parse()
@@ -67,6 +78,62 @@ void CommandLineTest::parse()
         QVERIFY2(line.answer.split(QLatin1Char('\n')).contains(answer), qPrintable(line.answer));
     }
     QCOMPARE(line.beltFile, beltFile);
+}
+
+void CommandLineTest::datasheetWithoutDisplay_data()
+{
+    // A belt file's line; the values its failure's reason names.
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("reason");
+    QTest::newRow("modular") << QByteArray("mKX40-600-R-AG-2GC-EV\r\n") << QStringList();
+    QTest::newRow("plain") << QByteArray("oKX80-700-L\r\n") << QStringList();
+    QTest::newRow("width 60") << QByteArray("oKX60-300-R\r\n") << QStringList{"belt.dat: ", "60"};
+    QTest::newRow("15 pieces") << QByteArray("mKX40-1600-R-AG-13G-EG\r\n")
+                               << QStringList{"belt.dat: ", "15", "14"};
+}
+
+// The real program, with no display, in its folder's language: a datasheet
+// for a good file, the load's reason and a failed status for a bad one.
+void CommandLineTest::datasheetWithoutDisplay()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, reason);
+    QTemporaryDir folder;
+    QFile belt(folder.filePath(QStringLiteral("belt.dat")));
+    QVERIFY(belt.open(QIODevice::WriteOnly) && belt.write(file) == file.size());
+    belt.close();
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
+    QDir(folder.path()).mkdir(QStringLiteral("runtime"));
+    QFile::setPermissions(folder.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.filePath(QStringLiteral("runtime")));
+    program.setProcessEnvironment(environment);
+    // Relative names: the program changes its current folder as it starts.
+    program.setWorkingDirectory(folder.path());
+    program.start(QStringLiteral(KX_PROGRAM), {QStringLiteral("--datasheet"), QStringLiteral("belt.dat"),
+                                              QStringLiteral("--output"), QStringLiteral("belt.pdf")});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    const bool written = QFile::exists(folder.filePath(QStringLiteral("belt.pdf")));
+    if (reason.isEmpty()) {
+        QVERIFY2(errors.isEmpty(), qPrintable(errors));
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(written);
+        return;
+    }
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY(!written);
+    QVERIFY2(errors.startsWith(QStringLiteral("kx-konfigurator: belt.dat: ")), qPrintable(errors));
+    for (const QString& value : std::as_const(reason))
+        QVERIFY2(errors.contains(value), qPrintable(errors));
+    QCOMPARE(errors.count(QLatin1Char('\n')), 1);
 }
 
 void CommandLineTest::answersWithoutDisplay_data()

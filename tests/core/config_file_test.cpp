@@ -1,5 +1,6 @@
 #include "config_file.h"
 #include "run_error.h"
+#include "variablen.h"
 
 #include <QtTest>
 
@@ -20,6 +21,8 @@ private slots:
     void features();
     void roundTripOfSavedCodes_data();
     void roundTripOfSavedCodes();
+    void orderCode_data();
+    void orderCode();
 };
 
 void ConfigFileTest::format_data()
@@ -223,6 +226,56 @@ void ConfigFileTest::roundTripOfSavedCodes()
     const LoadedBelt belt = readConfigFile(formatConfigFile(BeltKind::Modular, code));
     QCOMPARE(int(belt.pieces.size()), pieces);
     QVERIFY(featureChosen(belt.fields, QStringLiteral("SR")));
+}
+
+void ConfigFileTest::orderCode_data()
+{
+    // A code alone reads as the file line it names; an empty line, a failure.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("reason");
+    const auto row = [](const char* name, const char* text, const char* line,
+                        FailureText reason = FailureTextCount) {
+        QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(line) << int(reason);
+    };
+    row("modular", "KX40-600-R-AG-2GC-EV", "mKX40-600-R-AG-2GC-EV");
+    row("modular, blanks and line end", " \tKX40-600-R-AG-2GC-EV  \r\n", "mKX40-600-R-AG-2GC-EV");
+    row("modular, lower-case begin piece", "KX40-400-L-ac-V-EG", "mKX40-400-L-ac-V-EG");
+    row("modular begin piece alone", "KX40-150-R-AG-\n", "mKX40-150-R-AG-");
+    row("plain", "KX80-1200-L", "oKX80-1200-L");
+    row("plain with features, LF", "KX40-300-R-SR-LF\n", "oKX40-300-R-SR-LF");
+    row("plain, a feature like a begin piece", "KX40-300-R-AGX", "oKX40-300-R-AGX");
+    row("last of two lines", "KX80-400-L\r\nKX40-600-R-AG-2GC-EV\r\n", "mKX40-600-R-AG-2GC-EV");
+    row("empty", "", "", FailNoOrderCode);
+    row("blanks alone", "  \r\n", "", FailNoOrderCode);
+    row("no prefix", "KY40-300-R", "", FailNoPrefix);
+    row("bad width", " KX60-300-R\n", "", FailWidth);
+    row("plain length", "KX40-200-R", "", FailPlainLength);
+    row("modular length", "KX40-x-R-AG-EG", "", FailModularLength);
+    row("15 pieces", "KX40-1600-R-AG-13G-EG", "", FailTooManyPieces);
+}
+
+void ConfigFileTest::orderCode()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, line);
+    QFETCH(int, reason);
+    try {
+        const LoadedBelt belt = readOrderCode(text);
+        QVERIFY2(!line.isEmpty(), "loaded");
+        const LoadedBelt file = readConfigLine(line);
+        QCOMPARE(belt.line, file.line);
+        QCOMPARE(belt.kind, file.kind);
+        QCOMPARE(belt.orderCode, file.orderCode);
+        QCOMPARE(belt.width, file.width);
+        QCOMPARE(belt.length, file.length);
+        QCOMPARE(belt.rightRunning, file.rightRunning);
+        QCOMPARE(belt.pieces, file.pieces);
+        QCOMPARE(belt.hasEndPiece, file.hasEndPiece);
+    } catch (const RunError& error) {
+        QVERIFY2(line.isEmpty(), qPrintable(failureText(error.reason, error.number, Variablen())));
+        QCOMPARE(int(error.reason.kind.value_or(FailureTextCount)), reason);
+    }
 }
 
 QTEST_GUILESS_MAIN(ConfigFileTest)

@@ -31,7 +31,9 @@ struct MenuRow {
 const MenuRow MenuTree[] = {
     {"datei", "Datei", ""},
     {"laden", "Laden", "datei"},
+    {"zuletzt", "Zuletzt geöffnet", "datei"},
     {"speichern", "Speichern", "datei"},
+    {"datenblatt", "Datenblatt exportieren (PDF)...", "datei"},
     {"trennlinie0", "-", "datei"},
     {"drucken", "Drucken", "datei"},
     {"trennlinie1", "-", "datei"},
@@ -41,6 +43,7 @@ const MenuRow MenuTree[] = {
     {"band_om", "ohne Module", "band_erstellen"},
     {"band_rechts", "mit Module, rechts", "band_erstellen"},
     {"band_links", "mit Module, links", "band_erstellen"},
+    {"bestellnummer_oeffnen", "Bestellnummer öffnen...", "konfiguration", "Ctrl+V"},
     {"band_bearbeiten", "Dieses Band bearbeiten", "konfiguration"},
     {"trennlinie3", "-", "konfiguration"},
     {"rueckgaengig", "Rückgängig", "konfiguration", "Ctrl+Z"},
@@ -119,8 +122,8 @@ void MainWindowTest::menuTree()
     }
     // Nothing but the table's items.
     QCOMPARE(itemsOf(window, QString()).size(), 4);
-    QCOMPARE(itemsOf(window, QStringLiteral("datei")).size(), 6);
-    QCOMPARE(itemsOf(window, QStringLiteral("konfiguration")).size(), 5);
+    QCOMPARE(itemsOf(window, QStringLiteral("datei")).size(), 8);
+    QCOMPARE(itemsOf(window, QStringLiteral("konfiguration")).size(), 6);
     QCOMPARE(itemsOf(window, QStringLiteral("extras")).size(), 3);
 }
 
@@ -131,6 +134,7 @@ void MainWindowTest::completeLoad()
     QVERIFY(program.boxes.shown.isEmpty());
     QVERIFY(window.isVisible());
     QVERIFY(!window.speichern->isEnabled());
+    QVERIFY(!window.datenblatt->isEnabled());
     // Nothing loaded to edit, nothing to take back or bring back.
     for (QAction* item : {window.band_bearbeiten, window.rueckgaengig, window.wiederholen})
         QVERIFY(!item->isEnabled());

@@ -87,6 +87,23 @@ bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer)
     return true;
 }
 
+void ScriptedDialogs::answerText(const QString& text)
+{
+    answers_.push_back(Answer{Answer::Text, text});
+}
+
+std::optional<QString> ScriptedDialogs::askText(QWidget*, const QString& title,
+                                                const QString& label, const QString& text)
+{
+    asked.append(Asked{QStringLiteral("text"), title, QString(), QString()});
+    askedLabel = label;
+    offeredText = text;
+    const auto answer = next();
+    if (!answer || answer->kind != Answer::Text)
+        return std::nullopt;
+    return answer->path;
+}
+
 PaintCounter::PaintCounter(QWidget* window)
 {
     window->installEventFilter(this);

@@ -39,12 +39,16 @@ public:
     void answerFile(const QString& path);
     void answerCancel();
     void answerPrinterPdf(const QString& pdfPath);
+    // The OK of a text dialog, with the text it then holds.
+    void answerText(const QString& text);
 
     std::optional<QString> openFileName(QWidget* parent, const QString& title,
                                         const QString& qtFilter, const QString& folder) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& title,
                                         const QString& qtFilter, const QString& folder) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& text) override;
 
     struct Asked {
         QString kind; // "open", "save" or "printer"
@@ -53,14 +57,17 @@ public:
         QString folder;
     };
     QList<Asked> asked;
+    // What the last text dialog said and offered.
+    QString askedLabel;
+    QString offeredText;
     // Runs while a dialog is "open", e.g. to tick the timers as the real
     // dialog's event loop would.
     std::function<void()> whileOpen;
 
 private:
     struct Answer {
-        enum Kind { File, Cancel, PrinterPdf } kind;
-        QString path;
+        enum Kind { File, Cancel, PrinterPdf, Text } kind;
+        QString path; // or the text
     };
     std::optional<Answer> next();
     std::deque<Answer> answers_;

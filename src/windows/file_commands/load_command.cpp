@@ -10,6 +10,7 @@
 #include "modular_editor.h"
 #include "modular_procedures.h"
 #include "plain_editor.h"
+#include "recent_belts.h"
 #include "run_error.h"
 #include "save_command.h"
 #include "user_folders.h"
@@ -26,6 +27,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+
+#include <functional>
 
 namespace kx {
 
@@ -175,21 +178,45 @@ void laden_Click(Forms& forms)
     loadBeltFile(forms, main.CommonDialog1->FileName);
 }
 
-void loadBeltFile(Forms& forms, const QString& path)
+namespace {
+// A load once its source is chosen: the belt read and checked whole, then
+// shown; a failure's box names the procedure and what failed.
+bool loadBelt(Forms& forms, const char* procedure, const QString& subject,
+              const std::function<LoadedBelt()>& read)
 {
     Variablen& v = forms.vars();
-    v.Proc_Name = QString::fromLatin1(LoadProcedure);
-    v.Config_File_Name = path;
+    v.Proc_Name = QString::fromLatin1(procedure);
     try {
-        const LoadedBelt belt = readBeltFile(path);
+        const LoadedBelt belt = read();
         v.Config_Line = belt.line;
         showLoadedBelt(forms, belt);
-        rememberBeltFolder(path);
+        return true;
     } catch (const RunError& error) {
         // The load's own name, whatever ran while its dialog was open.
-        v.Proc_Name = QString::fromLatin1(LoadProcedure);
-        showFailureBox(forms, &forms.main(), v.Proc_Name, error, QFileInfo(path).fileName());
+        v.Proc_Name = QString::fromLatin1(procedure);
+        showFailureBox(forms, &forms.main(), v.Proc_Name, error, subject);
+        return false;
     }
+}
+} // namespace
+
+bool loadBeltFile(Forms& forms, const QString& path)
+{
+    forms.vars().Config_File_Name = path;
+    if (!loadBelt(forms, LoadProcedure, QFileInfo(path).fileName(),
+                  [&path] { return readBeltFile(path); }))
+        return false;
+    rememberBeltFolder(path);
+    rememberRecentBelt(path);
+    return true;
+}
+
+bool loadOrderCode(Forms& forms, const char* procedure, const QString& text)
+{
+    // A long paste is named by its start.
+    const QString code = orderCodeText(text);
+    const QString subject = code.size() <= 32 ? code : code.left(31) + QChar(0x2026);
+    return loadBelt(forms, procedure, subject, [&text] { return readOrderCode(text); });
 }
 
 } // namespace kx

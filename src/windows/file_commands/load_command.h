@@ -12,8 +12,12 @@ struct LoadedBelt;
 void laden_Click(Forms& forms);
 
 // The load of a file already chosen, as laden_Click does it after its
-// dialog, errors and their box included.
-void loadBeltFile(Forms& forms, const QString& path);
+// dialog, errors and their box included; true when the belt is shown.
+bool loadBeltFile(Forms& forms, const QString& path);
+
+// An order code typed or pasted, shown as loading a file holding it would,
+// errors included; the box names the procedure and the code.
+bool loadOrderCode(Forms& forms, const char* procedure, const QString& text);
 
 // Shows a checked belt in its editor.
 void showLoadedBelt(Forms& forms, const LoadedBelt& belt);

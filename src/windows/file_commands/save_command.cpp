@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "modular_editor.h"
 #include "plain_editor.h"
+#include "recent_belts.h"
 #include "run_error.h"
 #include "text_files.h"
 #include "user_folders.h"
@@ -56,6 +57,7 @@ void speichern_Click(Forms& forms)
         v.Config_Line = QLatin1Char(plain ? 'o' : 'm') + code;
         writeWholeFile(v.Config_File_Name, formatConfigFile(kind, code), forms.fileCommit());
         rememberBeltFolder(v.Config_File_Name);
+        rememberRecentBelt(v.Config_File_Name);
     } catch (const RunError& error) {
         // Unlike the start-up, a save that did not happen always says so,
         // under its own name whatever ran while its dialog was open.

@@ -41,6 +41,8 @@ public:
     // Slot k shows the picture of its piece in the given variant.
     void showPieceVariant(int position, int variant);
     int moduleSlotLeftTwips(int position) const;
+    // A piece's words, as its toolbar button's tool tip says them.
+    QString pieceWording(int type) const;
     void setModuleSlotLeftTwips(int position, int left);
     void setDriveSlotLeftTwips(int position, int left);
 
@@ -69,7 +71,6 @@ private:
     void orderTabs();
     // What a screen reader says of slot k: its piece, position and mark.
     void nameModuleSlot(int position, int variant);
-    QString pieceWording(int type) const;
     void recordRequest(const QString& key, bool rightToolbar);
     void watchKeys();
 

@@ -3,6 +3,7 @@
 #include "run_error.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
@@ -56,6 +57,21 @@ bool QtDialogBackend::choosePrinter(QWidget* parent, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> QtDialogBackend::askText(QWidget* parent, const QString& title,
+                                                const QString& label, const QString& text)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("wTextEingabe"));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(text);
+    // Wide enough for the longest order code at a glance.
+    dialog.resize(qMax(dialog.sizeHint().width(), 420), dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 CommonDialog::CommonDialog(DialogBackend& backend, QWidget* owner, const QString& name)

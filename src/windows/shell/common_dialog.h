@@ -24,6 +24,9 @@ public:
                                                 const QString& qtFilter, const QString& folder) = 0;
     // Sets up the printer the next print goes to; false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // A line of text, offered as given; nothing when the user cancelled.
+    virtual std::optional<QString> askText(QWidget* parent, const QString& title,
+                                           const QString& label, const QString& text) = 0;
 };
 
 class QtDialogBackend final : public DialogBackend {
@@ -33,6 +36,8 @@ public:
     std::optional<QString> saveFileName(QWidget* parent, const QString& title,
                                         const QString& qtFilter, const QString& folder) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& text) override;
 };
 
 // "Log Files (*.dat)|*.dat|All Files (*.*)|*.*" -> Qt's "desc (pattern);;..." form.

@@ -13,6 +13,8 @@
 #include <functional>
 #include <memory>
 
+class QMenu;
+
 namespace kx {
 
 class DialogBackend;
@@ -50,6 +52,10 @@ struct Procedures {
     std::function<void()> beltSetUp;
     // Called by the placement engine when it has carried out a request.
     std::function<void()> beltChanged;
+    // Recent belts, an order code from an e-mail, the datasheet.
+    std::function<void(QMenu&)> fillRecentMenu;
+    std::function<void()> bestellnummer_oeffnen_Click;
+    std::function<void()> datenblatt_Click;
 };
 
 // What the program takes from its platform; tests pass scripted ones.

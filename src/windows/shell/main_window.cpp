@@ -17,17 +17,23 @@
 #include "picture_store.h"
 #include "program_icons.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QScreen>
+#include <QShortcut>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <algorithm>
@@ -145,6 +151,7 @@ void MainWindow::buildMenus()
     for (QAction* item : {band_om, band_rechts, band_links})
         item->setCheckable(true);
     buildCommandItems(konfigurationMenu);
+    buildBeltSourceItems(dateiMenu, konfigurationMenu);
 
     QMenu* beispieleMenu =
         addMenu(nullptr, QStringLiteral("beispiele"), QStringLiteral("Beispiele"), beispiele);
@@ -215,12 +222,68 @@ void MainWindow::buildCommandItems(QMenu* konfigurationMenu)
             [this] { Forms::call(forms_.procedures.wiederholen_Click); });
 }
 
+// Ways to a belt beyond File > Open, and the datasheet: the belts opened
+// or saved last, a code from an e-mail.
+void MainWindow::buildBeltSourceItems(QMenu* dateiMenu, QMenu* konfigurationMenu)
+{
+    zuletztMenu = new QMenu(QStringLiteral("Zuletzt geöffnet"), dateiMenu);
+    zuletztMenu->setObjectName(QStringLiteral("zuletzt"));
+    zuletzt = zuletztMenu->menuAction();
+    zuletzt->setObjectName(QStringLiteral("zuletzt"));
+    dateiMenu->insertMenu(speichern, zuletztMenu);
+    datenblatt = new QAction(QStringLiteral("Datenblatt exportieren (PDF)..."), dateiMenu);
+    datenblatt->setObjectName(QStringLiteral("datenblatt"));
+    dateiMenu->insertAction(trennlinie0, datenblatt);
+    bestellnummer_oeffnen = new QAction(QStringLiteral("Bestellnummer öffnen..."), konfigurationMenu);
+    bestellnummer_oeffnen->setObjectName(QStringLiteral("bestellnummer_oeffnen"));
+    konfigurationMenu->insertAction(band_bearbeiten, bestellnummer_oeffnen);
+
+    // The menu shows the key; the window's own shortcut does the work, so
+    // that a text box with the focus keeps its paste.
+    bestellnummer_oeffnen->setShortcut(QKeySequence::Paste);
+    bestellnummer_oeffnen->setShortcutContext(Qt::WidgetShortcut);
+    Bestellnummer_Einfuegen = new QShortcut(QKeySequence::Paste, this);
+    Bestellnummer_Einfuegen->setObjectName(QStringLiteral("Bestellnummer_Einfuegen"));
+    connect(Bestellnummer_Einfuegen, &QShortcut::activated, this,
+            &MainWindow::Bestellnummer_Einfuegen_Activated);
+
+    // The datasheet needs a belt in front, as saving does.
+    datenblatt->setEnabled(speichern->isEnabled());
+    connect(speichern, &QAction::changed, this,
+            [this] { datenblatt->setEnabled(speichern->isEnabled()); });
+    // The list is read afresh each time the File menu opens: another window
+    // of the program may have changed it.
+    connect(dateiMenu, &QMenu::aboutToShow, this, [this] {
+        if (forms_.procedures.fillRecentMenu)
+            forms_.procedures.fillRecentMenu(*zuletztMenu);
+    });
+    zuletzt->setEnabled(false);
+    connect(bestellnummer_oeffnen, &QAction::triggered, this,
+            [this] { Forms::call(forms_.procedures.bestellnummer_oeffnen_Click); });
+    connect(datenblatt, &QAction::triggered, this,
+            [this] { Forms::call(forms_.procedures.datenblatt_Click); });
+}
+
+void MainWindow::Bestellnummer_Einfuegen_Activated()
+{
+    const QWidget* focus = QApplication::focusWidget();
+    const bool textBox = qobject_cast<const QLineEdit*>(focus) ||
+                         qobject_cast<const QAbstractSpinBox*>(focus) ||
+                         qobject_cast<const QTextEdit*>(focus) ||
+                         qobject_cast<const QPlainTextEdit*>(focus);
+    if (!textBox && bestellnummer_oeffnen->isEnabled())
+        bestellnummer_oeffnen->trigger();
+}
+
 void MainWindow::wordCommands()
 {
     const Variablen& v = vars();
     band_bearbeiten->setText(v.Command_Texts(CommandEditBelt));
     rueckgaengig->setText(v.Command_Texts(CommandUndo));
     wiederholen->setText(v.Command_Texts(CommandRedo));
+    bestellnummer_oeffnen->setText(v.Command_Texts(CommandOpenCode));
+    zuletzt->setText(v.Command_Texts(CommandRecent));
+    datenblatt->setText(v.Command_Texts(CommandDatasheet));
 }
 
 void MainWindow::buildTimers()

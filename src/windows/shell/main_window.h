@@ -7,6 +7,7 @@
 class QAction;
 class QMdiArea;
 class QMenu;
+class QShortcut;
 class QTimer;
 
 namespace kx {
@@ -58,6 +59,12 @@ public:
     QAction* trennlinie3 = nullptr;
     QAction* rueckgaengig = nullptr; // undo
     QAction* wiederholen = nullptr;  // redo
+    QAction* bestellnummer_oeffnen = nullptr; // a code typed or pasted
+    QAction* zuletzt = nullptr;               // File > Recent
+    QMenu* zuletztMenu = nullptr;
+    QAction* datenblatt = nullptr;            // export the PDF datasheet
+    // Ctrl+V opens a pasted code, unless a text box takes it.
+    QShortcut* Bestellnummer_Einfuegen = nullptr;
     QAction* beispiele = nullptr;
     QAction* ohne_Module = nullptr;
     QAction* mit_Module = nullptr;
@@ -105,6 +112,8 @@ public slots:
     void mit_Module_Click();
     void sprache_Click(int index);
     void info_Click();
+    // Ctrl+V: opens a code unless a text box has the focus, where it pastes.
+    void Bestellnummer_Einfuegen_Activated();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -115,6 +124,7 @@ protected:
 private:
     void buildMenus();
     void buildCommandItems(QMenu* konfigurationMenu);
+    void buildBeltSourceItems(QMenu* dateiMenu, QMenu* konfigurationMenu);
     void buildTimers();
     void tickLanguageInUse();
     void keepLanguageSwitch();

@@ -1,0 +1,73 @@
+#include "datasheet_command.h"
+
+#include "common_dialog.h"
+#include "config_file.h"
+#include "datasheet.h"
+#include "error_box.h"
+#include "forms.h"
+#include "load_command.h"
+#include "main_window.h"
+#include "run_error.h"
+#include "text_files.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+
+namespace kx {
+
+namespace {
+const char* const DatasheetProcedure = "datenblatt_Click()";
+const char* const DatasheetFilter = "PDF (*.pdf)|*.pdf|All Files (*.*)|*.*";
+} // namespace
+
+void writeDatasheet(Forms& forms, const QString& path)
+{
+    try {
+        const QByteArray pdf = datasheetPdf(datasheetFacts(forms), forms.vars());
+        writeWholeFile(path, pdf, forms.fileCommit());
+    } catch (RunError& error) {
+        if (error.reason.subject.isEmpty())
+            error.reason.subject = QFileInfo(path).fileName();
+        throw;
+    }
+}
+
+void datenblatt_Click(Forms& forms)
+{
+    Variablen& v = forms.vars();
+    MainWindow& main = forms.main();
+    const QString procedure = QString::fromLatin1(DatasheetProcedure);
+    v.Proc_Name = procedure;
+    QString path;
+    try {
+        CommonDialog& dialog = *main.CommonDialog1;
+        dialog.FileName.clear();
+        dialog.DialogTitle = main.datenblatt->text();
+        dialog.Filter = QString::fromLatin1(DatasheetFilter);
+        dialog.ShowSave();
+        path = dialog.FileName;
+        if (path.isEmpty())
+            return;
+        // A name without any extension gets the one its content needs.
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".pdf");
+        writeDatasheet(forms, path);
+    } catch (const RunError& error) {
+        v.Proc_Name = procedure;
+        showFailureBox(forms, &main, v.Proc_Name, error, QFileInfo(path).fileName());
+    }
+}
+
+QString datasheetOfFile(Forms& forms, const QString& beltPath, const QString& pdfPath)
+{
+    try {
+        showLoadedBelt(forms, readBeltFile(beltPath));
+        writeDatasheet(forms, pdfPath);
+    } catch (const RunError& error) {
+        return failureText(error.reason, error.number, forms.vars());
+    }
+    return QString();
+}
+
+} // namespace kx

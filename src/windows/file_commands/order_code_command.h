@@ -1,0 +1,11 @@
+#pragma once
+
+namespace kx {
+
+class Forms;
+
+// Configuration > Open order code (and Ctrl+V): a code from the clipboard,
+// or typed, in a small dialog; shown as loading a file holding it would.
+void bestellnummer_oeffnen_Click(Forms& forms);
+
+} // namespace kx

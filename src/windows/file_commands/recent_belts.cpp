@@ -1,0 +1,74 @@
+#include "recent_belts.h"
+
+#include "load_command.h"
+#include "user_folders.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+
+namespace kx {
+
+namespace {
+const char* const RecentKey = "recent/belts";
+
+void storeRecentBelts(const QStringList& list)
+{
+    QSettings settings(userSettingsFile(), QSettings::IniFormat);
+    settings.setValue(QLatin1String(RecentKey), list);
+}
+} // namespace
+
+QStringList withRecentBelt(QStringList list, const QString& path, int limit)
+{
+    list.removeAll(path);
+    list.prepend(path);
+    while (list.size() > limit)
+        list.removeLast();
+    return list;
+}
+
+QStringList recentBelts()
+{
+    const QSettings settings(userSettingsFile(), QSettings::IniFormat);
+    QStringList list = settings.value(QLatin1String(RecentKey)).toStringList();
+    list.removeAll(QString());
+    return list.mid(0, RecentBeltCount);
+}
+
+void rememberRecentBelt(const QString& path)
+{
+    storeRecentBelts(withRecentBelt(recentBelts(), QFileInfo(path).absoluteFilePath()));
+}
+
+void forgetRecentBelt(const QString& path)
+{
+    QStringList list = recentBelts();
+    if (list.removeAll(path) > 0)
+        storeRecentBelts(list);
+}
+
+void fillRecentMenu(Forms& forms, QMenu& menu)
+{
+    menu.clear();
+    const QStringList list = recentBelts();
+    for (int i = 0; i < list.size(); ++i) {
+        const QString path = list[i];
+        // "&&" keeps an ampersand in a path from making a mnemonic.
+        QAction* item = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        item->setObjectName(QStringLiteral("zuletzt%1").arg(i + 1));
+        QObject::connect(item, &QAction::triggered, &menu,
+                         [&forms, path] { openRecentBelt(forms, path); });
+    }
+    menu.menuAction()->setEnabled(!list.isEmpty());
+}
+
+void openRecentBelt(Forms& forms, const QString& path)
+{
+    if (!loadBeltFile(forms, path) && !QFileInfo::exists(path))
+        forgetRecentBelt(path);
+}
+
+} // namespace kx

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+
+class QMenu;
+
+namespace kx {
+
+class Forms;
+
+// File > Recent: the belts loaded or saved last, newest first, kept across
+// starts in the user's settings.
+constexpr int RecentBeltCount = 5;
+
+// The list with the path put in front, once, and cut to the limit.
+QStringList withRecentBelt(QStringList list, const QString& path, int limit = RecentBeltCount);
+
+QStringList recentBelts();
+void rememberRecentBelt(const QString& path);
+void forgetRecentBelt(const QString& path);
+
+// Fills the Recent menu, one item a belt (zuletzt1 .. zuletzt5); the menu is
+// disabled while the list is empty.
+void fillRecentMenu(Forms& forms, QMenu& menu);
+
+// Loads a belt of the list as File > Open would; a file that is gone is
+// taken off the list once the load has said so.
+void openRecentBelt(Forms& forms, const QString& path);
+
+} // namespace kx

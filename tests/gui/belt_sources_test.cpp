@@ -1,0 +1,275 @@
+#include "keyed_toolbar.h"
+#include "main_window.h"
+#include "modular_editor.h"
+#include "plain_editor.h"
+#include "recent_belts.h"
+#include "test_program.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QtTest>
+
+using namespace kx;
+
+namespace {
+
+// The program started with its timers held.
+struct Program
+{
+    TestProgram program;
+    MainWindow& main;
+
+    // In English, the words the rows expect.
+    Program() : main(startInEnglish(program)) { program.holdTimers(); }
+
+    static MainWindow& startInEnglish(TestProgram& program)
+    {
+        const QString mainFile = QStringLiteral("47-318-xx.ini");
+        program.writeFile(mainFile, program.readFile(mainFile).replace("Deutsch.ini", "English.ini"));
+        return program.start();
+    }
+
+    Variablen& vars() { return program.forms->vars(); }
+
+    // What a user sees of the belt in front, the menu and the editors' locks.
+    QStringList state()
+    {
+        PlainBeltEditor& woM = program.forms->window<PlainBeltEditor>();
+        ModularBeltEditor& wmM = program.forms->window<ModularBeltEditor>();
+        QStringList seen{QString::number(woM.isVisible()), QString::number(wmM.isVisible()),
+                         QString::number(main.band_om->isChecked()),
+                         QString::number(main.band_rechts->isChecked()),
+                         QString::number(main.band_links->isChecked()),
+                         QString::number(main.speichern->isEnabled())};
+        const bool plain = main.band_om->isChecked();
+        BeltEditor* editor = plain ? static_cast<BeltEditor*>(&woM) : &wmM;
+        if (!plain && !main.band_rechts->isChecked() && !main.band_links->isChecked())
+            return seen;
+        seen << editor->Text_Bestellnummer->text() << editor->Text_Bandlaenge->text()
+             << editor->Text_Bandbreite->text()
+             << QString::number(editor->Option_Rechts->isChecked())
+             << QString::number(editor->HScroll_Bandlaenge->isEnabled());
+        for (QCheckBox* box : editor->Check_Optional)
+            seen << QString::number(box->isChecked()) + QString::number(box->isEnabled()) +
+                        QString::number(box->isVisible());
+        if (!plain) {
+            for (int k = 0; k < vars().Module_Count; ++k)
+                seen << QString::number(vars().Module_Type[k]);
+            seen << QString::number(vars().Has_Begin_Piece) +
+                        QString::number(vars().Has_End_Piece) + QString::number(vars().Belt_Closed)
+                 << QString::number(wmM.Toolbar_Rechts->isVisible());
+        }
+        return seen;
+    }
+
+    void openCode(const QString& text)
+    {
+        program.dialogs.answerText(text);
+        main.bestellnummer_oeffnen->trigger();
+    }
+    void load(const QString& path)
+    {
+        program.dialogs.answerFile(path);
+        main.laden->trigger();
+    }
+    void save(const QString& path)
+    {
+        program.dialogs.answerFile(path);
+        main.speichern->trigger();
+    }
+
+    // File > Recent as the File menu shows it.
+    QStringList recentItems()
+    {
+        emit main.menuItem(QStringLiteral("datei"))->menu()->aboutToShow();
+        QStringList items;
+        for (QAction* item : main.zuletztMenu->actions())
+            items << item->text();
+        return items;
+    }
+};
+
+QString recentCaption(int number, const QString& path)
+{
+    return QStringLiteral("&%1 %2").arg(number).arg(path);
+}
+
+} // namespace
+
+class BeltSourcesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pastedCodeShowsAsItsFile_data();
+    void pastedCodeShowsAsItsFile();
+    void cancelledDialogChangesNothing();
+    void pasteKeyLeavesTextBoxesAlone();
+    void recentBeltsNewestFirst();
+    void vanishedRecentBeltIsRemoved();
+};
+
+void BeltSourcesTest::pastedCodeShowsAsItsFile_data()
+{
+    // The text as it comes from an e-mail, and the file line that holds it;
+    // an empty line: the code fails with the reason the file's load gives.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("plain") << "KX80-1200-L" << QByteArray("oKX80-1200-L\r\n") << QString();
+    QTest::newRow("plain with features, blanks, line end")
+        << "  KX40-500-R-SR-LF \r\n" << QByteArray("oKX40-500-R-SR-LF\r\n") << QString();
+    QTest::newRow("modular right") << "KX40-600-R-AG-2GC-EV" << QByteArray("mKX40-600-R-AG-2GC-EV")
+                                   << QString();
+    QTest::newRow("modular left, a feature, tab and LF")
+        << "\tKX80-500-L-AC-GC-EG-SR\n" << QByteArray("mKX80-500-L-AC-GC-EG-SR") << QString();
+    QTest::newRow("open modular") << "KX40-350-R-AG-2G-" << QByteArray("mKX40-350-R-AG-2G-")
+                                  << QString();
+    QTest::newRow("bad width") << " KX60-300-R\r\n" << QByteArray("oKX60-300-R")
+                               << "KX60-300-R: width 60 (a belt is 40 or 80 wide)";
+    QTest::newRow("no prefix") << "AB40-300-R" << QByteArray("oAB40-300-R")
+                               << "AB40-300-R: not an order code (it begins with KX)";
+    QTest::newRow("15 pieces") << "KX40-1600-R-AG-13G-EG" << QByteArray("mKX40-1600-R-AG-13G-EG")
+                               << "KX40-1600-R-AG-13G-EG: the belt has 15 pieces; at most 14 fit";
+}
+
+// A pasted code shows exactly what loading a file holding it shows; a bad
+// one changes nothing and says why, as the load of its file does.
+void BeltSourcesTest::pastedCodeShowsAsItsFile()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, reason);
+
+    Program loaded;
+    loaded.program.writeFile(QStringLiteral("belt.dat"), file);
+    loaded.load(loaded.program.path(QStringLiteral("belt.dat")));
+
+    Program pasted;
+    const QStringList before = pasted.state();
+    pasted.openCode(text);
+    QCOMPARE(pasted.program.dialogs.asked.size(), 1);
+    QCOMPARE(pasted.program.dialogs.asked[0].kind, QStringLiteral("text"));
+    QCOMPARE(pasted.program.dialogs.asked[0].title, QStringLiteral("Open order code"));
+    QCOMPARE(pasted.program.dialogs.askedLabel, QStringLiteral("Order code:"));
+    if (reason.isEmpty()) {
+        QVERIFY(loaded.program.boxes.shown.isEmpty());
+        QVERIFY(pasted.program.boxes.shown.isEmpty());
+        QCOMPARE(pasted.state(), loaded.state());
+        QCOMPARE(pasted.vars().Config_Line, QString::fromLatin1(file.trimmed()));
+        return;
+    }
+    QCOMPARE(pasted.state(), before);
+    QCOMPARE(pasted.program.boxes.shown.size(), 1);
+    QCOMPARE(pasted.program.boxes.shown[0].text, QStringLiteral("bestellnummer_oeffnen_Click()"));
+    QCOMPARE(pasted.program.boxes.shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(pasted.program.boxes.shown[0].informative, reason);
+    // The file's load gives the same reason for the same code.
+    QCOMPARE(loaded.program.boxes.shown.size(), 1);
+    QCOMPARE(loaded.program.boxes.shown[0].informative.section(QLatin1Char(':'), 1),
+             reason.section(QLatin1Char(':'), 1));
+}
+
+void BeltSourcesTest::cancelledDialogChangesNothing()
+{
+    Program p;
+    p.main.band_rechts->trigger();
+    const QStringList before = p.state();
+    p.program.dialogs.answerCancel();
+    p.main.bestellnummer_oeffnen->trigger();
+    QCOMPARE(p.state(), before);
+    QVERIFY(p.program.boxes.shown.isEmpty());
+}
+
+// Ctrl+V opens the dialog, unless a text box has the focus: it pastes there.
+void BeltSourcesTest::pasteKeyLeavesTextBoxesAlone()
+{
+    Program p;
+    QCOMPARE(p.main.Bestellnummer_Einfuegen->key(), QKeySequence(QKeySequence::Paste));
+    QCOMPARE(p.main.bestellnummer_oeffnen->shortcut(), QKeySequence(QKeySequence::Paste));
+    p.main.show();
+    QApplication::setActiveWindow(&p.main);
+    p.main.setFocus();
+    p.program.dialogs.answerCancel();
+    p.main.Bestellnummer_Einfuegen_Activated();
+    QCOMPARE(p.program.dialogs.asked.size(), 1);
+
+    p.main.band_om->trigger();
+    QLineEdit* box = p.program.forms->window<PlainBeltEditor>().Text_Bestellnummer;
+    box->setFocus();
+    if (QApplication::focusWidget() != box)
+        QSKIP("no focus on this platform; the end-to-end case presses the key");
+    p.main.Bestellnummer_Einfuegen_Activated();
+    QCOMPARE(p.program.dialogs.asked.size(), 1);
+}
+
+// Loads and saves in any order: the list holds the last five files, each
+// once, the newest first, whatever came before.
+void BeltSourcesTest::recentBeltsNewestFirst()
+{
+    Program p;
+    QVERIFY(p.recentItems().isEmpty());
+    QVERIFY(!p.main.zuletzt->isEnabled());
+    p.main.band_om->trigger();
+    p.main.Timer_Antrieb_Timer();
+
+    QStringList files;
+    for (int i = 0; i < 8; ++i) {
+        files << p.program.path(QStringLiteral("belt%1.dat").arg(i));
+        p.program.writeFile(QStringLiteral("belt%1.dat").arg(i), "oKX40-300-R\r\n");
+    }
+    QStringList used;
+    auto* random = QRandomGenerator::global();
+    for (int step = 0; step < 40; ++step) {
+        const QString path = files[random->bounded(files.size())];
+        if (random->bounded(2))
+            p.save(path);
+        else
+            p.load(path);
+        used.prepend(path);
+        QStringList newest;
+        for (const QString& file : std::as_const(used))
+            if (!newest.contains(file) && newest.size() < 5)
+                newest << file;
+        QStringList expected;
+        for (const QString& file : std::as_const(newest))
+            expected << recentCaption(expected.size() + 1, file);
+        QCOMPARE(p.recentItems(), expected);
+        QVERIFY(p.main.zuletzt->isEnabled());
+    }
+    QVERIFY(p.program.boxes.shown.isEmpty());
+    // A failed load or a cancelled dialog is no belt of the list.
+    const QStringList before = p.recentItems();
+    p.load(p.program.path(QStringLiteral("missing.dat")));
+    p.program.dialogs.answerCancel();
+    p.main.speichern->trigger();
+    QCOMPARE(p.recentItems(), before);
+    // Kept in the user's settings for the next start.
+    QCOMPARE(recentBelts().constFirst(), before.constFirst().section(QLatin1Char(' '), 1));
+}
+
+void BeltSourcesTest::vanishedRecentBeltIsRemoved()
+{
+    Program p;
+    for (const char* name : {"gone.dat", "stays.dat"}) {
+        p.program.writeFile(QString::fromLatin1(name), "oKX40-300-R\r\n");
+        p.load(p.program.path(QString::fromLatin1(name)));
+    }
+    p.program.removeFile(QStringLiteral("gone.dat"));
+    const QStringList before = p.state();
+    p.recentItems();
+    p.main.zuletztMenu->findChild<QAction*>(QStringLiteral("zuletzt2"))->trigger();
+    QCOMPARE(p.program.boxes.shown.size(), 1);
+    QCOMPARE(p.program.boxes.shown[0].text, QStringLiteral("laden_Click()"));
+    QCOMPARE(p.program.boxes.shown[0].informative, QStringLiteral("gone.dat: no such file"));
+    QCOMPARE(p.state(), before);
+    QCOMPARE(p.recentItems(), QStringList{recentCaption(1, p.program.path(QStringLiteral("stays.dat")))});
+}
+
+QTEST_MAIN(BeltSourcesTest)
+#include "belt_sources_test.moc"

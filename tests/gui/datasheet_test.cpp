@@ -1,0 +1,200 @@
+#include "datasheet_command.h"
+#include "plain_editor.h"
+#include "main_window.h"
+#include "modular_editor.h"
+#include "test_program.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QtTest>
+
+using namespace kx;
+
+namespace {
+
+// A poppler tool's output for a PDF file.
+QString poppler(const QString& tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+MainWindow& startIn(TestProgram& program, const QString& language)
+{
+    const QString mainFile = QStringLiteral("47-318-xx.ini");
+    program.writeFile(mainFile, program.readFile(mainFile).replace(
+                                    "Deutsch.ini", language.toLatin1() + ".ini"));
+    MainWindow& main = program.start();
+    program.holdTimers();
+    return main;
+}
+
+// pdftotext breaks lines where the page does; words count, not their spacing.
+QString flat(const QString& text)
+{
+    return text.simplified();
+}
+
+} // namespace
+
+class DatasheetTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void pageTellsTheWholeBelt_data();
+    void pageTellsTheWholeBelt();
+    void failureShowsItsReason();
+    void fileWithoutDisplay_data();
+    void fileWithoutDisplay();
+};
+
+void DatasheetTest::initTestCase()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QFAIL("pdftotext (poppler-utils) is missing: make deps installs it");
+}
+
+void DatasheetTest::pageTellsTheWholeBelt_data()
+{
+    // A belt file, and the words the page must hold beyond the code and the
+    // features the check boxes show, in the language chosen.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("words");
+    const QStringList english{"KX-Konfigurator", "Datasheet", "Order code", "Kind of belt",
+                              "Length", "Width", "Running direction", "Features"};
+    const QStringList german{"KX-Konfigurator", "Datenblatt", "Bestellnummer", "Bandart",
+                             "Länge", "Breite", "Laufrichtung", "Optionen"};
+    QTest::newRow("plain, right, no feature")
+        << "English" << QByteArray("oKX40-300-R\r\n")
+        << english + QStringList{"Belt without side modules", "300 mm", "40 mm", "right", "none"};
+    QTest::newRow("plain, left, every feature")
+        << "English" << QByteArray("oKX80-1500-L-SF-ST-PU-FU-NH-HB\r\n")
+        << english + QStringList{"Belt without side modules", "1500 mm", "80 mm", "left",
+                                 "Side guides", "Protective hood"};
+    QTest::newRow("modular right")
+        << "English" << QByteArray("mKX40-600-R-AG-2GC-EV\r\n")
+        << english + QStringList{"Belt with side modules", "600 mm", "right",
+                                 "Begin piece AG, position 1", "Module G, position 2",
+                                 "Module G, position 3", "Module C, position 4",
+                                 "End piece EV, position 5", "Drive", "under Module C, position 4"};
+    QTest::newRow("modular left, 14 pieces, features")
+        << "English" << QByteArray("mKX80-1500-L-AC-2GCV2G2C3VG-EG-PS-SD\r\n")
+        << english + QStringList{"Belt with side modules", "1500 mm", "80 mm", "left",
+                                 "Begin piece AC, position 1", "Module V, position 12",
+                                 "Module G, position 13", "End piece EG, position 14",
+                                 "Pneumatic stopper", "Antistatic design",
+                                 "under Module C, position 4"};
+    QTest::newRow("German, modular")
+        << "Deutsch" << QByteArray("mKX40-500-L-AC-GC-EG-PS\r\n")
+        << german + QStringList{"Band mit Modulen", "500 mm", "links", "Anfangsstück AC, Position 1",
+                                "Modul G, Position 2", "Modul C, Position 3",
+                                "Endstück EG, Position 4", "Antrieb", "unter Modul C, Position 3"};
+    QTest::newRow("German, plain")
+        << "Deutsch" << QByteArray("oKX40-700-R-SF\r\n")
+        << german + QStringList{"Band ohne Module", "700 mm", "rechts"};
+}
+
+// The page holds the code, the table's words, every chosen feature and
+// every piece, on one A4 page.
+void DatasheetTest::pageTellsTheWholeBelt()
+{
+    QFETCH(QString, language);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, words);
+    TestProgram program;
+    MainWindow& main = startIn(program, language);
+    program.writeFile(QStringLiteral("belt.dat"), file);
+    program.dialogs.answerFile(program.path(QStringLiteral("belt.dat")));
+    main.laden->trigger();
+    QVERIFY(main.datenblatt->isEnabled());
+
+    program.dialogs.answerFile(program.path(QStringLiteral("sheet")));
+    main.datenblatt->trigger();
+    QVERIFY(program.boxes.shown.isEmpty());
+    QCOMPARE(program.dialogs.asked.constLast().title, main.datenblatt->text());
+    // A name without an extension gets ".pdf".
+    const QString pdf = program.path(QStringLiteral("sheet.pdf"));
+    QVERIFY(QFile::exists(pdf));
+
+    const QString text = flat(poppler(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
+    QStringList expected = words;
+    expected << QString::fromLatin1(file.mid(1).trimmed())
+             << QLocale(language == QLatin1String("English") ? "en" : "de")
+                    .toString(QDate::currentDate(), QLocale::LongFormat);
+    const bool modular = file.startsWith('m');
+    const auto& boxes = modular ? program.forms->window<ModularBeltEditor>().Check_Optional
+                                : program.forms->window<PlainBeltEditor>().Check_Optional;
+    for (QCheckBox* box : boxes)
+        if (box->isChecked())
+            expected << box->text();
+    for (const QString& word : std::as_const(expected))
+        QVERIFY2(text.contains(word), qPrintable(word + " not in: " + text));
+
+    const QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
+    // The belt is drawn, not pasted as pixels: no image on the page.
+    const QStringList images = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(images.size(), 2); // the list's heading alone
+}
+
+void DatasheetTest::failureShowsItsReason()
+{
+    TestProgram program;
+    MainWindow& main = startIn(program, QStringLiteral("English"));
+    main.band_om->trigger();
+    main.Timer_Antrieb_Timer();
+    program.dialogs.answerFile(program.path(QStringLiteral("no/such/sheet.pdf")));
+    main.datenblatt->trigger();
+    program.writeFile(QStringLiteral("kept.pdf"), "old");
+    program.commit = [](QSaveFile&) { return false; };
+    program.dialogs.answerFile(program.path(QStringLiteral("kept.pdf")));
+    main.datenblatt->trigger();
+
+    QCOMPARE(program.boxes.shown.size(), 2);
+    QCOMPARE(program.boxes.shown[0].text, QStringLiteral("datenblatt_Click()"));
+    QCOMPARE(program.boxes.shown[0].informative, QStringLiteral("sheet.pdf: no such folder"));
+    QCOMPARE(program.boxes.shown[1].informative,
+             QStringLiteral("kept.pdf: could not be written (is the disk full?)"));
+    QCOMPARE(program.readFile(QStringLiteral("kept.pdf")), QByteArray("old"));
+}
+
+void DatasheetTest::fileWithoutDisplay_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("good") << QByteArray("mKX40-600-R-AG-2GC-EV\r\n") << QString();
+    QTest::newRow("bad width") << QByteArray("oKX60-300-R\r\n")
+                               << "belt.dat: width 60 (a belt is 40 or 80 wide)";
+    QTest::newRow("empty") << QByteArray() << "belt.dat: holds no order code (its last line is empty)";
+}
+
+// The datasheet of a file without a dialog or a box: the reason comes back.
+void DatasheetTest::fileWithoutDisplay()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, reason);
+    TestProgram program;
+    startIn(program, QStringLiteral("English"));
+    program.writeFile(QStringLiteral("belt.dat"), file);
+    const QString pdf = program.path(QStringLiteral("belt.pdf"));
+    QCOMPARE(datasheetOfFile(*program.forms, program.path(QStringLiteral("belt.dat")), pdf), reason);
+    QCOMPARE(QFile::exists(pdf), reason.isEmpty());
+    QVERIFY(program.boxes.shown.isEmpty());
+    QCOMPARE(datasheetOfFile(*program.forms, program.path(QStringLiteral("missing.dat")), pdf),
+             QStringLiteral("missing.dat: no such file"));
+}
+
+QTEST_MAIN(DatasheetTest)
+#include "datasheet_test.moc"
