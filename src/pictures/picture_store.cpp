@@ -111,8 +111,8 @@ QSize BeltPictureStore::beltPictureSize(int length, QChar side)
 
 Drawing BeltPictureStore::drawing(const QString& name)
 {
-    if (const auto belt = plainBeltOf(name))
-        return plainBeltDrawing(belt->first, belt->second);
+    // The start pictures first: the start-up asks for them, and they are
+    // found without building the belt pictures' names.
     // Picture_Start_L shows the right-running belt, Picture_Start_R the left-running.
     const StartPicture kinds[] = {StartPicture::Plain, StartPicture::RightRunning,
                                   StartPicture::LeftRunning};
@@ -121,6 +121,8 @@ Drawing BeltPictureStore::drawing(const QString& name)
             return Drawing(startPictureSize(kinds[i]), [kind = kinds[i]](QPainter& painter) {
                 paintStartPicture(painter, kind);
             });
+    if (const auto belt = plainBeltOf(name))
+        return plainBeltDrawing(belt->first, belt->second);
     throw std::out_of_range("no picture named " + name.toStdString());
 }
 

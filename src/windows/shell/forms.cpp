@@ -104,19 +104,22 @@ Form* Forms::window(const QString& name)
     if (entry->kind == WindowKind::MdiChild)
         form->Show();
     applyDeferredTexts(form);
-    if (unloaded_.remove(name))
-        applyTextAssignments(*this, wording_.value(name));
+    if (unloaded_.remove(name)) {
+        QList<TextAssignment> texts;
+        for (const TextAssignment& text : std::as_const(wording_))
+            if (text.window == name)
+                texts.append(text);
+        applyTextAssignments(*this, texts);
+    }
     return form;
 }
 
 void Forms::rememberWording(const QList<TextAssignment>& texts)
 {
+    // Kept whole, a shared copy: only a window built again picks out its own.
     // The pass words every window it builds itself.
-    wording_.clear();
+    wording_ = texts;
     unloaded_.clear();
-    for (const TextAssignment& text : texts)
-        if (text.window != QLatin1String("wMain"))
-            wording_[text.window].append(text);
 }
 
 void Forms::beginStartup()

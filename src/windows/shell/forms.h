@@ -206,7 +206,7 @@ private:
     std::unique_ptr<QtTranslation> qtTranslation_;
     bool ended_ = false;
     QList<Deferred> deferred_; // in the order the start-up came to them
-    QHash<QString, QList<TextAssignment>> wording_;
+    QList<TextAssignment> wording_;
     QSet<QString> unloaded_; // built again, they are worded again
     bool startingUp_ = false;
     bool loadingDeferred_ = false;
