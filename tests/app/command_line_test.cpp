@@ -11,6 +11,17 @@ using Stage = CommandLine::Stage;
 
 Q_DECLARE_METATYPE(kx::CommandLine::Stage)
 
+namespace {
+// This process's environment with no display and no platform named.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
+}
+} // namespace
+
 class CommandLineTest : public QObject
 {
     Q_OBJECT
@@ -104,9 +115,7 @@ void CommandLineTest::datasheetWithoutDisplay()
     belt.close();
 
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
+    QProcessEnvironment environment = withoutDisplay();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
     QDir(folder.path()).mkdir(QStringLiteral("runtime"));
@@ -152,9 +161,7 @@ void CommandLineTest::answersWithoutDisplay()
     QFETCH(QString, option);
     QFETCH(QString, answer);
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
+    QProcessEnvironment environment = withoutDisplay();
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(KX_PROGRAM), {option});
     QVERIFY(program.waitForFinished(20000));

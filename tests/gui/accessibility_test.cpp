@@ -26,8 +26,6 @@
 using namespace kx;
 
 namespace {
-const QString MainName = QStringLiteral("47-318-xx.ini");
-
 QString accessibleText(QWidget* widget, QAccessible::Text which)
 {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
@@ -43,11 +41,7 @@ struct Program
 
     explicit Program(const QString& language)
     {
-        QByteArray mainFile = program.readFile(MainName);
-        mainFile.replace("Deutsch.ini", language.toLatin1() + ".ini");
-        program.writeFile(MainName, mainFile);
-        main = &program.start();
-        program.holdTimers();
+        main = &program.startIn(language);
         main->band_om->trigger();
         main->band_rechts->trigger();
     }
@@ -403,11 +397,7 @@ void AccessibilityTest::captionsFit()
         QVERIFY(shipped.open(QIODevice::ReadOnly));
         program.writeFile(name, shipped.readAll());
     }
-    QByteArray mainFile = program.readFile(MainName);
-    mainFile.replace("Deutsch.ini", language.toLatin1() + ".ini");
-    program.writeFile(MainName, mainFile);
-    MainWindow& main = program.start();
-    program.holdTimers();
+    MainWindow& main = program.startIn(language);
     main.band_om->trigger();
     main.band_rechts->trigger();
     main.Timer_Module_Timer();

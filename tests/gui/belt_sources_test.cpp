@@ -26,14 +26,7 @@ struct Program
     MainWindow& main;
 
     // In English, the words the rows expect.
-    Program() : main(startInEnglish(program)) { program.holdTimers(); }
-
-    static MainWindow& startInEnglish(TestProgram& program)
-    {
-        const QString mainFile = QStringLiteral("47-318-xx.ini");
-        program.writeFile(mainFile, program.readFile(mainFile).replace("Deutsch.ini", "English.ini"));
-        return program.start();
-    }
+    Program() : main(program.startIn(QStringLiteral("English"))) {}
 
     Variablen& vars() { return program.forms->vars(); }
 
@@ -68,21 +61,9 @@ struct Program
         return seen;
     }
 
-    void openCode(const QString& text)
-    {
-        program.dialogs.answerText(text);
-        main.bestellnummer_oeffnen->trigger();
-    }
-    void load(const QString& path)
-    {
-        program.dialogs.answerFile(path);
-        main.laden->trigger();
-    }
-    void save(const QString& path)
-    {
-        program.dialogs.answerFile(path);
-        main.speichern->trigger();
-    }
+    void openCode(const QString& text) { program.openCode(text); }
+    void load(const QString& path) { program.load(path); }
+    void save(const QString& path) { program.save(path); }
 
     // File > Recent as the File menu shows it.
     QStringList recentItems()

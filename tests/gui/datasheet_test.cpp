@@ -26,16 +26,6 @@ QString poppler(const QString& tool, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-MainWindow& startIn(TestProgram& program, const QString& language)
-{
-    const QString mainFile = QStringLiteral("47-318-xx.ini");
-    program.writeFile(mainFile, program.readFile(mainFile).replace(
-                                    "Deutsch.ini", language.toLatin1() + ".ini"));
-    MainWindow& main = program.start();
-    program.holdTimers();
-    return main;
-}
-
 // pdftotext breaks lines where the page does; words count, not their spacing.
 QString flat(const QString& text)
 {
@@ -111,10 +101,9 @@ void DatasheetTest::pageTellsTheWholeBelt()
     QFETCH(QByteArray, file);
     QFETCH(QStringList, words);
     TestProgram program;
-    MainWindow& main = startIn(program, language);
+    MainWindow& main = program.startIn(language);
     program.writeFile(QStringLiteral("belt.dat"), file);
-    program.dialogs.answerFile(program.path(QStringLiteral("belt.dat")));
-    main.laden->trigger();
+    program.load(program.path(QStringLiteral("belt.dat")));
     QVERIFY(main.datenblatt->isEnabled());
 
     program.dialogs.answerFile(program.path(QStringLiteral("sheet")));
@@ -152,7 +141,7 @@ void DatasheetTest::pageTellsTheWholeBelt()
 void DatasheetTest::failureShowsItsReason()
 {
     TestProgram program;
-    MainWindow& main = startIn(program, QStringLiteral("English"));
+    MainWindow& main = program.startIn(QStringLiteral("English"));
     main.band_om->trigger();
     main.Timer_Antrieb_Timer();
     program.dialogs.answerFile(program.path(QStringLiteral("no/such/sheet.pdf")));
@@ -186,7 +175,7 @@ void DatasheetTest::fileWithoutDisplay()
     QFETCH(QByteArray, file);
     QFETCH(QString, reason);
     TestProgram program;
-    startIn(program, QStringLiteral("English"));
+    program.startIn(QStringLiteral("English"));
     program.writeFile(QStringLiteral("belt.dat"), file);
     const QString pdf = program.path(QStringLiteral("belt.pdf"));
     QCOMPARE(datasheetOfFile(*program.forms, program.path(QStringLiteral("belt.dat")), pdf), reason);

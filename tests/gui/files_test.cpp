@@ -74,16 +74,8 @@ struct Program
     }
     void tick() { main.Timer_Antrieb_Timer(); }
 
-    void save(const QString& path)
-    {
-        program.dialogs.answerFile(path);
-        main.speichern->trigger();
-    }
-    void load(const QString& path)
-    {
-        program.dialogs.answerFile(path);
-        main.laden->trigger();
-    }
+    void save(const QString& path) { program.save(path); }
+    void load(const QString& path) { program.load(path); }
     int boxes(const QString& text) const
     {
         int count = 0;
@@ -451,8 +443,7 @@ void FilesTest::loadFailuresChangeNothing()
         QVERIFY(QDir(w.program.folder.path()).mkdir(name));
     else if (!file.isNull())
         w.program.writeFile(name, file);
-    w.program.dialogs.answerFile(w.program.path(name));
-    w.main->laden->trigger();
+    w.program.load(w.program.path(name));
     QCOMPARE(w.program.boxes.shown.size(), 1);
     QCOMPARE(w.program.boxes.shown[0].text, QStringLiteral("laden_Click()"));
     QCOMPARE(w.program.boxes.shown[0].title, QStringLiteral("Error"));
@@ -690,15 +681,12 @@ void FilesTest::modularRoundTrip()
         const QStringList built = seen();
         QVERIFY(w.messages().isEmpty());
 
-        w.program.dialogs.answerFile(w.program.path(QStringLiteral("first.dat")));
-        w.main->speichern->trigger();
+        w.program.save(w.program.path(QStringLiteral("first.dat")));
         w.main->band_om->trigger(); // another belt in between
-        w.program.dialogs.answerFile(w.program.path(QStringLiteral("first.dat")));
-        w.main->laden->trigger();
+        w.program.load(w.program.path(QStringLiteral("first.dat")));
         w.tickDrive();
         QCOMPARE(seen(), built);
-        w.program.dialogs.answerFile(w.program.path(QStringLiteral("second.dat")));
-        w.main->speichern->trigger();
+        w.program.save(w.program.path(QStringLiteral("second.dat")));
         QCOMPARE(w.program.readFile(QStringLiteral("second.dat")),
                  w.program.readFile(QStringLiteral("first.dat")));
         QVERIFY(w.program.boxes.shown.isEmpty());

@@ -25,8 +25,6 @@
 using namespace kx;
 
 namespace {
-const QString MainName = QStringLiteral("47-318-xx.ini");
-
 // A language file in which every line says where it comes from.
 QByteArray numberedLanguage()
 {
@@ -125,16 +123,6 @@ std::unique_ptr<Forms> restart(TestProgram& program)
     return forms;
 }
 
-MainWindow& chooseAndSwitch(TestProgram& program, const char* item)
-{
-    MainWindow* window = program.forms->loadedMain();
-    window->stopTimers();
-    window->menuItem(QString::fromLatin1(item))->trigger();
-    window->Timer_Umschaltung_Timer();
-    TestProgram::settle();
-    program.holdTimers();
-    return *program.forms->loadedMain();
-}
 } // namespace
 
 class LanguageTest : public QObject
@@ -306,7 +294,7 @@ void LanguageTest::failedPassKeepsWhatWasRead()
     QVERIFY(!program.forms->loaded(QStringLiteral("wStart")));
     // Another language can be chosen, or every start would fail alike.
     QVERIFY(window.Timer_Umschaltung->isActive());
-    QCOMPARE(chooseAndSwitch(program, "sprache2").datei->text(), QStringLiteral("File"));
+    QCOMPARE(program.switchLanguage("sprache2").datei->text(), QStringLiteral("File"));
     QCOMPARE(program.boxes.shown.size(), 1);
 
     // Without the language file only the language items are worded.
@@ -365,7 +353,7 @@ void LanguageTest::switchRewritesAndReloads()
     QVERIFY(v.Code_Refresh_oM);
 
     // Back again; the program still ends when its window is closed.
-    MainWindow& german = chooseAndSwitch(program, "sprache1");
+    MainWindow& german = program.switchLanguage("sprache1");
     QCOMPARE(german.datei->text(), QStringLiteral("Datei"));
     QVERIFY(german.close());
     QCOMPARE(program.quitCount, 1);
@@ -377,7 +365,7 @@ void LanguageTest::sameLanguageAgainSwitches()
     const QByteArray before = program.readFile(MainName);
     program.writeFile(MainName, before.chopped(2)); // no line end after the last line
     QPointer<MainWindow> first = &program.start();
-    MainWindow& again = chooseAndSwitch(program, "sprache1");
+    MainWindow& again = program.switchLanguage("sprache1");
     QVERIFY(first.isNull());
     QCOMPARE(program.readFile(MainName), before);
     QCOMPARE(again.datei->text(), QStringLiteral("Datei"));
@@ -389,12 +377,12 @@ void LanguageTest::choiceSurvivesRestart()
     TestProgram program;
     const QByteArray shipped = program.readFile(MainName);
     program.start();
-    chooseAndSwitch(program, "sprache2");
+    program.switchLanguage("sprache2");
 
     program.forms = restart(program);
     MainWindow& english = program.forms->start();
     QCOMPARE(english.datei->text(), QStringLiteral("File"));
-    chooseAndSwitch(program, "sprache1");
+    program.switchLanguage("sprache1");
 
     program.forms = restart(program);
     QCOMPARE(program.forms->start().datei->text(), QStringLiteral("Datei"));
@@ -413,7 +401,7 @@ void LanguageTest::infoDialogFollowsSwitch()
     QPointer<InfoDialog> info = &program.forms->window<InfoDialog>();
     QCOMPARE(info->Label_Titel->text(), QStringLiteral("KX-Konfigurator"));
 
-    MainWindow& now = chooseAndSwitch(program, "sprache2");
+    MainWindow& now = program.switchLanguage("sprache2");
     QVERIFY(!info.isNull());
     QVERIFY(info->Visible());
     QCOMPARE(info->Label_Titel->text(), QStringLiteral("KX Configurator"));
@@ -530,10 +518,10 @@ void LanguageTest::qtWords()
     program.start();
     program.holdTimers();
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
-    chooseAndSwitch(program, "sprache2");
+    program.switchLanguage("sprache2");
     QVERIFY(program.boxes.shown.isEmpty());
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), lookIn);
-    chooseAndSwitch(program, "sprache1");
+    program.switchLanguage("sprache1");
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
     program.forms.reset();
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
@@ -593,7 +581,7 @@ void LanguageTest::refusedLanguages()
     QCOMPARE(window.datei->text(), QStringLiteral("Datei"));
     QVERIFY(!program.forms->vars().Language_Reloading);
 
-    MainWindow& again = chooseAndSwitch(program, "sprache1");
+    MainWindow& again = program.switchLanguage("sprache1");
     QCOMPARE(again.datei->text(), QStringLiteral("Datei"));
     QCOMPARE(program.boxes.shown.size(), 1);
 }

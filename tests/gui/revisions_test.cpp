@@ -29,8 +29,7 @@ struct Reviser : BeltDriver
     void load(const QString& line)
     {
         program.writeFile(QStringLiteral("belt.dat"), line.toUtf8() + "\r\n");
-        program.dialogs.answerFile(program.path(QStringLiteral("belt.dat")));
-        main->laden->trigger();
+        program.load(program.path(QStringLiteral("belt.dat")));
     }
     void loadPieces(const std::vector<int>& pieces, bool right)
     {
@@ -202,11 +201,7 @@ void RevisionsTest::editOfferedForLoadedBeltOnly()
             w.mark(QStringLiteral("c1 del"));
             w.tickModule();
         } else if (step == QLatin1String("switch")) {
-            w.main->menuItem(QStringLiteral("sprache2"))->trigger();
-            w.main->Timer_Umschaltung_Timer();
-            TestProgram::settle();
-            w.program.holdTimers();
-            w.main = w.program.forms->loadedMain();
+            w.main = &w.program.switchLanguage("sprache2");
         } else {
             w.main->menuItem(newBelt[step])->trigger();
         }

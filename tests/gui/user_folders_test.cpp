@@ -10,8 +10,6 @@
 using namespace kx;
 
 namespace {
-const QString MainName = QStringLiteral("47-318-xx.ini");
-
 QByteArray readBytes(const QString& path)
 {
     QFile file(path);
@@ -38,15 +36,6 @@ MainWindow& startReadOnly(TestProgram& program)
     return main;
 }
 
-MainWindow& switchTo(TestProgram& program, const char* item)
-{
-    MainWindow* main = program.forms->loadedMain();
-    main->menuItem(QString::fromLatin1(item))->trigger();
-    main->Timer_Umschaltung_Timer();
-    TestProgram::settle();
-    program.holdTimers();
-    return *program.forms->loadedMain();
-}
 } // namespace
 
 class UserFoldersTest : public QObject
@@ -107,7 +96,7 @@ void UserFoldersTest::readOnlyProgramFolder()
         QCOMPARE(readBytes(user.filePath(name)), program.readFile(name));
     QCOMPARE(main->datei->text(), QStringLiteral("Datei"));
 
-    main = &switchTo(program, "sprache2");
+    main = &program.switchLanguage("sprache2");
     QVERIFY(program.boxes.shown.isEmpty());
     QCOMPARE(main->datei->text(), QStringLiteral("File"));
     QVERIFY(readBytes(user.filePath(MainName)).endsWith("[SPRACHE]\r\nEnglish.ini\r\n"));
@@ -130,7 +119,7 @@ void UserFoldersTest::readOnlyProgramFolder()
     main = &startReadOnly(program);
     QCOMPARE(main->datei->text(), QStringLiteral("Mine"));
 
-    main = &switchTo(program, "sprache1");
+    main = &program.switchLanguage("sprache1");
     QCOMPARE(main->datei->text(), QStringLiteral("Datei"));
     QVERIFY(program.boxes.shown.isEmpty());
 }
@@ -190,11 +179,9 @@ void UserFoldersTest::dialogFolder()
         if (what == QLatin1String("save")) {
             main.band_om->trigger();
             main.Timer_Antrieb_Timer();
-            program.dialogs.answerFile(home.filePath(where + QStringLiteral("/belt.dat")));
-            main.speichern->trigger();
+            program.save(home.filePath(where + QStringLiteral("/belt.dat")));
         } else if (what == QLatin1String("load")) {
-            program.dialogs.answerFile(home.filePath(where + QStringLiteral("/belt.dat")));
-            main.laden->trigger();
+            program.load(home.filePath(where + QStringLiteral("/belt.dat")));
         } else if (what == QLatin1String("cancel")) {
             main.speichern->trigger();
         } else if (what == QLatin1String("remove")) {

@@ -101,8 +101,7 @@ void BeltDriver::load(std::initializer_list<int> types)
     input.pieces.assign(types.begin(), types.end());
     const QString name = QStringLiteral("loaded.dat");
     program.writeFile(name, formatConfigFile(BeltKind::Modular, buildModularCode(input).code));
-    program.dialogs.answerFile(program.path(name));
-    main->laden->trigger();
+    program.load(program.path(name));
 }
 
 QString BeltDriver::row() const

@@ -6,6 +6,7 @@
 #include "install_revisions.h"
 #include "main_window.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -230,6 +231,43 @@ MainWindow& TestProgram::start()
 MainWindow& TestProgram::main()
 {
     return forms->main();
+}
+
+MainWindow& TestProgram::startIn(const QString& language)
+{
+    writeFile(MainName, readFile(MainName).replace("Deutsch.ini", language.toLatin1() + ".ini"));
+    MainWindow& window = start();
+    holdTimers();
+    return window;
+}
+
+MainWindow& TestProgram::switchLanguage(const char* item)
+{
+    holdTimers();
+    MainWindow* window = forms->loadedMain();
+    window->menuItem(QString::fromLatin1(item))->trigger();
+    window->Timer_Umschaltung_Timer();
+    settle();
+    holdTimers();
+    return *forms->loadedMain();
+}
+
+void TestProgram::load(const QString& answer)
+{
+    dialogs.answerFile(answer);
+    forms->loadedMain()->laden->trigger();
+}
+
+void TestProgram::save(const QString& answer)
+{
+    dialogs.answerFile(answer);
+    forms->loadedMain()->speichern->trigger();
+}
+
+void TestProgram::openCode(const QString& answer)
+{
+    dialogs.answerText(answer);
+    forms->loadedMain()->bestellnummer_oeffnen->trigger();
 }
 
 void TestProgram::holdTimers()

@@ -17,6 +17,9 @@ namespace kx {
 
 class MainWindow;
 
+// The program's main file in its folder.
+inline const QString MainName = QStringLiteral("47-318-xx.ini");
+
 // Records every message box; its answer is always OK.
 class ScriptedMessageBox final : public MessageBoxSeam {
 public:
@@ -94,6 +97,16 @@ public:
     // Creates, loads and shows the main window, as the program's start does.
     MainWindow& start();
     MainWindow& main();
+    // Starts with `language`.ini (Deutsch, English, ...) named in the main
+    // file, its timers held.
+    MainWindow& startIn(const QString& language);
+    // Chooses a language item of the menu and lets the switch happen; the
+    // new main window, its timers held.
+    MainWindow& switchLanguage(const char* item);
+    // Load, Save and Open order code, their dialogs answered with `answer`.
+    void load(const QString& answer);
+    void save(const QString& answer);
+    void openCode(const QString& answer);
     // Stops the timers so that a test ticks them by hand.
     void holdTimers();
     // Lets deferred deletions and other posted events run.
