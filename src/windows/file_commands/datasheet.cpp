@@ -2,6 +2,7 @@
 
 #include "drawing.h"
 #include "drive.h"
+#include "file_command.h"
 #include "forms.h"
 #include "image_control.h"
 #include "main_window.h"
@@ -27,22 +28,13 @@ namespace {
 
 const char* const ProgramName = "KX-Konfigurator";
 
-QString caption(const QAbstractButton* box)
-{
-    QString text = box->text();
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    text.remove(QLatin1Char('&'));
-    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return text.trimmed();
-}
-
 template <class Boxes>
 QStringList chosenFeatures(const Boxes& boxes, int count)
 {
     QStringList chosen;
     for (int i = 0; i < count && i < int(boxes.size()); ++i)
         if (boxes[std::size_t(i)]->isChecked())
-            chosen << caption(boxes[std::size_t(i)]);
+            chosen << plainCaption(boxes[std::size_t(i)]->text());
     return chosen;
 }
 

@@ -1,9 +1,8 @@
 #include "datasheet_command.h"
 
-#include "common_dialog.h"
 #include "config_file.h"
 #include "datasheet.h"
-#include "error_box.h"
+#include "file_command.h"
 #include "forms.h"
 #include "load_command.h"
 #include "main_window.h"
@@ -35,18 +34,11 @@ void writeDatasheet(Forms& forms, const QString& path)
 
 void datenblatt_Click(Forms& forms)
 {
-    Variablen& v = forms.vars();
-    MainWindow& main = forms.main();
-    const QString procedure = QString::fromLatin1(DatasheetProcedure);
-    v.Proc_Name = procedure;
+    forms.vars().Proc_Name = QString::fromLatin1(DatasheetProcedure);
     QString path;
     try {
-        CommonDialog& dialog = *main.CommonDialog1;
-        dialog.FileName.clear();
-        dialog.DialogTitle = main.datenblatt->text();
-        dialog.Filter = QString::fromLatin1(DatasheetFilter);
-        dialog.ShowSave();
-        path = dialog.FileName;
+        path = chooseFile(forms, FileDialogKind::Save, forms.main().datenblatt->text(),
+                          DatasheetFilter);
         if (path.isEmpty())
             return;
         // A name without any extension gets the one its content needs.
@@ -54,8 +46,7 @@ void datenblatt_Click(Forms& forms)
             path += QStringLiteral(".pdf");
         writeDatasheet(forms, path);
     } catch (const RunError& error) {
-        v.Proc_Name = procedure;
-        showFailureBox(forms, &main, v.Proc_Name, error, QFileInfo(path).fileName());
+        fileCommandFailed(forms, DatasheetProcedure, error, QFileInfo(path).fileName());
     }
 }
 

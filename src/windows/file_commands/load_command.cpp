@@ -2,7 +2,7 @@
 
 #include "common_dialog.h"
 #include "config_file.h"
-#include "error_box.h"
+#include "file_command.h"
 #include "forms.h"
 #include "image_control.h"
 #include "main_window.h"
@@ -157,25 +157,18 @@ const char* const LoadProcedure = "laden_Click()";
 void laden_Click(Forms& forms)
 {
     Variablen& v = forms.vars();
-    MainWindow& main = forms.main();
     v.Proc_Name = QString::fromLatin1(LoadProcedure);
+    QString path;
     try {
         QDir::setCurrent(forms.programFolder());
         v.Config_File_Name.clear();
-        CommonDialog& dialog = *main.CommonDialog1;
-        dialog.FileName.clear();
-        dialog.DialogTitle = main.laden->text();
-        dialog.Filter = QString::fromLatin1(ConfigFileFilter);
-        dialog.InitDir = beltFolder(forms);
-        dialog.ShowOpen();
-        if (dialog.FileName.isEmpty())
-            return;
+        path = chooseFile(forms, FileDialogKind::Open, forms.main().laden->text(), ConfigFileFilter);
     } catch (const RunError& error) {
-        v.Proc_Name = QString::fromLatin1(LoadProcedure);
-        showFailureBox(forms, &main, v.Proc_Name, error, QString());
+        fileCommandFailed(forms, LoadProcedure, error, QString());
         return;
     }
-    loadBeltFile(forms, main.CommonDialog1->FileName);
+    if (!path.isEmpty())
+        loadBeltFile(forms, path);
 }
 
 namespace {
@@ -192,9 +185,7 @@ bool loadBelt(Forms& forms, const char* procedure, const QString& subject,
         showLoadedBelt(forms, belt);
         return true;
     } catch (const RunError& error) {
-        // The load's own name, whatever ran while its dialog was open.
-        v.Proc_Name = QString::fromLatin1(procedure);
-        showFailureBox(forms, &forms.main(), v.Proc_Name, error, subject);
+        fileCommandFailed(forms, procedure, error, subject);
         return false;
     }
 }

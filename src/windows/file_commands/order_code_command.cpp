@@ -2,6 +2,7 @@
 
 #include "common_dialog.h"
 #include "config_file.h"
+#include "file_command.h"
 #include "forms.h"
 #include "load_command.h"
 #include "main_window.h"
@@ -20,8 +21,7 @@ constexpr int OfferedLength = 255;
 void bestellnummer_oeffnen_Click(Forms& forms)
 {
     const Variablen& v = forms.vars();
-    QString title = v.Command_Texts(CommandOpenCode);
-    title.remove(QLatin1Char('&'));
+    QString title = plainCaption(v.Command_Texts(CommandOpenCode));
     while (title.endsWith(QLatin1Char('.')) || title.endsWith(QChar(0x2026)))
         title.chop(1);
     const QClipboard* clipboard = QGuiApplication::clipboard();

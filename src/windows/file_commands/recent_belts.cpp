@@ -20,15 +20,6 @@ void storeRecentBelts(const QStringList& list)
 }
 } // namespace
 
-QStringList withRecentBelt(QStringList list, const QString& path, int limit)
-{
-    list.removeAll(path);
-    list.prepend(path);
-    while (list.size() > limit)
-        list.removeLast();
-    return list;
-}
-
 QStringList recentBelts()
 {
     const QSettings settings(userSettingsFile(), QSettings::IniFormat);
@@ -39,15 +30,22 @@ QStringList recentBelts()
 
 void rememberRecentBelt(const QString& path)
 {
-    storeRecentBelts(withRecentBelt(recentBelts(), QFileInfo(path).absoluteFilePath()));
+    // The path in front, once, and the list cut to its length.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList list = recentBelts();
+    list.removeAll(absolute);
+    list.prepend(absolute);
+    storeRecentBelts(list.mid(0, RecentBeltCount));
 }
 
+namespace {
 void forgetRecentBelt(const QString& path)
 {
     QStringList list = recentBelts();
     if (list.removeAll(path) > 0)
         storeRecentBelts(list);
 }
+} // namespace
 
 void fillRecentMenu(Forms& forms, QMenu& menu)
 {

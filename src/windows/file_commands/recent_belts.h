@@ -12,12 +12,8 @@ class Forms;
 // starts in the user's settings.
 constexpr int RecentBeltCount = 5;
 
-// The list with the path put in front, once, and cut to the limit.
-QStringList withRecentBelt(QStringList list, const QString& path, int limit = RecentBeltCount);
-
 QStringList recentBelts();
 void rememberRecentBelt(const QString& path);
-void forgetRecentBelt(const QString& path);
 
 // Fills the Recent menu, one item a belt (zuletzt1 .. zuletzt5); the menu is
 // disabled while the list is empty.

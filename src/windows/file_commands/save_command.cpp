@@ -1,8 +1,7 @@
 #include "save_command.h"
 
-#include "common_dialog.h"
 #include "config_file.h"
-#include "error_box.h"
+#include "file_command.h"
 #include "form.h"
 #include "forms.h"
 #include "main_window.h"
@@ -23,6 +22,8 @@ namespace kx {
 const char* const ConfigFileFilter = "Log Files (*.dat)|*.dat|All Files (*.*)|*.*";
 
 namespace {
+const char* const SaveProcedure = "speichern_Click()";
+
 QString shownCode(Forms& forms, bool plain)
 {
     const QLineEdit* box = plain ? forms.window<PlainBeltEditor>().Text_Bestellnummer
@@ -35,18 +36,12 @@ void speichern_Click(Forms& forms)
 {
     Variablen& v = forms.vars();
     MainWindow& main = forms.main();
-    const QString procedure = QStringLiteral("speichern_Click()");
-    v.Proc_Name = procedure;
+    v.Proc_Name = QString::fromLatin1(SaveProcedure);
     try {
         QDir::setCurrent(forms.programFolder());
         v.Config_File_Name.clear();
-        CommonDialog& dialog = *main.CommonDialog1;
-        dialog.FileName.clear();
-        dialog.DialogTitle = main.speichern->text();
-        dialog.Filter = QString::fromLatin1(ConfigFileFilter);
-        dialog.InitDir = beltFolder(forms);
-        dialog.ShowSave();
-        v.Config_File_Name = dialog.FileName;
+        v.Config_File_Name =
+            chooseFile(forms, FileDialogKind::Save, main.speichern->text(), ConfigFileFilter);
         // A cancelled dialog writes nothing and says nothing.
         if (v.Config_File_Name.isEmpty())
             return;
@@ -59,10 +54,8 @@ void speichern_Click(Forms& forms)
         rememberBeltFolder(v.Config_File_Name);
         rememberRecentBelt(v.Config_File_Name);
     } catch (const RunError& error) {
-        // Unlike the start-up, a save that did not happen always says so,
-        // under its own name whatever ran while its dialog was open.
-        v.Proc_Name = procedure;
-        showFailureBox(forms, &main, v.Proc_Name, error, QFileInfo(v.Config_File_Name).fileName());
+        // Unlike the start-up, a save that did not happen always says so.
+        fileCommandFailed(forms, SaveProcedure, error, QFileInfo(v.Config_File_Name).fileName());
     }
 }
 
