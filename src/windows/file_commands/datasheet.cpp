@@ -113,9 +113,7 @@ DatasheetFacts datasheetFacts(Forms& forms)
         types[std::size_t(k)] = type;
         facts.pieces.push_back(type);
         // As a screen reader names the piece.
-        facts.pieceWords << wmM.pieceWording(type) + QStringLiteral(", ") +
-                                v.Access_Texts(AccessPosition) + QLatin1Char(' ') +
-                                QString::number(k + 1);
+        facts.pieceWords << wmM.pieceAtPosition(type, k);
     }
     if (const std::optional<int> drive = drivePosition(shown, types, v.Module_Count))
         facts.drive = facts.pieceWords.value(*drive);

@@ -34,6 +34,13 @@
 namespace kx {
 
 namespace {
+// "<words>, position <n>", counted from 1 as a person counts.
+QString atPosition(const Variablen& v, const QString& words, int position)
+{
+    return words + QStringLiteral(", ") + v.Access_Texts(AccessPosition) + QLatin1Char(' ') +
+           QString::number(position + 1);
+}
+
 QString indexed(const char* name, int index)
 {
     return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
@@ -152,9 +159,12 @@ void ModularBeltEditor::nameControls()
     const Variablen& v = vars();
     for (int k = 0; k < SlotCount; ++k)
         setAccessibleNameIfChanged(Image_Antrieb[std::size_t(k)],
-                                   v.Access_Texts(AccessDrive) + QStringLiteral(", ") +
-                                       v.Access_Texts(AccessPosition) + QLatin1Char(' ') +
-                                       QString::number(k + 1));
+                                   atPosition(v, v.Access_Texts(AccessDrive), k));
+}
+
+QString ModularBeltEditor::pieceAtPosition(int type, int position) const
+{
+    return atPosition(vars(), pieceWording(type), position);
 }
 
 QString ModularBeltEditor::pieceWording(int type) const
@@ -174,9 +184,7 @@ void ModularBeltEditor::nameModuleSlot(int position, int variant)
 {
     const Variablen& v = vars();
     ImageControl* slot = Image_Modul.at(std::size_t(position));
-    const QString name = pieceWording(v.Module_Type[position]) + QStringLiteral(", ") +
-                         v.Access_Texts(AccessPosition) + QLatin1Char(' ') +
-                         QString::number(position + 1);
+    const QString name = pieceAtPosition(v.Module_Type[position], position);
     setAccessibleNameIfChanged(slot, name);
     // What a screen reader says of the piece, the pointer shows.
     if (slot->toolTip() != name)

@@ -43,6 +43,8 @@ public:
     int moduleSlotLeftTwips(int position) const;
     // A piece's words, as its toolbar button's tool tip says them.
     QString pieceWording(int type) const;
+    // What a screen reader calls the piece at a position: "Module C, position 3".
+    QString pieceAtPosition(int type, int position) const;
     void setModuleSlotLeftTwips(int position, int left);
     void setDriveSlotLeftTwips(int position, int left);
 
