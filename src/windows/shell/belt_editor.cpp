@@ -1,7 +1,7 @@
 #include "belt_editor.h"
 
 #include "accessible_names.h"
-#include "command_font.h"
+#include "fonts.h"
 #include "focus_ring.h"
 #include "line_control.h"
 #include "scroll_steps.h"
@@ -24,9 +24,7 @@ namespace {
 
 QFont arial(qreal points)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    return font;
+    return arialFont(points);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect where)

@@ -1,5 +1,6 @@
 #include "example_windows.h"
 
+#include "fonts.h"
 #include "image_control.h"
 #include "twips.h"
 
@@ -30,10 +31,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, QRect where)
     label->setObjectName(name);
     label->setGeometry(where);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(12);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(arialFont(12, true));
     label->setAutoFillBackground(true);
     label->setBackgroundRole(QPalette::Window);
     return label;

@@ -1,6 +1,6 @@
 #include "info_dialog.h"
 
-#include "command_font.h"
+#include "fonts.h"
 #include "forms.h"
 #include "main_window.h"
 #include "twips.h"
@@ -19,10 +19,7 @@ namespace kx {
 namespace {
 QFont arialBold(qreal points)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
+    return arialFont(points, true);
 }
 
 struct ContactLine

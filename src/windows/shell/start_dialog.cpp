@@ -1,7 +1,7 @@
 #include "start_dialog.h"
 
 #include "accessible_names.h"
-#include "command_font.h"
+#include "fonts.h"
 #include "forms.h"
 #include "image_control.h"
 #include "main_window.h"
