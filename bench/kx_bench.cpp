@@ -1,14 +1,14 @@
 #include "belt_driver.h"
-#include "config_file.h"
-#include "main_window.h"
-#include "modular_code.h"
-#include "modular_editor.h"
-#include "picture_store.h"
-#include "plain_editor.h"
+#include "rules/belt_file.h"
+#include "rules/order_code.h"
+#include "windows/main/main_window.h"
+#include "windows/modular_belt/modular_editor.h"
+#include "pictures/picture_store.h"
+#include "windows/plain_belt/plain_editor.h"
 #include "test_program.h"
-#include "text_files.h"
-#include "text_pass_parser.h"
-#include "type_codes.h"
+#include "rules/text_files.h"
+#include "rules/text_pass_parser.h"
+#include "rules/type_codes.h"
 
 #include <QAction>
 #include <QFile>
@@ -59,13 +59,10 @@ const QString FourteenPieces = QStringLiteral("AC-R G G C G V G G C G V G G EV-R
 
 // Replace the piece in `slot` with `type`, as a double click and a toolbar
 // button would ask for it.
-void requestReplacement(Variablen& v, int slot, int type)
+void requestReplacement(BeltDocument& doc, int slot, int type)
 {
-    v.Selection_State = 2;
-    v.Selected_Module = slot;
-    v.Pending_Type = type;
-    v.Pending_Kind = int(PieceKind::Middle);
-    v.Request_Pending = true;
+    doc.doubleClick(slot);
+    doc.requestPiece(type, PieceKind::Middle);
 }
 
 } // namespace
@@ -124,21 +121,22 @@ void Bench::idleTicks()
 
 void Bench::modularOrderCode()
 {
-    ModularCodeInput input;
-    input.widthText = QStringLiteral("40");
-    input.rightChecked = true;
-    input.pieces = {0, 24, 24, 24, 27, 27, 30, 24, 24, 27, 30, 24, 30, 15};
-    input.features = {QStringLiteral("PS"), QStringLiteral("UH")};
+    Belt belt;
+    belt.kind = BeltKind::Modular;
+    belt.pieces = {0, 24, 24, 24, 27, 27, 30, 24, 24, 27, 30, 24, 30, 15};
+    belt.features = {true, true};
+    const FeatureCodes codes{{}, {QStringLiteral("PS"), QStringLiteral("UH")}};
     QBENCHMARK {
-        buildModularCode(input);
+        orderCode(belt, codes);
     }
 }
 
 void Bench::readConfigFile()
 {
     const QByteArray bytes("mKX40-1500-R-AC-3G2CV2GCVGV-EV-PS-UH\r\n");
+    const FeatureCodes codes{{}, {QStringLiteral("PS"), QStringLiteral("UH")}};
     QBENCHMARK {
-        kx::readConfigFile(bytes);
+        readBeltBytes(bytes, codes);
     }
 }
 
@@ -150,8 +148,8 @@ void Bench::textPass()
     const QByteArray mainBytes = main.readAll();
     const QByteArray languageBytes = language.readAll();
     QBENCHMARK {
-        Variablen v;
-        parseTextPass(v, [&](const QString& name) {
+        Wording w;
+        parseTextPass(w, [&](const QString& name) {
             return decodeTextFile(name == QLatin1String("47-318-xx.ini") ? mainBytes
                                                                         : languageBytes);
         });
@@ -164,7 +162,7 @@ void Bench::tickCosts()
 {
     BeltDriver w;
     w.build(FourteenPieces);
-    QCOMPARE(w.vars().Module_Count, 14);
+    QCOMPARE(w.count(), 14);
     MainWindow& main = *w.main;
     tickAllTimers(main, 3);
 
@@ -184,11 +182,11 @@ void Bench::tickCosts()
     // Slot 4 turns between G and V.
     int turn = 0;
     report("tick_module_request_us", medianMicros(201, 1, [&] {
-        requestReplacement(w.vars(), 4, (++turn % 2) ? V : G);
+        requestReplacement(w.document(), 4, (++turn % 2) ? V : G);
     }, [&] { main.Timer_Module_Timer(); }));
     // The first C moves between slots 1 and 3, and the drive with it.
     report("tick_drive_request_us", medianMicros(201, 1, [&] {
-        requestReplacement(w.vars(), 1, (++turn % 2) ? C : G);
+        requestReplacement(w.document(), 1, (++turn % 2) ? C : G);
         main.Timer_Module_Timer();
     }, [&] { main.Timer_Antrieb_Timer(); }));
 }

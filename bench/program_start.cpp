@@ -4,12 +4,12 @@
 // timer running.
 #include "bench_modes.h"
 
-#include "program.h"
+#include "app/program.h"
 
-#include "common_dialog.h"
-#include "form.h"
-#include "forms.h"
-#include "main_window.h"
+#include "windows/forms/common_dialog.h"
+#include "windows/forms/form.h"
+#include "windows/forms/forms.h"
+#include "windows/main/main_window.h"
 
 #include <QAction>
 #include <QApplication>

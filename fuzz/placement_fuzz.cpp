@@ -1,5 +1,5 @@
-#include "placement.h"
-#include "type_codes.h"
+#include "rules/placement.h"
+#include "rules/type_codes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -8,13 +8,11 @@ namespace {
 // The rules of a belt that every handling must keep.
 bool sound(const kx::BeltRow& row, bool right)
 {
-    const int n = row.Module_Count;
-    if (n < 0 || n > (row.closed() ? 14 : 13))
-        return false;
-    if (row.Has_End_Piece != row.closed() || row.Belt_Closed != row.closed())
+    const int n = int(row.pieces.size());
+    if (n > (row.closed() ? 14 : 13))
         return false;
     for (int k = 0; k < n; ++k) {
-        const kx::TypeCode* piece = kx::typeCode(row.Module_Type[std::size_t(k)]);
+        const kx::TypeCode* piece = kx::typeCode(row.pieces[std::size_t(k)]);
         const kx::PieceKind kind = k == 0                       ? kx::PieceKind::Begin
                                    : k == n - 1 && row.closed() ? kx::PieceKind::End
                                                                 : kx::PieceKind::Middle;
@@ -44,17 +42,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int type = (right ? rightPieces : leftPieces)[(data[i] >> 2) % 7];
         const int kind = int(kx::typeCode(type)->kind);
         if (kind == 0)
-            row.Has_Begin_Piece = true;
-        if (state != 0 && row.Module_Count == 0)
+            row.beginRequested = true;
+        const int count = int(row.pieces.size());
+        if (state != 0 && count == 0)
             continue;
-        const int selected = state == 0 ? 0 : data[i + 1] % row.Module_Count;
+        const int selected = state == 0 ? 0 : data[i + 1] % count;
         const kx::Placement p =
             kx::placeRequest(row, state, kx::PieceRequest{type, kind, selected});
         if (p.message < 0 || p.message > 10 || !sound(p.row, right))
             __builtin_trap();
         if (p.message != 0 && p.refresh)
             __builtin_trap();
-        const int grown = p.row.Module_Count - row.Module_Count;
+        const int grown = int(p.row.pieces.size()) - count;
         if (grown < -1 || grown > 1 || (p.message != 0 && grown != 0))
             __builtin_trap();
         row = p.row;

@@ -1,6 +1,6 @@
-#include "run_error.h"
-#include "text_files.h"
-#include "text_pass_parser.h"
+#include "rules/run_error.h"
+#include "rules/text_files.h"
+#include "rules/text_pass_parser.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray main = split < 0 ? bytes : bytes.left(split);
     const QByteArray language = split < 0 ? QByteArray() : bytes.mid(split + 1);
 
-    kx::Variablen v;
+    kx::Wording v;
     try {
         const kx::TextPassOutcome outcome =
             kx::parseTextPass(v, [&](const QString& name) {
@@ -25,14 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     throw kx::RunError(kx::RunError::FileNotFound);
                 return kx::decodeTextFile(language);
             });
-        if (v.Optional_Count_oM > 6 || v.Optional_Count_mM > 6)
+        if (v.plainFeatures.count > 6 || v.modularFeatures.count > 6)
             __builtin_trap();
         for (const kx::TextAssignment& a : outcome.assignments)
             if (a.property == kx::TextAssignment::Property::ToolTip && (a.index < 1 || a.index > 9))
                 __builtin_trap();
-        v.Chosen_Language = QStringLiteral("English");
-        v.Language_Reloading = true;
-        kx::rewriteMainTextFile(v, kx::decodeTextFile(main));
+        kx::rewriteMainTextFile(kx::decodeTextFile(main), QStringLiteral("English"));
     } catch (const kx::RunError&) {
     }
     return 0;

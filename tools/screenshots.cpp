@@ -9,21 +9,24 @@
 // two editors alone, named plain-belt<suffix>.png and modular-right<suffix>.png.
 // KX_SCREENSHOT_DARK=1 gives the program a dark palette, to look at.
 
-#include "common_dialog.h"
-#include "forms.h"
-#include "image_control.h"
-#include "keyed_toolbar.h"
-#include "datasheet_command.h"
-#include "load_command.h"
-#include "main_window.h"
-#include "modular_editor.h"
-#include "plain_editor.h"
-#include "program.h"
+#include "windows/forms/common_dialog.h"
+#include "windows/forms/forms.h"
+#include "windows/forms/image_control.h"
+#include "windows/forms/keyed_toolbar.h"
+#include "datasheet/datasheet_file.h"
+#include "version.h"
+#include "windows/main/shell.h"
+#include "windows/file_commands/load_command.h"
+#include "windows/main/main_window.h"
+#include "windows/modular_belt/modular_editor.h"
+#include "windows/plain_belt/plain_editor.h"
+#include "app/program.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -59,11 +62,11 @@ constexpr int Settle = 400;
 
 class Session {
 public:
-    Session(Forms& forms, const QDir& out) : forms_(forms), out_(out) {}
+    Session(Shell& shell, const QDir& out) : shell_(shell), out_(out) {}
 
     MainWindow& main() const
     {
-        MainWindow* window = forms_.loadedMain();
+        MainWindow* window = shell_.loadedMain();
         if (!window)
             fail(QStringLiteral("the main window is gone"));
         return *window;
@@ -84,7 +87,7 @@ public:
         for (QAction* item : before->spracheItems)
             if (item && item->isVisible() && item->text() == language) {
                 item->trigger();
-                if (!QTest::qWaitFor([&] { return forms_.loadedMain() != before; }, 3000))
+                if (!QTest::qWaitFor([&] { return shell_.loadedMain() != before; }, 3000))
                     fail(QStringLiteral("the language switch did not happen"));
                 waitShown(main());
                 return;
@@ -94,7 +97,7 @@ public:
 
     void press(const QString& key)
     {
-        auto* editor = &forms_.window<ModularBeltEditor>();
+        auto* editor = &shell_.forms().window<ModularBeltEditor>();
         KeyedToolbar* toolbar =
             editor->Toolbar_Rechts->isHidden() ? editor->Toolbar_Links : editor->Toolbar_Rechts;
         QAction* button = toolbar->buttonByKey(key);
@@ -146,7 +149,7 @@ public:
     }
 
 private:
-    Forms& forms_;
+    Shell& shell_;
     QDir out_;
 };
 
@@ -240,8 +243,8 @@ int main(int argc, char* argv[])
     PdfPrinter printer(out.filePath(QStringLiteral("printout.pdf")));
     Program program(folder.path(), &printer);
     Forms& forms = program.forms();
-    Session session(forms, out);
-    Session::waitShown(forms.start());
+    Session session(program.shell(), out);
+    Session::waitShown(program.start());
     if (args.size() > 2)
         session.chooseLanguage(args[2]);
 
@@ -288,7 +291,7 @@ int main(int argc, char* argv[])
     if (!file.open(QIODevice::WriteOnly) || file.write("mKX40-700-R-AG-2GCV-EV\r\n") < 0)
         fail(QStringLiteral("cannot write ") + saved);
     file.close();
-    loadBeltFile(forms, saved);
+    loadBeltFile(forms, &session.main(), saved);
     QTest::qWait(Settle);
     session.openMenu(session.main().konfiguration);
     session.shoot(session.main(), QStringLiteral("edit-menu.png"));
@@ -304,7 +307,7 @@ int main(int argc, char* argv[])
 
     // The edited belt's datasheet, its page rendered as poppler renders it.
     const QString sheet = folder.filePath(QStringLiteral("datasheet.pdf"));
-    writeDatasheet(forms, sheet);
+    writeDatasheet(forms.document().belt(), forms.wording(), QDate::currentDate(), sheet);
     const QString page = out.filePath(QStringLiteral("datasheet"));
     if (QProcess::execute(QStringLiteral("pdftoppm"),
                           {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),

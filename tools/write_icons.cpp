@@ -1,7 +1,7 @@
 // Writes the application icon for the icon theme, drawn by the program's own
 // picture code: <folder>/<n>x<n>/apps/<name>.png for every size given.
 
-#include "program_icons.h"
+#include "pictures/program_icons.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -2,8 +2,8 @@
 // code at a device pixel ratio of 1, as a C++ source of premultiplied ARGB
 // pixels, so that the program shows them at start-up without drawing them.
 
-#include "drawings.h"
-#include "picture_store.h"
+#include "pictures/drawings.h"
+#include "pictures/picture_store.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     out.write("// Written at build time by kx-write-start-pictures.\n"
-              "#include \"picture_store.h\"\n\nnamespace kx {\nnamespace {\n");
+              "#include \"pictures/picture_store.h\"\n\nnamespace kx {\nnamespace {\n");
     writeArray(out, "plain", plain);
     writeArray(out, "right", right);
     writeArray(out, "left", left);

@@ -1,4 +1,6 @@
-#include "command_line.h"
+#include "app/command_line.h"
+
+#include "version.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

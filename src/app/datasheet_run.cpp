@@ -1,9 +1,13 @@
-#include "datasheet_run.h"
+#include "app/datasheet_run.h"
 
-#include "datasheet_command.h"
-#include "message_box.h"
-#include "program.h"
+#include "datasheet/datasheet_file.h"
+#include "rules/belt_file.h"
+#include "rules/run_error.h"
+#include "rules/text_pass_parser.h"
+#include "rules/user_folders.h"
+#include "rules/wording.h"
 
+#include <QDate>
 #include <QString>
 
 #include <cstdio>
@@ -16,18 +20,6 @@ void printError(const QString& text)
     std::fprintf(stderr, "kx-konfigurator: %s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
 }
-
-// Nobody is there to press OK: a box the start-up shows goes to the error
-// output, its reason below its procedure, and makes the run fail.
-class ErrorOutput final : public MessageBoxSeam {
-public:
-    void show(QWidget*, const QString& text, const QString&, const QString& informative) override
-    {
-        printError(informative.isEmpty() ? text : text + QStringLiteral(": ") + informative);
-        ++shown;
-    }
-    int shown = 0;
-};
 } // namespace
 
 void quietQtMessages()
@@ -40,17 +32,25 @@ void quietQtMessages()
 
 int runDatasheet(const QString& programFolder, const QString& beltFile, const QString& pdfFile)
 {
-    ErrorOutput boxes;
-    Program program(programFolder, nullptr, &boxes);
-    program.start();
-    if (boxes.shown > 0)
+    // The program's language, read as its start-up reads it; a failure the
+    // start-up would show in its box ends the run with that box's words.
+    const QString textFolder =
+        prepareTextFolder(programFolder, userTextFolder(), canRewriteTextFiles(programFolder));
+    Wording wording = germanWording();
+    const TextPassOutcome outcome = parseTextPass(wording, folderReader(textFolder));
+    if (outcome.failure != 0 && outcome.failure != RunError::PathFileAccess) {
+        printError(QStringLiteral("Form_Load(): ") +
+                   failureText(outcome.reason, outcome.failure, wording.failures));
         return 1;
-    const QString reason = datasheetOfFile(program.forms(), beltFile, pdfFile);
-    if (reason.isEmpty() && boxes.shown == 0)
-        return 0;
-    if (!reason.isEmpty())
-        printError(reason);
-    return 1;
+    }
+    try {
+        const Belt belt = readBeltFile(beltFile, wording.featureCodes());
+        writeDatasheet(belt, wording, QDate::currentDate(), pdfFile);
+    } catch (const RunError& error) {
+        printError(failureText(error.reason, error.number, wording.failures));
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace kx

@@ -1,8 +1,9 @@
-#include "command_line.h"
-#include "datasheet_run.h"
-#include "program.h"
+#include "app/command_line.h"
+#include "app/datasheet_run.h"
+#include "app/program.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 int main(int argc, char* argv[])
 {
@@ -12,10 +13,19 @@ int main(int argc, char* argv[])
         kx::parseCommandLine(kx::argumentList(argc, argv), Stage::BeforeGui);
     if (early.answerOnly)
         return kx::printAnswer(early);
+
     // A datasheet is drawn and written without a window: no display needed.
     if (!early.datasheet.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         kx::quietQtMessages();
+        QGuiApplication app(argc, argv);
+        const kx::CommandLine line =
+            kx::parseCommandLine(QCoreApplication::arguments(), Stage::AfterGui);
+        if (line.answerOnly)
+            return kx::printAnswer(line);
+        // The program's files live in the folder that holds it.
+        return kx::runDatasheet(QCoreApplication::applicationDirPath(), line.datasheet,
+                                line.output);
     }
 
     QApplication app(argc, argv);
@@ -23,10 +33,6 @@ int main(int argc, char* argv[])
         kx::parseCommandLine(QCoreApplication::arguments(), Stage::AfterGui);
     if (line.answerOnly)
         return kx::printAnswer(line);
-    // The program's files live in the folder that holds it.
-    if (!line.datasheet.isEmpty())
-        return kx::runDatasheet(QCoreApplication::applicationDirPath(), line.datasheet,
-                                line.output);
     kx::Program program(QCoreApplication::applicationDirPath());
     program.start();
     if (!line.beltFile.isEmpty())

@@ -1,15 +1,11 @@
-#include "program.h"
+#include "app/program.h"
 
-#include "forms.h"
-#include "install_file_commands.h"
-#include "install_modular_belt.h"
-#include "install_plain_belt.h"
-#include "install_revisions.h"
-#include "load_command.h"
-#include "main_window.h"
-#include "user_folders.h"
-
-#include "picture_store.h"
+#include "pictures/picture_store.h"
+#include "version.h"
+#include "windows/forms/forms.h"
+#include "rules/user_folders.h"
+#include "windows/main/main_window.h"
+#include "windows/main/shell.h"
 
 #include <QApplication>
 
@@ -33,23 +29,23 @@ Program::Program(const QString& programFolder, DialogBackend* dialogs,
     platform.textFolder =
         prepareTextFolder(programFolder, userTextFolder(), canRewriteTextFiles(programFolder));
     forms_ = std::make_unique<Forms>(programFolder, platform);
-    installPlainBelt(*forms_);
-    installModularBelt(*forms_);
-    installFileCommands(*forms_);
-    installRevisions(*forms_);
+    shell_ = std::make_unique<Shell>(*forms_);
 }
 
-Program::~Program() = default;
+Program::~Program()
+{
+    shell_.reset();
+}
 
 MainWindow& Program::start()
 {
-    return forms_->start();
+    return shell_->start();
 }
 
 void Program::openBeltFile(const QString& path)
 {
     QMetaObject::invokeMethod(
-        forms_.get(), [this, path] { loadBeltFile(*forms_, path); }, Qt::QueuedConnection);
+        shell_.get(), [this, path] { shell_->main().openBeltFile(path); }, Qt::QueuedConnection);
 }
 
 } // namespace kx

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common_dialog.h"
-#include "message_box.h"
+#include "windows/forms/common_dialog.h"
+#include "windows/forms/message_box.h"
 
 #include <QString>
 
@@ -11,10 +11,10 @@ namespace kx {
 
 class Forms;
 class MainWindow;
+class Shell;
 
 // The program as it runs for the user: its name, Qt's dialogs and message
-// boxes, and a registry with every subsystem installed, its files in the
-// given folder. Needs a QApplication.
+// boxes, and its windows, its files in the given folder. Needs a QApplication.
 class Program {
 public:
     // A benchmark or driver may answer the file dialogs and message boxes
@@ -26,6 +26,7 @@ public:
     Program& operator=(const Program&) = delete;
 
     Forms& forms() const { return *forms_; }
+    Shell& shell() const { return *shell_; }
     MainWindow& start();
     // Loads a belt file as File > Open does, once the event loop runs, so
     // that the main window is on the screen first.
@@ -35,6 +36,7 @@ private:
     QtMessageBox messageBox_;
     QtDialogBackend qtDialogs_;
     std::unique_ptr<Forms> forms_;
+    std::unique_ptr<Shell> shell_;
 };
 
 } // namespace kx

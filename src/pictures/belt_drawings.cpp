@@ -1,5 +1,5 @@
-#include "drawing_kit.h"
-#include "drawings.h"
+#include "pictures/drawing_kit.h"
+#include "pictures/drawings.h"
 
 #include <QLinearGradient>
 

@@ -1,10 +1,11 @@
-#include "drawing.h"
+#include "pictures/drawing.h"
 
-#include "drive.h"
-#include "drawing_kit.h"
-#include "drawings.h"
-#include "picture_store.h"
-#include "type_codes.h"
+#include "rules/belt.h"
+#include "rules/drive.h"
+#include "pictures/drawing_kit.h"
+#include "pictures/drawings.h"
+#include "pictures/picture_store.h"
+#include "rules/type_codes.h"
 
 #include <QPaintEngine>
 
@@ -118,15 +119,9 @@ Drawing beltDrawing(const BeltLook& belt)
     // editor's drive timer puts it.
     std::vector<int> row;
     for (const int code : belt.pieces)
-        if (typeCode(code) && row.size() < std::size_t(SlotCount))
+        if (typeCode(code) && row.size() < std::size_t(MaxPieces))
             row.push_back(code);
-    std::array<bool, SlotCount> shown{};
-    std::array<int, SlotCount> types{};
-    for (std::size_t k = 0; k < row.size(); ++k) {
-        shown[k] = true;
-        types[k] = row[k];
-    }
-    const std::optional<int> drive = drivePosition(shown, types, int(row.size()));
+    const std::optional<int> drive = drivePosition(row);
     return modularBeltDrawing(row, belt.rightRunning, drive.value_or(-1));
 }
 

@@ -1,4 +1,4 @@
-#include "drawing_kit.h"
+#include "pictures/drawing_kit.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
-#include "drawing_kit.h"
-#include "program_icons.h"
-#include "scene3d.h"
+#include "pictures/drawing_kit.h"
+#include "pictures/program_icons.h"
+#include "pictures/scene3d.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
-#include "drawing_kit.h"
-#include "drawings.h"
-#include "program_icons.h"
+#include "pictures/drawing_kit.h"
+#include "pictures/drawings.h"
+#include "pictures/program_icons.h"
 
 #include <QFont>
 #include <QFontMetricsF>

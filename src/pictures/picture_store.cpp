@@ -1,6 +1,6 @@
-#include "picture_store.h"
+#include "pictures/picture_store.h"
 
-#include "drawings.h"
+#include "pictures/drawings.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "drawing_kit.h"
-#include "drawings.h"
-#include "type_codes.h"
+#include "pictures/drawing_kit.h"
+#include "pictures/drawings.h"
+#include "rules/type_codes.h"
 
 namespace kx {
 

@@ -1,4 +1,4 @@
-#include "scene3d.h"
+#include "pictures/scene3d.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,4 @@
-#include "failure_reason.h"
-
-#include "text_pass_parser.h"
-#include "variablen.h"
+#include "rules/failure_reason.h"
 
 namespace kx {
 
@@ -16,7 +13,8 @@ QString shortened(const QString& value)
 }
 } // namespace
 
-QString failureText(const FailureReason& reason, int number, const Variablen& v)
+QString failureText(const FailureReason& reason, int number,
+                    const std::array<QString, FailureTextCount>& texts)
 {
     QStringList arguments{reason.subject};
     if (reason.kind) {
@@ -26,14 +24,7 @@ QString failureText(const FailureReason& reason, int number, const Variablen& v)
         arguments << QString::number(number);
     }
     const int line = reason.kind.value_or(FailOther);
-    QString text = v.Failure_Texts(line);
-    // Before any text pass (a program without windows) the German words stand in.
-    if (text.isEmpty()) {
-        Variablen german;
-        for (const OptionalWords& words : optionalSections(german))
-            if (words.texts == &german.Failure_Texts(0))
-                text = words.germanWord(line);
-    }
+    const QString& text = texts[std::size_t(line)];
 
     QString filled;
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace kx {
@@ -34,8 +35,6 @@ enum FailureText {
     FailureTextCount
 };
 
-struct Variablen;
-
 // The reason a failure carries to the error box: no kind when the failure's
 // number is all there is.
 struct FailureReason
@@ -48,7 +47,9 @@ struct FailureReason
 // The informative line of an error box, worded by the [FEHLER] texts: the
 // placeholders are filled in one pass, so that a file name holding "%2"
 // stays as it is, and long values are cut short. A reason without a kind
-// is told as FailOther with the failure's number.
-QString failureText(const FailureReason& reason, int number, const Variablen& v);
+// is told as FailOther with the failure's number. texts are the [FEHLER]
+// lines of the language in use.
+QString failureText(const FailureReason& reason, int number,
+                    const std::array<QString, FailureTextCount>& texts);
 
 } // namespace kx

@@ -1,30 +1,42 @@
 #pragma once
 
-#include "slot_layout.h"
-
-#include <array>
+#include <vector>
 
 namespace kx {
 
-// The row of pieces of a belt with side modules, as the shared variables of
-// the same names hold it. Entries of Module_Type from Module_Count on are
-// left over from earlier pieces and are never read as pieces.
+// The row of pieces of a belt with side modules as the placement engine
+// sees it.
 struct BeltRow
 {
-    int Module_Count = 0;
-    std::array<int, SlotCount> Module_Type{};
-    bool Has_Begin_Piece = false; // requested, maybe not yet placed
-    bool Has_End_Piece = false;
-    bool Belt_Closed = false;
+    std::vector<int> pieces; // type codes, begin piece first
+    // A begin piece has been asked for on this belt, maybe not yet placed.
+    bool beginRequested = false;
 
     // The last piece is an end piece.
     bool closed() const;
 };
 
-// The values of Selection_State.
+// What a click or a double click has marked, and a removal asked for.
 enum MarkState { NothingMarked = 0, Clicked = 1, DoubleClicked = 2, RemovalRequested = 3 };
 
-// A recorded request: Pending_Type, Pending_Kind and Selected_Module.
+// The refusals of the placement engine: the numbers of their texts in the
+// language file's [MSG] section, whose line 0 is the boxes' title.
+enum PlacementMessage {
+    Placed = 0,
+    MsgBeginPieceFirst = 1,   // the first piece of a belt must be a begin piece
+    MsgBeltFull = 2,          // the belt already holds 14 pieces
+    MsgSecondBeginPiece = 3,  // a second begin piece
+    MsgNoRoomForModule = 4,   // 13 pieces: no room for another middle module
+    MsgNothingAfterEnd = 5,   // nothing can follow the end piece
+    MsgBeginByBegin = 6,      // a begin piece is replaced only by a begin piece
+    MsgEndByEnd = 7,          // an end piece only by an end piece; a mark past the row
+    MsgModuleByModule = 8,    // a middle module only by a middle module
+    MsgOnlyModulesInserted = 9, // only middle modules go after a marked piece
+    MsgCannotRemove = 10,     // the begin and the end piece cannot be removed
+};
+
+// A recorded request: the piece a toolbar button asked for, its kind (0
+// begin, 1 middle, 2 end) and the marked position.
 struct PieceRequest
 {
     int type = 0;
@@ -32,29 +44,15 @@ struct PieceRequest
     int selected = 0;
 };
 
-enum class SlotWork {
-    None,
-    PlaceOne,  // slot `slot` is laid out after its neighbour and shows its new piece
-    ShowOne,   // slot `slot` shows its new piece where it stands
-    HideOne,   // slot `slot` is hidden
-    RedrawRow, // every slot below the larger of the old and new count is redrawn
-};
-
 // What the placement engine does with one request.
 struct Placement
 {
     BeltRow row;
-    // 1..10: refused with that message; 0: carried out.
-    int message = 0;
-    // The picture variant the marked slot shows before the message, or -1
-    // when no slot is touched.
+    PlacementMessage message = Placed;
+    // The picture variant the marked piece shows while the refusal's box is
+    // open, or -1 when the mark is left alone.
     int markVariant = -1;
-    SlotWork slotWork = SlotWork::None;
-    int slot = -1;
-    int oldCount = 0;
-    // An end piece was appended: the order-code button and its line appear.
-    bool closesBelt = false;
-    // False ends the tick without rebuilding the order codes.
+    // False ends the tick without rebuilding the order code.
     bool refresh = true;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "failure_reason.h"
+#include "rules/failure_reason.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,6 +1,6 @@
-#include "text_files.h"
+#include "rules/text_files.h"
 
-#include "run_error.h"
+#include "rules/run_error.h"
 
 #include <QFile>
 #include <QFileInfo>

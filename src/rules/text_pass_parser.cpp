@@ -1,6 +1,7 @@
-#include "text_pass_parser.h"
+#include "rules/text_pass_parser.h"
 
-#include "run_error.h"
+#include "rules/run_error.h"
+#include "rules/user_text_files.h"
 
 #include <QDir>
 
@@ -15,12 +16,21 @@ const QString MainWindowName = QStringLiteral("wMain");
 const QString PlainEditor = QStringLiteral("woM");
 const QString ModularEditor = QStringLiteral("wmM");
 
+// At most this many lines of the main text file are read.
+constexpr int MainTextLineLimit = 255;
+constexpr int LanguageItemCount = 5;
+
+QString mainFileName()
+{
+    return QString::fromLatin1(MainTextFileName);
+}
+
 // One pass over the language file after another; each starts at the top.
 class LanguagePass
 {
 public:
-    LanguagePass(Variablen& v, const QStringList& lines, QList<TextAssignment>& out)
-        : v_(v), lines_(lines), out_(out), fileName_(v.Language_Name)
+    LanguagePass(const QString& fileName, const QStringList& lines, QList<TextAssignment>& out)
+        : lines_(lines), out_(out), fileName_(fileName)
     {}
 
     template <class Section> void run(const QString& header, Section section)
@@ -46,8 +56,7 @@ public:
     {
         if (position_ >= lines_.size())
             throw failure(RunError::InputPastEnd, FailSectionCutShort, fileName_, {header_});
-        v_.Text_Line = lines_.at(position_++);
-        return v_.Text_Line;
+        return lines_.at(position_++);
     }
 
     void caption(const QString& window, const QString& control, const QString& text, int index = -1)
@@ -71,7 +80,6 @@ public:
     }
 
 private:
-    Variablen& v_;
     const QStringList& lines_;
     QList<TextAssignment>& out_;
     const QString fileName_;
@@ -96,13 +104,13 @@ void menuSection(LanguagePass& pass)
         line = pass.next();
         pass.menuItem(item, line);
     }
-    const QString beispiele = line;
+    // A window titled after menu items shows their words, not their mnemonics.
+    const QString beispiele = plainCaption(line);
 
-    // Each example window is titled after its menu item.
     const QString plainExample = pass.next();
     pass.menuItem("ohne_Module", plainExample);
     pass.caption(QStringLiteral("wAnsicht_01"), QString(),
-                 beispiele + QStringLiteral(": ") + plainExample);
+                 beispiele + QStringLiteral(": ") + plainCaption(plainExample));
     for (int i = 1; i <= 5; ++i)
         pass.caption(QStringLiteral("wAnsicht_01"), QStringLiteral("Label_Ansicht01_0%1").arg(i),
                      pass.next());
@@ -110,7 +118,7 @@ void menuSection(LanguagePass& pass)
     const QString modularExample = pass.next();
     pass.menuItem("mit_Module", modularExample);
     pass.caption(QStringLiteral("wAnsicht_02"), QString(),
-                 beispiele + QStringLiteral(": ") + modularExample);
+                 beispiele + QStringLiteral(": ") + plainCaption(modularExample));
     for (int i = 1; i <= 3; ++i)
         pass.caption(QStringLiteral("wAnsicht_02"), QStringLiteral("Label_Ansicht02_0%1").arg(i),
                      pass.next());
@@ -120,19 +128,23 @@ void menuSection(LanguagePass& pass)
     pass.menuItem("info", pass.next());
 }
 
-void toolbarSection(LanguagePass& pass)
+void toolbarSection(LanguagePass& pass, Wording& w)
 {
     // Buttons 3 and 7 of each toolbar are separators.
     static const int Buttons[] = {1, 2, 4, 5, 6, 8, 9};
+    std::size_t line = 0;
     for (const char* toolbar : {"Toolbar_Rechts", "Toolbar_Links"})
-        for (int button : Buttons)
-            pass.toolTip(ModularEditor, QString::fromLatin1(toolbar), button, pass.next());
+        for (int button : Buttons) {
+            w.toolTips[line] = pass.next();
+            pass.toolTip(ModularEditor, QString::fromLatin1(toolbar), button, w.toolTips[line]);
+            ++line;
+        }
 }
 
-void otherSection(LanguagePass& pass, Variablen& v)
+void otherSection(LanguagePass& pass, Wording& w)
 {
     pass.next(); // read and skipped
-    v.Copy_Caption = pass.next();
+    w.copyCaption = pass.next();
     for (const char* control : {"Label_Bandlaenge", "Label_Bandlaufrichtung", "Option_Rechts",
                                 "Option_Links", "Label_Bandbreite"}) {
         const QString text = pass.next();
@@ -145,34 +157,36 @@ void otherSection(LanguagePass& pass, Variablen& v)
 
 // Each occurrence of the section defines the features anew: counting on
 // across a repeated header would give more features than there are boxes.
+// "XXXXX" in place of a feature ends the list; a line for each position
+// left follows it and is skipped.
 void optionalSection(LanguagePass& pass, const QString& window, bool showControls,
-                     FixedArray<QString, 16>& codes, Byte& count, bool& end)
+                     FeatureList& features)
 {
-    end = false;
-    count = 0;
+    features = FeatureList();
     const QString label = QStringLiteral("Label_Optional");
     const QString box = QStringLiteral("Check_Optional");
     pass.caption(window, label, pass.next());
     if (showControls)
         pass.show(window, label);
-    for (int position = 0; position <= 5; ++position) {
+    bool ended = false;
+    for (int position = 0; position < FeatureCount; ++position) {
         const QString line = pass.next();
-        if (line == QLatin1String("XXXXX"))
-            end = true;
-        if (end)
+        ended = ended || line == QLatin1String("XXXXX");
+        if (ended)
             continue;
         pass.caption(window, box, line, position);
         if (showControls)
             pass.show(window, box, position);
-        codes(position) = pass.next();
-        count += 1;
+        features.captions[std::size_t(position)] = line;
+        features.codes[std::size_t(position)] = pass.next();
+        features.count += 1;
     }
 }
 
-void messageSection(LanguagePass& pass, Variablen& v)
+void messageSection(LanguagePass& pass, Wording& w)
 {
-    for (int i = 0; i <= 11; ++i)
-        v.Message_Texts(i) = pass.next();
+    for (QString& message : w.messages)
+        message = pass.next();
 }
 
 // Each optional section's lines, one after the other, until the section ends.
@@ -182,25 +196,31 @@ void optionalWordsSection(LanguagePass& pass, const OptionalWords& section)
         section.texts[i] = pass.next();
 }
 
-void languageItems(Variablen& v, QList<TextAssignment>& out)
+void languageItems(const QStringList& lines, QList<TextAssignment>& out)
 {
-    seekIniLine(v, v.Ini_Line_Index, QStringLiteral("[AUSWAHL]"));
+    int index = lineAfter(lines, QStringLiteral("[AUSWAHL]"), mainFileName());
     // A line with "xxx" ends the list; it is met again by every later item.
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= LanguageItemCount; ++i) {
         const QString item = QStringLiteral("sprache%1").arg(i);
-        const QString& line = v.Ini_Lines(v.Ini_Line_Index);
+        const QString line = lines.value(index);
         if (line.contains(QLatin1String("xxx"))) {
             out.append(
                 TextAssignment{MainWindowName, item, -1, Property::Visible, QString(), false});
         } else {
             out.append(TextAssignment{MainWindowName, item, -1, Property::Caption, line, true});
-            v.Ini_Line_Index += 1;
+            ++index;
         }
     }
 }
+
+template <std::size_t N> void fillGerman(std::array<QString, N>& texts, const OptionalWords& words)
+{
+    for (int i = 0; i < words.count; ++i)
+        texts[std::size_t(i)] = words.germanWord(i);
+}
 } // namespace
 
-std::vector<OptionalWords> optionalSections(Variablen& v)
+std::vector<OptionalWords> optionalSections(Wording& w)
 {
     // Words that only screen readers speak.
     static const std::array<const char*, AccessTextCount> AccessGerman = {
@@ -242,13 +262,22 @@ std::vector<OptionalWords> optionalSections(Variablen& v)
     // Notes shown by a control.
     static const std::array<const char*, NoteTextCount> NoteGerman = {"Kopiert: %1"};
     return {
-        {"[BARRIEREFREI]", v.Access_Texts, AccessGerman},
-        {"[FEHLER]", v.Failure_Texts, FailureGerman},
-        {"[LOCALE]", v.Locale_Texts, LocaleNone},
-        {"[HINWEISE]", v.Note_Texts, NoteGerman},
-        {"[BEFEHLE]", v.Command_Texts, CommandGerman},
-        {"[DATENBLATT]", v.Datasheet_Texts, DatasheetGerman},
+        {"[BARRIEREFREI]", w.access, AccessGerman},
+        {"[FEHLER]", w.failures, FailureGerman},
+        {"[LOCALE]", w.locale, LocaleNone},
+        {"[HINWEISE]", w.notes, NoteGerman},
+        {"[BEFEHLE]", w.commands, CommandGerman},
+        {"[DATENBLATT]", w.datasheet, DatasheetGerman},
     };
+}
+
+Wording germanWording()
+{
+    Wording w;
+    for (const OptionalWords& section : optionalSections(w))
+        for (int i = 0; i < section.count; ++i)
+            section.texts[i] = section.germanWord(i);
+    return w;
 }
 
 bool isNameInFolder(const QString& name)
@@ -268,67 +297,48 @@ TextFileReader folderReader(const QString& folder)
     };
 }
 
-void loadIniLines(Variablen& v, const TextFile& file)
+QStringList mainTextLines(const TextFile& file, const QString& fileName)
 {
-    for (int i = v.Ini_Lines.lower; i <= v.Ini_Lines.upper; ++i)
-        v.Ini_Lines(i).clear();
-    v.Ini_Line_Index = 0;
-    try {
-        for (const QString& line : file.lines) {
-            v.Ini_Lines(v.Ini_Line_Index) = line;
-            v.Ini_Line_Index += 1;
-        }
-    } catch (const RunError& error) {
-        throw failure(error.number, FailTooManyLines, v.Ini_File_Name);
-    }
+    // Its lines are counted by a byte: the 256th overflows it.
+    if (file.lines.size() > MainTextLineLimit)
+        throw failure(RunError::Overflow, FailTooManyLines, fileName);
+    return file.lines;
 }
 
-void seekIniLine(const Variablen& v, Byte& index, const QString& header)
+int lineAfter(const QStringList& lines, const QString& header, const QString& fileName)
 {
-    try {
-        index = 0;
-        while (v.Ini_Lines(index) != header)
-            index += 1;
-        index += 1;
-    } catch (const RunError& error) {
-        throw failure(error.number, FailLineMissing, v.Ini_File_Name, {header});
-    }
+    const qsizetype found = lines.indexOf(header);
+    // The search runs on past the last line until its counter overflows.
+    if (found < 0 || found >= MainTextLineLimit)
+        throw failure(RunError::Overflow, FailLineMissing, fileName, {header});
+    return int(found) + 1;
 }
 
-TextPassOutcome parseTextPass(Variablen& v, const TextFileReader& read)
+TextPassOutcome parseTextPass(Wording& w, const TextFileReader& read)
 {
     TextPassOutcome outcome;
-    const std::vector<OptionalWords> optional = optionalSections(v);
+    const std::vector<OptionalWords> optional = optionalSections(w);
     for (const OptionalWords& section : optional)
         for (int i = 0; i < section.count; ++i)
             section.texts[i] = section.germanWord(i);
     try {
-        loadIniLines(v, read(v.Ini_File_Name));
-        languageItems(v, outcome.assignments);
-        seekIniLine(v, v.Ini_Line_Index, QStringLiteral("[SPRACHE]"));
-        v.Language_Line_Index = 0;
-        v.Language_Name = v.Ini_Lines(v.Ini_Line_Index);
+        const QStringList lines = mainTextLines(read(mainFileName()), mainFileName());
+        languageItems(lines, outcome.assignments);
+        w.languageFile = lines.value(lineAfter(lines, QStringLiteral("[SPRACHE]"), mainFileName()));
 
-        const TextFile language = read(v.Language_Name);
-        LanguagePass pass(v, language.lines, outcome.assignments);
+        const TextFile language = read(w.languageFile);
+        LanguagePass pass(w.languageFile, language.lines, outcome.assignments);
         pass.run(QStringLiteral("[MENUE]"), [&] { menuSection(pass); });
-        pass.run(QStringLiteral("[TB]"), [&] { toolbarSection(pass); });
-        pass.run(QStringLiteral("[SONSTIGES]"), [&] { otherSection(pass, v); });
-
-        v.Optional_End_oM = false;
-        v.Optional_Count_oM = 0;
-        pass.run(QStringLiteral("[OPTIONAL_OM]"), [&] {
-            optionalSection(pass, PlainEditor, true, v.Optional_oM, v.Optional_Count_oM,
-                            v.Optional_End_oM);
-        });
+        pass.run(QStringLiteral("[TB]"), [&] { toolbarSection(pass, w); });
+        pass.run(QStringLiteral("[SONSTIGES]"), [&] { otherSection(pass, w); });
+        w.plainFeatures = FeatureList();
+        pass.run(QStringLiteral("[OPTIONAL_OM]"),
+                 [&] { optionalSection(pass, PlainEditor, true, w.plainFeatures); });
         // The modular editor's set-up decides which of its features are shown.
-        v.Optional_End_mM = false;
-        v.Optional_Count_mM = 0;
-        pass.run(QStringLiteral("[OPTIONAL_MM]"), [&] {
-            optionalSection(pass, ModularEditor, false, v.Optional_mM, v.Optional_Count_mM,
-                            v.Optional_End_mM);
-        });
-        pass.run(QStringLiteral("[MSG]"), [&] { messageSection(pass, v); });
+        w.modularFeatures = FeatureList();
+        pass.run(QStringLiteral("[OPTIONAL_MM]"),
+                 [&] { optionalSection(pass, ModularEditor, false, w.modularFeatures); });
+        pass.run(QStringLiteral("[MSG]"), [&] { messageSection(pass, w); });
         for (const OptionalWords& section : optional)
             pass.run(section.header, [&] { optionalWordsSection(pass, section); });
     } catch (const RunError& error) {
@@ -338,30 +348,28 @@ TextPassOutcome parseTextPass(Variablen& v, const TextFileReader& read)
     return outcome;
 }
 
-QByteArray rewriteMainTextFile(Variablen& v, const TextFile& file)
+QByteArray rewriteMainTextFile(const TextFile& file, const std::optional<QString>& chosenLanguage)
 {
-    loadIniLines(v, file);
-    if (v.Ini_Line_Index == 0) // an empty file overflows here
-        throw failure(RunError::Overflow, FailLineMissing, v.Ini_File_Name,
+    QStringList lines = mainTextLines(file, mainFileName());
+    if (lines.isEmpty()) // an empty file has no last line to write
+        throw failure(RunError::Overflow, FailLineMissing, mainFileName(),
                       {QStringLiteral("[SPRACHE]")});
-    v.Ini_Last_Index = int(v.Ini_Line_Index) - 1;
-    int last = v.Ini_Last_Index;
-    if (v.Language_Reloading) {
-        seekIniLine(v, v.Language_Line_Index, QStringLiteral("[SPRACHE]"));
-        v.Ini_Lines(v.Language_Line_Index) = v.Chosen_Language + QStringLiteral(".ini");
+    if (chosenLanguage) {
+        const int index = lineAfter(lines, QStringLiteral("[SPRACHE]"), mainFileName());
         // A [SPRACHE] on the last line gets the line it lacks.
-        last = std::max(last, int(v.Language_Line_Index));
+        if (index == lines.size())
+            lines.append(QString());
+        lines[index] = *chosenLanguage + QStringLiteral(".ini");
     }
 
     QByteArray bytes;
-    for (int i = 0; i <= last; ++i) {
-        const QString& line = v.Ini_Lines(i);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
         // Line 0, which holds a byte-order mark if there is one, is never
         // the one rewritten: the language's line comes after [SPRACHE].
-        if (i < file.lines.size() && line == file.lines.at(i))
+        if (i < file.lines.size() && lines.at(i) == file.lines.at(i))
             bytes += file.rawLines.at(i);
         else
-            bytes += encodeLine(line, file.encoding);
+            bytes += encodeLine(lines.at(i), file.encoding);
         bytes += "\r\n";
     }
     return bytes;

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "text_files.h"
-#include "variablen.h"
+#include "rules/text_files.h"
+#include "rules/wording.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace kx {
@@ -33,7 +35,7 @@ struct TextAssignment
 struct TextPassOutcome
 {
     QList<TextAssignment> assignments;
-    int failure = 0; // the RunError number that ended the pass, 0 when it ran through
+    int failure = 0;      // the RunError number that ended the pass, 0 when it ran through
     FailureReason reason; // and its reason
 };
 
@@ -47,19 +49,23 @@ struct OptionalWords
     const char* const* german;
     int count;
 
-    template <int N, std::size_t M>
-    OptionalWords(const char* header, FixedArray<QString, N>& texts,
+    template <std::size_t N, std::size_t M>
+    OptionalWords(const char* header, std::array<QString, N>& texts,
                   const std::array<const char*, M>& german)
-        : header(QString::fromLatin1(header)), texts(&texts(0)), german(german.data()), count(N)
+        : header(QString::fromLatin1(header)), texts(texts.data()), german(german.data()),
+          count(int(N))
     {
-        static_assert(N == int(M), "one German word for every line of the section");
+        static_assert(N == M, "one German word for every line of the section");
     }
 
     QString germanWord(int line) const { return QString::fromUtf8(german[line]); }
 };
 
-// Every optional section of the language file, with the variables its lines go to.
-std::vector<OptionalWords> optionalSections(Variablen& v);
+// Every optional section of the language file, with the words its lines go to.
+std::vector<OptionalWords> optionalSections(Wording& w);
+
+// The German words of every optional section: the wording before any text pass.
+Wording germanWording();
 
 // Reads a text file by the name the text files give it; throws RunError.
 using TextFileReader = std::function<TextFile(const QString& name)>;
@@ -70,23 +76,20 @@ using TextFileReader = std::function<TextFile(const QString& name)>;
 bool isNameInFolder(const QString& name);
 TextFileReader folderReader(const QString& folder);
 
-// Reads the main text file into Ini_Lines. The entries after the last line
-// are emptied, so that nothing of an earlier read can stand in for a line.
-// More than 255 lines fail with 6.
-void loadIniLines(Variablen& v, const TextFile& file);
+// The lines of the main text file; more than 255 fail with 6.
+QStringList mainTextLines(const TextFile& file, const QString& fileName);
 
-// Sets index to the line after the first line equal to header (6 when none).
-void seekIniLine(const Variablen& v, Byte& index, const QString& header);
+// The index of the line after the first line equal to header; 6 when none.
+int lineAfter(const QStringList& lines, const QString& header, const QString& fileName);
 
 // The text pass over the main text file and the language file: fills the
-// shared variables as it goes and returns the window texts in the order
-// they are due. The failure is reported where it happened; everything
-// before it stands.
-TextPassOutcome parseTextPass(Variablen& v, const TextFileReader& read);
+// wording as it goes and returns the window texts in the order they are
+// due. The failure is reported where it happened; everything before it stands.
+TextPassOutcome parseTextPass(Wording& w, const TextFileReader& read);
 
-// Steps of the language switch up to the rewrite: reads the main text file
-// into Ini_Lines, puts the chosen language after [SPRACHE] and returns the
-// new content. Unchanged lines keep their bytes; every line ends in CR LF.
-QByteArray rewriteMainTextFile(Variablen& v, const TextFile& file);
+// The language switch's rewrite of the main text file: the chosen language
+// (when there is one) after [SPRACHE], every other line as it was. Unchanged
+// lines keep their bytes; every line ends in CR LF.
+QByteArray rewriteMainTextFile(const TextFile& file, const std::optional<QString>& chosenLanguage);
 
 } // namespace kx

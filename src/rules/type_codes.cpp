@@ -1,4 +1,4 @@
-#include "type_codes.h"
+#include "rules/type_codes.h"
 
 #include <QLatin1StringView>
 

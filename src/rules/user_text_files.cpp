@@ -1,6 +1,6 @@
-#include "user_text_files.h"
+#include "rules/user_text_files.h"
 
-#include "text_files.h"
+#include "rules/text_files.h"
 
 namespace kx {
 

@@ -1,4 +1,5 @@
-#include "command_line.h"
+#include "version.h"
+#include "app/command_line.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,6 +102,7 @@ void CommandLineTest::datasheetWithoutDisplay_data()
     QTest::newRow("width 60") << QByteArray("oKX60-300-R\r\n") << QStringList{"belt.dat: ", "60"};
     QTest::newRow("15 pieces") << QByteArray("mKX40-1600-R-AG-13G-EG\r\n")
                                << QStringList{"belt.dat: ", "15", "14"};
+    QTest::newRow("empty") << QByteArray() << QStringList{"belt.dat: "};
 }
 
 // The real program, with no display, in its folder's language: a datasheet

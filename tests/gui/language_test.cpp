@@ -1,12 +1,9 @@
-#include "example_windows.h"
-#include "form.h"
-#include "info_dialog.h"
-#include "install_file_commands.h"
-#include "install_modular_belt.h"
-#include "install_plain_belt.h"
-#include "keyed_toolbar.h"
-#include "main_window.h"
-#include "start_dialog.h"
+#include "windows/main/example_windows.h"
+#include "windows/forms/form.h"
+#include "windows/main/info_dialog.h"
+#include "windows/forms/keyed_toolbar.h"
+#include "windows/main/main_window.h"
+#include "windows/main/start_dialog.h"
 #include "test_program.h"
 #include "text_lines.h"
 
@@ -106,23 +103,6 @@ QString textOf(Forms& forms, const char* window, const QString& name)
     return QStringLiteral("<no %1>").arg(name);
 }
 
-// Starts the program on the same folder again, as a new run would.
-std::unique_ptr<Forms> restart(TestProgram& program)
-{
-    program.forms.reset();
-    TestProgram::settle();
-    Platform platform;
-    platform.messageBox = &program.boxes;
-    platform.dialogs = &program.dialogs;
-    platform.quit = [&program] { ++program.quitCount; };
-    platform.devicePixelRatio = 1.0;
-    auto forms = std::make_unique<Forms>(program.folder.path(), platform);
-    installPlainBelt(*forms);
-    installModularBelt(*forms);
-    installFileCommands(*forms);
-    return forms;
-}
-
 } // namespace
 
 class LanguageTest : public QObject
@@ -162,13 +142,13 @@ void LanguageTest::startsInGerman()
     QCOMPARE(window.windowTitle(), QStringLiteral("KX-Konfigurator"));
     QCOMPARE(window.datei->text(), QStringLiteral("Datei"));
 
-    const Variablen& v = program.forms->vars();
-    QCOMPARE(v.Language_Name, QStringLiteral("Deutsch.ini"));
-    QCOMPARE(v.Copy_Caption, QStringLiteral("Bestell-Nummer kopieren"));
-    QCOMPARE(int(v.Optional_Count_oM), 6);
-    QCOMPARE(int(v.Optional_Count_mM), 6);
-    for (int i = 0; i <= 11; ++i)
-        QVERIFY(!v.Message_Texts(i).isEmpty());
+    const Wording& v = program.wording();
+    QCOMPARE(v.languageFile, QStringLiteral("Deutsch.ini"));
+    QCOMPARE(v.copyCaption, QStringLiteral("Bestell-Nummer kopieren"));
+    QCOMPARE(v.plainFeatures.count, 6);
+    QCOMPARE(v.modularFeatures.count, 6);
+    for (const QString& message : v.messages)
+        QVERIFY(!message.isEmpty());
 }
 
 void LanguageTest::textsReachEveryWindow()
@@ -264,14 +244,14 @@ void LanguageTest::textsReachEveryWindow()
                  QStringLiteral("T%1").arg(line));
     }
 
-    const Variablen& v = forms.vars();
-    QCOMPARE(v.Copy_Caption, QStringLiteral("S2"));
-    QCOMPARE(int(v.Optional_Count_oM), 6);
-    QCOMPARE(v.Optional_oM(5), QStringLiteral("OC5"));
-    QCOMPARE(int(v.Optional_Count_mM), 2);
-    QCOMPARE(v.Optional_mM(1), QStringLiteral("MC1"));
-    QCOMPARE(v.Message_Texts(0), QStringLiteral("G1"));
-    QCOMPARE(v.Message_Texts(11), QStringLiteral("G12"));
+    const Wording& v = forms.wording();
+    QCOMPARE(v.copyCaption, QStringLiteral("S2"));
+    QCOMPARE(v.plainFeatures.count, 6);
+    QCOMPARE(v.plainFeatures.codes[5], QStringLiteral("OC5"));
+    QCOMPARE(v.modularFeatures.count, 2);
+    QCOMPARE(v.modularFeatures.codes[1], QStringLiteral("MC1"));
+    QCOMPARE(v.messages[0], QStringLiteral("G1"));
+    QCOMPARE(v.messages[11], QStringLiteral("G12"));
 }
 
 void LanguageTest::failedPassKeepsWhatWasRead()
@@ -290,7 +270,7 @@ void LanguageTest::failedPassKeepsWhatWasRead()
     QCOMPARE(window.Caption(), QStringLiteral("M1"));
     QCOMPARE(window.info->text(), QStringLiteral("M28"));
     QCOMPARE(window.menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("English"));
-    QVERIFY(program.forms->vars().Copy_Caption.isEmpty());
+    QCOMPARE(program.wording().copyCaption, QString());
     QVERIFY(!program.forms->loaded(QStringLiteral("wStart")));
     // Another language can be chosen, or every start would fail alike.
     QVERIFY(window.Timer_Umschaltung->isActive());
@@ -317,14 +297,13 @@ void LanguageTest::switchRewritesAndReloads()
                                            "xxx\r\n\r\n[SPRACHE]\r\nDeutsch.ini\r\n; Ende"));
     QPointer<MainWindow> first = &program.start();
     program.holdTimers();
-    Variablen& v = program.forms->vars();
-    v.Module_Count = 4;
-    v.Code_Refresh_oM = true;
+    Shell::LanguageSwitch& chosen = program.shell->languageSwitch();
+    first->band_om->trigger();
     QPointer<Form> oldStart = program.forms->loaded(QStringLiteral("wStart"));
 
     first->menuItem(QStringLiteral("sprache2"))->trigger();
-    QCOMPARE(v.Chosen_Language, QStringLiteral("English"));
-    QVERIFY(v.Language_Switch_Pending && v.Language_Reloading);
+    QCOMPARE(chosen.chosen, QStringLiteral("English"));
+    QVERIFY(chosen.pending && chosen.reloading);
     first->Timer_Umschaltung_Timer();
     TestProgram::settle();
 
@@ -334,7 +313,7 @@ void LanguageTest::switchRewritesAndReloads()
                         "xxx\r\n\r\n[SPRACHE]\r\nEnglish.ini\r\n; Ende\r\n"));
     QVERIFY(first.isNull());
     QVERIFY(oldStart.isNull());
-    MainWindow* now = program.forms->loadedMain();
+    MainWindow* now = program.loadedMain();
     QVERIFY(now && now->isVisible());
     QCOMPARE(program.quitCount, 0);
     QCOMPARE(now->datei->text(), QStringLiteral("File"));
@@ -345,12 +324,12 @@ void LanguageTest::switchRewritesAndReloads()
     QCOMPARE(now->mdiArea->activeSubWindow(), start->mdiFrame());
     QCOMPARE(start->Command_Start_oM->text(), QStringLiteral("New belt without modules"));
 
-    QCOMPARE(v.Language_Name, QStringLiteral("English.ini"));
-    QCOMPARE(v.Copy_Caption, QStringLiteral("Copy order code"));
-    QVERIFY(!v.Language_Switch_Pending);
-    QVERIFY(!v.Language_Reloading);
-    QCOMPARE(int(v.Module_Count), 4);
-    QVERIFY(v.Code_Refresh_oM);
+    QCOMPARE(program.wording().languageFile, QStringLiteral("English.ini"));
+    QCOMPARE(program.wording().copyCaption, QStringLiteral("Copy order code"));
+    QVERIFY(!chosen.pending && !chosen.reloading);
+    // The belt that was in front went with the windows; none is checked.
+    QVERIFY(!program.document().hasBelt());
+    QVERIFY(!now->band_om->isChecked());
 
     // Back again; the program still ends when its window is closed.
     MainWindow& german = program.switchLanguage("sprache1");
@@ -379,13 +358,13 @@ void LanguageTest::choiceSurvivesRestart()
     program.start();
     program.switchLanguage("sprache2");
 
-    program.forms = restart(program);
-    MainWindow& english = program.forms->start();
+    program.restart();
+    MainWindow& english = program.shell->start();
     QCOMPARE(english.datei->text(), QStringLiteral("File"));
     program.switchLanguage("sprache1");
 
-    program.forms = restart(program);
-    QCOMPARE(program.forms->start().datei->text(), QStringLiteral("Datei"));
+    program.restart();
+    QCOMPARE(program.shell->start().datei->text(), QStringLiteral("Datei"));
     QCOMPARE(program.readFile(MainName), shipped);
     QVERIFY(program.boxes.shown.isEmpty());
 }
@@ -428,9 +407,9 @@ void LanguageTest::failedWriteKeepsOldFile()
     QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
     QCOMPARE(program.readFile(MainName), before);
     QCOMPARE(QDir(program.folder.path()).entryList(QDir::Files), files);
-    QCOMPARE(program.forms->loadedMain(), &window);
+    QCOMPARE(program.loadedMain(), &window);
     QCOMPARE(window.datei->text(), QStringLiteral("Datei"));
-    QVERIFY(!program.forms->vars().Language_Reloading);
+    QVERIFY(!program.shell->languageSwitch().reloading);
     // The click did not move the tick away from the language still in use.
     QVERIFY(window.spracheItems[0]->isChecked() && !window.spracheItems[1]->isChecked());
 
@@ -475,10 +454,10 @@ void LanguageTest::switchFailures()
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Timer_Umschaltung_Timer()"));
     QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
     QTEST(program.boxes.shown[0].informative, "reason");
-    const Variablen& v = program.forms->vars();
-    QVERIFY(!v.Language_Switch_Pending);
-    QVERIFY(!v.Language_Reloading);
-    QCOMPARE(program.forms->loadedMain(), &window);
+    const Shell::LanguageSwitch& v = program.shell->languageSwitch();
+    QVERIFY(!v.pending);
+    QVERIFY(!v.reloading);
+    QCOMPARE(program.loadedMain(), &window);
     if (!folder)
         QCOMPARE(program.readFile(MainName), mainText);
 
@@ -523,7 +502,7 @@ void LanguageTest::qtWords()
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), lookIn);
     program.switchLanguage("sprache1");
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
-    program.forms.reset();
+    program.shell.reset();
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
 }
 
@@ -577,9 +556,9 @@ void LanguageTest::refusedLanguages()
     QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
     QTEST(program.boxes.shown[0].informative, "reason");
     QCOMPARE(program.readFile(MainName), mainText);
-    QCOMPARE(program.forms->loadedMain(), &window);
+    QCOMPARE(program.loadedMain(), &window);
     QCOMPARE(window.datei->text(), QStringLiteral("Datei"));
-    QVERIFY(!program.forms->vars().Language_Reloading);
+    QVERIFY(!program.shell->languageSwitch().reloading);
 
     MainWindow& again = program.switchLanguage("sprache1");
     QCOMPARE(again.datei->text(), QStringLiteral("Datei"));

@@ -1,6 +1,6 @@
-#include "form.h"
-#include "main_window.h"
-#include "start_dialog.h"
+#include "windows/forms/form.h"
+#include "windows/main/main_window.h"
+#include "windows/main/start_dialog.h"
 #include "test_program.h"
 
 #include <QAction>
@@ -87,7 +87,7 @@ private slots:
     void terminateEndsProgram();
     void reloadKeepsProgramAndState();
     void registryCreatesOnceAndUnloadsChildren();
-    void menuCommandsSetRefreshFlags();
+    void newCommandsSetUpTheirBelt();
     void dropOpensBelt_data();
     void dropOpensBelt();
 };
@@ -146,8 +146,7 @@ void MainWindowTest::completeLoad()
         QVERIFY2(timer->isActive(), qPrintable(timer->objectName()));
         QCOMPARE(timer->interval(), 100);
     }
-    QCOMPARE(program.forms->vars().Proc_Name, QStringLiteral("Form_Load()"));
-    QCOMPARE(program.forms->vars().Ini_File_Name, QStringLiteral("47-318-xx.ini"));
+    QCOMPARE(program.forms->procedureName, QStringLiteral("Form_Load()"));
     QCOMPARE(QDir::currentPath(), QDir(program.folder.path()).canonicalPath());
     Form* start = program.forms->loaded(QStringLiteral("wStart"));
     QVERIFY(start && start->Visible());
@@ -211,8 +210,8 @@ void MainWindowTest::hiddenWindowsFollowFirstPaint()
         QCOMPARE(built.count(), 1);
     } else if (way == QLatin1String("reload")) {
         // A language switch keeps the separate windows the start-up made.
-        program.forms->vars().Language_Reloading = true;
-        program.forms->unloadMain();
+        program.shell->languageSwitch().reloading = true;
+        program.shell->unloadMain();
         QCOMPARE(built.count(), 1);
         Form* info = program.forms->loaded(QStringLiteral("wInfo"));
         QVERIFY(info && !info->Visible());
@@ -331,7 +330,8 @@ void MainWindowTest::failedLoadShowsBoxOnce()
     QVERIFY(!window.Timer_Module->isActive());
     // The language switch stays, to leave a language that fails.
     QVERIFY(window.Timer_Umschaltung->isActive());
-    QVERIFY(window.speichern->isEnabled());
+    // No belt in front: nothing to save.
+    QVERIFY(!window.speichern->isEnabled());
     QCOMPARE(window.windowTitle(), QStringLiteral("KX-Konfigurator"));
     QCOMPARE(window.menuItem(QStringLiteral("sprache3"))->text(), QStringLiteral("Sprache3"));
     QVERIFY(!program.forms->loaded(QStringLiteral("wStart")));
@@ -355,8 +355,8 @@ void MainWindowTest::beendenEndsProgram()
     MainWindow& window = program.start();
     window.beenden->trigger();
     QCOMPARE(program.quitCount, 1);
-    QVERIFY(program.forms->programEnded());
-    QVERIFY(!program.forms->loadedMain());
+    QVERIFY(program.shell->programEnded());
+    QVERIFY(!program.loadedMain());
 }
 
 void MainWindowTest::closeButtonEndsProgram()
@@ -365,7 +365,7 @@ void MainWindowTest::closeButtonEndsProgram()
     MainWindow& window = program.start();
     QVERIFY(window.close());
     QCOMPARE(program.quitCount, 1);
-    QVERIFY(!program.forms->loadedMain());
+    QVERIFY(!program.loadedMain());
 }
 
 void MainWindowTest::terminateEndsProgram()
@@ -373,7 +373,7 @@ void MainWindowTest::terminateEndsProgram()
     TestProgram program;
     delete &program.start();
     QCOMPARE(program.quitCount, 1);
-    QVERIFY(!program.forms->loadedMain());
+    QVERIFY(!program.loadedMain());
 }
 
 void MainWindowTest::reloadKeepsProgramAndState()
@@ -381,27 +381,25 @@ void MainWindowTest::reloadKeepsProgramAndState()
     TestProgram program;
     QPointer<MainWindow> first = &program.start();
     QPointer<Form> start = program.forms->loaded(QStringLiteral("wStart"));
-    Variablen& v = program.forms->vars();
-    v.Module_Count = 5;
-    v.Code_Refresh_oM = true;
+    program.forms->wording().copyCaption = QStringLiteral("kept");
 
-    v.Language_Reloading = true;
+    program.shell->languageSwitch().reloading = true;
     first->close();
     QCOMPARE(program.quitCount, 0);
-    QVERIFY(!program.forms->loadedMain());
+    QVERIFY(!program.loadedMain());
     QVERIFY(!program.forms->loaded(QStringLiteral("wStart")));
     TestProgram::settle();
     QVERIFY(first.isNull());
     QVERIFY(start.isNull()); // went with its main window
 
-    v.Language_Reloading = false;
-    v.Proc_Name.clear();
+    program.shell->languageSwitch().reloading = false;
+    program.forms->procedureName.clear();
     MainWindow& second = program.start();
-    QCOMPARE(v.Proc_Name, QStringLiteral("Form_Load()"));
+    QCOMPARE(program.forms->procedureName, QStringLiteral("Form_Load()"));
     QVERIFY(second.Timer_Module->isActive());
     QVERIFY(program.forms->loaded(QStringLiteral("wStart"))->Visible());
-    QCOMPARE(int(v.Module_Count), 5);
-    QVERIFY(v.Code_Refresh_oM);
+    // What the registry holds outlives the main window.
+    QCOMPARE(program.wording().languageFile, QStringLiteral("Deutsch.ini"));
 
     second.close();
     QCOMPARE(program.quitCount, 1);
@@ -423,8 +421,8 @@ void MainWindowTest::registryCreatesOnceAndUnloadsChildren()
     QPointer<Form> example = program.forms->loaded(QStringLiteral("wAnsicht_01"));
     QVERIFY(example && example->Visible());
 
-    program.forms->vars().Language_Reloading = true;
-    program.forms->unloadMain();
+    program.shell->languageSwitch().reloading = true;
+    program.shell->unloadMain();
     TestProgram::settle();
     // Separate windows stay loaded with the state they had.
     QCOMPARE(program.forms->loaded(QStringLiteral("wInfo")), info);
@@ -438,29 +436,35 @@ void MainWindowTest::registryCreatesOnceAndUnloadsChildren()
     QVERIFY(example.isNull());
 }
 
-void MainWindowTest::menuCommandsSetRefreshFlags()
+void MainWindowTest::newCommandsSetUpTheirBelt()
 {
     TestProgram program;
     MainWindow& window = program.start();
-    Variablen& v = program.forms->vars();
-    QStringList called;
-    program.forms->procedures.Create_Belt_oM = [&] { called << "oM"; };
-    program.forms->procedures.Create_Belt_mM_Right = [&] { called << "R"; };
-    program.forms->procedures.Create_Belt_mM_Left = [&] { called << "L"; };
-
-    window.band_links->trigger();
-    QVERIFY(v.Code_Refresh_mM && !v.Code_Refresh_oM);
+    program.holdTimers();
+    const BeltDocument& doc = program.document();
     auto* start = &program.forms->window<StartDialog>();
+    QStringList belts;
+    const auto seen = [&] {
+        belts << (doc.plainInFront() ? QStringLiteral("oM")
+                                     : doc.belt().rightRunning ? QStringLiteral("R")
+                                                               : QStringLiteral("L"));
+    };
+    window.band_links->trigger();
+    seen();
     QTest::mouseClick(start->Command_Start_oM, Qt::LeftButton);
-    QVERIFY(v.Code_Refresh_mM && v.Code_Refresh_oM); // start buttons leave the other flag
+    seen();
     window.band_rechts->trigger();
-    QVERIFY(v.Code_Refresh_mM && !v.Code_Refresh_oM);
+    seen();
     window.band_om->trigger();
-    QVERIFY(!v.Code_Refresh_mM && v.Code_Refresh_oM);
+    seen();
     QTest::mouseClick(start->Command_Start_R, Qt::LeftButton);
+    seen();
     QTest::mouseClick(start->Command_Start_L, Qt::LeftButton);
-    QVERIFY(v.Code_Refresh_mM && v.Code_Refresh_oM);
-    QCOMPARE(called, (QStringList{"L", "oM", "R", "oM", "R", "L"}));
+    seen();
+    QCOMPARE(belts, (QStringList{"L", "oM", "R", "oM", "R", "L"}));
+    // The check mark follows the belt in front.
+    QVERIFY(window.band_links->isChecked() && !window.band_rechts->isChecked() &&
+            !window.band_om->isChecked());
 }
 
 void MainWindowTest::dropOpensBelt_data()

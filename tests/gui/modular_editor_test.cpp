@@ -1,10 +1,10 @@
-#include "image_control.h"
-#include "keyed_toolbar.h"
-#include "main_window.h"
-#include "modular_editor.h"
-#include "picture_store.h"
+#include "windows/forms/image_control.h"
+#include "windows/forms/keyed_toolbar.h"
+#include "windows/main/main_window.h"
+#include "windows/modular_belt/modular_editor.h"
+#include "pictures/picture_store.h"
 #include "test_program.h"
-#include "twips.h"
+#include "windows/forms/twips.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -45,22 +45,21 @@ struct Editor
     {
         main = &program.start();
         program.holdTimers();
-        vars().Copy_Caption = QStringLiteral("Kopieren");
+        program.forms->wording().copyCaption = QStringLiteral("Kopieren");
         setUp(right);
     }
-    Variablen& vars() { return program.forms->vars(); }
+    BeltDocument& doc() { return program.document(); }
+    int count() { return int(doc().belt().pieces.size()); }
     void setUp(bool right) { (right ? main->band_rechts : main->band_links)->trigger(); }
     void tick() { main->Timer_Module_Timer(); }
 
-    // Puts pieces on the belt the way the loader does.
+    // Puts pieces on the belt in front the way a load and Edit this belt do.
     void place(std::initializer_list<int> types)
     {
-        int k = 0;
-        for (int type : types) {
-            vars().Module_Type[k] = type;
-            vars().Module_Count = k + 1;
-            e->showPiece(k++);
-        }
+        Belt belt = doc().belt();
+        belt.pieces.assign(types.begin(), types.end());
+        doc().showLoaded(belt, QString());
+        doc().editThisBelt();
     }
     void bindEditor() { e = &program.forms->window<ModularBeltEditor>(); }
 
@@ -69,15 +68,16 @@ struct Editor
     {
         const qint64 shown = e->Image_Modul[std::size_t(k)]->picture().cacheKey();
         for (int variant = 0; variant < 3; ++variant)
-            if (program.forms->wImages1().Picture_M(vars().Module_Type[k] + variant).cacheKey() ==
-                shown)
+            if (program.forms->wImages1()
+                    .Picture_M(doc().belt().pieces.at(std::size_t(k)) + variant)
+                    .cacheKey() == shown)
                 return variant;
         return -1;
     }
     QString variants()
     {
         QString out;
-        for (int k = 0; k < vars().Module_Count; ++k)
+        for (int k = 0; k < count(); ++k)
             out += QString::number(variant(k));
         return out;
     }
@@ -197,25 +197,22 @@ void ModularEditorTest::setUp_data()
 void ModularEditorTest::setUp()
 {
     QFETCH(bool, right);
-    TestProgram program;
-    MainWindow& main = program.start();
-    program.holdTimers();
-    Variablen& v = program.forms->vars();
-    v.Copy_Caption = QStringLiteral("Kopieren");
-    v.Selected_Module = 5;
-    v.Selection_State = 2;
-    v.Module_Count = 4;
-    v.Has_Begin_Piece = v.Has_End_Piece = v.Belt_Closed = true;
-    v.Shown_Drive_Slot = 3;
-    main.speichern->setEnabled(true);
-    main.band_om->setChecked(true);
+    Editor w(!right);
+    w.bindEditor();
+    // A loaded belt of the other direction, a piece marked, its drive shown.
+    w.place({right ? AG_L : AG_R, G, C, right ? EV_L : EV_R});
+    w.doc().showLoaded(w.doc().belt(), QString());
+    w.act(QStringLiteral("d2"));
+    w.main->Timer_Antrieb_Timer();
+    MainWindow& main = *w.main;
+    QVERIFY(main.speichern->isEnabled());
 
     (right ? main.band_rechts : main.band_links)->trigger();
-    auto* e = &program.forms->window<ModularBeltEditor>();
+    auto* e = w.e;
 
     QVERIFY(e->Visible());
     QCOMPARE(main.mdiArea->activeSubWindow(), e->mdiFrame());
-    QVERIFY(!program.forms->loaded(QStringLiteral("wStart"))->Visible());
+    QVERIFY(!w.program.forms->loaded(QStringLiteral("wStart"))->Visible());
     QCOMPARE(main.band_rechts->isChecked(), right);
     QCOMPARE(main.band_links->isChecked(), !right);
     QVERIFY(!main.band_om->isChecked());
@@ -233,21 +230,20 @@ void ModularEditorTest::setUp()
     QCOMPARE(e->Command_Bestellnummer->text(), QStringLiteral("Kopieren"));
     QCOMPARE(e->Text_Bestellnummer->text(),
              right ? QStringLiteral("KX40-xxx-R-xx-xx") : QStringLiteral("KX40-xxx-L-xx-xx"));
-    for (QWidget* w : std::initializer_list<QWidget*>{
+    for (QWidget* c : std::initializer_list<QWidget*>{
              e->Command_Bestellnummer, e->Text_Bestellnummer, e->Line_Bestell, e->Label_Optional,
              e->HScroll_Bandbreite, e->HScroll_Bandlaenge, e->Option_Rechts, e->Option_Links})
-        QVERIFY2(!w->isHidden(), qPrintable(w->objectName()));
+        QVERIFY2(!c->isHidden(), qPrintable(c->objectName()));
     QVERIFY(e->HScroll_Bandbreite->isEnabled());
     QVERIFY(!e->HScroll_Bandlaenge->isEnabled());
     QVERIFY(!e->Option_Rechts->isEnabled() && !e->Option_Links->isEnabled());
     QCOMPARE(e->Option_Rechts->isChecked(), right);
     QCOMPARE(e->Option_Links->isChecked(), !right);
 
-    QCOMPARE(int(v.Selected_Module), 0);
-    QCOMPARE(int(v.Selection_State), 0);
-    QCOMPARE(int(v.Module_Count), 0);
-    QVERIFY(!v.Has_Begin_Piece && !v.Has_End_Piece && !v.Belt_Closed);
-    QCOMPARE(int(v.Shown_Drive_Slot), 100);
+    QCOMPARE(w.doc().markState(), int(NothingMarked));
+    QCOMPARE(w.doc().markedPosition(), 0);
+    QCOMPARE(w.count(), 0);
+    QVERIFY(!w.doc().drivePosition());
 }
 
 void ModularEditorTest::setUpAfterBeltStartsEmpty()
@@ -255,44 +251,38 @@ void ModularEditorTest::setUpAfterBeltStartsEmpty()
     Editor w(false);
     w.bindEditor();
     w.place({AG_L, G, C, EV_L});
-    // The placement engine moves left-running slots; the drive stood far out.
-    w.e->setModuleSlotLeftTwips(3, 7000);
-    w.e->Image_Antrieb[9]->show();
+    w.main->Timer_Antrieb_Timer();
     w.act(QStringLiteral("c2"));
     // The width scroll bar's right arrow.
     QScrollBar* width = w.e->HScroll_Bandbreite;
     QTest::mouseClick(width, Qt::LeftButton, {}, QPoint(width->width() - 3, width->height() / 2));
     QCOMPARE(w.e->Text_Bandbreite->text(), QStringLiteral("80"));
-    Variablen& v = w.vars();
-    v.Pending_Type = 27;
-    v.Pending_Kind = 1;
-    v.Request_Pending = true;
-    v.Code_Refresh_oM = true;
+    QTest::mouseClick(w.toolButton(w.e->Toolbar_Links, 5), Qt::LeftButton); // C, not yet placed
 
-    w.program.forms->procedures.Create_Belt_mM_Right();
+    w.main->band_rechts->trigger();
 
     for (int k = 0; k < 14; ++k) {
         QVERIFY(w.e->Image_Modul[std::size_t(k)]->isHidden());
         QVERIFY(w.e->Image_Antrieb[std::size_t(k)]->isHidden());
         QCOMPARE(w.e->Image_Modul[std::size_t(k)]->pos(), twipsPoint(RightModule[k], 1200));
     }
-    QCOMPARE(int(v.Module_Count), 0);
-    QCOMPARE(int(v.Selection_State), 0);
-    // Left alone: the width, the request record, leftover types and the flags.
+    QCOMPARE(w.count(), 0);
+    QCOMPARE(w.doc().markState(), int(NothingMarked));
+    // Left alone: the width and the request, which the next tick takes up
+    // on the new belt.
     QCOMPARE(width->value(), 80);
     QCOMPARE(w.e->Text_Bandbreite->text(), QStringLiteral("80"));
-    QVERIFY(v.Request_Pending);
-    QCOMPARE(int(v.Pending_Type), 27);
-    QCOMPARE(int(v.Pending_Kind), 1);
-    QCOMPARE(int(v.Module_Type[3]), EV_L);
-    QVERIFY(v.Code_Refresh_oM && v.Code_Refresh_mM);
+    QVERIFY(w.doc().requestPending());
+    w.tick();
+    QCOMPARE(w.program.boxes.shown.size(), 1);
+    QCOMPARE(w.program.boxes.shown.constLast().text, w.program.wording().messages[1]);
 }
 
 void ModularEditorTest::setUpFeatures()
 {
     Editor w;
     w.bindEditor();
-    Variablen& v = w.vars();
+    FeatureList& features = w.program.forms->wording().modularFeatures;
     QCheckBox* beyond = w.e->Check_Optional[4];
     beyond->show();
     w.e->Check_Optional[2]->hide();
@@ -300,7 +290,7 @@ void ModularEditorTest::setUpFeatures()
     w.e->Check_Optional[0]->setChecked(true);
     w.e->Check_Optional[1]->setEnabled(false);
 
-    v.Optional_Count_mM = 2;
+    features.count = 2;
     w.setUp(true);
     for (int i : {0, 1}) {
         QCheckBox* box = w.e->Check_Optional[std::size_t(i)];
@@ -309,7 +299,7 @@ void ModularEditorTest::setUpFeatures()
     QVERIFY(w.e->Check_Optional[2]->isHidden());
     QVERIFY(!beyond->isHidden() && beyond->isChecked()); // beyond the count: as it was
 
-    v.Optional_Count_mM = 0;
+    features.count = 0;
     w.e->Label_Optional->hide();
     w.e->Check_Optional[0]->setChecked(true);
     w.setUp(false);
@@ -321,14 +311,13 @@ void ModularEditorTest::setUpUnlocksLoadedBelt()
 {
     Editor w;
     w.bindEditor();
-    w.vars().Optional_Count_mM = 3;
-    w.setUp(true);
-    // What a load leaves: no toolbar, width and features locked.
-    w.e->Toolbar_Rechts->hide();
-    w.e->Toolbar_Links->hide();
-    w.e->HScroll_Bandbreite->setEnabled(false);
-    for (QCheckBox* box : w.e->Check_Optional)
-        box->setEnabled(false);
+    w.program.forms->wording().modularFeatures.count = 3;
+    // A load leaves no toolbar, width and features locked.
+    w.place({AG_R, G, EV_R});
+    w.doc().showLoaded(w.doc().belt(), QString());
+    QVERIFY(w.e->Toolbar_Rechts->isHidden() && w.e->Toolbar_Links->isHidden());
+    QVERIFY(!w.e->HScroll_Bandbreite->isEnabled());
+    QVERIFY(!w.e->Check_Optional[0]->isEnabled());
 
     w.setUp(false);
     QVERIFY(!w.e->Toolbar_Links->isHidden());
@@ -367,11 +356,11 @@ void ModularEditorTest::marks()
     w.bindEditor();
     w.place({AG_R, G, C, EV_R});
     w.act(script);
-    QTEST(int(w.vars().Selection_State), "state");
-    QTEST(int(w.vars().Selected_Module), "selected");
+    QTEST(w.doc().markState(), "state");
+    QTEST(w.doc().markedPosition(), "selected");
     QTEST(w.variants(), "pictures");
-    QVERIFY(!w.vars().Request_Pending);
-    QCOMPARE(int(w.vars().Module_Count), 4); // marking changes no piece
+    QVERIFY(!w.doc().requestPending());
+    QCOMPARE(w.count(), 4); // marking changes no piece
 }
 
 void ModularEditorTest::deleteKey_data()
@@ -428,8 +417,8 @@ void ModularEditorTest::deleteKey()
     } else {
         QTest::keyRelease(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     }
-    QTEST(int(w.vars().Selection_State), "state");
-    QTEST(w.vars().Request_Pending, "request");
+    QTEST(w.doc().markState(), "state");
+    QTEST(w.doc().requestPending(), "request");
     if (!script.isEmpty())
         QCOMPARE(w.variant(2), script.startsWith(QLatin1Char('c')) ? 1 : 2); // mark unchanged
 }
@@ -484,10 +473,10 @@ void ModularEditorTest::deleteAfterClickThroughWindowSystem()
     QWidget* slot = w.e->Image_Modul[1];
     QTest::mouseClick(w.main->windowHandle(), Qt::LeftButton, {},
                       slot->mapTo(w.main, QPoint(10, 10)));
-    QCOMPARE(int(w.vars().Selection_State), 1);
+    QCOMPARE(w.doc().markState(), int(Clicked));
     QTest::keyClick(w.main->windowHandle(), Qt::Key_Delete);
-    QCOMPARE(int(w.vars().Selection_State), 3);
-    QVERIFY(w.vars().Request_Pending);
+    QCOMPARE(w.doc().markState(), int(RemovalRequested));
+    QVERIFY(w.doc().requestPending());
 }
 
 void ModularEditorTest::toolbarButtons_data()
@@ -518,48 +507,44 @@ void ModularEditorTest::toolbarButtons()
     QFETCH(int, kind);
     Editor w(right);
     w.bindEditor();
-    Variablen& v = w.vars();
-    v.Pending_Type = 99;
     QTest::mouseClick(w.toolButton(right ? w.e->Toolbar_Rechts : w.e->Toolbar_Links, button),
                       Qt::LeftButton);
-    QCOMPARE(int(v.Pending_Type), type);
-    QCOMPARE(int(v.Pending_Kind), kind);
-    QVERIFY(v.Request_Pending);
-    QCOMPARE(v.Has_Begin_Piece, kind == 0);
-    QCOMPARE(int(v.Module_Count), 0); // recorded only
+    QVERIFY(w.doc().requestPending());
+    QCOMPARE(w.count(), 0); // recorded only
+    // The tick places a begin piece; anything else cannot come first.
+    w.tick();
+    if (kind == 0)
+        QCOMPARE(w.doc().belt().pieces, std::vector<int>{type});
+    else
+        QCOMPARE(w.program.boxes.shown.constLast().text, w.program.wording().messages[1]);
 }
 
 void ModularEditorTest::lastToolbarRequestWins()
 {
     Editor w;
     w.bindEditor();
-    Variablen& v = w.vars();
     QTest::mouseClick(w.toolButton(w.e->Toolbar_Rechts, 1), Qt::LeftButton); // AG-R
     QTest::mouseClick(w.toolButton(w.e->Toolbar_Rechts, 6), Qt::LeftButton); // V
-    QCOMPARE(int(v.Pending_Type), V);
-    QCOMPARE(int(v.Pending_Kind), 1);
-    QVERIFY(v.Request_Pending);
-    QVERIFY(v.Has_Begin_Piece); // raised once, stays until the next set-up
+    QVERIFY(w.doc().requestPending());
+    // The V is the request: it cannot be the first piece.
+    w.tick();
+    QCOMPARE(w.count(), 0);
+    QCOMPARE(w.program.boxes.shown.constLast().text, w.program.wording().messages[1]);
 }
 
 void ModularEditorTest::hiddenToolbarTakesNoClicks()
 {
     Editor w;
     w.bindEditor();
-    Variablen& v = w.vars();
     QTest::mouseClick(w.toolButton(w.e->Toolbar_Links, 8), Qt::LeftButton); // AG-L
     QTest::mouseClick(w.toolButton(w.e->Toolbar_Links, 4), Qt::LeftButton); // G
-    QVERIFY(!v.Request_Pending);
-    QVERIFY(!v.Has_Begin_Piece);
-    QCOMPARE(int(v.Pending_Type), 0);
+    QVERIFY(!w.doc().requestPending());
 }
 
 void ModularEditorTest::orderCodeFollowsTheEditor()
 {
     Editor w;
     w.bindEditor();
-    Variablen& v = w.vars();
-    QVERIFY(v.Code_Refresh_mM);
     QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX40-xxx-R-xx-xx"));
     w.tick();
     QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX40-0-R-"));
@@ -568,8 +553,8 @@ void ModularEditorTest::orderCodeFollowsTheEditor()
     w.place({AG_R, G, G, G, C, EV_R});
     w.tick();
     QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX40-700-R-AG-3GC-EV"));
-    QCOMPARE(v.Order_Code, QStringLiteral("KX40-700-R-AG-3GC-EV"));
-    QCOMPARE(v.Belt_Length, 700.0);
+    w.main->Timer_Antrieb_Timer();
+    QCOMPARE(w.e->Text_Bandlaenge->text(), QStringLiteral("700"));
 
     // The width changes only the width field, on the next tick.
     QScrollBar* width = w.e->HScroll_Bandbreite;
@@ -586,9 +571,11 @@ void ModularEditorTest::orderCodeFollowsTheEditor()
     QCOMPARE(w.e->Text_Bandbreite->text(), QStringLiteral("40"));
 
     // Features in check-box order, whatever the order of the clicks.
-    v.Optional_Count_mM = 2;
-    v.Optional_mM[0] = QStringLiteral("SW");
-    v.Optional_mM[1] = QStringLiteral("LS");
+    FeatureList& features = w.program.forms->wording().modularFeatures;
+    features.count = 2;
+    features.codes[0] = QStringLiteral("SW");
+    features.codes[1] = QStringLiteral("LS");
+    w.doc().setFeatureCodes(w.program.wording().featureCodes());
     w.setUp(false);
     for (int i : {1, 0}) // on the box itself, as a user clicks it
         QTest::mouseClick(w.e->Check_Optional[std::size_t(i)], Qt::LeftButton, {}, QPoint(8, 8));
@@ -605,31 +592,17 @@ void ModularEditorTest::orderCodeFollowsTheEditor()
 
 void ModularEditorTest::orderCodeButton()
 {
-    TestProgram program;
-    MainWindow& main = program.start();
-    program.holdTimers();
-    Variablen& v = program.forms->vars();
-    v.Copy_Caption = QStringLiteral("Kopieren");
-    auto* e = &program.forms->window<ModularBeltEditor>();
-    main.band_rechts->setChecked(true);
-
-    // Build state: the design caption differs from the copy caption.
-    QVERIFY(!v.Code_Refresh_mM);
+    Editor w;
+    w.bindEditor();
+    w.tick();
+    QCOMPARE(w.e->Command_Bestellnummer->text(), QStringLiteral("Kopieren"));
+    // The text shown goes to the clipboard, even if a tick is due.
     QGuiApplication::clipboard()->setText(QStringLiteral("other"));
-    QTest::mouseClick(e->Command_Bestellnummer, Qt::LeftButton);
-    QVERIFY(v.Code_Refresh_mM);
-    QCOMPARE(e->Text_Bestellnummer->text(), QStringLiteral("KX40-0-R-"));
-    QCOMPARE(e->Command_Bestellnummer->text(), QStringLiteral("Kopieren"));
-    QVERIFY(main.speichern->isEnabled());
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("other"));
-
-    // Copy state: the text shown goes to the clipboard, even if a tick is due.
-    v.Module_Count = 1;
-    v.Module_Type[0] = AG_R;
-    e->showPiece(0);
-    QTest::mouseClick(e->Command_Bestellnummer, Qt::LeftButton);
+    QTest::mouseClick(w.toolButton(w.e->Toolbar_Rechts, 1), Qt::LeftButton);
+    w.doc().carryOutRequest();
+    QTest::mouseClick(w.e->Command_Bestellnummer, Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("KX40-0-R-"));
-    QCOMPARE(e->Text_Bestellnummer->text(), QStringLiteral("KX40-0-R-"));
+    QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX40-0-R-"));
 }
 
 void ModularEditorTest::idleTickRepaintsNothing()
@@ -649,7 +622,7 @@ void ModularEditorTest::idleTickRepaintsNothing()
     QCOMPARE(counter.painted, QStringList());
 
     // A tick that changes the code does repaint it.
-    w.vars().Module_Count = 2;
+    w.place({AG_R, G});
     w.tick();
     QTest::qWait(20);
     QVERIFY(!counter.painted.isEmpty());

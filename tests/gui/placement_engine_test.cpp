@@ -1,15 +1,16 @@
 #include "belt_driver.h"
-#include "image_control.h"
-#include "main_window.h"
-#include "modular_editor.h"
-#include "plain_editor.h"
-#include "twips.h"
+#include "windows/forms/image_control.h"
+#include "windows/main/main_window.h"
+#include "windows/modular_belt/modular_editor.h"
+#include "windows/plain_belt/plain_editor.h"
+#include "windows/forms/twips.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace kx;
@@ -55,13 +56,12 @@ void PlacementEngineTest::roadOfOneRequest()
     QCOMPARE(w.row(), QStringLiteral("AG G*2 C EV"));
     QCOMPARE(w.shownSlots(), QStringLiteral("0 1 2 3 4"));
     QCOMPARE(w.variants(), QStringLiteral("00000"));
-    QCOMPARE(int(w.vars().Selection_State), 0);
-    QVERIFY(!w.vars().Request_Pending);
+    QCOMPARE(w.document().markState(), int(NothingMarked));
+    QVERIFY(!w.document().requestPending());
     QCOMPARE(w.shownDrives(), QStringLiteral("2")); // the drive waits for its own timer
 
     w.tickDrive();
     QCOMPARE(w.lengthText(), QStringLiteral("600"));
-    QCOMPARE(w.vars().Belt_Length, 600.0);
     QCOMPARE(w.shownDrives(), QStringLiteral("3"));
     QCOMPARE(w.code(), QStringLiteral("KX40-600-R-AG-2GC-EV"));
     QVERIFY(w.messages().isEmpty());
@@ -113,13 +113,13 @@ void PlacementEngineTest::requests()
 
     QTEST(w.row(), "row");
     QTEST(w.messages(), "messages");
-    QCOMPARE(int(w.vars().Selection_State), 0);
-    // Exactly the positions below Module_Count are shown, each plain.
+    QCOMPARE(w.document().markState(), int(NothingMarked));
+    // Exactly the positions of the pieces are shown, each plain.
     QStringList expected;
-    for (int k = 0; k < w.vars().Module_Count; ++k)
+    for (int k = 0; k < w.count(); ++k)
         expected << QString::number(k);
     QCOMPARE(w.shownSlots(), expected.join(QLatin1Char(' ')));
-    QCOMPARE(w.variants(), QString(w.vars().Module_Count, QLatin1Char('0')));
+    QCOMPARE(w.variants(), QString(w.count(), QLatin1Char('0')));
 }
 
 void PlacementEngineTest::leftRunningRowIsFlush()
@@ -186,8 +186,8 @@ void PlacementEngineTest::endPieceByModuleShowsGreyThenMessage()
     w.tickModule();
     QCOMPARE(whileShown, QStringLiteral("001"));
     QCOMPARE(w.messages(), QList<int>{7});
-    QCOMPARE(w.program.boxes.shown.constLast().title, w.vars().Message_Texts[0]);
-    QCOMPARE(int(w.vars().Selection_State), 0);
+    QCOMPARE(w.program.boxes.shown.constLast().title, w.wording().messages[0]);
+    QCOMPARE(w.document().markState(), int(NothingMarked));
     QCOMPARE(w.variants(), QStringLiteral("000"));
     QCOMPARE(w.row(), QStringLiteral("AG G EV"));
 
@@ -244,7 +244,7 @@ void PlacementEngineTest::ticksWithoutRefresh()
     if (!request.isEmpty())
         w.press(request);
     // The width changes the code whatever the row does.
-    w.e->Text_Bandbreite->setText(QStringLiteral("80"));
+    w.e->HScroll_Bandbreite->setValue(80);
     w.tickModule();
     if (request != QLatin1String("G"))
         QTEST(w.row(), "row");
@@ -269,7 +269,7 @@ void PlacementEngineTest::timersRunWhileMessageIsOpen()
     w.tickModule();
     QCOMPARE(ticks, 1);
     QCOMPARE(w.messages(), QList<int>{9});
-    QCOMPARE(int(w.vars().Selection_State), 0);
+    QCOMPARE(w.document().markState(), int(NothingMarked));
     QCOMPARE(w.variants(), QStringLiteral("00"));
     QCOMPARE(w.lengthText(), QStringLiteral("250"));
 }
@@ -296,8 +296,7 @@ void PlacementEngineTest::driveFollowsTheRow()
     w.tickModule();
     w.tickDrive();
     QCOMPARE(w.shownDrives(), QStringLiteral("9"));
-    QCOMPARE(int(w.vars().Drive_Slot), 9);
-    QCOMPARE(int(w.vars().Shown_Drive_Slot), 9);
+    QCOMPARE(w.document().drivePosition(), std::optional<int>(9));
 
     // Without C or AC: the middle of the row.
     w.doubleClick(9);
@@ -346,19 +345,15 @@ void PlacementEngineTest::otherEditorLeavesTheRowAlone()
     w.main->band_om->trigger();
     auto* woM = &w.program.forms->window<PlainBeltEditor>();
     woM->Text_Bestellnummer->setText(QStringLiteral("stale"));
-    w.e->Text_Bestellnummer->setText(QStringLiteral("stale"));
     w.e->Text_Bandlaenge->setText(QStringLiteral("stale"));
-    w.vars().Code_Refresh_mM = true;
-    w.vars().Has_End_Piece = false; // would change the length
 
     w.tickModule();
     w.tickDrive();
     QCOMPARE(w.lengthText(), QStringLiteral("stale"));
     QCOMPARE(w.shownDrives(), QStringLiteral("2"));
-    QCOMPARE(w.row(), QStringLiteral("AG G C EV"));
-    QVERIFY(w.vars().Request_Pending); // left for the modular editor
-    QVERIFY(woM->Text_Bestellnummer->text().startsWith(QLatin1String("KX")));
-    QVERIFY(w.e->Text_Bestellnummer->text().startsWith(QLatin1String("KX")));
+    QCOMPARE(w.shownSlots(), QStringLiteral("0 1 2 3"));
+    QVERIFY(w.document().requestPending()); // left for the modular editor
+    QCOMPARE(woM->Text_Bestellnummer->text(), QStringLiteral("KX40-300-R"));
 }
 
 void PlacementEngineTest::idleTicksRepaintNothing()
@@ -381,7 +376,7 @@ void PlacementEngineTest::idleTicksRepaintNothing()
     QCOMPARE(counter.painted, QStringList());
 
     // The counter does see a change.
-    w.vars().Has_End_Piece = false;
+    w.click(1);
     w.tickDrive();
     QTest::qWait(30);
     QVERIFY(!counter.painted.isEmpty());

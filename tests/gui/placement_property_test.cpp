@@ -1,10 +1,11 @@
 #include "belt_driver.h"
-#include "config_file.h"
-#include "image_control.h"
-#include "main_window.h"
-#include "modular_editor.h"
-#include "slot_layout.h"
-#include "type_codes.h"
+#include "rules/belt_file.h"
+#include "rules/run_error.h"
+#include "windows/forms/image_control.h"
+#include "windows/main/main_window.h"
+#include "windows/modular_belt/modular_editor.h"
+#include "rules/slot_layout.h"
+#include "rules/type_codes.h"
 
 #include <QAction>
 #include <QRandomGenerator>
@@ -22,8 +23,7 @@ public:
 
     QString afterModuleTick(const QString& rowBefore, int boxesBefore) const
     {
-        const Variablen& v = w_.vars();
-        if (v.Request_Pending)
+        if (w_.document().requestPending())
             return QStringLiteral("request left pending");
         const int boxes = w_.program.boxes.shown.size() - boxesBefore;
         if (boxes > 1)
@@ -37,19 +37,18 @@ public:
     {
         if (QString broken = row(); !broken.isEmpty())
             return broken;
-        const Variablen& v = w_.vars();
-        const int n = v.Module_Count;
+        const std::vector<int>& pieces = w_.document().belt().pieces;
+        const int n = int(pieces.size());
         int length = 0;
         int drive = -1;
         for (int k = 0; k < n; ++k) {
-            const int type = v.Module_Type[k];
+            const int type = pieces[std::size_t(k)];
             length += isMiddleModule(type) ? 100 : 150;
             if (drive < 0 && type == type_code::C)
                 drive = k;
         }
         if (drive < 0)
-            drive = n > 0 && (v.Module_Type[0] == type_code::AC_R ||
-                              v.Module_Type[0] == type_code::AC_L)
+            drive = n > 0 && (pieces[0] == type_code::AC_R || pieces[0] == type_code::AC_L)
                         ? 0
                         : n / 2;
         if (w_.lengthText() != QString::number(length))
@@ -57,7 +56,7 @@ public:
         const QString drives = n == 0 ? QString() : QString::number(drive);
         if (w_.shownDrives() != drives)
             return QStringLiteral("drive slots '%1', expected '%2'").arg(w_.shownDrives(), drives);
-        if (w_.code() != v.Order_Code)
+        if (w_.code() != w_.document().shownCode())
             return QStringLiteral("code shown is not the code built");
         return codeParsesBack();
     }
@@ -65,35 +64,35 @@ public:
 private:
     QString row() const
     {
-        const Variablen& v = w_.vars();
+        const BeltDocument& doc = w_.document();
+        const std::vector<int>& pieces = doc.belt().pieces;
         const bool right = w_.main->band_rechts->isChecked();
-        const int n = v.Module_Count;
-        const bool closed = n > 0 && isEndPiece(v.Module_Type[n - 1]);
+        const int n = int(pieces.size());
+        const bool closed = n > 0 && isEndPiece(pieces.back());
         if (n > (closed ? 14 : 13))
             return QStringLiteral("%1 pieces").arg(n);
-        if (v.Has_End_Piece != closed || v.Belt_Closed != closed)
-            return QStringLiteral("end-piece flags do not match the row");
         for (int k = 0; k < n; ++k) {
-            const TypeCode* piece = typeCode(v.Module_Type[k]);
+            const TypeCode* piece = typeCode(pieces[std::size_t(k)]);
             const PieceKind kind = k == 0                 ? PieceKind::Begin
                                    : k == n - 1 && closed ? PieceKind::End
                                                           : PieceKind::Middle;
             if (!piece || piece->kind != kind)
-                return QStringLiteral("position %1 holds type %2").arg(k).arg(v.Module_Type[k]);
+                return QStringLiteral("position %1 holds type %2").arg(k).arg(pieces[std::size_t(k)]);
             if (piece->running != Running::Either &&
                 piece->running != (right ? Running::Right : Running::Left))
                 return QStringLiteral("position %1 runs the other way").arg(k);
         }
-        if (v.Selection_State != 0 && v.Selected_Module >= n)
-            return QStringLiteral("mark on position %1 of %2").arg(v.Selected_Module).arg(n);
+        if (doc.markState() != NothingMarked && doc.markedPosition() >= n)
+            return QStringLiteral("mark on position %1 of %2").arg(doc.markedPosition()).arg(n);
         return slotPictures();
     }
 
     QString slotPictures() const
     {
-        const Variablen& v = w_.vars();
+        const BeltDocument& doc = w_.document();
+        const std::vector<int>& pieces = doc.belt().pieces;
         const bool right = w_.main->band_rechts->isChecked();
-        const int n = v.Module_Count;
+        const int n = int(pieces.size());
         int expectedLeft = 0;
         for (int k = 0; k < SlotCount; ++k) {
             const ImageControl* slot = w_.e->Image_Modul[std::size_t(k)];
@@ -104,14 +103,15 @@ private:
                     .arg(n);
             if (k >= n)
                 continue;
-            const int marked = v.Selection_State == 2 ? 2 : v.Selection_State == 0 ? 0 : 1;
-            const int wanted = k == v.Selected_Module ? marked : 0;
+            const int state = doc.markState();
+            const int marked = state == DoubleClicked ? 2 : state == NothingMarked ? 0 : 1;
+            const int wanted = k == doc.markedPosition() ? marked : 0;
             if (w_.variant(k) != wanted)
                 return QStringLiteral("slot %1 shows variant %2, not %3")
                     .arg(k)
                     .arg(w_.variant(k))
                     .arg(wanted);
-            const int width = typeCode(v.Module_Type[k])->slotWidth;
+            const int width = typeCode(pieces[std::size_t(k)])->slotWidth;
             if (w_.widthTwips(k) != width)
                 return QStringLiteral("slot %1 is %2 wide").arg(k).arg(w_.widthTwips(k));
             // Right-running rows keep their places; left-running ones sit flush.
@@ -130,22 +130,16 @@ private:
 
     QString codeParsesBack() const
     {
-        const Variablen& v = w_.vars();
-        const int n = v.Module_Count;
-        if (n == 0 || !v.Belt_Closed)
-            return QString();
-        LoadedBelt belt;
+        const BeltDocument& doc = w_.document();
+        Belt belt;
         try {
-            belt = readConfigLine(QLatin1Char('m') + w_.code());
+            belt = readBeltLine(QLatin1Char('m') + w_.code(), doc.featureCodes());
         } catch (const RunError& error) {
             return QStringLiteral("code %1 does not read back: %2")
                 .arg(w_.code())
                 .arg(error.number);
         }
-        std::vector<int> row;
-        for (int k = 0; k < n; ++k)
-            row.push_back(v.Module_Type[k]);
-        if (belt.pieces != row || !belt.hasBeginPiece || !belt.hasEndPiece ||
+        if (belt.pieces != doc.belt().pieces ||
             belt.rightRunning != w_.main->band_rechts->isChecked())
             return QStringLiteral("code %1 reads back as another row").arg(w_.code());
         return QString();
@@ -192,7 +186,7 @@ void PlacementPropertyTest::randomRequestsKeepTheRowSound()
             broken = check.afterModuleTick(before, boxes);
         };
         for (int step = 0; step < steps && broken.isEmpty(); ++step) {
-            const int n = w.vars().Module_Count;
+            const int n = w.count();
             const int roll = int(random.bounded(100));
             if (roll < 35) {
                 // Middle modules most, end pieces rarely for the builder.
@@ -226,8 +220,8 @@ void PlacementPropertyTest::randomRequestsKeepTheRowSound()
                 w.tickDrive();
                 broken = check.afterDriveTick();
             }
-            counts.insert(w.vars().Module_Count);
-            full = full || w.vars().Module_Count == 14;
+            counts.insert(w.count());
+            full = full || w.count() == 14;
         }
         if (!broken.isEmpty())
             QFAIL(qPrintable(QStringLiteral("%1 after %2 on a %3-running belt")

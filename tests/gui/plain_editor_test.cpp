@@ -1,10 +1,10 @@
-#include "main_window.h"
-#include "plain_editor.h"
+#include "windows/main/main_window.h"
+#include "windows/plain_belt/plain_editor.h"
 #include "test_program.h"
-#include "twips.h"
+#include "windows/forms/twips.h"
 
-#include "image_control.h"
-#include "picture_store.h"
+#include "windows/forms/image_control.h"
+#include "pictures/picture_store.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,7 +36,7 @@ struct PlainEditor
     explicit PlainEditor(bool open = true, bool worded = true) : main(start(program, worded))
     {
         program.holdTimers();
-        program.forms->vars().Copy_Caption = CopyCaption;
+        program.forms->wording().copyCaption = CopyCaption;
         if (open)
             main.band_om->trigger();
         woM = &program.forms->window<PlainBeltEditor>();
@@ -55,15 +55,16 @@ struct PlainEditor
     // Features as the text pass leaves them: codes stored, boxes captioned and shown.
     void defineFeatures(const QStringList& codes)
     {
-        Variablen& v = program.forms->vars();
-        v.Optional_Count_oM = int(codes.size());
+        FeatureList& features = program.forms->wording().plainFeatures;
+        features.count = int(codes.size());
         for (int i = 0; i < codes.size(); ++i) {
-            v.Optional_oM[i] = codes[i];
+            features.codes[std::size_t(i)] = codes[i];
             woM->Check_Optional[std::size_t(i)]->setText(QStringLiteral("Merkmal ") + codes[i]);
             woM->Check_Optional[std::size_t(i)]->show();
         }
         for (std::size_t i = std::size_t(codes.size()); i < woM->Check_Optional.size(); ++i)
             woM->Check_Optional[i]->hide();
+        program.document().setFeatureCodes(program.wording().featureCodes());
     }
 
     // The name of the belt picture on show.
@@ -117,8 +118,6 @@ private slots:
     void featuresFromLanguageFile();
     void noFeaturesNoCheckBox();
     void saveEnabledByFirstBuild();
-    void codeRefreshOnlyWhileFlagIsSet();
-    void buildStateBuildsCode();
     void copyStateCopiesCodeShown();
     void idleTickRepaintsNothing();
 };
@@ -279,26 +278,26 @@ void PlainEditorTest::featuresInBoxOrder()
     clickBox(e.woM->Check_Optional[1]);
     e.tick();
     QCOMPARE(e.code(), QStringLiteral("KX40-300-R-SF2-KS"));
-    QCOMPARE(e.program.forms->vars().Order_Code, e.code());
+    QCOMPARE(e.program.document().shownCode(), e.code());
     QVERIFY(e.woM->Check_Optional[4]->isHidden());
 }
 
 void PlainEditorTest::featuresFromLanguageFile()
 {
     PlainEditor e;
-    const Variablen& v = e.program.forms->vars();
-    QCOMPARE(int(v.Optional_Count_oM), 6);
+    const Wording& v = e.program.wording();
+    QCOMPARE(v.plainFeatures.count, 6);
     for (QCheckBox* box : e.woM->Check_Optional) {
         QVERIFY(!box->isHidden());
         QVERIFY(box->text() != QStringLiteral("Check1"));
     }
     QCOMPARE(e.woM->Option_Links->text(), QStringLiteral("links"));
-    QCOMPARE(e.woM->Command_Bestellnummer->text(), v.Copy_Caption);
+    QCOMPARE(e.woM->Command_Bestellnummer->text(), v.copyCaption);
     clickBox(e.woM->Check_Optional[2]);
     clickBox(e.woM->Check_Optional[0]);
     e.tick();
-    QCOMPARE(e.code(), QStringLiteral("KX40-300-R-") + v.Optional_oM(0) + QLatin1Char('-') +
-                           v.Optional_oM(2));
+    QCOMPARE(e.code(), QStringLiteral("KX40-300-R-") + v.plainFeatures.codes[0] + QLatin1Char('-') +
+                           v.plainFeatures.codes[2]);
 }
 
 void PlainEditorTest::noFeaturesNoCheckBox()
@@ -309,7 +308,7 @@ void PlainEditorTest::noFeaturesNoCheckBox()
                       "[OPTIONAL_OM]\r\noptional:\r\nXXXXX\r\n\r\n\r\n\r\n\r\n\r\n");
     MainWindow& main = program.start();
     program.holdTimers();
-    QCOMPARE(int(program.forms->vars().Optional_Count_oM), 0);
+    QCOMPARE(program.wording().plainFeatures.count, 0);
     main.band_om->trigger();
     main.Timer_Antrieb_Timer();
     auto* woM = &program.forms->window<PlainBeltEditor>();
@@ -326,32 +325,6 @@ void PlainEditorTest::saveEnabledByFirstBuild()
     QVERIFY(e.main.speichern->isEnabled());
     e.main.band_om->trigger();
     QVERIFY(!e.main.speichern->isEnabled());
-}
-
-void PlainEditorTest::codeRefreshOnlyWhileFlagIsSet()
-{
-    PlainEditor e;
-    e.main.band_rechts->trigger(); // clears the plain belt's flag
-    clickArrow(e.woM->HScroll_Bandlaenge, true);
-    e.tick();
-    e.main.Timer_Module_Timer();
-    QCOMPARE(e.code(), QStringLiteral("KX40-300-R"));
-
-    e.program.forms->vars().Code_Refresh_oM = true;
-    e.main.Timer_Module_Timer();
-    QCOMPARE(e.code(), QStringLiteral("KX40-400-R"));
-}
-
-void PlainEditorTest::buildStateBuildsCode()
-{
-    PlainEditor e(false); // loaded, never opened: the design caption stands
-    e.woM->Show();
-    QTest::mouseClick(e.woM->Command_Bestellnummer, Qt::LeftButton);
-    QVERIFY(e.program.forms->vars().Code_Refresh_oM);
-    QVERIFY(!e.woM->Text_Bestellnummer->isHidden());
-    QCOMPARE(e.code(), QStringLiteral("KX40-300-R"));
-    QCOMPARE(e.woM->Command_Bestellnummer->text(), CopyCaption);
-    QVERIFY(e.main.speichern->isEnabled());
 }
 
 void PlainEditorTest::copyStateCopiesCodeShown()

@@ -1,12 +1,12 @@
 #include "belt_driver.h"
 #include "belt_rows.h"
-#include "image_control.h"
-#include "keyed_toolbar.h"
-#include "main_window.h"
-#include "modular_code.h"
-#include "modular_editor.h"
-#include "plain_editor.h"
-#include "type_codes.h"
+#include "windows/forms/image_control.h"
+#include "windows/forms/keyed_toolbar.h"
+#include "windows/main/main_window.h"
+#include "rules/order_code.h"
+#include "windows/modular_belt/modular_editor.h"
+#include "windows/plain_belt/plain_editor.h"
+#include "rules/type_codes.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -33,12 +33,11 @@ struct Reviser : BeltDriver
     }
     void loadPieces(const std::vector<int>& pieces, bool right)
     {
-        ModularCodeInput input;
-        input.widthText = QStringLiteral("40");
-        input.rightChecked = right;
-        input.leftChecked = !right;
-        input.pieces = pieces;
-        load(QLatin1Char('m') + buildModularCode(input).code);
+        Belt belt;
+        belt.kind = BeltKind::Modular;
+        belt.rightRunning = right;
+        belt.pieces = pieces;
+        load(beltLine(belt, document().featureCodes()));
     }
     void ticks()
     {
@@ -120,10 +119,11 @@ void RevisionsTest::editLoadedBelt()
     QFETCH(QList<int>, features);
     Reviser w;
     const bool plain = line.startsWith(QLatin1Char('o'));
-    const Variablen& v = w.vars();
+    const Wording& v = w.wording();
     QString code = line.mid(1);
     for (int i : features)
-        code += QLatin1Char('-') + (plain ? v.Optional_oM(i) : v.Optional_mM(i));
+        code += QLatin1Char('-') +
+                (plain ? v.plainFeatures : v.modularFeatures).codes[std::size_t(i)];
     w.load(line.left(1) + code);
     w.ticks();
     const QStringList loaded = w.belt();
@@ -149,12 +149,12 @@ void RevisionsTest::editLoadedBelt()
     QCOMPARE((right ? w.e->Toolbar_Rechts : w.e->Toolbar_Links)->isHidden(), false);
     QVERIFY(w.e->HScroll_Bandbreite->isEnabled() && w.e->Check_Optional[0]->isEnabled());
     // Each piece replaced by the other of its kind, as the editor allows.
-    for (int k = 0; k < v.Module_Count; ++k) {
-        const int before = v.Module_Type[k];
+    for (int k = 0; k < w.count(); ++k) {
+        const int before = w.document().belt().pieces[std::size_t(k)];
         w.doubleClick(k);
         w.press(otherPiece(before));
         w.tickModule();
-        QVERIFY2(v.Module_Type[k] != before, qPrintable(QString::number(k)));
+        QVERIFY2(w.document().belt().pieces[std::size_t(k)] != before, qPrintable(QString::number(k)));
     }
     QVERIFY(w.messages().isEmpty());
     w.tickDrive();
@@ -267,7 +267,7 @@ QString tryChange(Reviser& w, QRandomGenerator& random, bool right)
         woM->Check_Optional[std::size_t(feature)]->click();
         return QStringLiteral("f%1").arg(feature);
     }
-    const int n = w.vars().Module_Count;
+    const int n = w.count();
     const bool locked = w.e->Toolbar_Rechts->isHidden() && w.e->Toolbar_Links->isHidden();
     if (roll < 50 && !locked) {
         const QString side = right ? QStringLiteral("-R") : QStringLiteral("-L");
@@ -332,7 +332,7 @@ void RevisionsTest::undoRedoFollowRandomChanges()
             const bool offered = back ? w.undoOffered() : w.redoOffered();
             // Ctrl+Z right after Delete, before the engine's tick: the
             // request goes with the belt it was made on.
-            const int n = w.vars().Module_Count;
+            const int n = w.count();
             if (offered && !w.plainInFront() && n > 0 && random.bounded(4) == 0)
                 w.mark(QStringLiteral("c%1 del").arg(random.bounded(n)));
             (back ? w.main->rueckgaengig : w.main->wiederholen)->trigger();
@@ -340,7 +340,7 @@ void RevisionsTest::undoRedoFollowRandomChanges()
             if (offered)
                 position += back ? -1 : 1;
             const QString broken = check(back ? QStringLiteral("undo") : QStringLiteral("redo"));
-            const bool marked = !w.plainInFront() && (w.vars().Selection_State != 0 ||
+            const bool marked = !w.plainInFront() && (w.document().markState() != NothingMarked ||
                                                       w.variants().contains(QLatin1Char('1')) ||
                                                       w.variants().contains(QLatin1Char('2')));
             return offered && marked ? QStringLiteral("a piece left marked") : broken;

@@ -1,6 +1,6 @@
-#include "main_window.h"
+#include "windows/main/main_window.h"
 #include "test_program.h"
-#include "user_folders.h"
+#include "rules/user_folders.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "drawing.h"
-#include "drawings.h"
-#include "image_control.h"
-#include "picture_store.h"
-#include "program_icons.h"
-#include "scene3d.h"
-#include "type_codes.h"
+#include "pictures/drawing.h"
+#include "pictures/drawings.h"
+#include "windows/forms/image_control.h"
+#include "pictures/picture_store.h"
+#include "pictures/program_icons.h"
+#include "pictures/scene3d.h"
+#include "rules/type_codes.h"
 #include "test_program.h"
 
 #include <QApplication>

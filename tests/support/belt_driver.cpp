@@ -1,18 +1,15 @@
 #include "belt_driver.h"
 
-#include "modular_code.h"
-
-#include "config_file.h"
-
 #include "belt_rows.h"
-#include "image_control.h"
-#include "keyed_toolbar.h"
-#include "main_window.h"
-#include "modular_editor.h"
-#include "picture_store.h"
-#include "slot_layout.h"
-#include "twips.h"
-#include "type_codes.h"
+#include "rules/belt_file.h"
+#include "windows/forms/image_control.h"
+#include "windows/forms/keyed_toolbar.h"
+#include "windows/main/main_window.h"
+#include "windows/modular_belt/modular_editor.h"
+#include "pictures/picture_store.h"
+#include "rules/slot_layout.h"
+#include "windows/forms/twips.h"
+#include "rules/type_codes.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -94,22 +91,18 @@ void BeltDriver::build(const QString& keys)
 
 void BeltDriver::load(std::initializer_list<int> types)
 {
-    ModularCodeInput input;
-    input.widthText = QStringLiteral("40");
-    input.rightChecked = main->band_rechts->isChecked();
-    input.leftChecked = main->band_links->isChecked();
-    input.pieces.assign(types.begin(), types.end());
+    Belt belt;
+    belt.kind = BeltKind::Modular;
+    belt.rightRunning = main->band_rechts->isChecked();
+    belt.pieces.assign(types.begin(), types.end());
     const QString name = QStringLiteral("loaded.dat");
-    program.writeFile(name, formatConfigFile(BeltKind::Modular, buildModularCode(input).code));
+    program.writeFile(name, beltFileBytes(belt, document().featureCodes()));
     program.load(program.path(name));
 }
 
 QString BeltDriver::row() const
 {
-    std::vector<int> pieces;
-    for (int k = 0; k < vars().Module_Count; ++k)
-        pieces.push_back(vars().Module_Type[k]);
-    return piecesText(pieces);
+    return piecesText(document().belt().pieces);
 }
 
 QString BeltDriver::shownSlots() const
@@ -133,7 +126,7 @@ QString BeltDriver::shownDrives() const
 QList<int> BeltDriver::lefts() const
 {
     QList<int> out;
-    for (int k = 0; k < vars().Module_Count; ++k)
+    for (int k = 0; k < count(); ++k)
         out << e->moduleSlotLeftTwips(k);
     return out;
 }
@@ -147,7 +140,7 @@ int BeltDriver::variant(int slot) const
 {
     const qint64 shown = e->Image_Modul.at(std::size_t(slot))->picture().cacheKey();
     for (int v = 0; v < 3; ++v)
-        if (program.forms->wImages1().Picture_M(vars().Module_Type[slot] + v).cacheKey() == shown)
+        if (program.forms->wImages1().Picture_M(document().belt().pieces.at(std::size_t(slot)) + v).cacheKey() == shown)
             return v;
     return -1;
 }
@@ -155,7 +148,7 @@ int BeltDriver::variant(int slot) const
 QString BeltDriver::variants() const
 {
     QString out;
-    for (int k = 0; k < vars().Module_Count; ++k)
+    for (int k = 0; k < count(); ++k)
         out += QString::number(variant(k));
     return out;
 }
@@ -166,7 +159,7 @@ QList<int> BeltDriver::messages() const
     for (const auto& box : program.boxes.shown) {
         int number = -1;
         for (int k = 1; k <= 10; ++k)
-            if (box.text == vars().Message_Texts[k] && box.title == vars().Message_Texts[0])
+            if (box.text == wording().messages[std::size_t(k)] && box.title == wording().messages[0])
                 number = k;
         out << number;
     }

@@ -20,7 +20,9 @@ class BeltDriver
 public:
     explicit BeltDriver(bool right = true);
 
-    Variablen& vars() const { return program.forms->vars(); }
+    BeltDocument& document() const { return program.document(); }
+    const Wording& wording() const { return program.wording(); }
+    int count() const { return int(document().belt().pieces.size()); }
     void setUp(bool right);
 
     // Clicks the button with this key on the toolbar shown, e.g. "AG-R" or "C".

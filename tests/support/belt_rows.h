@@ -1,6 +1,6 @@
 #pragma once
 
-#include "type_codes.h"
+#include "rules/type_codes.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,10 +1,6 @@
 #include "test_program.h"
 
-#include "install_file_commands.h"
-#include "install_modular_belt.h"
-#include "install_plain_belt.h"
-#include "install_revisions.h"
-#include "main_window.h"
+#include "windows/main/main_window.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -156,6 +152,7 @@ TestProgram::TestProgram(const QStringList& fixtureFiles)
 
 TestProgram::~TestProgram()
 {
+    shell.reset();
     forms.reset();
     settle();
 }
@@ -177,6 +174,7 @@ void TestProgram::setUp()
 
 void TestProgram::restart(const QString& textFolder)
 {
+    shell.reset();
     forms.reset();
     settle();
     makeForms(textFolder);
@@ -192,10 +190,7 @@ void TestProgram::makeForms(const QString& textFolder)
     platform.textFolder = textFolder;
     platform.fileCommit = [this](QSaveFile& file) { return commit ? commit(file) : file.commit(); };
     forms = std::make_unique<Forms>(folder.path(), platform);
-    installPlainBelt(*forms);
-    installModularBelt(*forms);
-    installFileCommands(*forms);
-    installRevisions(*forms);
+    shell = std::make_unique<Shell>(*forms);
 }
 
 QString TestProgram::path(const QString& name) const
@@ -225,12 +220,12 @@ void TestProgram::removeFile(const QString& name) const
 
 MainWindow& TestProgram::start()
 {
-    return forms->start();
+    return shell->start();
 }
 
 MainWindow& TestProgram::main()
 {
-    return forms->main();
+    return shell->main();
 }
 
 MainWindow& TestProgram::startIn(const QString& language)
@@ -244,35 +239,35 @@ MainWindow& TestProgram::startIn(const QString& language)
 MainWindow& TestProgram::switchLanguage(const char* item)
 {
     holdTimers();
-    MainWindow* window = forms->loadedMain();
+    MainWindow* window = shell->loadedMain();
     window->menuItem(QString::fromLatin1(item))->trigger();
     window->Timer_Umschaltung_Timer();
     settle();
     holdTimers();
-    return *forms->loadedMain();
+    return *shell->loadedMain();
 }
 
 void TestProgram::load(const QString& answer)
 {
     dialogs.answerFile(answer);
-    forms->loadedMain()->laden->trigger();
+    shell->loadedMain()->laden->trigger();
 }
 
 void TestProgram::save(const QString& answer)
 {
     dialogs.answerFile(answer);
-    forms->loadedMain()->speichern->trigger();
+    shell->loadedMain()->speichern->trigger();
 }
 
 void TestProgram::openCode(const QString& answer)
 {
     dialogs.answerText(answer);
-    forms->loadedMain()->bestellnummer_oeffnen->trigger();
+    shell->loadedMain()->bestellnummer_oeffnen->trigger();
 }
 
 void TestProgram::holdTimers()
 {
-    if (MainWindow* window = forms->loadedMain())
+    if (MainWindow* window = shell->loadedMain())
         window->stopTimers();
 }
 

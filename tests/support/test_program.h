@@ -1,8 +1,9 @@
 #pragma once
 
-#include "common_dialog.h"
-#include "forms.h"
-#include "message_box.h"
+#include "windows/forms/common_dialog.h"
+#include "windows/forms/forms.h"
+#include "windows/forms/message_box.h"
+#include "windows/main/shell.h"
 #include "test_paths.h"
 
 #include <QList>
@@ -122,6 +123,11 @@ public:
     FileCommit commit;
     int quitCount = 0;
     std::unique_ptr<Forms> forms;
+    std::unique_ptr<Shell> shell;
+
+    BeltDocument& document() const { return forms->document(); }
+    const Wording& wording() const { return forms->wording(); }
+    MainWindow* loadedMain() const { return shell->loadedMain(); }
 
 private:
     void setUp();

@@ -1,64 +1,37 @@
-#include "datasheet_command.h"
+#include "windows/file_commands/datasheet_command.h"
 
-#include "config_file.h"
-#include "datasheet.h"
-#include "file_command.h"
-#include "forms.h"
-#include "load_command.h"
-#include "main_window.h"
-#include "run_error.h"
-#include "text_files.h"
+#include "datasheet/datasheet_file.h"
+#include "rules/run_error.h"
+#include "windows/file_commands/file_command.h"
+#include "windows/forms/common_dialog.h"
+#include "windows/forms/forms.h"
 
-#include <QAction>
-#include <QDir>
+#include <QDate>
 #include <QFileInfo>
 
 namespace kx {
 
 namespace {
 const char* const DatasheetProcedure = "datenblatt_Click()";
-const char* const DatasheetFilter = "PDF (*.pdf)|*.pdf|All Files (*.*)|*.*";
 } // namespace
 
-void writeDatasheet(Forms& forms, const QString& path)
+void exportDatasheet(Forms& forms, CommonDialog& dialog, const QString& title)
 {
-    try {
-        const QByteArray pdf = datasheetPdf(datasheetFacts(forms), forms.vars());
-        writeWholeFile(path, pdf, forms.fileCommit());
-    } catch (RunError& error) {
-        if (error.reason.subject.isEmpty())
-            error.reason.subject = QFileInfo(path).fileName();
-        throw;
-    }
-}
-
-void datenblatt_Click(Forms& forms)
-{
-    forms.vars().Proc_Name = QString::fromLatin1(DatasheetProcedure);
+    forms.procedureName = QString::fromLatin1(DatasheetProcedure);
     QString path;
     try {
-        path = chooseFile(forms, FileDialogKind::Save, forms.main().datenblatt->text(),
-                          DatasheetFilter);
-        if (path.isEmpty())
+        path = chooseFile(forms, dialog, FileDialogKind::Save, title, DatasheetFilter);
+        if (path.isEmpty() || !forms.document().hasBelt())
             return;
         // A name without any extension gets the one its content needs.
         if (QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".pdf");
-        writeDatasheet(forms, path);
+        writeDatasheet(forms.document().belt(), forms.wording(), QDate::currentDate(), path,
+                       forms.fileCommit());
     } catch (const RunError& error) {
-        fileCommandFailed(forms, DatasheetProcedure, error, QFileInfo(path).fileName());
+        fileCommandFailed(forms, dialog.owner(), DatasheetProcedure, error,
+                          QFileInfo(path).fileName());
     }
-}
-
-QString datasheetOfFile(Forms& forms, const QString& beltPath, const QString& pdfPath)
-{
-    try {
-        showLoadedBelt(forms, readBeltFile(beltPath));
-        writeDatasheet(forms, pdfPath);
-    } catch (const RunError& error) {
-        return failureText(error.reason, error.number, forms.vars());
-    }
-    return QString();
 }
 
 } // namespace kx

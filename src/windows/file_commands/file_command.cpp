@@ -1,20 +1,23 @@
-#include "file_command.h"
+#include "windows/file_commands/file_command.h"
 
-#include "common_dialog.h"
-#include "error_box.h"
-#include "forms.h"
-#include "main_window.h"
-#include "user_folders.h"
+#include "rules/wording.h"
+#include "windows/forms/common_dialog.h"
+#include "windows/forms/error_box.h"
+#include "windows/forms/forms.h"
+#include "rules/user_folders.h"
 
 namespace kx {
 
-QString chooseFile(Forms& forms, FileDialogKind kind, const QString& title, const char* filter)
+const char* const BeltFileFilter = "Log Files (*.dat)|*.dat|All Files (*.*)|*.*";
+const char* const DatasheetFilter = "PDF (*.pdf)|*.pdf|All Files (*.*)|*.*";
+
+QString chooseFile(Forms& forms, CommonDialog& dialog, FileDialogKind kind, const QString& title,
+                   const char* filter)
 {
-    CommonDialog& dialog = *forms.main().CommonDialog1;
     dialog.FileName.clear();
-    dialog.DialogTitle = title;
+    dialog.DialogTitle = plainCaption(title);
     dialog.Filter = QString::fromLatin1(filter);
-    dialog.InitDir = beltFolder(forms);
+    dialog.InitDir = beltFolder(forms.textFolder(), forms.programFolder());
     if (kind == FileDialogKind::Open)
         dialog.ShowOpen();
     else
@@ -22,20 +25,11 @@ QString chooseFile(Forms& forms, FileDialogKind kind, const QString& title, cons
     return dialog.FileName;
 }
 
-void fileCommandFailed(Forms& forms, const char* procedure, const RunError& error,
+void fileCommandFailed(Forms& forms, QWidget* parent, const char* procedure, const RunError& error,
                        const QString& subject)
 {
-    Variablen& v = forms.vars();
-    v.Proc_Name = QString::fromLatin1(procedure);
-    showFailureBox(forms, &forms.main(), v.Proc_Name, error, subject);
-}
-
-QString plainCaption(QString caption)
-{
-    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    caption.remove(QLatin1Char('&'));
-    caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return caption.trimmed();
+    forms.procedureName = QString::fromLatin1(procedure);
+    showFailureBox(forms, parent, forms.procedureName, error, subject);
 }
 
 } // namespace kx

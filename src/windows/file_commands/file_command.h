@@ -1,26 +1,30 @@
 #pragma once
 
-class QString;
+#include <QString>
+
+class QWidget;
 
 namespace kx {
 
+class CommonDialog;
 class Forms;
 struct RunError;
 
 enum class FileDialogKind { Open, Save };
 
+// The filters of the file dialogs: belt files, and the datasheet's PDF.
+extern const char* const BeltFileFilter;
+extern const char* const DatasheetFilter;
+
 // The file the user picks in the file dialog of a File command, titled by
 // the command and started in the belts' folder; empty when cancelled.
-QString chooseFile(Forms& forms, FileDialogKind kind, const QString& title, const char* filter);
+QString chooseFile(Forms& forms, CommonDialog& dialog, FileDialogKind kind, const QString& title,
+                   const char* filter);
 
 // The error tail of a file command: the box under the command's own name,
 // whatever ran while its dialog was open; subject names the file (or the
 // code) when the failure does not.
-void fileCommandFailed(Forms& forms, const char* procedure, const RunError& error,
+void fileCommandFailed(Forms& forms, QWidget* parent, const char* procedure, const RunError& error,
                        const QString& subject);
-
-// A command's caption as plain words: the mnemonic marks gone, "&&" kept
-// as the ampersand it shows.
-QString plainCaption(QString caption);
 
 } // namespace kx

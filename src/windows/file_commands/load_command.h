@@ -1,24 +1,26 @@
 #pragma once
 
 class QString;
+class QWidget;
 
 namespace kx {
+
+class CommonDialog;
 class Forms;
-struct LoadedBelt;
 
-// The Click of `laden`: rebuilds the belt of a configuration file in its
-// editor, locked. The whole file is read and checked before any window
-// changes, so a file that cannot be loaded leaves everything as it was.
-void laden_Click(Forms& forms);
+// File > Open (`laden`): the belt of a file the user picks, shown locked in
+// the editor of its kind. The whole file is read and checked before
+// anything changes, so a file that cannot be loaded leaves everything as
+// it was and says why.
+void openBelt(Forms& forms, CommonDialog& dialog, const QString& title);
 
-// The load of a file already chosen, as laden_Click does it after its
-// dialog, errors and their box included; true when the belt is shown.
-bool loadBeltFile(Forms& forms, const QString& path);
+// The load of a file already chosen (Recent, the command line, a drop), as
+// File > Open does it after its dialog, errors and their box included;
+// true when the belt is shown.
+bool loadBeltFile(Forms& forms, QWidget* parent, const QString& path);
 
 // An order code typed or pasted, shown as loading a file holding it would,
 // errors included; the box names the procedure and the code.
-bool loadOrderCode(Forms& forms, const char* procedure, const QString& text);
+bool loadOrderCode(Forms& forms, QWidget* parent, const char* procedure, const QString& text);
 
-// Shows a checked belt in its editor.
-void showLoadedBelt(Forms& forms, const LoadedBelt& belt);
 } // namespace kx

@@ -1,11 +1,11 @@
-#include "order_code_command.h"
+#include "windows/file_commands/order_code_command.h"
 
-#include "common_dialog.h"
-#include "config_file.h"
-#include "file_command.h"
-#include "forms.h"
-#include "load_command.h"
-#include "main_window.h"
+#include "windows/forms/common_dialog.h"
+#include "rules/belt_file.h"
+#include "windows/file_commands/file_command.h"
+#include "windows/forms/forms.h"
+#include "windows/file_commands/load_command.h"
+#include "rules/wording.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -18,19 +18,19 @@ const char* const OrderCodeProcedure = "bestellnummer_oeffnen_Click()";
 constexpr int OfferedLength = 255;
 } // namespace
 
-void bestellnummer_oeffnen_Click(Forms& forms)
+void openOrderCode(Forms& forms, QWidget* parent)
 {
-    const Variablen& v = forms.vars();
-    QString title = plainCaption(v.Command_Texts(CommandOpenCode));
+    const Wording& w = forms.wording();
+    QString title = plainCaption(w.commands[CommandOpenCode]);
     while (title.endsWith(QLatin1Char('.')) || title.endsWith(QChar(0x2026)))
         title.chop(1);
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QString offered =
         orderCodeText(clipboard ? clipboard->text() : QString()).right(OfferedLength);
     const std::optional<QString> text = forms.dialogs().askText(
-        &forms.main(), title.trimmed(), v.Command_Texts(CommandOrderCodeLabel), offered);
+        parent, title.trimmed(), w.commands[CommandOrderCodeLabel], offered);
     if (text)
-        loadOrderCode(forms, OrderCodeProcedure, *text);
+        loadOrderCode(forms, parent, OrderCodeProcedure, *text);
 }
 
 } // namespace kx

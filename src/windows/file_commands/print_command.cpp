@@ -1,12 +1,11 @@
-#include "print_command.h"
+#include "windows/file_commands/print_command.h"
 
-#include "common_dialog.h"
-#include "error_box.h"
-#include "form.h"
-#include "image_control.h"
-#include "forms.h"
-#include "main_window.h"
-#include "run_error.h"
+#include "windows/forms/common_dialog.h"
+#include "windows/forms/error_box.h"
+#include "windows/forms/form.h"
+#include "windows/forms/image_control.h"
+#include "windows/forms/forms.h"
+#include "rules/run_error.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -32,10 +31,10 @@ constexpr int PrinterError = 482;
 // included.
 Form* windowToPrint(Forms& forms)
 {
-    MainWindow* main = forms.loadedMain();
-    if (!main)
+    QMdiArea* area = forms.mdiArea();
+    if (!area)
         return nullptr;
-    const QList<QMdiSubWindow*> frames = main->mdiArea->subWindowList(QMdiArea::StackingOrder);
+    const QList<QMdiSubWindow*> frames = area->subWindowList(QMdiArea::StackingOrder);
     for (auto it = frames.crbegin(); it != frames.crend(); ++it)
         if (!(*it)->isHidden())
             return qobject_cast<Form*>((*it)->widget());
@@ -142,13 +141,11 @@ void printWindowImage(QWidget& window, QPrinter& printer)
         throw printerFailure(printer);
 }
 
-void drucken_Click(Forms& forms)
+void printWindowInFront(Forms& forms, CommonDialog& dialog)
 {
-    Variablen& v = forms.vars();
-    MainWindow& main = forms.main();
-    v.Print_Proc_Name = QStringLiteral("druckereinrichtung_Click()");
+    // The print command keeps a name of its own for its box.
+    const QString procedure = QStringLiteral("druckereinrichtung_Click()");
     try {
-        CommonDialog& dialog = *main.CommonDialog2;
         dialog.CancelError = true;
         dialog.ShowPrinter();
         // The editor is wider than a portrait page.
@@ -158,7 +155,7 @@ void drucken_Click(Forms& forms)
     } catch (const RunError& error) {
         if (error.number == RunError::Cancel)
             return;
-        showFailureBox(forms, &main, v.Print_Proc_Name, error, QString());
+        showFailureBox(forms, dialog.owner(), procedure, error, QString());
     }
 }
 

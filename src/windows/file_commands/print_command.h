@@ -4,11 +4,12 @@ class QPrinter;
 class QWidget;
 
 namespace kx {
+class CommonDialog;
 class Forms;
 
-// The Click of `drucken`: prints the image of the editor or start dialog in
-// front on one landscape page.
-void drucken_Click(Forms& forms);
+// File > Print (`drucken`): after the printer dialog, the image of the
+// editor or start dialog in front on one landscape page.
+void printWindowInFront(Forms& forms, CommonDialog& dialog);
 
 // Draws the widget's current appearance onto one page at the printer's own
 // resolution, scaled to fit within margins and centred; text stays text and

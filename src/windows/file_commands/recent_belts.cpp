@@ -1,7 +1,7 @@
-#include "recent_belts.h"
+#include "windows/file_commands/recent_belts.h"
 
-#include "load_command.h"
-#include "user_folders.h"
+#include "windows/file_commands/load_command.h"
+#include "rules/user_folders.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -47,7 +47,7 @@ void forgetRecentBelt(const QString& path)
 }
 } // namespace
 
-void fillRecentMenu(Forms& forms, QMenu& menu)
+void fillRecentMenu(QMenu& menu, const std::function<void(const QString&)>& open)
 {
     menu.clear();
     const QStringList list = recentBelts();
@@ -58,14 +58,14 @@ void fillRecentMenu(Forms& forms, QMenu& menu)
             QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
         item->setObjectName(QStringLiteral("zuletzt%1").arg(i + 1));
         QObject::connect(item, &QAction::triggered, &menu,
-                         [&forms, path] { openRecentBelt(forms, path); });
+                         [open, path] { open(path); });
     }
     menu.menuAction()->setEnabled(!list.isEmpty());
 }
 
-void openRecentBelt(Forms& forms, const QString& path)
+void openRecentBelt(Forms& forms, QWidget* parent, const QString& path)
 {
-    if (!loadBeltFile(forms, path) && !QFileInfo::exists(path))
+    if (!loadBeltFile(forms, parent, path) && !QFileInfo::exists(path))
         forgetRecentBelt(path);
 }
 

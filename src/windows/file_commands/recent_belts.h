@@ -2,7 +2,10 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QMenu;
+class QWidget;
 
 namespace kx {
 
@@ -15,12 +18,12 @@ constexpr int RecentBeltCount = 5;
 QStringList recentBelts();
 void rememberRecentBelt(const QString& path);
 
-// Fills the Recent menu, one item a belt (zuletzt1 .. zuletzt5); the menu is
-// disabled while the list is empty.
-void fillRecentMenu(Forms& forms, QMenu& menu);
+// Fills the Recent menu, one item a belt (zuletzt1 .. zuletzt5), each
+// calling open with its path; the menu is disabled while the list is empty.
+void fillRecentMenu(QMenu& menu, const std::function<void(const QString&)>& open);
 
 // Loads a belt of the list as File > Open would; a file that is gone is
 // taken off the list once the load has said so.
-void openRecentBelt(Forms& forms, const QString& path);
+void openRecentBelt(Forms& forms, QWidget* parent, const QString& path);
 
 } // namespace kx

@@ -1,11 +1,15 @@
 #pragma once
 
+class QString;
+
 namespace kx {
+
+class CommonDialog;
 class Forms;
 
-// The Click of `speichern`: writes the checked editor's order code to a file.
-void speichern_Click(Forms& forms);
+// File > Save (`speichern`): the belt in front written to the file the user
+// picks, as one line: its kind tag and its order code. True when the belt
+// was written.
+bool saveBelt(Forms& forms, CommonDialog& dialog, const QString& title);
 
-// The filter both file dialogs offer.
-extern const char* const ConfigFileFilter;
 } // namespace kx

@@ -1,28 +1,20 @@
-#include "modular_editor.h"
+#include "windows/modular_belt/modular_editor.h"
 
-#include "placement.h"
-
-#include "set_if_changed.h"
-
-#include "modular_procedures.h"
-#include "slot_layout.h"
-#include "type_codes.h"
-
-#include "accessible_names.h"
-#include "focus_ring.h"
-#include "forms.h"
-#include "image_control.h"
-#include "keyed_toolbar.h"
-#include "twips.h"
-
-#include "picture_store.h"
-#include "program_icons.h"
+#include "document/belt_document.h"
+#include "pictures/picture_store.h"
+#include "pictures/program_icons.h"
+#include "rules/placement.h"
+#include "rules/type_codes.h"
+#include "rules/wording.h"
+#include "windows/forms/accessible_names.h"
+#include "windows/forms/focus_ring.h"
+#include "windows/forms/forms.h"
+#include "windows/forms/image_control.h"
+#include "windows/forms/keyed_toolbar.h"
+#include "windows/forms/twips.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,13 +26,6 @@
 namespace kx {
 
 namespace {
-// "<words>, position <n>", counted from 1 as a person counts.
-QString atPosition(const Variablen& v, const QString& words, int position)
-{
-    return words + QStringLiteral(", ") + v.Access_Texts(AccessPosition) + QLatin1Char(' ') +
-           QString::number(position + 1);
-}
-
 QString indexed(const char* name, int index)
 {
     return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
@@ -48,7 +33,7 @@ QString indexed(const char* name, int index)
 } // namespace
 
 ModularBeltEditor::ModularBeltEditor(Forms& forms)
-    : BeltEditor(forms, windowName(), BeltEditorLayout{1320, 6360, 5100, 5220})
+    : BeltEditor(forms, windowName(), BeltEditorLayout{1320, 6360, 5100, 5220}, BeltKind::Modular)
 {
     setWindowTitle(QStringLiteral("Förderband,  mit Seitenmodulen"));
     resize(twipsSize(14595, 5745));
@@ -58,11 +43,16 @@ ModularBeltEditor::ModularBeltEditor(Forms& forms)
     buildControls();
     orderTabs();
     watchKeys();
-    const auto changed = [this] { ++controlChanges_; };
-    for (QLineEdit* box : {Text_Bandlaenge, Text_Bandbreite, Text_Bestellnummer})
-        connect(box, &QLineEdit::textChanged, this, changed);
-    for (QCheckBox* feature : Check_Optional)
-        connect(feature, &QCheckBox::toggled, this, changed);
+
+    BeltDocument& doc = document();
+    connect(&doc, &BeltDocument::marksChanged, this, [this] {
+        if (showsDocument())
+            showMarks();
+    });
+    connect(&doc, &BeltDocument::driveChanged, this, [this] {
+        if (showsDocument())
+            showDrive();
+    });
     // Named now too, in case the text pass that names it again fails.
     nameControls();
 }
@@ -73,6 +63,7 @@ void ModularBeltEditor::Form_Load()
     // put the window into the main window.
     if (QWidget* frame = mdiFrame())
         frame->installEventFilter(this);
+    BeltEditor::Form_Load();
 }
 
 void ModularBeltEditor::buildControls()
@@ -123,14 +114,10 @@ void ModularBeltEditor::buildControls()
         Image_Antrieb[std::size_t(k)] = driveSlot;
     }
 
-    // The length follows the pieces; the direction is the editor's.
+    // The length follows the pieces; the direction is the set-up's.
     HScroll_Bandlaenge->setEnabled(false);
     Option_Rechts->setEnabled(false);
     Option_Links->setEnabled(false);
-    connect(HScroll_Bandbreite, &QScrollBar::valueChanged, this,
-            &ModularBeltEditor::HScroll_Bandbreite_Change);
-    connect(Command_Bestellnummer, &QPushButton::clicked, this,
-            &ModularBeltEditor::Command_Bestellnummer_Click);
 }
 
 // The order of the controls from the top: the toolbars, the pieces in belt
@@ -156,41 +143,120 @@ void ModularBeltEditor::orderTabs()
 void ModularBeltEditor::nameControls()
 {
     BeltEditor::nameControls();
-    const Variablen& v = vars();
+    const Wording& w = forms().wording();
     for (int k = 0; k < SlotCount; ++k)
         setAccessibleNameIfChanged(Image_Antrieb[std::size_t(k)],
-                                   atPosition(v, v.Access_Texts(AccessDrive), k));
+                                   w.access[AccessDrive] + QStringLiteral(", ") +
+                                       w.access[AccessPosition] + QLatin1Char(' ') +
+                                       QString::number(k + 1));
 }
 
-QString ModularBeltEditor::pieceAtPosition(int type, int position) const
+void ModularBeltEditor::setUpBelt()
 {
-    return atPosition(vars(), pieceWording(type), position);
+    const BeltDocument& doc = document();
+    const Belt& belt = doc.belt();
+    const bool right = belt.rightRunning;
+    const bool locked = doc.locked();
+
+    // A left-running belt that was laid out flush goes back to the table too.
+    for (int k = 0; k < SlotCount; ++k) {
+        setModuleSlotLeftTwips(k, moduleSlotLeft(right, k));
+        setDriveSlotLeftTwips(k, driveSlotLeft(right, k));
+    }
+    // A loaded belt shows no toolbar: it is locked.
+    setShownIfChanged(Toolbar_Rechts, right && !locked);
+    setShownIfChanged(Toolbar_Links, !right && !locked);
+    showOrderCodeRow();
+    setShownIfChanged(Line_Bestell, true);
+    setShownIfChanged(Label_Optional, true);
+    showFeatures(true);
+    for (int k = 0; k < SlotCount; ++k) {
+        setShownIfChanged(Image_Modul[std::size_t(k)], false);
+        setShownIfChanged(Image_Antrieb[std::size_t(k)], false);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             HScroll_Bandbreite, HScroll_Bandlaenge, Option_Links, Option_Rechts})
+        setShownIfChanged(control, true);
+    HScroll_Bandbreite->setEnabled(!locked);
+    (right ? Option_Rechts : Option_Links)->setChecked(true);
+    // A loaded belt shows its length at once; a new one at the drive's tick.
+    if (locked)
+        setTextIfChanged(Text_Bandlaenge, QString::number(doc.shownLength()));
+    showBelt();
 }
 
-QString ModularBeltEditor::pieceWording(int type) const
+void ModularBeltEditor::showBelt()
 {
-    const TypeCode* piece = typeCode(type);
-    if (!piece)
-        return QString();
-    // The tool tip of the button that places the piece, else its letters.
-    KeyedToolbar* toolbar = piece->running == Running::Left ? Toolbar_Links : Toolbar_Rechts;
-    if (QAction* button = toolbar->buttonByKey(QString::fromLatin1(piece->key)))
-        if (!button->toolTip().trimmed().isEmpty())
-            return button->toolTip();
-    return QString::fromLatin1(piece->family);
+    HScroll_Bandbreite->setValue(document().belt().width);
+    showWidth();
+    showFeatures(false);
+    showRow();
+}
+
+// Every slot: the pieces in order, each on a left-running belt flush
+// against the piece before it, which stands to its right; the rest hidden.
+void ModularBeltEditor::showRow()
+{
+    const BeltDocument& doc = document();
+    const std::vector<int>& pieces = doc.belt().pieces;
+    const bool leftRunning = !doc.belt().rightRunning;
+    for (int k = 0; k < SlotCount; ++k) {
+        ImageControl* slot = Image_Modul[std::size_t(k)];
+        if (k >= int(pieces.size())) {
+            setShownIfChanged(slot, false);
+            continue;
+        }
+        if (leftRunning && k > 0)
+            setModuleSlotLeftTwips(
+                k, flushLeftOf(moduleSlotLeftTwips(k - 1), pieces[std::size_t(k)]));
+        showPieceVariant(k, doc.pictureVariant(k));
+        setShownIfChanged(slot, true);
+    }
+    // A closed belt has its order-code row, whatever hid it.
+    if (doc.belt().closed()) {
+        setShownIfChanged(Line_Bestell, true);
+        setShownIfChanged(Command_Bestellnummer, true);
+        Command_Bestellnummer->setEnabled(true);
+    }
+}
+
+void ModularBeltEditor::showMarks()
+{
+    const BeltDocument& doc = document();
+    const int count = std::min(int(doc.belt().pieces.size()), SlotCount);
+    for (int k = 0; k < count; ++k)
+        showPieceVariant(k, doc.pictureVariant(k));
+}
+
+void ModularBeltEditor::showDrive()
+{
+    const BeltDocument& doc = document();
+    setTextIfChanged(Text_Bandlaenge, QString::number(doc.shownLength()));
+    const std::optional<int> drive = doc.drivePosition();
+    for (int k = 0; k < SlotCount; ++k)
+        setShownIfChanged(Image_Antrieb[std::size_t(k)], drive == k);
+}
+
+void ModularBeltEditor::showPieceVariant(int position, int variant)
+{
+    const int type = document().belt().pieces.at(std::size_t(position));
+    Image_Modul.at(std::size_t(position))
+        ->setPicture(forms().wImages1().Picture_M(type + variant),
+                     ModulePictureStore::drawing(type + variant));
+    nameModuleSlot(position, variant);
 }
 
 void ModularBeltEditor::nameModuleSlot(int position, int variant)
 {
-    const Variablen& v = vars();
+    const Wording& w = forms().wording();
     ImageControl* slot = Image_Modul.at(std::size_t(position));
-    const QString name = pieceAtPosition(v.Module_Type[position], position);
+    const QString name = w.pieceAt(document().belt().pieces.at(std::size_t(position)), position);
     setAccessibleNameIfChanged(slot, name);
     // What a screen reader says of the piece, the pointer shows.
     if (slot->toolTip() != name)
         slot->setToolTip(name);
-    const QString mark = variant == GreyPicture  ? v.Access_Texts(AccessMarked)
-                         : variant == RedPicture ? v.Access_Texts(AccessMarkedToReplace)
+    const QString mark = variant == GreyPicture  ? w.access[AccessMarked]
+                         : variant == RedPicture ? w.access[AccessMarkedToReplace]
                                                  : QString();
     setAccessibleDescriptionIfChanged(slot, mark);
 }
@@ -205,10 +271,6 @@ void ModularBeltEditor::watchKeys()
 bool ModularBeltEditor::eventFilter(QObject*, QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::ShowToParent:
-    case QEvent::HideToParent:
-        ++controlChanges_;
-        break;
     case QEvent::ChildAdded:
         if (QObject* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType())
             child->installEventFilter(this);
@@ -223,29 +285,6 @@ bool ModularBeltEditor::eventFilter(QObject*, QEvent* event)
         break;
     }
     return false;
-}
-
-void ModularBeltEditor::showPiece(int position)
-{
-    showPieceVariant(position, PlainPicture);
-    setShownIfChanged(Image_Modul.at(std::size_t(position)), true);
-}
-
-void ModularBeltEditor::placePiece(int position, bool leftRunning)
-{
-    if (leftRunning && position > 0)
-        setModuleSlotLeftTwips(position, flushLeftOf(moduleSlotLeftTwips(position - 1),
-                                                     vars().Module_Type[position]));
-    showPiece(position);
-}
-
-void ModularBeltEditor::showPieceVariant(int position, int variant)
-{
-    const int type = vars().Module_Type[position];
-    Image_Modul.at(std::size_t(position))
-        ->setPicture(forms().wImages1().Picture_M(type + variant),
-                     ModulePictureStore::drawing(type + variant));
-    nameModuleSlot(position, variant);
 }
 
 int ModularBeltEditor::moduleSlotLeftTwips(int position) const
@@ -281,65 +320,26 @@ void ModularBeltEditor::Toolbar_Links_ButtonClick(const QString& key)
 
 void ModularBeltEditor::recordRequest(const QString& key, bool rightToolbar)
 {
-    const std::optional<ToolbarRequest> request = toolbarRequest(key, rightToolbar);
-    if (!request)
-        return;
-    // Not queued: a second button before the engine's tick overwrites the first.
-    Variablen& v = vars();
-    v.Pending_Type = request->type;
-    v.Request_Pending = true;
-    if (request->kind == PieceKind::Begin)
-        v.Has_Begin_Piece = true;
-    v.Pending_Kind = int(request->kind);
+    if (const std::optional<ToolbarRequest> request = toolbarRequest(key, rightToolbar))
+        document().requestPiece(request->type, request->kind);
 }
 
 void ModularBeltEditor::Image_Modul_Click(int index)
 {
-    Variablen& v = vars();
-    v.Selected_Module = index;
-    Funktionen::Clear_Module_Marks(forms());
-    // A click while a piece is grey takes every mark away and marks nothing.
-    if (v.Selection_State == 1) {
-        v.Selection_State = 0;
-        showPieceVariant(v.Selected_Module, PlainPicture);
-    } else {
-        v.Selection_State = 1;
-        showPieceVariant(v.Selected_Module, GreyPicture);
-    }
+    if (showsDocument())
+        document().click(index);
 }
 
 void ModularBeltEditor::Image_Modul_DblClick(int index)
 {
-    Variablen& v = vars();
-    Funktionen::Clear_Module_Marks(forms());
-    v.Selected_Module = index;
-    v.Selection_State = 2;
-    Funktionen::Clear_Module_Marks(forms());
-    showPieceVariant(index, RedPicture);
+    if (showsDocument())
+        document().doubleClick(index);
 }
 
 void ModularBeltEditor::Form_KeyUp(const QKeyEvent& key)
 {
-    Variablen& v = vars();
-    if (key.key() == Qt::Key_Delete && !key.isAutoRepeat() && v.Selection_State == 1) {
-        v.Selection_State = 3;
-        v.Request_Pending = true;
-    }
-}
-
-void ModularBeltEditor::Command_Bestellnummer_Click()
-{
-    if (Command_Bestellnummer->text() != vars().Copy_Caption) {
-        vars().Code_Refresh_mM = true;
-        Funktionen::Make_Order_Code_mM(forms());
-        return;
-    }
-    copyOrderCode();
-}
-
-void ModularBeltEditor::HScroll_Bandbreite_Change()
-{
-    setTextIfChanged(Text_Bandbreite, QString::number(HScroll_Bandbreite->value()));
+    if (key.key() == Qt::Key_Delete && !key.isAutoRepeat() && showsDocument())
+        document().requestRemoval();
 }
 
 } // namespace kx

@@ -1,18 +1,14 @@
-#include "plain_editor.h"
+#include "windows/plain_belt/plain_editor.h"
 
-#include "forms.h"
-#include "image_control.h"
-#include "plain_procedures.h"
-#include "set_if_changed.h"
-#include "twips.h"
-#include "variablen.h"
-
-#include "picture_store.h"
-#include "program_icons.h"
+#include "document/belt_document.h"
+#include "pictures/picture_store.h"
+#include "pictures/program_icons.h"
+#include "windows/forms/forms.h"
+#include "windows/forms/image_control.h"
+#include "windows/forms/set_if_changed.h"
+#include "windows/forms/twips.h"
 
 #include <QCheckBox>
-#include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,16 +16,13 @@
 
 namespace kx {
 
-
 PlainBeltEditor::PlainBeltEditor(Forms& forms)
-    : BeltEditor(forms, windowName(), BeltEditorLayout{1440, 6300, 5040, 5160})
+    : BeltEditor(forms, windowName(), BeltEditorLayout{1440, 6300, 5040, 5160}, BeltKind::Plain)
 {
     setWindowTitle(QStringLiteral("Förderband, ohne Seitenmodule"));
     setWindowIcon(applicationIcon());
     resize(twipsSize(14595, 5685));
 
-    Image_Führung = new ImageControl(QStringLiteral("Image_Führung"), this);
-    Image_Führung->setGeometry(twipsRect(690, 720, 4695, 315));
     Image_Band_oM = new ImageControl(QStringLiteral("Image_Band_oM"), this);
     Image_Band_oM->move(twipsPoint(BeltPictureLeft, BeltPictureTop));
     // The picture of the belt is what the window is about.
@@ -50,94 +43,79 @@ PlainBeltEditor::PlainBeltEditor(Forms& forms)
         previous = box;
     }
 
-    connect(HScroll_Bandlaenge, &QScrollBar::valueChanged, this,
-            &PlainBeltEditor::HScroll_Bandlaenge_Change);
-    connect(HScroll_Bandbreite, &QScrollBar::valueChanged, this,
-            &PlainBeltEditor::HScroll_Bandbreite_Change);
+    // The length follows its bar and the picture follows the length and
+    // the direction at once; the order code follows within a tick.
+    connect(HScroll_Bandlaenge, &QScrollBar::valueChanged, this, &PlainBeltEditor::userChanged);
     // Selecting a button, by a click or from code, is its Click.
-    connect(Option_Rechts, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked)
-            Option_Rechts_Click();
-    });
-    connect(Option_Links, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked)
-            Option_Links_Click();
-    });
-    connect(Command_Bestellnummer, &QPushButton::clicked, this,
-            &PlainBeltEditor::Command_Bestellnummer_Click);
+    for (QRadioButton* option : {Option_Rechts, Option_Links})
+        connect(option, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                userChanged();
+        });
     // Named now too, in case the text pass that names it again fails.
     nameControls();
 }
 
 void PlainBeltEditor::Form_Load()
 {
-    showBeltPicture(300, QLatin1Char('R'));
-    Option_Rechts->setEnabled(true);
-    Option_Links->setEnabled(true);
-    HScroll_Bandbreite->setEnabled(true);
-    HScroll_Bandlaenge->setEnabled(true);
-    Option_Rechts->setChecked(true);
-}
-
-PlainBelt PlainBeltEditor::belt() const
-{
-    PlainBelt belt;
-    belt.widthText = Text_Bandbreite->text();
-    belt.lengthText = Text_Bandlaenge->text();
-    belt.right = Option_Rechts->isChecked();
-    belt.left = Option_Links->isChecked();
-    for (int i = 0; i < FeatureCount; ++i) {
-        belt.features[std::size_t(i)] = Check_Optional[std::size_t(i)]->isChecked();
-        belt.featureCodes[std::size_t(i)] = vars().Optional_oM[i];
+    {
+        // The design state is the window's own, no change of a belt.
+        Syncing syncing(*this);
+        showBeltPicture(MinLength, true);
+        Option_Rechts->setEnabled(true);
+        Option_Links->setEnabled(true);
+        HScroll_Bandbreite->setEnabled(true);
+        HScroll_Bandlaenge->setEnabled(true);
+        Option_Rechts->setChecked(true);
     }
-    return belt;
+    BeltEditor::Form_Load();
 }
 
-void PlainBeltEditor::HScroll_Bandbreite_Change()
-{
-    setTextIfChanged(Text_Bandbreite, QString::number(HScroll_Bandbreite->value()));
-}
-
-void PlainBeltEditor::HScroll_Bandlaenge_Change()
+void PlainBeltEditor::userChanged()
 {
     showLength();
+    if (syncing() || !showsDocument())
+        return;
+    BeltDocument& doc = document();
+    doc.setRightRunning(Option_Rechts->isChecked());
+    doc.setLength(HScroll_Bandlaenge->value());
 }
 
-void PlainBeltEditor::Option_Rechts_Click()
-{
-    showLength();
-}
-
-void PlainBeltEditor::Option_Links_Click()
-{
-    showLength();
-}
-
-// The length procedure. It touches neither the order code nor any flag: the
-// next timer tick rebuilds the code from the text.
+// The length procedure: the length's text and the belt's picture.
 void PlainBeltEditor::showLength()
 {
     setTextIfChanged(Text_Bandlaenge, QString::number(HScroll_Bandlaenge->value()));
-    if (const std::optional<int> length = beltPictureLength(Text_Bandlaenge->text())) {
-        const QChar side = Option_Rechts->isChecked() ? QLatin1Char('R') : QLatin1Char('L');
-        showBeltPicture(*length, side);
-    }
+    if (isPlainLength(HScroll_Bandlaenge->value()))
+        showBeltPicture(HScroll_Bandlaenge->value(), Option_Rechts->isChecked());
 }
 
-void PlainBeltEditor::showBeltPicture(int length, QChar side)
+void PlainBeltEditor::showBeltPicture(int length, bool rightRunning)
 {
+    const QChar side = QLatin1Char(rightRunning ? 'R' : 'L');
     Image_Band_oM->setPicture(forms().wImages2().Picture_oM(length, side),
                               plainBeltDrawing(length, side));
 }
 
-void PlainBeltEditor::Command_Bestellnummer_Click()
+void PlainBeltEditor::showBelt()
 {
-    if (Command_Bestellnummer->text() != vars().Copy_Caption) {
-        vars().Code_Refresh_oM = true;
-        Funktionen::Make_Order_Code_oM(forms());
-        return;
-    }
-    copyOrderCode();
+    const Belt& belt = document().belt();
+    HScroll_Bandbreite->setValue(belt.width);
+    HScroll_Bandlaenge->setValue(belt.length);
+    (belt.rightRunning ? Option_Rechts : Option_Links)->setChecked(true);
+    showWidth();
+    showLength();
+    showFeatures(false);
+}
+
+void PlainBeltEditor::setUpBelt()
+{
+    const bool locked = document().locked();
+    showOrderCodeRow();
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             HScroll_Bandlaenge, HScroll_Bandbreite, Option_Rechts, Option_Links})
+        control->setEnabled(!locked);
+    showBelt();
+    showFeatures(true);
 }
 
 } // namespace kx

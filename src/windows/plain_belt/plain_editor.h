@@ -1,14 +1,14 @@
 #pragma once
 
-#include "belt_editor.h"
-#include "plain_code.h"
+#include "windows/forms/belt_editor.h"
 
 namespace kx {
 
 class ImageControl;
 
-// woM: the editor of a belt without side modules. The belt is the state of
-// its controls; the order code and the file commands read them directly.
+// woM: the editor of a belt without side modules. It shows the belt in
+// front while that is a plain belt: its length and width on the bars, its
+// direction, its features and its picture.
 class PlainBeltEditor : public BeltEditor
 {
     Q_OBJECT
@@ -18,24 +18,18 @@ public:
 
     void Form_Load() override;
 
-    // Image_Führung never gets a picture; the loader hides and shows it.
-    ImageControl* Image_Führung = nullptr;
     ImageControl* Image_Band_oM = nullptr;
 
-    // The belt as the controls show it, with the feature codes of the language.
-    PlainBelt belt() const;
-    // Image_Band_oM shows Picture_oM<length><side>.
-    void showBeltPicture(int length, QChar side);
+    // Image_Band_oM shows the picture of a belt of that length and side.
+    void showBeltPicture(int length, bool rightRunning);
 
-public slots:
-    void HScroll_Bandbreite_Change();
-    void HScroll_Bandlaenge_Change();
-    void Option_Rechts_Click();
-    void Option_Links_Click();
-    void Command_Bestellnummer_Click();
+protected:
+    void setUpBelt() override;
+    void showBelt() override;
 
 private:
     void showLength();
+    void userChanged();
 };
 
 } // namespace kx

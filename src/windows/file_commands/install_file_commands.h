@@ -1,8 +1,0 @@
-#pragma once
-
-namespace kx {
-class Forms;
-
-// Installs the file commands: loading, saving, printing.
-void installFileCommands(Forms& forms);
-} // namespace kx

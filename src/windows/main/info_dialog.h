@@ -1,0 +1,40 @@
+#pragma once
+
+#include "windows/forms/form.h"
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace kx {
+
+// wInfo: the program's name, version and contact lines beside the logo.
+class InfoDialog : public Form
+{
+    Q_OBJECT
+public:
+    explicit InfoDialog(Forms& forms);
+    static QString windowName() { return QStringLiteral("wInfo"); }
+
+    QPushButton* Command1 = nullptr;
+    QLabel* Label_Titel = nullptr;
+    // 7 is the article and version line, the others are the contact lines.
+    std::array<QLabel*, 13> Label1{};
+    QLabel* Picture1 = nullptr;
+
+    static QString versionLine();
+
+public slots:
+    void Command1_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void focusMainWindow();
+};
+
+} // namespace kx

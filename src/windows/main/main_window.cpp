@@ -1,0 +1,541 @@
+#include "windows/main/main_window.h"
+
+#include "document/belt_document.h"
+#include "pictures/picture_store.h"
+#include "pictures/program_icons.h"
+#include "rules/text_pass_parser.h"
+#include "rules/wording.h"
+#include "windows/file_commands/datasheet_command.h"
+#include "windows/file_commands/load_command.h"
+#include "windows/file_commands/order_code_command.h"
+#include "windows/file_commands/print_command.h"
+#include "windows/file_commands/recent_belts.h"
+#include "windows/file_commands/save_command.h"
+#include "windows/forms/belt_editor.h"
+#include "windows/forms/common_dialog.h"
+#include "windows/forms/form.h"
+#include "windows/forms/forms.h"
+#include "windows/forms/message_box.h"
+#include "windows/forms/set_if_changed.h"
+#include "windows/forms/twips.h"
+#include "windows/main/example_windows.h"
+#include "windows/main/info_dialog.h"
+#include "windows/modular_belt/modular_editor.h"
+#include "windows/plain_belt/plain_editor.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QShortcut>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace kx {
+
+namespace {
+constexpr int TimerInterval = 100;
+const char* const DesignCaption = "KX-Konfigurator";
+
+// The one local file a drag carries; empty for anything else.
+QString droppedFile(const QMimeData* data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+}
+} // namespace
+
+MainWindow::MainWindow(Forms& forms) : forms_(forms)
+{
+    setObjectName(QStringLiteral("wMain"));
+    setWindowIcon(applicationIcon());
+    setAcceptDrops(true);
+
+    mdiArea = new QMdiArea(this);
+    mdiArea->setObjectName(QStringLiteral("MDIClient"));
+    mdiArea->setBackground(QGuiApplication::palette().brush(QPalette::Dark));
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea);
+    setCaption(QString::fromLatin1(DesignCaption));
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateTitle);
+    connect(&forms_, &Forms::frontWindowChanged, this, &MainWindow::updateTitle);
+
+    buildMenus();
+    buildTimers();
+
+    CommonDialog1 = new CommonDialog(forms_.dialogs(), this, QStringLiteral("CommonDialog1"));
+    CommonDialog2 = new CommonDialog(forms_.dialogs(), this, QStringLiteral("CommonDialog2"));
+    connectCommands();
+    followDocument();
+
+    // Centred on the screen.
+    const QSize client = openingClientSize();
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+}
+
+QSize MainWindow::openingClientSize()
+{
+    // The design's width is a few pixels short of the plain editor's longest
+    // belt picture; the window opens just wide enough to show it whole.
+    QSize client = twipsSize(14595, 6480);
+    client.setWidth(std::max(client.width(),
+                             twips(BeltPictureLeft) + BeltPictureStore::widestBeltPicture()));
+    return client;
+}
+
+MainWindow::~MainWindow()
+{
+    // The MDI frames go after this object; their last signals find no title.
+    disconnect(mdiArea, nullptr, this, nullptr);
+}
+
+BeltDocument& MainWindow::document() const
+{
+    return forms_.document();
+}
+
+QMenu* MainWindow::addMenu(QMenu* parent, const QString& name, const QString& caption,
+                           QAction*& item)
+{
+    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    item = menu->menuAction();
+    item->setObjectName(name);
+    return menu;
+}
+
+QAction* MainWindow::addItem(QMenu* parent, const QString& name, const QString& caption)
+{
+    QAction* item = parent->addAction(caption);
+    item->setObjectName(name);
+    return item;
+}
+
+QAction* MainWindow::addSeparator(QMenu* parent, const QString& name)
+{
+    QAction* item = parent->addSeparator();
+    item->setObjectName(name);
+    return item;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* dateiMenu = addMenu(nullptr, QStringLiteral("datei"), QStringLiteral("Datei"), datei);
+    laden = addItem(dateiMenu, QStringLiteral("laden"), QStringLiteral("Laden"));
+    speichern = addItem(dateiMenu, QStringLiteral("speichern"), QStringLiteral("Speichern"));
+    trennlinie0 = addSeparator(dateiMenu, QStringLiteral("trennlinie0"));
+    drucken = addItem(dateiMenu, QStringLiteral("drucken"), QStringLiteral("Drucken"));
+    trennlinie1 = addSeparator(dateiMenu, QStringLiteral("trennlinie1"));
+    beenden = addItem(dateiMenu, QStringLiteral("beenden"), QStringLiteral("Beenden"));
+
+    QMenu* konfigurationMenu = addMenu(nullptr, QStringLiteral("konfiguration"),
+                                       QStringLiteral("Konfiguration"), konfiguration);
+    QMenu* bandMenu = addMenu(konfigurationMenu, QStringLiteral("band_erstellen"),
+                              QStringLiteral("Band erstellen"), band_erstellen);
+    band_om = addItem(bandMenu, QStringLiteral("band_om"), QStringLiteral("ohne Module"));
+    band_rechts =
+        addItem(bandMenu, QStringLiteral("band_rechts"), QStringLiteral("mit Module, rechts"));
+    band_links =
+        addItem(bandMenu, QStringLiteral("band_links"), QStringLiteral("mit Module, links"));
+    for (QAction* item : {band_om, band_rechts, band_links})
+        item->setCheckable(true);
+    buildCommandItems(konfigurationMenu);
+    buildBeltSourceItems(dateiMenu, konfigurationMenu);
+
+    QMenu* beispieleMenu =
+        addMenu(nullptr, QStringLiteral("beispiele"), QStringLiteral("Beispiele"), beispiele);
+    ohne_Module =
+        addItem(beispieleMenu, QStringLiteral("ohne_Module"), QStringLiteral("Band, ohne Module"));
+    mit_Module =
+        addItem(beispieleMenu, QStringLiteral("mit_Module"), QStringLiteral("Band, mit Module"));
+
+    QMenu* extrasMenu = addMenu(nullptr, QStringLiteral("extras"), QStringLiteral("Extras"), extras);
+    QMenu* spracheMenu =
+        addMenu(extrasMenu, QStringLiteral("sprache"), QStringLiteral("Sprache"), sprache);
+    for (int i = 0; i < 5; ++i) {
+        const QString number = QString::number(i + 1);
+        spracheItems[std::size_t(i)] = addItem(spracheMenu, QStringLiteral("sprache") + number,
+                                               QStringLiteral("Sprache") + number);
+        spracheItems[std::size_t(i)]->setCheckable(true);
+        connect(spracheItems[std::size_t(i)], &QAction::triggered, this,
+                [this, i] { sprache_Click(i); });
+    }
+    trennlinie2 = addSeparator(extrasMenu, QStringLiteral("trennlinie2"));
+    info = addItem(extrasMenu, QStringLiteral("info"), QStringLiteral("Info"));
+}
+
+// Each disabled until there is something for it to do: a loaded belt in
+// front, a change to take back or to bring back.
+void MainWindow::buildCommandItems(QMenu* konfigurationMenu)
+{
+    band_bearbeiten = addItem(konfigurationMenu, QStringLiteral("band_bearbeiten"),
+                              QStringLiteral("Dieses Band bearbeiten"));
+    trennlinie3 = addSeparator(konfigurationMenu, QStringLiteral("trennlinie3"));
+    rueckgaengig =
+        addItem(konfigurationMenu, QStringLiteral("rueckgaengig"), QStringLiteral("Rückgängig"));
+    wiederholen =
+        addItem(konfigurationMenu, QStringLiteral("wiederholen"), QStringLiteral("Wiederholen"));
+    // Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y both, whatever the desktop binds.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redoKeys.contains(keys))
+            redoKeys.append(keys);
+    rueckgaengig->setShortcuts(QKeySequence::Undo);
+    wiederholen->setShortcuts(redoKeys);
+    for (QAction* item : {band_bearbeiten, rueckgaengig, wiederholen})
+        item->setEnabled(false);
+}
+
+// Ways to a belt beyond File > Open, and the datasheet: the belts opened
+// or saved last, a code from an e-mail.
+void MainWindow::buildBeltSourceItems(QMenu* dateiMenu, QMenu* konfigurationMenu)
+{
+    zuletztMenu = new QMenu(QStringLiteral("Zuletzt geöffnet"), dateiMenu);
+    zuletztMenu->setObjectName(QStringLiteral("zuletzt"));
+    zuletzt = zuletztMenu->menuAction();
+    zuletzt->setObjectName(QStringLiteral("zuletzt"));
+    dateiMenu->insertMenu(speichern, zuletztMenu);
+    datenblatt = new QAction(QStringLiteral("Datenblatt exportieren (PDF)..."), dateiMenu);
+    datenblatt->setObjectName(QStringLiteral("datenblatt"));
+    dateiMenu->insertAction(trennlinie0, datenblatt);
+    bestellnummer_oeffnen = new QAction(QStringLiteral("Bestellnummer öffnen..."), konfigurationMenu);
+    bestellnummer_oeffnen->setObjectName(QStringLiteral("bestellnummer_oeffnen"));
+    konfigurationMenu->insertAction(band_bearbeiten, bestellnummer_oeffnen);
+
+    // The menu shows the key; the window's own shortcut does the work, so
+    // that a text box with the focus keeps its paste.
+    bestellnummer_oeffnen->setShortcut(QKeySequence::Paste);
+    bestellnummer_oeffnen->setShortcutContext(Qt::WidgetShortcut);
+    Bestellnummer_Einfuegen = new QShortcut(QKeySequence::Paste, this);
+    Bestellnummer_Einfuegen->setObjectName(QStringLiteral("Bestellnummer_Einfuegen"));
+    connect(Bestellnummer_Einfuegen, &QShortcut::activated, this,
+            &MainWindow::Bestellnummer_Einfuegen_Activated);
+
+    // The list is read afresh each time the File menu opens: another window
+    // of the program may have changed it.
+    connect(dateiMenu, &QMenu::aboutToShow, this, [this] {
+        fillRecentMenu(*zuletztMenu, [this](const QString& path) {
+            openRecentBelt(forms_, this, path);
+        });
+    });
+    zuletzt->setEnabled(false);
+    datenblatt->setEnabled(false);
+}
+
+void MainWindow::connectCommands()
+{
+    BeltDocument& doc = document();
+    connect(laden, &QAction::triggered, this,
+            [this] { openBelt(forms_, *CommonDialog1, laden->text()); });
+    connect(speichern, &QAction::triggered, this,
+            [this] { saveBelt(forms_, *CommonDialog1, speichern->text()); });
+    connect(drucken, &QAction::triggered, this,
+            [this] { printWindowInFront(forms_, *CommonDialog2); });
+    connect(datenblatt, &QAction::triggered, this,
+            [this] { exportDatasheet(forms_, *CommonDialog1, datenblatt->text()); });
+    connect(bestellnummer_oeffnen, &QAction::triggered, this,
+            [this] { openOrderCode(forms_, this); });
+    connect(beenden, &QAction::triggered, this, &MainWindow::beenden_Click);
+    connect(band_om, &QAction::triggered, this, &MainWindow::band_om_Click);
+    connect(band_rechts, &QAction::triggered, this, &MainWindow::band_rechts_Click);
+    connect(band_links, &QAction::triggered, this, &MainWindow::band_links_Click);
+    connect(band_bearbeiten, &QAction::triggered, &doc, &BeltDocument::editThisBelt);
+    connect(rueckgaengig, &QAction::triggered, &doc, &BeltDocument::undo);
+    connect(wiederholen, &QAction::triggered, &doc, &BeltDocument::redo);
+    connect(ohne_Module, &QAction::triggered, this, &MainWindow::ohne_Module_Click);
+    connect(mit_Module, &QAction::triggered, this, &MainWindow::mit_Module_Click);
+    connect(info, &QAction::triggered, this, &MainWindow::info_Click);
+}
+
+// The menu mirrors the document: which belt is in front is the check mark
+// of its New item, a code built makes it worth saving, a loaded belt can
+// be edited, a change can be taken back.
+void MainWindow::followDocument()
+{
+    BeltDocument& doc = document();
+    connect(&doc, &BeltDocument::frontChanged, this, &MainWindow::showFront);
+    connect(&doc, &BeltDocument::codeChanged, this, &MainWindow::showState);
+    connect(&doc, &BeltDocument::lockedChanged, this, &MainWindow::showState);
+    connect(&doc, &BeltDocument::modifiedChanged, this, &MainWindow::updateTitle);
+    connect(&doc, &BeltDocument::fileNameChanged, this, &MainWindow::updateTitle);
+    connect(&doc.history(), &QUndoStack::canUndoChanged, rueckgaengig, &QAction::setEnabled);
+    connect(&doc.history(), &QUndoStack::canRedoChanged, wiederholen, &QAction::setEnabled);
+    showState();
+}
+
+void MainWindow::showFront()
+{
+    BeltDocument& doc = document();
+    if (doc.hasBelt()) {
+        BeltEditor& editor = doc.belt().modular()
+                                 ? static_cast<BeltEditor&>(forms_.window<ModularBeltEditor>())
+                                 : forms_.window<PlainBeltEditor>();
+        // Hidden and shown again, it comes in front of the other windows.
+        editor.Hide();
+        editor.Show();
+        forms_.hideOtherMdiChildren(editor);
+    }
+    showState();
+    updateTitle();
+}
+
+void MainWindow::showState()
+{
+    BeltDocument& doc = document();
+    const bool modular = doc.modularInFront();
+    band_om->setChecked(doc.plainInFront());
+    band_rechts->setChecked(modular && doc.belt().rightRunning);
+    band_links->setChecked(modular && !doc.belt().rightRunning);
+    const bool built = doc.hasBelt() && doc.codeBuilt();
+    setEnabledIfChanged(speichern, built);
+    setEnabledIfChanged(datenblatt, built);
+    setEnabledIfChanged(band_bearbeiten, doc.hasBelt() && doc.locked());
+    setEnabledIfChanged(rueckgaengig, doc.history().canUndo());
+    setEnabledIfChanged(wiederholen, doc.history().canRedo());
+}
+
+void MainWindow::Bestellnummer_Einfuegen_Activated()
+{
+    const QWidget* focus = QApplication::focusWidget();
+    const bool textBox = qobject_cast<const QLineEdit*>(focus) ||
+                         qobject_cast<const QAbstractSpinBox*>(focus) ||
+                         qobject_cast<const QTextEdit*>(focus) ||
+                         qobject_cast<const QPlainTextEdit*>(focus);
+    if (!textBox && bestellnummer_oeffnen->isEnabled())
+        bestellnummer_oeffnen->trigger();
+}
+
+void MainWindow::wordCommands()
+{
+    const Wording& w = forms_.wording();
+    band_bearbeiten->setText(w.commands[CommandEditBelt]);
+    rueckgaengig->setText(w.commands[CommandUndo]);
+    wiederholen->setText(w.commands[CommandRedo]);
+    bestellnummer_oeffnen->setText(w.commands[CommandOpenCode]);
+    zuletzt->setText(w.commands[CommandRecent]);
+    datenblatt->setText(w.commands[CommandDatasheet]);
+}
+
+void MainWindow::applyText(const TextAssignment& a)
+{
+    if (a.control.isEmpty()) {
+        setCaption(a.text);
+        return;
+    }
+    QAction* item = menuItem(a.control);
+    if (!item) {
+        qWarning("text pass: no menu item %s", qPrintable(a.control));
+        return;
+    }
+    if (a.property == TextAssignment::Property::Visible)
+        item->setVisible(a.visible);
+    else
+        item->setText(a.text);
+}
+
+void MainWindow::buildTimers()
+{
+    auto makeTimer = [this](const QString& name) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(name);
+        timer->setInterval(TimerInterval);
+        return timer;
+    };
+    Timer_Module = makeTimer(QStringLiteral("Timer_Module"));
+    Timer_Antrieb = makeTimer(QStringLiteral("Timer_Antrieb"));
+    Timer_Umschaltung = makeTimer(QStringLiteral("Timer_Umschaltung"));
+    connect(Timer_Module, &QTimer::timeout, this, &MainWindow::Timer_Module_Timer);
+    connect(Timer_Antrieb, &QTimer::timeout, this, &MainWindow::Timer_Antrieb_Timer);
+    connect(Timer_Umschaltung, &QTimer::timeout, this, &MainWindow::Timer_Umschaltung_Timer);
+    // Only Timer_Antrieb runs from the window's creation on.
+    Timer_Antrieb->start();
+}
+
+void MainWindow::startTimers()
+{
+    Timer_Umschaltung->start();
+    Timer_Antrieb->start();
+    Timer_Module->start();
+}
+
+void MainWindow::stopTimers()
+{
+    Timer_Module->stop();
+    Timer_Antrieb->stop();
+    Timer_Umschaltung->stop();
+}
+
+void MainWindow::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    updateTitle();
+}
+
+void MainWindow::updateTitle()
+{
+    // The windows built behind the start dialog come to the front for a
+    // moment; the title would flicker with them. It is set once they are done.
+    if (forms_.loadingDeferredWindows())
+        return;
+    QString child;
+    const QList<QMdiSubWindow*> frames = mdiArea->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = frames.crbegin(); it != frames.crend(); ++it) {
+        if ((*it)->isHidden())
+            continue;
+        if (auto* form = qobject_cast<Form*>((*it)->widget()))
+            child = form->Caption();
+        break;
+    }
+    const QString title =
+        child.isEmpty() ? caption_ : caption_ + QStringLiteral(" - [") + child + QLatin1Char(']');
+    if (windowTitle() != title)
+        setWindowTitle(title);
+}
+
+QAction* MainWindow::menuItem(const QString& name) const
+{
+    return findChild<QAction*>(name);
+}
+
+void MainWindow::refreshStep()
+{
+    BeltDocument& doc = document();
+    if (doc.codeStale())
+        doc.buildCode();
+}
+
+void MainWindow::Timer_Module_Timer()
+{
+    BeltDocument& doc = document();
+    if (doc.requestPending()) {
+        const BeltDocument::RequestOutcome outcome = doc.carryOutRequest();
+        if (outcome.message != Placed) {
+            showRefusal(outcome.message);
+            return;
+        }
+        if (!outcome.refresh)
+            return;
+    }
+    refreshStep();
+}
+
+void MainWindow::showRefusal(int message)
+{
+    const Wording& w = forms_.wording();
+    // The box holds the tick while the other timers go on; the document
+    // outlives a language switch among them, this window may not.
+    BeltDocument& doc = document();
+    forms_.messageBox().show(&forms_.window<ModularBeltEditor>(),
+                             w.messages[std::size_t(message)], w.messages[0], QString());
+    doc.endRefusal();
+}
+
+void MainWindow::Timer_Antrieb_Timer()
+{
+    BeltDocument& doc = document();
+    if (doc.driveStale())
+        doc.followDrive();
+    refreshStep();
+}
+
+void MainWindow::beenden_Click()
+{
+    close();
+    emit exitChosen();
+}
+
+void MainWindow::band_om_Click()
+{
+    document().newPlainBelt();
+}
+
+void MainWindow::band_rechts_Click()
+{
+    document().newModularBelt(true);
+}
+
+void MainWindow::band_links_Click()
+{
+    document().newModularBelt(false);
+}
+
+void MainWindow::ohne_Module_Click()
+{
+    forms_.window<ExampleWindow1>().Show();
+}
+
+void MainWindow::mit_Module_Click()
+{
+    forms_.window<ExampleWindow2>().Show();
+}
+
+void MainWindow::sprache_Click(int index)
+{
+    // The tick moves when the switch is done, not with the click.
+    tickLanguageInUse();
+    emit languageChosen(spracheItems[std::size_t(index)]->text());
+}
+
+void MainWindow::tickLanguageInUse()
+{
+    // An item names a language; the language in use is named by its file.
+    const QString inUse = forms_.wording().languageFile;
+    for (QAction* item : spracheItems)
+        item->setChecked(!inUse.isEmpty() &&
+                         QString::compare(item->text() + QStringLiteral(".ini"), inUse,
+                                          Qt::CaseInsensitive) == 0);
+}
+
+void MainWindow::info_Click()
+{
+    forms_.window<InfoDialog>().Show();
+}
+
+void MainWindow::openBeltFile(const QString& path)
+{
+    loadBeltFile(forms_, this, path);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has ended: an error box inside it would hold up the
+    // program the file came from.
+    QMetaObject::invokeMethod(this, [this, file] { openBeltFile(file); }, Qt::QueuedConnection);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
+}
+
+} // namespace kx

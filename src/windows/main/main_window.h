@@ -1,0 +1,153 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QShortcut;
+class QTimer;
+
+namespace kx {
+
+class BeltDocument;
+class CommonDialog;
+class Forms;
+struct TextAssignment;
+
+// wMain: the MDI parent with the menus, the three timers and the two common
+// dialogs. Its menu items run their commands; its check marks and enabled
+// items show the belt document's state; its timers carry out what the
+// editors asked the document for.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Forms& forms);
+    ~MainWindow() override;
+
+    Forms& forms() const { return forms_; }
+
+    // The window's own caption; the title adds the caption of the MDI child
+    // in front, as "caption - [child]", and the belt's file.
+    QString Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    void updateTitle();
+
+    // The client area the window opens with.
+    static QSize openingClientSize();
+
+    void startTimers();
+    void stopTimers();
+
+    QMdiArea* mdiArea = nullptr;
+
+    QAction* datei = nullptr;
+    QAction* laden = nullptr;
+    QAction* speichern = nullptr;
+    QAction* trennlinie0 = nullptr;
+    QAction* drucken = nullptr;
+    QAction* trennlinie1 = nullptr;
+    QAction* beenden = nullptr;
+    QAction* konfiguration = nullptr;
+    QAction* band_erstellen = nullptr;
+    QAction* band_om = nullptr;
+    QAction* band_rechts = nullptr;
+    QAction* band_links = nullptr;
+    // Commands beyond the old program, worded from [BEFEHLE].
+    QAction* band_bearbeiten = nullptr; // edit the loaded belt in front
+    QAction* trennlinie3 = nullptr;
+    QAction* rueckgaengig = nullptr;          // undo
+    QAction* wiederholen = nullptr;           // redo
+    QAction* bestellnummer_oeffnen = nullptr; // a code typed or pasted
+    QAction* zuletzt = nullptr;               // File > Recent
+    QMenu* zuletztMenu = nullptr;
+    QAction* datenblatt = nullptr; // export the PDF datasheet
+    // Ctrl+V opens a pasted code, unless a text box takes it.
+    QShortcut* Bestellnummer_Einfuegen = nullptr;
+    QAction* beispiele = nullptr;
+    QAction* ohne_Module = nullptr;
+    QAction* mit_Module = nullptr;
+    QAction* extras = nullptr;
+    QAction* sprache = nullptr;
+    std::array<QAction*, 5> spracheItems{}; // sprache1 .. sprache5
+    QAction* trennlinie2 = nullptr;
+    QAction* info = nullptr;
+
+    QTimer* Timer_Module = nullptr;
+    QTimer* Timer_Antrieb = nullptr;
+    QTimer* Timer_Umschaltung = nullptr;
+
+    CommonDialog* CommonDialog1 = nullptr;
+    CommonDialog* CommonDialog2 = nullptr;
+
+    // Menu items by name, e.g. "speichern" or "sprache3".
+    QAction* menuItem(const QString& name) const;
+    // A text of the text pass for the main window or one of its menu items.
+    void applyText(const TextAssignment& text);
+    // Gives the commands beyond the old program their captions from the
+    // wording's [BEFEHLE] lines.
+    void wordCommands();
+    // Ticks the language in use in the language menu.
+    void tickLanguageInUse();
+
+    // The common end of both editor timers' ticks: the order code follows
+    // the belt.
+    void refreshStep();
+
+    // A belt file opened as File > Open opens it, without the dialog.
+    void openBeltFile(const QString& path);
+
+signals:
+    // A language item was chosen.
+    void languageChosen(const QString& caption);
+    // The window was closed, by its close button or by Exit.
+    void closed();
+    // Exit ends the program, whatever else is under way.
+    void exitChosen();
+    // A tick of Timer_Umschaltung: a language chosen is switched to.
+    void languageSwitchDue();
+
+public slots:
+    void Timer_Module_Timer();
+    void Timer_Antrieb_Timer();
+    void Timer_Umschaltung_Timer() { emit languageSwitchDue(); }
+
+    void beenden_Click();
+    void band_om_Click();
+    void band_rechts_Click();
+    void band_links_Click();
+    void ohne_Module_Click();
+    void mit_Module_Click();
+    void sprache_Click(int index);
+    void info_Click();
+    // Ctrl+V: opens a code unless a text box has the focus, where it pastes.
+    void Bestellnummer_Einfuegen_Activated();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // A belt file dropped on the window opens as File > Open would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildCommandItems(QMenu* konfigurationMenu);
+    void buildBeltSourceItems(QMenu* dateiMenu, QMenu* konfigurationMenu);
+    void buildTimers();
+    void connectCommands();
+    void followDocument();
+    void showFront();
+    void showState();
+    void showRefusal(int message);
+    QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption, QAction*& item);
+    QAction* addItem(QMenu* parent, const QString& name, const QString& caption);
+    QAction* addSeparator(QMenu* parent, const QString& name);
+    BeltDocument& document() const;
+
+    Forms& forms_;
+    QString caption_;
+};
+
+} // namespace kx

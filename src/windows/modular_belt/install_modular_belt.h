@@ -1,8 +1,0 @@
-#pragma once
-
-namespace kx {
-class Forms;
-
-// Registers wmM and the modular belt's procedures and timer work.
-void installModularBelt(Forms& forms);
-} // namespace kx
