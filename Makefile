@@ -66,7 +66,7 @@ bench:
 # The program installed for the user who runs it: ~/.local/opt/kx-konfigurator,
 # with its menu entry and icon under ~/.local/share. PREFIX=... installs elsewhere.
 PREFIX ?=
-INSTALL_TARGETS := kx-konfigurator kx_data kx_icons
+INSTALL_TARGETS := kx-konfigurator kx_data kx_icons kx_manual
 install:
 	@$(MAKE) --no-print-directory configure PRESET=release
 	cmake --build --preset release --target $(INSTALL_TARGETS)
