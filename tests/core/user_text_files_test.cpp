@@ -127,10 +127,8 @@ void UserTextFilesTest::languageForLocale_data()
     QTest::newRow("LANG de_DE.UTF-8") << QStringList{"", "", "", "de_DE.UTF-8"} << "Deutsch.ini";
     QTest::newRow("LANG with a modifier") << QStringList{"", "", "", "de_AT@euro"} << "Deutsch.ini";
     QTest::newRow("LANG C.UTF-8") << QStringList{"", "", "", "C.UTF-8"} << "";
-    QTest::newRow("LANG POSIX") << QStringList{"", "", "", "POSIX"} << "";
     QTest::newRow("a language not offered, though its file is there")
         << QStringList{"", "", "", "fr_FR.UTF-8"} << "";
-    QTest::newRow("a language file without [LOCALE]") << QStringList{"", "", "", "la"} << "";
     QTest::newRow("the locale's territory first")
         << QStringList{"", "", "", "pt_PT"} << "Portugues.ini";
     QTest::newRow("else the first of its language")
