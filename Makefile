@@ -10,6 +10,8 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-tr
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # dpkg-shlibdeps and file work out the .deb's dependencies.
 PACKAGE_PACKAGES := dpkg-dev file
+# make package-check reads the manual page and validates the metainfo.
+PACKAGE_CHECK_PACKAGES := man-db appstream
 BENCH_PACKAGES := hyperfine time python3 valgrind
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
@@ -66,7 +68,7 @@ bench:
 # The program installed for the user who runs it: ~/.local/opt/kx-konfigurator,
 # with its menu entry and icon under ~/.local/share. PREFIX=... installs elsewhere.
 PREFIX ?=
-INSTALL_TARGETS := kx-konfigurator kx_data kx_icons
+INSTALL_TARGETS := kx-konfigurator kx_data kx_icons kx_manual
 install:
 	@$(MAKE) --no-print-directory configure PRESET=release
 	cmake --build --preset release --target $(INSTALL_TARGETS)
@@ -81,8 +83,10 @@ package: deps
 	cd build/package && cpack
 	@ls -1 build/package/*.deb build/package/*.tar.gz
 
-# Installs the .deb, starts it from its menu entry under Xvfb, removes it.
+# Installs the .deb, starts it from its menu entry under Xvfb, uses it as
+# users of its own, removes it.
 package-check: package
+	$(call install_missing,$(PACKAGE_CHECK_PACKAGES))
 	$(SUDO) packaging/check_deb.sh build/package/kx-konfigurator_*.deb
 
 # docs/*.png: the program driven under Xvfb on its real window system.

@@ -32,6 +32,12 @@ bool writableFolder(const QString& path)
     const QFileInfo info(path);
     return info.isDir() && info.isWritable();
 }
+
+LocaleEnvironment localeEnvironment()
+{
+    return {qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LC_ALL"),
+            qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG")};
+}
 } // namespace
 
 QString userTextFolder()
@@ -71,15 +77,23 @@ QString prepareTextFolder(const QString& programFolder, const QString& userFolde
             userFiles.append(name);
 
     QSettings record(user.filePath(QString::fromLatin1(RecordName)), QSettings::IniFormat);
+    QMap<QString, QByteArray> installedFiles;
     for (const QString& name : std::as_const(names)) {
         const std::optional<QByteArray> bytes = readBytes(installed.filePath(name));
         if (!bytes)
             continue;
+        installedFiles.insert(name, *bytes);
         const QString stamp =
             QString::fromLatin1(QCryptographicHash::hash(*bytes, QCryptographicHash::Sha1).toHex());
         const bool changed = record.value(name).toString() != stamp;
+        const std::optional<QByteArray> current = readBytes(user.filePath(name));
+        // A first copy of the main text file speaks the user's language.
+        const QString localeLanguage =
+            !current && name == mainName
+                ? languageForLocale(*bytes, installedFiles, localeEnvironment())
+                : QString();
         const std::optional<QByteArray> copy =
-            refreshedCopy(name, *bytes, readBytes(user.filePath(name)), changed, userFiles);
+            refreshedCopy(name, *bytes, current, changed, userFiles, localeLanguage);
         try {
             if (copy)
                 writeWholeFile(user.filePath(name), *copy);

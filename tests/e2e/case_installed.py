@@ -2,7 +2,8 @@
 (`make package-check` runs these on the .deb as a user of its own, with
 run.py --installed): its text files in the user's folder, the language
 switched there, a belt saved into the user's home; after a reinstall, the
-language still chosen and the belt's folder remembered."""
+language still chosen and the belt's folder remembered. And a user of an
+English locale whose first start is in English."""
 
 import os
 
@@ -18,7 +19,9 @@ ENGLISH = ["File", "Configuration", "Examples", "Tools"]
 
 FIRST = Group("first_run", installed=True)
 AGAIN = Group("after_reinstall", installed=True)
-GROUPS = [FIRST, AGAIN]
+# Started with LANG=en_US.UTF-8 on a fresh home.
+ENGLISH_LOCALE = Group("english_locale", installed=True)
+GROUPS = [FIRST, AGAIN, ENGLISH_LOCALE]
 
 
 def read(path):
@@ -84,3 +87,10 @@ def still_english(kx):
 @AGAIN.case("back to German")
 def to_german(kx):
     switch(kx, ("Tools", "Language", "Deutsch"), GERMAN, "Deutsch.ini")
+
+
+@ENGLISH_LOCALE.case("the first start in the locale's language")
+def locale_language(kx):
+    kx.expect("menu bar", kx.menu_captions(), ENGLISH)
+    kx.expect("the user's choice", chosen_language(USER_FOLDER), "English.ini")
+    kx.expect("the installed choice", chosen_language(kx.folder), "Deutsch.ini")

@@ -42,13 +42,24 @@ class UserFoldersTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void writableProgramFolderIsUsed();
     void unusableUserFolder_data();
     void unusableUserFolder();
     void readOnlyProgramFolder();
+    void firstStartLanguage_data();
+    void firstStartLanguage();
     void dialogFolder_data();
     void dialogFolder();
 };
+
+// The user's locale picks the first copy's language: none, unless a test sets it.
+void UserFoldersTest::initTestCase()
+{
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        qunsetenv(name);
+    qputenv("LANG", "C.UTF-8");
+}
 
 void UserFoldersTest::writableProgramFolderIsUsed()
 {
@@ -122,6 +133,42 @@ void UserFoldersTest::readOnlyProgramFolder()
     main = &program.switchLanguage("sprache1");
     QCOMPARE(main->datei->text(), QStringLiteral("Datei"));
     QVERIFY(program.boxes.shown.isEmpty());
+}
+
+void UserFoldersTest::firstStartLanguage_data()
+{
+    QTest::addColumn<QByteArray>("lang");
+    QTest::addColumn<QByteArray>("installed");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<QString>("menu");
+
+    QTest::newRow("English locale, German installed")
+        << QByteArray("en_US.UTF-8") << QByteArray("Deutsch.ini") << QByteArray("English.ini")
+        << "File";
+    QTest::newRow("German locale, English installed")
+        << QByteArray("de_DE.UTF-8") << QByteArray("English.ini") << QByteArray("Deutsch.ini")
+        << "Datei";
+}
+
+// The user's first copy follows the locale, not the installed choice; a
+// later start in another locale keeps it.
+void UserFoldersTest::firstStartLanguage()
+{
+    QFETCH(QByteArray, lang);
+    QFETCH(QByteArray, installed);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QString, menu);
+    TestProgram program;
+    program.writeFile(MainName, program.readFile(MainName).replace("Deutsch.ini", installed));
+    qputenv("LANG", lang);
+    MainWindow* main = &startReadOnly(program);
+    qputenv("LANG", "C.UTF-8");
+    QCOMPARE(main->datei->text(), menu);
+    QVERIFY(readBytes(QDir(userTextFolder()).filePath(MainName))
+                .endsWith("[SPRACHE]\r\n" + chosen + "\r\n"));
+
+    main = &startReadOnly(program);
+    QCOMPARE(main->datei->text(), menu);
 }
 
 void UserFoldersTest::dialogFolder_data()

@@ -55,6 +55,28 @@ function(check_install prefix destdir exec)
     fail("no MIME type in ${root}/share/mime/packages")
   endif()
 
+  # The command on PATH: a relative link, so that it holds below DESTDIR too.
+  set(command "${root}/bin/kx-konfigurator")
+  file(REAL_PATH "${command}" target)
+  if(NOT IS_SYMLINK "${command}" OR NOT target STREQUAL "${program}/kx-konfigurator")
+    fail("${command} does not lead to the program")
+  endif()
+  set(metainfo "${root}/share/metainfo/local.kx_konfigurator.KxKonfigurator.metainfo.xml")
+  foreach(file "${root}/share/man/man1/kx-konfigurator.1.gz" "${metainfo}"
+               "${root}/share/doc/kx-konfigurator/copyright")
+    if(NOT EXISTS "${file}")
+      fail("no ${file}")
+    endif()
+  endforeach()
+  # A new version names its release in the metainfo.
+  execute_process(COMMAND "${command}" --version OUTPUT_VARIABLE version
+                  OUTPUT_STRIP_TRAILING_WHITESPACE)
+  string(REGEX REPLACE ".* " "" version "${version}")
+  file(READ "${metainfo}" releases)
+  if(NOT releases MATCHES "<release version=\"${version}\"")
+    fail("the metainfo has no release ${version}")
+  endif()
+
   foreach(size ${sizes})
     set(icon "${root}/share/icons/hicolor/${size}x${size}/apps/kx-konfigurator.png")
     if(NOT EXISTS "${icon}")
@@ -63,15 +85,18 @@ function(check_install prefix destdir exec)
   endforeach()
 endfunction()
 
+# A user's own install: the program by its path, which xdg-open without a
+# desktop can start only unquoted.
+check_install("${WORK_DIR}/plain/.local" ""
+  "Exec=${WORK_DIR}/plain/.local/opt/kx-konfigurator/kx-konfigurator %f")
 # A space, a $ and a % in the home folder: the Exec argument is quoted, $
 # escaped, % doubled.
 set(home "${WORK_DIR}/home/user $1%/.local")
 check_install("${home}" ""
   "Exec=\"${WORK_DIR}/home/user \\\\$1%%/.local/opt/kx-konfigurator/kx-konfigurator\" %f")
-# Staged: the files go below DESTDIR, the entry names the final place. The
+# Staged: the files go below DESTDIR, the entry names the command on PATH. The
 # package's triggers build the MIME database; the package brings none.
-check_install("/usr/local" "${WORK_DIR}/stage"
-  "Exec=\"/usr/local/opt/kx-konfigurator/kx-konfigurator\" %f")
+check_install("/usr/local" "${WORK_DIR}/stage" "Exec=kx-konfigurator %f")
 if(EXISTS "${WORK_DIR}/stage/usr/local/share/mime/mime.cache")
   fail("the staged install brings a MIME database of its own")
 endif()
