@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStringDecoder>
 #include <QtTest>
 
 using namespace kx;
@@ -102,6 +103,30 @@ QStringList mnemonics(const QString& caption)
     return keys;
 }
 
+// A menu caption as it reads in running text: no "&", no trailing "…".
+QString plainCaption(QString caption)
+{
+    caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    if (caption.endsWith(u'\u2026'))
+        caption.chop(1);
+    return caption;
+}
+
+QByteArray guideBytes(const QString& language)
+{
+    QFile file(dataPath(QStringLiteral("guide/%1.html").arg(language)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QSet<QString> plainMenuCaptions(const QStringList& lines)
+{
+    QSet<QString> captions;
+    for (const auto& menu : Menus)
+        for (const MenuLine& item : menu.items)
+            captions << plainCaption(sectionLine(lines, item.section, item.line));
+    return captions;
+}
+
 QStringList codesOf(const Variablen& v)
 {
     QStringList codes;
@@ -127,6 +152,10 @@ private slots:
     void germanDesignValues();
     void menuCaptions_data();
     void menuCaptions();
+    void menuPathsNameMenus();
+    void menuPathsNameMenus_data() { languages_data(); }
+    void guide();
+    void guide_data() { languages_data(); }
     void filesAreWindows1252WithCrLf_data();
     void filesAreWindows1252WithCrLf();
 };
@@ -309,6 +338,56 @@ void ShippedTextTest::menuCaptions()
         QVERIFY2(!caption.contains(QLatin1String("...")) &&
                      !caption.contains(QStringLiteral(" \u2026")),
                  qPrintable(where));
+    }
+}
+
+// Menu paths in the guide and the locked belt's tool tip name the items as
+// the menus caption them.
+void ShippedTextTest::menuPathsNameMenus()
+{
+    QFETCH(QString, language);
+    const QStringList lines = shipped(language + QStringLiteral(".ini")).lines;
+    const QSet<QString> captions = plainMenuCaptions(lines);
+    const QString editBelt = plainCaption(sectionLine(lines, Menu, 10)) +
+                             QStringLiteral(" \u203a ") +
+                             plainCaption(sectionLine(lines, Commands, 1));
+    QVERIFY2(sectionLine(lines, "[HINWEISE]", 2).contains(editBelt), qPrintable(editBelt));
+
+    const QString html = QString::fromUtf8(guideBytes(language));
+    QRegularExpressionMatchIterator paths =
+        QRegularExpression(QStringLiteral("<span class=\"menu\">(.*?)</span>"),
+                           QRegularExpression::DotMatchesEverythingOption)
+            .globalMatch(html);
+    int count = 0;
+    for (; paths.hasNext(); ++count)
+        for (const QString& part :
+             paths.next().captured(1).simplified().split(QStringLiteral(" \u25b8 ")))
+            QVERIFY2(captions.contains(plainCaption(part)), qPrintable(part));
+    QVERIFY(count > 10);
+}
+
+// A guide per shipped language, whole in itself: UTF-8, no scripts, no
+// pictures or other files, links only within the page.
+void ShippedTextTest::guide()
+{
+    QFETCH(QString, language);
+    const QByteArray bytes = guideBytes(language);
+    QVERIFY(!bytes.isEmpty());
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString html = utf8(bytes);
+    QVERIFY(!utf8.hasError());
+    QVERIFY(html.contains(QLatin1String("charset=utf-8")));
+    for (const char* piece : {"AG", "AC", "G", "C", "V", "EG", "EV"})
+        QVERIFY2(html.contains(QStringLiteral("<code>%1</code>").arg(QLatin1String(piece))), piece);
+    for (const char* outside : {"<script", "src=", "url(", "@import"})
+        QVERIFY2(!html.contains(QLatin1String(outside), Qt::CaseInsensitive), outside);
+    QRegularExpressionMatchIterator links =
+        QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).globalMatch(html);
+    while (links.hasNext()) {
+        const QString target = links.next().captured(1);
+        QVERIFY2(target.startsWith(u'#') &&
+                     html.contains(QStringLiteral("name=\"%1\"").arg(target.mid(1))),
+                 qPrintable(target));
     }
 }
 
