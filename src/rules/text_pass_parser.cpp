@@ -247,20 +247,35 @@ std::vector<OptionalWords> optionalSections(Wording& w)
         "%1: kein Dateiname im Programmordner",
         "%1: der Drucker hat die Seite nicht angenommen",
         "%1: Fehler %2"};
-    // Captions of the menu commands the old program did not have.
+    // Captions of the menu commands the old program did not have, and the
+    // file dialogs' names of the kinds of file.
     static const std::array<const char*, CommandTextCount> CommandGerman = {
-        "Dieses Band bearbeiten", "Rückgängig", "Wiederholen", "Bestellnummer öffnen...",
-        "Bestellnummer:", "Zuletzt geöffnet", "Datenblatt exportieren (PDF)..."};
+        "&Dieses Band bearbeiten",
+        "&Rückgängig",
+        "&Wiederholen",
+        "Bestellnummer ö&ffnen…",
+        "Bestellnummer:",
+        "&Zuletzt geöffnet",
+        "Datenblatt &exportieren (PDF)…",
+        "&Hilfe",
+        "&Benutzerhandbuch",
+        "Banddateien",
+        "Alle Dateien",
+        "PDF-Dokumente"};
     // The words of the datasheet page.
     static const std::array<const char*, DatasheetTextCount> DatasheetGerman = {
         "Datenblatt", "Datum",   "Bestellnummer", "Bandart", "Band ohne Module", "Band mit Modulen",
         "Länge",      "Breite",  "Laufrichtung",  "rechts",  "links",            "Optionen",
-        "keine",      "Module",  "Antrieb",       "unter %1"};
+        "keine",      "Teile",   "Antrieb",       "unter %1"};
     // No words but a fact about the file: a file that does not say which
     // language it is in gets none of the toolkit's translations.
     static const std::array<const char*, LocaleTextCount> LocaleNone = {""};
     // Notes shown by a control.
-    static const std::array<const char*, NoteTextCount> NoteGerman = {"Kopiert: %1"};
+    static const std::array<const char*, NoteTextCount> NoteGerman = {
+        "Kopiert: %1",
+        "Ein geladenes Band ist gesperrt. Konfiguration › Dieses Band bearbeiten gibt es zum "
+        "Ändern frei.",
+        "gesperrt"};
     return {
         {"[BARRIEREFREI]", w.access, AccessGerman},
         {"[FEHLER]", w.failures, FailureGerman},

@@ -36,7 +36,9 @@ enum LocaleText { LocaleName, LocaleTextCount };
 // The lines of the language file's [HINWEISE] section: short notes the
 // program shows by a control. "%1" stands for what the note is about.
 enum NoteText {
-    NoteCopied, // the order-code button copied the code
+    NoteCopied,      // the order-code button copied the code
+    NoteLocked,      // tool tip on the locked controls of a loaded belt
+    NoteLockedTitle, // the window title's word for a loaded, locked belt
     NoteTextCount
 };
 
@@ -52,6 +54,11 @@ enum CommandText {
     CommandOrderCodeLabel, // the label of that command's text box
     CommandRecent,         // File: the belts loaded or saved last
     CommandDatasheet,      // File: export the belt in front as a PDF datasheet
+    CommandHelpMenu,       // the Help menu
+    CommandUserGuide,      // Help: the user guide (F1)
+    CommandBeltFiles,      // file dialogs: the name of the belt files (*.dat)
+    CommandAllFiles,       // file dialogs: the name of all files (*)
+    CommandPdfFiles,       // file dialogs: the name of PDF documents (*.pdf)
     CommandTextCount
 };
 

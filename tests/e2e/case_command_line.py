@@ -28,7 +28,7 @@ def open_argument(kx):
 
 @GROUP.case("the open dialog in German, in the belt's folder")
 def dialog_after_argument(kx):
-    kx.menu("Datei", "Laden")
+    kx.menu("Datei", "Öffnen…")
     dialog = kx.file_dialog()
     kx.expect("a button 'Abbrechen'", len(kx.find_shown(PUSH_BUTTON, "Abbrechen", dialog)), 1)
     folder = os.path.join(kx.files, "belts")

@@ -26,6 +26,6 @@ def refuse_argument(kx):
 
 @GROUP.case("open a belt after the refused one")
 def open_after_refusal(kx):
-    kx.menu("Datei", "Laden")
+    kx.menu("Datei", "Öffnen…")
     kx.choose_file(os.path.join(kx.files, "good.dat"))
     kx.wait_for_order_code("KX40-300-R")

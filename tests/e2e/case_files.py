@@ -20,7 +20,7 @@ GROUP = Group("files", prepare)
 
 
 def open_file(kx, name):
-    kx.menu("Datei", "Laden")
+    kx.menu("Datei", "Öffnen…")
     kx.choose_file(os.path.join(kx.files, name))
 
 
@@ -74,7 +74,7 @@ def save_unwritable(kx, label, target, reason):
     if kx.order_code() != "KX40-300-R":
         open_file(kx, "plain.dat")
         kx.wait_for_order_code("KX40-300-R")
-    kx.menu("Datei", "Speichern")
+    kx.menu("Datei", "Speichern…")
     kx.choose_file(path)
     box = kx.message_box()
     kx.expect_error_box(box, "speichern_Click()", "belt.dat", reason)

@@ -62,9 +62,9 @@ def to_english(kx):
 
 @FIRST.case("save a belt into the home folder")
 def save(kx):
-    kx.menu("Configuration", "New belt", "without modules")
+    kx.menu("Configuration", "New belt", "Without modules")
     kx.wait_for_order_code("KX40-300-R")
-    kx.menu("File", "Save")
+    kx.menu("File", "Save…")
     dialog = kx.file_dialog()
     kx.expect_true("the save dialog shows the home folder " + HOME, kx.shows_text(dialog, HOME))
     kx.choose_file(BELT)
@@ -76,7 +76,7 @@ def save(kx):
 @AGAIN.case("still in English, the belt's folder remembered")
 def still_english(kx):
     kx.expect("menu bar", kx.menu_captions(), ENGLISH)
-    kx.menu("File", "Open")
+    kx.menu("File", "Open…")
     dialog = kx.file_dialog()
     kx.expect_true("the open dialog shows " + HOME, kx.shows_text(dialog, HOME))
     kx.expect("a button 'Cancel'", len(kx.find_shown(PUSH_BUTTON, "Cancel", dialog)), 1)

@@ -33,7 +33,7 @@ def length_of(code):
 
 @GROUP.case("the length bar steps the way its arrows point")
 def length_bar(kx):
-    kx.menu("Konfiguration", "Band erstellen", "ohne Module")
+    kx.menu("Konfiguration", "Band erstellen", "Ohne Module")
     bar = kx.wait_for(lambda: kx.find_shown(pyatspi.ROLE_SCROLL_BAR, "Bandlänge"),
                       "the length bar")[0]
     kx.wait_for(lambda: kx.order_code(), "an order code")
@@ -50,7 +50,7 @@ def length_bar(kx):
 
 @GROUP.case("Escape closes the info dialog")
 def escape_info(kx):
-    kx.menu("Extras", "Info")
+    kx.menu("Extras", "Info…")
     def info_shown():
         return [w for w in kx.windows()
                 if w.name == "Info" and w.getState().contains(pyatspi.STATE_SHOWING)]
@@ -61,10 +61,10 @@ def escape_info(kx):
 
 @GROUP.case("a printout through the real print dialog holds the code as text")
 def print_to_pdf(kx):
-    kx.menu("Datei", "Laden")
+    kx.menu("Datei", "Öffnen…")
     kx.choose_file(os.path.join(kx.files, "modular.dat"))
     kx.wait_for_order_code(MODULAR)
-    kx.menu("Datei", "Drucken")
+    kx.menu("Datei", "Drucken…")
     dialog = kx.wait_for(lambda: next((w for w in kx.windows()
                                        if w.getRole() == pyatspi.ROLE_DIALOG
                                        and w.name == "Drucken"), None), "the print dialog")

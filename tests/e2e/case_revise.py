@@ -62,7 +62,7 @@ def click_shown(kx, role, name):
 
 @GROUP.case("edit a loaded belt, insert a module, undo and redo it by keys")
 def edit_and_undo(kx):
-    kx.menu("Datei", "Laden")
+    kx.menu("Datei", "Öffnen…")
     kx.choose_file(os.path.join(kx.files, "modular.dat"))
     kx.wait_for_order_code(LOADED)
     kx.expect("toolbar buttons of the locked belt", kx.find_shown(PUSH_BUTTON, "Modul C"), [])

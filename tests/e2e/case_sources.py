@@ -56,7 +56,7 @@ def answer_code(kx, text=None):
 
 
 def open_file(kx, name):
-    kx.menu("Datei", "Laden")
+    kx.menu("Datei", "Öffnen…")
     kx.choose_file(os.path.join(kx.files, name))
 
 
@@ -64,10 +64,10 @@ def open_file(kx, name):
 def paste_code(kx):
     open_file(kx, "plain.dat")
     kx.wait_for_order_code(PLAIN)
-    copy = kx.wait_for(lambda: kx.find_shown(PUSH_BUTTON, "Bestell-Nummer kopieren"),
+    copy = kx.wait_for(lambda: kx.find_shown(PUSH_BUTTON, "Bestellnummer kopieren"),
                        "the copy button")
     kx.click(copy[0])
-    kx.menu("Konfiguration", "Band erstellen", "mit Module, rechts")
+    kx.menu("Konfiguration", "Band erstellen", "Mit Modulen, rechts")
     kx.wait_for(lambda: kx.order_code() != PLAIN, "a new belt in front")
     ctrl_v()
     dialog, field = code_dialog(kx)
@@ -80,7 +80,7 @@ def paste_code(kx):
 
 @GROUP.case("a typed code with blanks opens a belt with modules")
 def typed_code(kx):
-    kx.menu("Konfiguration", "Bestellnummer öffnen...")
+    kx.menu("Konfiguration", "Bestellnummer öffnen…")
     answer_code(kx, "  " + MODULAR + "  ")
     kx.wait_for_order_code(MODULAR)
     kx.expect("the C module shown", len(kx.find_shown(IMAGE, "Modul C, Position 4")), 1)
@@ -89,7 +89,7 @@ def typed_code(kx):
 @GROUP.case("a bad code says why and changes nothing")
 def bad_code(kx):
     before = kx.order_code()
-    kx.menu("Konfiguration", "Bestellnummer öffnen...")
+    kx.menu("Konfiguration", "Bestellnummer öffnen…")
     answer_code(kx, "KX60-300-R")
     box = kx.message_box()
     kx.expect_error_box(box, "bestellnummer_oeffnen_Click()", "KX60-300-R", "width", "60")
@@ -101,7 +101,7 @@ def bad_code(kx):
 def datasheet(kx):
     open_file(kx, "modular.dat")
     kx.wait_for_order_code(MODULAR)
-    kx.menu("Datei", "Datenblatt exportieren (PDF)...")
+    kx.menu("Datei", "Datenblatt exportieren (PDF)…")
     sheet = os.path.join(kx.files, "sheet.pdf")
     kx.choose_file(sheet)
     kx.wait_for(lambda: os.path.exists(sheet), "the datasheet written")

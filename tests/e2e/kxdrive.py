@@ -328,7 +328,7 @@ class Program:
         pyatspi.Registry.generateKeyboardEvent(0, text, pyatspi.KEY_STRING)
 
     def menu(self, *captions):
-        """Clicks through the menu bar: menu("Datei", "Laden")."""
+        """Clicks through the menu bar: menu("Datei", "Öffnen…")."""
         frame = self.wait_for(self._main_frame, "main window")
         parent = self._menu_bar(frame)
         for caption in captions:
