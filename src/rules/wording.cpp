@@ -51,4 +51,12 @@ QString plainCaption(QString caption)
     return caption.trimmed();
 }
 
+QString dialogTitle(const QString& caption)
+{
+    QString title = plainCaption(caption);
+    while (title.endsWith(QLatin1Char('.')) || title.endsWith(QChar(0x2026)))
+        title.chop(1);
+    return title.trimmed();
+}
+
 } // namespace kx

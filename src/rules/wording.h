@@ -132,5 +132,8 @@ struct Wording
 // A menu caption as plain words: the mnemonic marks gone, "&&" kept as the
 // ampersand it shows.
 QString plainCaption(QString caption);
+// The title of the dialog a menu item opens: its plain words without the
+// dots that say a dialog follows.
+QString dialogTitle(const QString& caption);
 
 } // namespace kx

@@ -355,7 +355,7 @@ void ShippedTextTest::menuPathsNameMenus()
     for (; paths.hasNext(); ++count)
         for (const QString& part :
              paths.next().captured(1).simplified().split(QStringLiteral(" \u25b8 ")))
-            QVERIFY2(captions.contains(plainCaption(part)), qPrintable(part));
+            QVERIFY2(captions.contains(captionInText(part)), qPrintable(part));
     QVERIFY(count > 10);
 }
 

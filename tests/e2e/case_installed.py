@@ -14,8 +14,8 @@ HOME = os.path.expanduser("~")
 USER_FOLDER = os.path.join(os.environ.get("XDG_DATA_HOME") or os.path.join(HOME, ".local", "share"),
                            "kx-konfigurator")
 BELT = os.path.join(HOME, "belt.dat")
-GERMAN = ["Datei", "Konfiguration", "Beispiele", "Extras"]
-ENGLISH = ["File", "Configuration", "Examples", "Tools"]
+GERMAN = ["Datei", "Konfiguration", "Beispiele", "Extras", "Hilfe"]
+ENGLISH = ["File", "Configuration", "Examples", "Tools", "Help"]
 
 FIRST = Group("first_run", installed=True)
 AGAIN = Group("after_reinstall", installed=True)

@@ -23,8 +23,8 @@ GROUP = Group("language", prepare)
 
 # The shipped languages: the menu bar's captions, the path to the language
 # items, and the other language.
-MENU_BAR = {"Deutsch": ["Datei", "Konfiguration", "Beispiele", "Extras"],
-            "English": ["File", "Configuration", "Examples", "Tools"]}
+MENU_BAR = {"Deutsch": ["Datei", "Konfiguration", "Beispiele", "Extras", "Hilfe"],
+            "English": ["File", "Configuration", "Examples", "Tools", "Help"]}
 LANGUAGE_ITEMS = {"Deutsch": ("Extras", "Sprache"), "English": ("Tools", "Language")}
 OTHER = {"Deutsch": "English", "English": "Deutsch"}
 

@@ -1,6 +1,7 @@
 """What a user sees and touches, on the real program in German: the value
-bars from the keyboard, Escape on the info dialog, and a printout through the
-real print dialog into a PDF, the timers running all the while."""
+bars from the keyboard, the keys a desktop user knows (Ctrl+O, F1, Alt and a
+menu's letter), Escape on the info dialog, and a printout through the real
+print dialog into a PDF, the timers running all the while."""
 
 import os
 import re
@@ -9,7 +10,7 @@ import subprocess
 
 import pyatspi
 
-from kxdrive import Group
+from kxdrive import ALT, CONTROL, Group
 
 MODULAR = "KX40-600-R-AC-2GC-EV"
 KEYSYMS = {"Right": 0xff53, "Left": 0xff51}
@@ -48,9 +49,30 @@ def length_bar(kx):
                 lambda: "length %d after Left (shown: %r)" % (start, kx.order_code()))
 
 
+@GROUP.case("F1 opens the guide, Alt+D the File menu, Ctrl+O the open dialog")
+def desktop_keys(kx):
+    kx.wait_for(kx._main_frame, "the main window")
+    kx.key("F1")
+    def guide_shown():
+        return [w for w in kx.windows()
+                if w.name == "Benutzerhandbuch" and w.getState().contains(pyatspi.STATE_SHOWING)]
+    kx.wait_for(guide_shown, "the user guide")
+    kx.key("Escape")
+    kx.wait_for(lambda: not guide_shown(), "the user guide closed by Escape")
+    kx.chord(ALT, ord("d"))
+    kx.wait_for(lambda: kx.find_shown(pyatspi.ROLE_MENU_ITEM, "Öffnen…"), "the File menu open")
+    kx.key("Escape")
+    kx.wait_for(lambda: not kx.find_shown(pyatspi.ROLE_MENU_ITEM, "Öffnen…"), "the File menu closed")
+    kx.chord(CONTROL, ord("o"))
+    kx.file_dialog()
+    kx.key("Escape")
+    kx.wait_for(lambda: not any(w.getRole() == pyatspi.ROLE_DIALOG for w in kx.windows()),
+                "the open dialog closed")
+
+
 @GROUP.case("Escape closes the info dialog")
 def escape_info(kx):
-    kx.menu("Extras", "Info…")
+    kx.menu("Hilfe", "Info…")
     def info_shown():
         return [w for w in kx.windows()
                 if w.name == "Info" and w.getState().contains(pyatspi.STATE_SHOWING)]

@@ -22,9 +22,9 @@ def refuse_then_choose(kx):
     kx.expect_error_box(box, "Form_Load()", "Latein.ini", "no such file")
     kx.press_ok(box)
     # The menus keep the words they were made with; the language items are filled.
-    kx.wait_for(lambda: kx.menu_captions() == ["Datei", "Konfiguration", "Beispiele", "Extras"],
+    kx.wait_for(lambda: kx.menu_captions() == ["Datei", "Konfiguration", "Beispiele", "Extras", "Hilfe"],
                 lambda: "the main window (menu bar: %r)" % kx.menu_captions())
     kx.menu("Extras", "Sprache", "English")
-    kx.wait_for(lambda: kx.menu_captions() == ["File", "Configuration", "Examples", "Tools"],
+    kx.wait_for(lambda: kx.menu_captions() == ["File", "Configuration", "Examples", "Tools", "Help"],
                 lambda: "switch to English (menu bar: %r)" % kx.menu_captions())
     kx.expect("message boxes", kx.no_message_box(), True)

@@ -41,7 +41,9 @@ DWELL_SECONDS = 0.35
 # Roles a case may look for with find_shown().
 IMAGE, LABEL, PUSH_BUTTON = pyatspi.ROLE_IMAGE, pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON
 
-KEYS = {"Return": 0xff0d, "Escape": 0xff1b, "Tab": 0xff09}
+KEYS = {"Return": 0xff0d, "Escape": 0xff1b, "Tab": 0xff09, "F1": 0xffbe}
+# X modifier masks for chord().
+CONTROL, ALT = 1 << 2, 1 << 3
 
 # The order-code box's accessible name in the shipped languages.
 ORDER_CODE_NAMES = ("Bestellnummer", "Order code")
@@ -175,6 +177,10 @@ class Program:
             for name in os.listdir(self.data_dir):
                 if name.endswith(".ini"):
                     shutil.copy2(os.path.join(self.data_dir, name), self.folder)
+            # The user guides, where the installed program has them.
+            guides = os.path.join(self.data_dir, "guide")
+            if os.path.isdir(guides):
+                shutil.copytree(guides, os.path.join(self.folder, "guide"))
         os.makedirs(self.files)
         if self.group.prepare:
             self.group.prepare(self.folder, self.files)
@@ -323,6 +329,15 @@ class Program:
 
     def key(self, name):
         pyatspi.Registry.generateKeyboardEvent(KEYS[name], None, pyatspi.KEY_SYM)
+
+    def chord(self, modifiers, keysym):
+        """Presses a key with modifiers held (CONTROL, ALT as X masks), as fingers would."""
+        registry = pyatspi.Registry
+        registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_LOCKMODIFIERS)
+        try:
+            registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+        finally:
+            registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
 
     def type_text(self, text):
         pyatspi.Registry.generateKeyboardEvent(0, text, pyatspi.KEY_STRING)

@@ -278,18 +278,21 @@ void AccessibilityTest::tabOrder_data()
 
     const QStringList features = {"Check_Optional(0)", "Check_Optional(1)", "Check_Optional(2)",
                                   "Check_Optional(3)", "Check_Optional(4)", "Check_Optional(5)"};
+    // Top to bottom and left to right; the features row by row.
     QTest::newRow("woM") << "woM" << ""
-                         << QStringList{"HScroll_Bandlaenge",    "HScroll_Bandbreite",
-                                        "Command_Bestellnummer", "Text_Bestellnummer",
-                                        "Option_Rechts",         "Option_Links"} +
-                                features;
+                         << QStringList{"HScroll_Bandlaenge", "Text_Bandlaenge", "Option_Rechts",
+                                        "Option_Links", "HScroll_Bandbreite", "Text_Bandbreite",
+                                        "Check_Optional(0)", "Check_Optional(3)",
+                                        "Check_Optional(1)", "Check_Optional(4)",
+                                        "Check_Optional(2)", "Check_Optional(5)",
+                                        "Command_Bestellnummer", "Text_Bestellnummer"};
     // The length and the direction are the belt's own here and take no focus.
     const QStringList toolbar = {"Toolbar_Rechts.AG-R", "Toolbar_Rechts.AC-R",
                                  "Toolbar_Rechts.G",    "Toolbar_Rechts.C",
                                  "Toolbar_Rechts.V",    "Toolbar_Rechts.EG-R",
                                  "Toolbar_Rechts.EV-R"};
     const QStringList rest =
-        QStringList{"HScroll_Bandbreite"} + features +
+        QStringList{"HScroll_Bandbreite", "Text_Bandbreite"} + features +
         QStringList{"Command_Bestellnummer", "Text_Bestellnummer"};
     QTest::newRow("wmM") << "wmM" << "" << toolbar + rest;
     // The pieces placed come after the toolbar, in belt order.
@@ -297,8 +300,8 @@ void AccessibilityTest::tabOrder_data()
         << "wmM" << "AG-R G C"
         << toolbar + QStringList{"Image_Modul(0)", "Image_Modul(1)", "Image_Modul(2)"} + rest;
     QTest::newRow("wStart") << "wStart" << ""
-                            << QStringList{"Command_Start_oM", "Command_Start_L",
-                                           "Command_Start_R"};
+                            << QStringList{"Command_Start_oM", "Command_Start_R",
+                                           "Command_Start_L"};
     QTest::newRow("wInfo") << "wInfo" << "" << QStringList{"Command1"};
 }
 

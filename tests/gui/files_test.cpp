@@ -132,6 +132,8 @@ class FilesTest : public QObject
     Q_OBJECT
 private slots:
     void savePlainBelt();
+    void filterNames_data();
+    void filterNames();
     void saveReplacesWithoutQuestion();
     void saveCancelled();
     void saveFailures_data();
@@ -168,9 +170,36 @@ void FilesTest::savePlainBelt()
     QVERIFY(p.program.boxes.shown.isEmpty());
     QCOMPARE(p.program.dialogs.asked.size(), 1);
     QCOMPARE(p.program.dialogs.asked[0].kind, QStringLiteral("save"));
-    QCOMPARE(p.program.dialogs.asked[0].title, p.main.speichern->text());
-    QVERIFY(p.program.dialogs.asked[0].filter.startsWith(QStringLiteral("Log Files (*.dat);;")));
+    QCOMPARE(p.program.dialogs.asked[0].title, dialogTitle(p.main.speichern->text()));
+    QVERIFY(p.program.dialogs.asked[0].filter.startsWith(QStringLiteral("Banddateien (*.dat);;")));
     QCOMPARE(p.doc().fileName(), path);
+}
+
+void FilesTest::filterNames_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("belts");
+    QTest::addColumn<QString>("sheets");
+    QTest::newRow("German") << "Deutsch" << "Banddateien (*.dat);;Alle Dateien (*)"
+                            << "PDF-Dokumente (*.pdf);;Alle Dateien (*)";
+    QTest::newRow("English") << "English" << "Belt files (*.dat);;All files (*)"
+                             << "PDF documents (*.pdf);;All files (*)";
+}
+
+// The file dialogs name the kinds of file in the language in use.
+void FilesTest::filterNames()
+{
+    QFETCH(QString, language);
+    TestProgram program;
+    MainWindow& main = program.startIn(language);
+    main.band_om->trigger();
+    main.Timer_Antrieb_Timer();
+    for (QAction* command : {main.laden, main.speichern, main.datenblatt})
+        command->trigger();
+    QCOMPARE(program.dialogs.asked.size(), 3);
+    QTEST(program.dialogs.asked[0].filter, "belts");
+    QTEST(program.dialogs.asked[1].filter, "belts");
+    QTEST(program.dialogs.asked[2].filter, "sheets");
 }
 
 void FilesTest::saveReplacesWithoutQuestion()
@@ -324,10 +353,22 @@ void FilesTest::loadPlainBelt()
     QCOMPARE(woM->Image_Band_oM->picture().cacheKey(),
              p.program.forms->wImages2().picture(picture).cacheKey());
     QVERIFY(!woM->Image_Band_oM->isHidden());
+    // Locked, and saying why and how to unlock it; the title says so too.
+    const QString why = p.wording().notes[NoteLocked];
     for (QWidget* locked :
          std::initializer_list<QWidget*>{woM->Option_Rechts, woM->Option_Links,
-                                         woM->HScroll_Bandbreite, woM->HScroll_Bandlaenge})
+                                         woM->HScroll_Bandbreite, woM->HScroll_Bandlaenge}) {
         QVERIFY(!locked->isEnabled());
+        QCOMPARE(locked->toolTip(), why);
+    }
+    QVERIFY(woM->Check_Optional[0]->toolTip().endsWith(why));
+    QVERIFY(p.main.windowTitle().endsWith(QStringLiteral(" - belt.dat (") +
+                                          p.wording().notes[NoteLockedTitle] +
+                                          QStringLiteral(")[*]")));
+    p.main.band_bearbeiten->trigger();
+    QCOMPARE(woM->HScroll_Bandlaenge->toolTip(), QString());
+    QCOMPARE(woM->Check_Optional[0]->toolTip(), p.wording().plainFeatures.codes[0]);
+    QVERIFY(p.main.windowTitle().endsWith(QStringLiteral(" - belt.dat[*]")));
     const QString code = QString::fromLatin1(file.trimmed().split('\n').constLast().trimmed().mid(1));
     QCOMPARE(woM->Text_Bestellnummer->text(), code);
     QVERIFY(!woM->Text_Bestellnummer->isHidden());
@@ -338,7 +379,7 @@ void FilesTest::loadPlainBelt()
     QVERIFY(p.main.band_om->isChecked());
     QVERIFY(!p.main.band_rechts->isChecked() && !p.main.band_links->isChecked());
     QVERIFY(p.main.speichern->isEnabled());
-    QCOMPARE(p.program.dialogs.asked[0].title, p.main.laden->text());
+    QCOMPARE(p.program.dialogs.asked[0].title, dialogTitle(p.main.laden->text()));
 }
 
 void FilesTest::loadShowsAllFeaturesLocked()

@@ -130,8 +130,8 @@ void LanguageTest::startsInGerman()
     TestProgram program;
     MainWindow& window = program.start();
     QVERIFY(program.boxes.shown.isEmpty());
-    QCOMPARE(window.menuItem(QStringLiteral("sprache1"))->text(), QStringLiteral("Deutsch"));
-    QCOMPARE(window.menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("English"));
+    QCOMPARE(window.menuItem(QStringLiteral("sprache1"))->text(), QStringLiteral("&Deutsch"));
+    QCOMPARE(window.menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("&English"));
     for (const char* item : {"sprache1", "sprache2"})
         QVERIFY(window.menuItem(QString::fromLatin1(item))->isVisible());
     for (const char* item : {"sprache3", "sprache4", "sprache5"})
@@ -175,7 +175,7 @@ void LanguageTest::textsReachEveryWindow()
     QCOMPARE(window.extras->text(), QStringLiteral("M26"));
     QCOMPARE(window.sprache->text(), QStringLiteral("M27"));
     QCOMPARE(window.info->text(), QStringLiteral("M28"));
-    QCOMPARE(window.spracheItems[1]->text(), QStringLiteral("Zweite"));
+    QCOMPARE(window.spracheItems[1]->text(), QStringLiteral("&Zweite"));
     QAction* const commands[] = {window.band_bearbeiten, window.rueckgaengig, window.wiederholen};
     for (std::size_t i = 0; i < std::size(commands); ++i)
         QCOMPARE(commands[i]->text(), QStringLiteral("B%1").arg(i + 1));
@@ -269,7 +269,7 @@ void LanguageTest::failedPassKeepsWhatWasRead()
              QStringLiteral("Deutsch.ini: die Datei endet mitten im Abschnitt [TB]"));
     QCOMPARE(window.Caption(), QStringLiteral("M1"));
     QCOMPARE(window.info->text(), QStringLiteral("M28"));
-    QCOMPARE(window.menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("English"));
+    QCOMPARE(window.menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("&English"));
     QCOMPARE(program.wording().copyCaption, QString());
     QVERIFY(!program.forms->loaded(QStringLiteral("wStart")));
     // Another language can be chosen, or every start would fail alike.
@@ -282,7 +282,7 @@ void LanguageTest::failedPassKeepsWhatWasRead()
     second.removeFile(QStringLiteral("Deutsch.ini"));
     MainWindow& other = second.start();
     QCOMPARE(second.boxes.shown.size(), 1);
-    QCOMPARE(other.menuItem(QStringLiteral("sprache1"))->text(), QStringLiteral("Deutsch"));
+    QCOMPARE(other.menuItem(QStringLiteral("sprache1"))->text(), QStringLiteral("&Deutsch"));
     QCOMPARE(other.datei->text(), QStringLiteral("Datei"));
     QCOMPARE(other.windowTitle(), QStringLiteral("KX-Konfigurator"));
     QCOMPARE(second.forms->window<InfoDialog>().Caption(),
@@ -317,7 +317,7 @@ void LanguageTest::switchRewritesAndReloads()
     QVERIFY(now && now->isVisible());
     QCOMPARE(program.quitCount, 0);
     QCOMPARE(now->datei->text(), QStringLiteral("File"));
-    QCOMPARE(now->menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("English"));
+    QCOMPARE(now->menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("&English"));
     QVERIFY(now->spracheItems[1]->isChecked() && !now->spracheItems[0]->isChecked());
     auto* start = &program.forms->window<StartDialog>();
     QVERIFY(start->Visible());

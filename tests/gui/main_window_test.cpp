@@ -1,4 +1,5 @@
 #include "windows/forms/form.h"
+#include "windows/main/guide_window.h"
 #include "windows/main/main_window.h"
 #include "windows/main/start_dialog.h"
 #include "test_program.h"
@@ -14,6 +15,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -30,14 +32,14 @@ struct MenuRow {
 };
 const MenuRow MenuTree[] = {
     {"datei", "Datei", ""},
-    {"laden", "Laden", "datei"},
+    {"laden", "Laden", "datei", "Ctrl+O"},
     {"zuletzt", "&Zuletzt geöffnet", "datei"},
-    {"speichern", "Speichern", "datei"},
-    {"datenblatt", "Datenblatt &exportieren (PDF)…", "datei"},
+    {"speichern", "Speichern", "datei", "Ctrl+S"},
+    {"datenblatt", "Datenblatt &exportieren (PDF)…", "datei", "Ctrl+E"},
     {"trennlinie0", "-", "datei"},
-    {"drucken", "Drucken", "datei"},
+    {"drucken", "Drucken", "datei", "Ctrl+P"},
     {"trennlinie1", "-", "datei"},
-    {"beenden", "Beenden", "datei"},
+    {"beenden", "Beenden", "datei", "Ctrl+Q"},
     {"konfiguration", "Konfiguration", ""},
     {"band_erstellen", "Band erstellen", "konfiguration"},
     {"band_om", "ohne Module", "band_erstellen"},
@@ -58,9 +60,17 @@ const MenuRow MenuTree[] = {
     {"sprache3", "Sprache3", "sprache"},
     {"sprache4", "Sprache4", "sprache"},
     {"sprache5", "Sprache5", "sprache"},
-    {"trennlinie2", "-", "extras"},
-    {"info", "Info", "extras"},
+    {"hilfe", "&Hilfe", ""},
+    {"handbuch", "&Benutzerhandbuch", "hilfe", "F1"},
+    {"trennlinie2", "-", "hilfe"},
+    {"info", "Info", "hilfe"},
 };
+
+// The title as the window system shows it, the changed mark put in.
+QString shownTitle(QWidget& window)
+{
+    return window.windowHandle() ? window.windowHandle()->title() : window.windowTitle();
+}
 
 QList<QAction*> itemsOf(MainWindow& window, const QString& parent)
 {
@@ -90,6 +100,10 @@ private slots:
     void newCommandsSetUpTheirBelt();
     void dropOpensBelt_data();
     void dropOpensBelt();
+    void keysReachCommands_data();
+    void keysReachCommands();
+    void guideOfTheLanguage_data();
+    void guideOfTheLanguage();
 };
 
 void MainWindowTest::menuTree()
@@ -121,10 +135,11 @@ void MainWindowTest::menuTree()
         }
     }
     // Nothing but the table's items.
-    QCOMPARE(itemsOf(window, QString()).size(), 4);
+    QCOMPARE(itemsOf(window, QString()).size(), 5);
     QCOMPARE(itemsOf(window, QStringLiteral("datei")).size(), 8);
     QCOMPARE(itemsOf(window, QStringLiteral("konfiguration")).size(), 6);
-    QCOMPARE(itemsOf(window, QStringLiteral("extras")).size(), 3);
+    QCOMPARE(itemsOf(window, QStringLiteral("extras")).size(), 1);
+    QCOMPARE(itemsOf(window, QStringLiteral("hilfe")).size(), 3);
 }
 
 void MainWindowTest::completeLoad()
@@ -268,11 +283,11 @@ void MainWindowTest::titleShowsChildInFront()
     QCOMPARE(window.windowTitle(), window.Caption()); // the start dialog has no caption
     window.band_om->trigger();
     Form* woM = program.forms->loaded(QStringLiteral("woM"));
-    QCOMPARE(window.windowTitle(), window.Caption() + " - [" + woM->Caption() + "]");
+    QCOMPARE(shownTitle(window), window.Caption() + " - [" + woM->Caption() + "]");
     woM->setCaption(QStringLiteral("Band"));
-    QCOMPARE(window.windowTitle(), window.Caption() + " - [Band]");
+    QCOMPARE(shownTitle(window), window.Caption() + " - [Band]");
     window.setCaption(QStringLiteral("KX"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("KX - [Band]"));
+    QCOMPARE(shownTitle(window), QStringLiteral("KX - [Band]"));
     woM->Hide();
     QCOMPARE(window.windowTitle(), QStringLiteral("KX"));
 }
@@ -517,6 +532,73 @@ void MainWindowTest::dropOpensBelt()
     QCOMPARE(program.boxes.shown.size(), boxes);
     if (boxes > 0)
         QCOMPARE(program.boxes.shown.first().text, QStringLiteral("laden_Click()"));
+}
+
+void MainWindowTest::keysReachCommands_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("asked"); // the dialog the command asks with; "guide", "ended"
+    QTest::newRow("Ctrl+O opens") << QKeySequence(QStringLiteral("Ctrl+O")) << "open";
+    QTest::newRow("Ctrl+S saves") << QKeySequence(QStringLiteral("Ctrl+S")) << "save";
+    QTest::newRow("Ctrl+E exports") << QKeySequence(QStringLiteral("Ctrl+E")) << "save";
+    QTest::newRow("Ctrl+P prints") << QKeySequence(QStringLiteral("Ctrl+P")) << "printer";
+    QTest::newRow("F1 shows the guide") << QKeySequence(QStringLiteral("F1")) << "guide";
+    QTest::newRow("Ctrl+Q ends") << QKeySequence(QStringLiteral("Ctrl+Q")) << "ended";
+}
+
+void MainWindowTest::keysReachCommands()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, asked);
+    TestProgram program;
+    MainWindow& window = program.start();
+    program.holdTimers();
+    window.band_om->trigger();
+    window.Timer_Antrieb_Timer();
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window))
+        QSKIP("the platform does not activate windows; the end-to-end case presses the keys");
+    QTest::keySequence(&window, keys);
+    if (asked == QLatin1String("guide"))
+        QVERIFY(program.forms->window<GuideWindow>().Visible());
+    else if (asked == QLatin1String("ended"))
+        QVERIFY(program.shell->programEnded());
+    else
+        QCOMPARE(program.dialogs.asked.value(0).kind, asked);
+}
+
+void MainWindowTest::guideOfTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("guides");
+    QTest::addColumn<QString>("shown");
+    const QStringList both{"Deutsch", "English"};
+    QTest::newRow("German") << "Deutsch" << both << "Deutsch.html";
+    QTest::newRow("English") << "English" << both << "English.html";
+    QTest::newRow("a language without its guide") << "Deutsch" << QStringList{"English"}
+                                                   << "English.html";
+    QTest::newRow("no guide at all") << "Deutsch" << QStringList() << "";
+}
+
+// Help > User guide (F1): the page of the language in use, else the English one.
+void MainWindowTest::guideOfTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, guides);
+    QFETCH(QString, shown);
+    TestProgram program;
+    QDir(program.folder.path()).mkdir(QStringLiteral("guide"));
+    for (const QString& guide : guides)
+        program.writeFile(QStringLiteral("guide/%1.html").arg(guide),
+                          "<html><body><h1>" + guide.toUtf8() + "</h1></body></html>");
+    MainWindow& window = program.startIn(language);
+    QCOMPARE(window.handbuch->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    window.handbuch->trigger();
+    GuideWindow& guide = program.forms->window<GuideWindow>();
+    QVERIFY(guide.Visible());
+    QCOMPARE(QFileInfo(guide.page->source().toLocalFile()).fileName(), shown);
+    if (!shown.isEmpty())
+        QVERIFY(guide.page->toPlainText().contains(QFileInfo(shown).completeBaseName()));
 }
 
 QTEST_MAIN(MainWindowTest)

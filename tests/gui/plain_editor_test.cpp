@@ -119,6 +119,8 @@ private slots:
     void noFeaturesNoCheckBox();
     void saveEnabledByFirstBuild();
     void copyStateCopiesCodeShown();
+    void typedValues_data();
+    void typedValues();
     void idleTickRepaintsNothing();
 };
 
@@ -142,11 +144,11 @@ void PlainEditorTest::designStateAndLoad()
     QCOMPARE(woM->Text_Bandbreite->text(), QStringLiteral("40"));
     QCOMPARE(e.picture(), QStringLiteral("Picture_oM300R"));
 
-    // Tab order: length, width, order-code button and box, direction, features.
-    const QList<QWidget*> expected = {woM->HScroll_Bandlaenge,    woM->HScroll_Bandbreite,
-                                      woM->Command_Bestellnummer, woM->Text_Bestellnummer,
-                                      woM->Option_Rechts,         woM->Option_Links,
-                                      woM->Check_Optional[0],     woM->Check_Optional[5]};
+    // Tab order: as the controls stand, top to bottom and left to right.
+    const QList<QWidget*> expected = {woM->HScroll_Bandlaenge,    woM->Option_Rechts,
+                                      woM->Option_Links,          woM->HScroll_Bandbreite,
+                                      woM->Check_Optional[0],     woM->Check_Optional[5],
+                                      woM->Command_Bestellnummer, woM->Text_Bestellnummer};
     QList<QWidget*> chain;
     QWidget* widget = woM->HScroll_Bandlaenge;
     for (int i = 0; i < 40; ++i, widget = widget->nextInFocusChain())
@@ -372,6 +374,42 @@ void PlainEditorTest::idleTickRepaintsNothing()
     e.tick();
     QCoreApplication::processEvents();
     QVERIFY(counter.painted.contains(QStringLiteral("Text_Bestellnummer")));
+}
+
+void PlainEditorTest::typedValues_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown"); // after Enter
+    QTest::newRow("a length the bar has") << "Text_Bandlaenge" << "700" << "700";
+    QTest::newRow("the longest") << "Text_Bandlaenge" << " 1500 " << "1500";
+    QTest::newRow("between the steps") << "Text_Bandlaenge" << "750" << "300";
+    QTest::newRow("too long") << "Text_Bandlaenge" << "1600" << "300";
+    QTest::newRow("no number") << "Text_Bandlaenge" << "7OO" << "300";
+    QTest::newRow("the wide belt") << "Text_Bandbreite" << "80" << "80";
+    QTest::newRow("another width") << "Text_Bandbreite" << "60" << "40";
+}
+
+// A value typed and confirmed with Enter is taken when the bar could reach
+// it, else put back; the code follows within a tick.
+void PlainEditorTest::typedValues()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    PlainEditor e;
+    auto* edit = e.woM->findChild<QLineEdit*>(box);
+    QVERIFY(edit->isEnabled() && !edit->isReadOnly());
+    edit->setText(typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(edit->text(), shown);
+    e.tick();
+    QVERIFY2(e.code().contains(QLatin1Char('-') + shown) || e.code().startsWith(QStringLiteral("KX") + shown),
+             qPrintable(e.code()));
+    // A loaded belt's boxes take nothing.
+    e.program.writeFile(QStringLiteral("b.dat"), "oKX80-900-L\r\n");
+    e.program.load(e.program.path(QStringLiteral("b.dat")));
+    QVERIFY(edit->isReadOnly() && !edit->isEnabled());
 }
 
 QTEST_MAIN(PlainEditorTest)

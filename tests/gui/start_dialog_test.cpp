@@ -69,15 +69,15 @@ void StartDialogTest::startUpFillsMainWindow()
         QCOMPARE(row.image->size(), row.size);
     }
 
-    // Tab order: ohne Module, links, rechts.
+    // Tab order: top to bottom.
     auto nextTabStop = [](QWidget* from) {
         QWidget* next = from->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus))
             next = next->nextInFocusChain();
         return next;
     };
-    QCOMPARE(nextTabStop(start->Command_Start_oM), start->Command_Start_L);
-    QCOMPARE(nextTabStop(start->Command_Start_L), start->Command_Start_R);
+    QCOMPARE(nextTabStop(start->Command_Start_oM), start->Command_Start_R);
+    QCOMPARE(nextTabStop(start->Command_Start_R), start->Command_Start_L);
 }
 
 void StartDialogTest::startButtonsOpenModularEditor_data()

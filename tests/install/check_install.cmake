@@ -4,7 +4,7 @@
 # knows a belt file by its content. Expects BUILD_DIR, WORK_DIR and DATA_DIR.
 
 set(sizes 16 22 24 32 48 64 128 256)
-file(GLOB shipped "${DATA_DIR}/*.ini")
+file(GLOB shipped "${DATA_DIR}/*.ini" "${DATA_DIR}/guide/*.html")
 file(REMOVE_RECURSE "${WORK_DIR}")
 
 function(fail message)
@@ -31,7 +31,7 @@ function(check_install prefix destdir exec)
     fail("no program in ${program}")
   endif()
   foreach(source ${shipped})
-    get_filename_component(name "${source}" NAME)
+    file(RELATIVE_PATH name "${DATA_DIR}" "${source}")
     if(NOT EXISTS "${program}/${name}")
       fail("${name} is not next to the program")
     endif()

@@ -20,7 +20,7 @@ void exportDatasheet(Forms& forms, CommonDialog& dialog, const QString& title)
     forms.procedureName = QString::fromLatin1(DatasheetProcedure);
     QString path;
     try {
-        path = chooseFile(forms, dialog, FileDialogKind::Save, title, DatasheetFilter);
+        path = chooseFile(forms, dialog, FileDialogKind::Save, title, FileType::Pdf);
         if (path.isEmpty() || !forms.document().hasBelt())
             return;
         // A name without any extension gets the one its content needs.

@@ -8,15 +8,26 @@
 
 namespace kx {
 
-const char* const BeltFileFilter = "Log Files (*.dat)|*.dat|All Files (*.*)|*.*";
-const char* const DatasheetFilter = "PDF (*.pdf)|*.pdf|All Files (*.*)|*.*";
+namespace {
+// "Belt files (*.dat)|*.dat|All files (*.*)|*.*" in the language in use; a
+// bar in a name would split the list.
+QString filter(const Wording& w, FileType type)
+{
+    const auto name = [&w](CommandText line) {
+        return QString(w.commands[line]).remove(QLatin1Char('|')).trimmed();
+    };
+    const QString own = type == FileType::Belt ? name(CommandBeltFiles) + QStringLiteral(" (*.dat)|*.dat")
+                                               : name(CommandPdfFiles) + QStringLiteral(" (*.pdf)|*.pdf");
+    return own + QLatin1Char('|') + name(CommandAllFiles) + QStringLiteral(" (*.*)|*.*");
+}
+} // namespace
 
 QString chooseFile(Forms& forms, CommonDialog& dialog, FileDialogKind kind, const QString& title,
-                   const char* filter)
+                   FileType type)
 {
     dialog.FileName.clear();
-    dialog.DialogTitle = plainCaption(title);
-    dialog.Filter = QString::fromLatin1(filter);
+    dialog.DialogTitle = dialogTitle(title);
+    dialog.Filter = filter(forms.wording(), type);
     dialog.InitDir = beltFolder(forms.textFolder(), forms.programFolder());
     if (kind == FileDialogKind::Open)
         dialog.ShowOpen();

@@ -12,14 +12,13 @@ struct RunError;
 
 enum class FileDialogKind { Open, Save };
 
-// The filters of the file dialogs: belt files, and the datasheet's PDF.
-extern const char* const BeltFileFilter;
-extern const char* const DatasheetFilter;
+enum class FileType { Belt, Pdf };
 
 // The file the user picks in the file dialog of a File command, titled by
-// the command and started in the belts' folder; empty when cancelled.
+// the command, offering the files of that type and all files, and started
+// in the belts' folder; empty when cancelled.
 QString chooseFile(Forms& forms, CommonDialog& dialog, FileDialogKind kind, const QString& title,
-                   const char* filter);
+                   FileType type);
 
 // The error tail of a file command: the box under the command's own name,
 // whatever ran while its dialog was open; subject names the file (or the

@@ -41,7 +41,7 @@ void openBelt(Forms& forms, CommonDialog& dialog, const QString& title)
     QString path;
     try {
         QDir::setCurrent(forms.programFolder());
-        path = chooseFile(forms, dialog, FileDialogKind::Open, title, BeltFileFilter);
+        path = chooseFile(forms, dialog, FileDialogKind::Open, title, FileType::Belt);
     } catch (const RunError& error) {
         fileCommandFailed(forms, dialog.owner(), LoadProcedure, error, QString());
         return;

@@ -21,14 +21,12 @@ constexpr int OfferedLength = 255;
 void openOrderCode(Forms& forms, QWidget* parent)
 {
     const Wording& w = forms.wording();
-    QString title = plainCaption(w.commands[CommandOpenCode]);
-    while (title.endsWith(QLatin1Char('.')) || title.endsWith(QChar(0x2026)))
-        title.chop(1);
+    const QString title = dialogTitle(w.commands[CommandOpenCode]);
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QString offered =
         orderCodeText(clipboard ? clipboard->text() : QString()).right(OfferedLength);
     const std::optional<QString> text = forms.dialogs().askText(
-        parent, title.trimmed(), w.commands[CommandOrderCodeLabel], offered);
+        parent, title, w.commands[CommandOrderCodeLabel], offered);
     if (text)
         loadOrderCode(forms, parent, OrderCodeProcedure, *text);
 }

@@ -25,7 +25,7 @@ bool saveBelt(Forms& forms, CommonDialog& dialog, const QString& title)
     QString path;
     try {
         QDir::setCurrent(forms.programFolder());
-        path = chooseFile(forms, dialog, FileDialogKind::Save, title, BeltFileFilter);
+        path = chooseFile(forms, dialog, FileDialogKind::Save, title, FileType::Belt);
         // A cancelled dialog writes nothing and says nothing.
         if (path.isEmpty() || !doc.hasBelt())
             return false;

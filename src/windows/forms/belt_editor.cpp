@@ -77,11 +77,13 @@ QLineEdit* makeDisplayBox(QWidget* parent, const QString& name, const QString& t
     box->setReadOnly(true);
     box->setEnabled(false);
     box->setFont(commandFont());
+    // Taking no input, it shows its value as plainly as a label, on the
+    // window's own ground, and as legibly as an enabled box.
     QPalette palette = box->palette();
     palette.setColor(QPalette::Disabled, QPalette::Text,
                      palette.color(QPalette::Active, QPalette::Text));
     palette.setColor(QPalette::Disabled, QPalette::Base,
-                     palette.color(QPalette::Active, QPalette::Base));
+                     palette.color(QPalette::Active, QPalette::Window));
     box->setPalette(palette);
     return box;
 }
@@ -116,10 +118,9 @@ BeltEditor::BeltEditor(Forms& forms, const QString& name, const BeltEditorLayout
     Text_Bandbreite = makeDisplayBox(this, QStringLiteral("Text_Bandbreite"), QStringLiteral("40"),
                                      twipsRect(2940, 3420, 675, 285));
 
-    // The boxes cover the bars' troughs; clicks, drags and the wheel pass
-    // through them to the bars.
-    Text_Bandlaenge->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Text_Bandbreite->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The boxes cover the bars' troughs; while they take no input, clicks,
+    // drags and the wheel pass through them to the bars.
+    setValueBoxesTakeInput(false, false);
 
     Label_Bandlaufrichtung =
         makeLabel(this, QStringLiteral("Label_Bandlaufrichtung"),
@@ -188,6 +189,24 @@ BeltEditor::BeltEditor(Forms& forms, const QString& name, const BeltEditorLayout
             showCode();
     });
 
+    // A value typed and confirmed with Enter is taken when the bar could
+    // reach it; anything else is put back.
+    const auto typed = [this](QLineEdit* box, QScrollBar* bar, bool (*reachable)(int)) {
+        connect(box, &QLineEdit::returnPressed, this, [box, bar, reachable] {
+            bool number = false;
+            const int value = box->text().trimmed().toInt(&number);
+            if (number && reachable(value))
+                bar->setValue(value);
+            box->setText(QString::number(bar->value()));
+        });
+        connect(box, &QLineEdit::editingFinished, this, [box, bar] {
+            if (box->text() != QString::number(bar->value()))
+                box->setText(QString::number(bar->value()));
+        });
+    };
+    typed(Text_Bandlaenge, HScroll_Bandlaenge, &isPlainLength);
+    typed(Text_Bandbreite, HScroll_Bandbreite, &isBeltWidth);
+
     connect(HScroll_Bandbreite, &QScrollBar::valueChanged, this, [this](int width) {
         if (!syncing_ && showsDocument())
             document().setWidth(width);
@@ -218,6 +237,49 @@ void BeltEditor::Form_Load()
     if (showsDocument()) {
         Syncing syncing(*this);
         setUpBelt();
+    }
+}
+
+void BeltEditor::setTabChain(const QList<QWidget*>& order)
+{
+    QList<Qt::FocusPolicy> policies;
+    for (QWidget* control : order) {
+        policies << control->focusPolicy();
+        if (control->focusPolicy() == Qt::NoFocus)
+            control->setFocusPolicy(Qt::TabFocus);
+    }
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    for (qsizetype i = 0; i < order.size(); ++i)
+        order[i]->setFocusPolicy(policies[i]);
+}
+
+void BeltEditor::explainLock(std::initializer_list<QWidget*> controls)
+{
+    const Wording& w = forms().wording();
+    const QString why = document().locked() ? w.notes[NoteLocked] : QString();
+    for (QWidget* control : controls)
+        if (control->toolTip() != why)
+            control->setToolTip(why);
+    const FeatureList& features = w.features(kind_);
+    for (int i = 0; i < FeatureCount; ++i) {
+        QString tip = i < features.count ? features.codes[std::size_t(i)] : QString();
+        if (!why.isEmpty() && !tip.isEmpty())
+            tip += QLatin1Char('\n') + why;
+        if (Check_Optional[std::size_t(i)]->toolTip() != tip)
+            Check_Optional[std::size_t(i)]->setToolTip(tip);
+    }
+}
+
+void BeltEditor::setValueBoxesTakeInput(bool length, bool width)
+{
+    for (auto [box, takes] : {std::pair(Text_Bandlaenge, length), std::pair(Text_Bandbreite, width)}) {
+        box->setEnabled(takes);
+        box->setReadOnly(!takes);
+        // A box that takes no input looks like none: no frame to type into.
+        box->setFrame(takes);
+        box->setAttribute(Qt::WA_TransparentForMouseEvents, !takes);
+        box->setFocusPolicy(takes ? Qt::StrongFocus : Qt::NoFocus);
     }
 }
 

@@ -102,6 +102,14 @@ protected:
     // usable unless the belt is locked.
     void showFeatures(bool setUp);
     void showWidth();
+    // Puts the controls in this order for Tab, those that take no focus
+    // now included: they keep their place for when they take it.
+    static void setTabChain(const QList<QWidget*>& order);
+    // The length and width boxes take a typed value, or show theirs alone.
+    void setValueBoxesTakeInput(bool length, bool width);
+    // On a loaded belt the locked controls say why they are locked and how
+    // to unlock it; the feature boxes say their codes.
+    void explainLock(std::initializer_list<QWidget*> controls);
 
 private:
     void copyOrderCode() const;

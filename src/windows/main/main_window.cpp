@@ -19,6 +19,7 @@
 #include "windows/forms/set_if_changed.h"
 #include "windows/forms/twips.h"
 #include "windows/main/example_windows.h"
+#include "windows/main/guide_window.h"
 #include "windows/main/info_dialog.h"
 #include "windows/modular_belt/modular_editor.h"
 #include "windows/plain_belt/plain_editor.h"
@@ -28,6 +29,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -145,6 +147,11 @@ void MainWindow::buildMenus()
     drucken = addItem(dateiMenu, QStringLiteral("drucken"), QStringLiteral("Drucken"));
     trennlinie1 = addSeparator(dateiMenu, QStringLiteral("trennlinie1"));
     beenden = addItem(dateiMenu, QStringLiteral("beenden"), QStringLiteral("Beenden"));
+    // The keys a desktop user knows, shown in the menu.
+    laden->setShortcut(QKeySequence::Open);
+    speichern->setShortcut(QKeySequence::Save);
+    drucken->setShortcut(QKeySequence::Print);
+    beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* konfigurationMenu = addMenu(nullptr, QStringLiteral("konfiguration"),
                                        QStringLiteral("Konfiguration"), konfiguration);
@@ -178,8 +185,17 @@ void MainWindow::buildMenus()
         connect(spracheItems[std::size_t(i)], &QAction::triggered, this,
                 [this, i] { sprache_Click(i); });
     }
-    trennlinie2 = addSeparator(extrasMenu, QStringLiteral("trennlinie2"));
-    info = addItem(extrasMenu, QStringLiteral("info"), QStringLiteral("Info"));
+    buildHelpMenu();
+}
+
+// The user guide and the info dialog, worded from [BEFEHLE] and [MENUE].
+void MainWindow::buildHelpMenu()
+{
+    QMenu* hilfeMenu = addMenu(nullptr, QStringLiteral("hilfe"), QStringLiteral("&Hilfe"), hilfe);
+    handbuch = addItem(hilfeMenu, QStringLiteral("handbuch"), QStringLiteral("&Benutzerhandbuch"));
+    handbuch->setShortcut(QKeySequence::HelpContents);
+    trennlinie2 = addSeparator(hilfeMenu, QStringLiteral("trennlinie2"));
+    info = addItem(hilfeMenu, QStringLiteral("info"), QStringLiteral("Info"));
 }
 
 // Each disabled until there is something for it to do: a loaded belt in
@@ -216,6 +232,7 @@ void MainWindow::buildBeltSourceItems(QMenu* dateiMenu, QMenu* konfigurationMenu
     dateiMenu->insertMenu(speichern, zuletztMenu);
     datenblatt = new QAction(QStringLiteral("Datenblatt exportieren (PDF)..."), dateiMenu);
     datenblatt->setObjectName(QStringLiteral("datenblatt"));
+    datenblatt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     dateiMenu->insertAction(trennlinie0, datenblatt);
     bestellnummer_oeffnen = new QAction(QStringLiteral("Bestellnummer öffnen..."), konfigurationMenu);
     bestellnummer_oeffnen->setObjectName(QStringLiteral("bestellnummer_oeffnen"));
@@ -264,6 +281,7 @@ void MainWindow::connectCommands()
     connect(ohne_Module, &QAction::triggered, this, &MainWindow::ohne_Module_Click);
     connect(mit_Module, &QAction::triggered, this, &MainWindow::mit_Module_Click);
     connect(info, &QAction::triggered, this, &MainWindow::info_Click);
+    connect(handbuch, &QAction::triggered, this, &MainWindow::handbuch_Click);
 }
 
 // The menu mirrors the document: which belt is in front is the check mark
@@ -275,6 +293,7 @@ void MainWindow::followDocument()
     connect(&doc, &BeltDocument::frontChanged, this, &MainWindow::showFront);
     connect(&doc, &BeltDocument::codeChanged, this, &MainWindow::showState);
     connect(&doc, &BeltDocument::lockedChanged, this, &MainWindow::showState);
+    connect(&doc, &BeltDocument::lockedChanged, this, &MainWindow::updateTitle);
     connect(&doc, &BeltDocument::modifiedChanged, this, &MainWindow::updateTitle);
     connect(&doc, &BeltDocument::fileNameChanged, this, &MainWindow::updateTitle);
     connect(&doc.history(), &QUndoStack::canUndoChanged, rueckgaengig, &QAction::setEnabled);
@@ -315,11 +334,15 @@ void MainWindow::showState()
 
 void MainWindow::Bestellnummer_Einfuegen_Activated()
 {
+    // A box that takes text keeps its paste; a read-only one, such as the
+    // order-code box, has nothing to paste into.
     const QWidget* focus = QApplication::focusWidget();
-    const bool textBox = qobject_cast<const QLineEdit*>(focus) ||
+    const auto* line = qobject_cast<const QLineEdit*>(focus);
+    const auto* text = qobject_cast<const QTextEdit*>(focus);
+    const auto* plainText = qobject_cast<const QPlainTextEdit*>(focus);
+    const bool textBox = (line && !line->isReadOnly()) ||
                          qobject_cast<const QAbstractSpinBox*>(focus) ||
-                         qobject_cast<const QTextEdit*>(focus) ||
-                         qobject_cast<const QPlainTextEdit*>(focus);
+                         (text && !text->isReadOnly()) || (plainText && !plainText->isReadOnly());
     if (!textBox && bestellnummer_oeffnen->isEnabled())
         bestellnummer_oeffnen->trigger();
 }
@@ -333,6 +356,41 @@ void MainWindow::wordCommands()
     bestellnummer_oeffnen->setText(w.commands[CommandOpenCode]);
     zuletzt->setText(w.commands[CommandRecent]);
     datenblatt->setText(w.commands[CommandDatasheet]);
+    hilfe->setText(w.commands[CommandHelpMenu]);
+    handbuch->setText(w.commands[CommandUserGuide]);
+    markLanguageItems();
+}
+
+// The language items are named by the main text file, which has no
+// mnemonics: each gets the first of its letters that no item before it has.
+void MainWindow::markLanguageItems()
+{
+    QString taken;
+    for (QAction* item : spracheItems) {
+        const QString language = item->data().toString();
+        if (language.isEmpty())
+            continue;
+        QString caption = QString(language).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        for (qsizetype i = 0; i < caption.size(); ++i) {
+            const QChar letter = caption.at(i).toLower();
+            if (caption.at(i) == QLatin1Char('&')) {
+                ++i;
+                continue;
+            }
+            if (letter.isLetterOrNumber() && !taken.contains(letter)) {
+                taken += letter;
+                caption.insert(i, QLatin1Char('&'));
+                break;
+            }
+        }
+        item->setText(caption);
+    }
+}
+
+QString MainWindow::languageOf(const QAction* item)
+{
+    const QString named = item->data().toString();
+    return named.isEmpty() ? item->text() : named;
 }
 
 void MainWindow::applyText(const TextAssignment& a)
@@ -346,10 +404,14 @@ void MainWindow::applyText(const TextAssignment& a)
         qWarning("text pass: no menu item %s", qPrintable(a.control));
         return;
     }
-    if (a.property == TextAssignment::Property::Visible)
+    if (a.property == TextAssignment::Property::Visible) {
         item->setVisible(a.visible);
-    else
+    } else {
         item->setText(a.text);
+        // A language item keeps the name it shows without its mnemonic.
+        item->setData(a.control.startsWith(QLatin1String("sprache")) ? QVariant(a.text)
+                                                                     : QVariant());
+    }
 }
 
 void MainWindow::buildTimers()
@@ -405,10 +467,22 @@ void MainWindow::updateTitle()
             child = form->Caption();
         break;
     }
-    const QString title =
+    QString title =
         child.isEmpty() ? caption_ : caption_ + QStringLiteral(" - [") + child + QLatin1Char(']');
+    // The belt in front: the file it came from, whether it is locked, and
+    // the platform's mark for a belt changed since.
+    const BeltDocument& doc = document();
+    if (doc.hasBelt() && !child.isEmpty()) {
+        if (!doc.fileName().isEmpty())
+            title += QStringLiteral(" - ") + QFileInfo(doc.fileName()).fileName();
+        if (doc.locked())
+            title += QStringLiteral(" (") + forms_.wording().notes[NoteLockedTitle] +
+                     QLatin1Char(')');
+        title += QStringLiteral("[*]");
+    }
     if (windowTitle() != title)
         setWindowTitle(title);
+    setWindowModified(doc.hasBelt() && doc.isModified());
 }
 
 QAction* MainWindow::menuItem(const QString& name) const
@@ -492,7 +566,7 @@ void MainWindow::sprache_Click(int index)
 {
     // The tick moves when the switch is done, not with the click.
     tickLanguageInUse();
-    emit languageChosen(spracheItems[std::size_t(index)]->text());
+    emit languageChosen(languageOf(spracheItems[std::size_t(index)]));
 }
 
 void MainWindow::tickLanguageInUse()
@@ -501,13 +575,18 @@ void MainWindow::tickLanguageInUse()
     const QString inUse = forms_.wording().languageFile;
     for (QAction* item : spracheItems)
         item->setChecked(!inUse.isEmpty() &&
-                         QString::compare(item->text() + QStringLiteral(".ini"), inUse,
+                         QString::compare(languageOf(item) + QStringLiteral(".ini"), inUse,
                                           Qt::CaseInsensitive) == 0);
 }
 
 void MainWindow::info_Click()
 {
     forms_.window<InfoDialog>().Show();
+}
+
+void MainWindow::handbuch_Click()
+{
+    forms_.window<GuideWindow>().showGuide();
 }
 
 void MainWindow::openBeltFile(const QString& path)

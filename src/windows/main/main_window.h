@@ -72,6 +72,8 @@ public:
     QAction* extras = nullptr;
     QAction* sprache = nullptr;
     std::array<QAction*, 5> spracheItems{}; // sprache1 .. sprache5
+    QAction* hilfe = nullptr;     // the Help menu
+    QAction* handbuch = nullptr;  // the user guide
     QAction* trennlinie2 = nullptr;
     QAction* info = nullptr;
 
@@ -91,6 +93,8 @@ public:
     void wordCommands();
     // Ticks the language in use in the language menu.
     void tickLanguageInUse();
+    // The language an item names, without its mnemonic.
+    static QString languageOf(const QAction* item);
 
     // The common end of both editor timers' ticks: the order code follows
     // the belt.
@@ -122,6 +126,7 @@ public slots:
     void mit_Module_Click();
     void sprache_Click(int index);
     void info_Click();
+    void handbuch_Click();
     // Ctrl+V: opens a code unless a text box has the focus, where it pastes.
     void Bestellnummer_Einfuegen_Activated();
 
@@ -135,7 +140,9 @@ private:
     void buildMenus();
     void buildCommandItems(QMenu* konfigurationMenu);
     void buildBeltSourceItems(QMenu* dateiMenu, QMenu* konfigurationMenu);
+    void buildHelpMenu();
     void buildTimers();
+    void markLanguageItems();
     void connectCommands();
     void followDocument();
     void showFront();

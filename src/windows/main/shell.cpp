@@ -9,6 +9,7 @@
 #include "windows/forms/forms.h"
 #include "windows/forms/image_control.h"
 #include "windows/main/example_windows.h"
+#include "windows/main/guide_window.h"
 #include "windows/main/info_dialog.h"
 #include "windows/main/main_window.h"
 #include "windows/main/qt_translation.h"
@@ -57,6 +58,7 @@ Shell::Shell(Forms& forms) : forms_(forms), qtTranslation_(std::make_unique<QtTr
     forms_.registerWindow<InfoDialog>(WindowKind::TopLevel);
     forms_.registerWindow<ExampleWindow1>(WindowKind::TopLevel);
     forms_.registerWindow<ExampleWindow2>(WindowKind::TopLevel);
+    forms_.registerWindow<GuideWindow>(WindowKind::TopLevel);
     forms_.setMdiAreaSource([this] { return main().mdiArea; });
 }
 

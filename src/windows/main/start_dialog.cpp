@@ -66,8 +66,9 @@ StartDialog::StartDialog(Forms& forms) : Form(forms, windowName())
     Image_Start_L->setCaptionSource(Command_Start_R);
     Image_Start_R->setCaptionSource(Command_Start_L);
 
-    setTabOrder(Command_Start_oM, Command_Start_L);
-    setTabOrder(Command_Start_L, Command_Start_R);
+    // Top to bottom, as the rows stand.
+    setTabOrder(Command_Start_oM, Command_Start_R);
+    setTabOrder(Command_Start_R, Command_Start_L);
 
     connect(Command_Start_oM, &QPushButton::clicked, this, &StartDialog::Command_Start_oM_Click);
     connect(Command_Start_R, &QPushButton::clicked, this, &StartDialog::Command_Start_R_Click);

@@ -132,12 +132,12 @@ void ModularBeltEditor::orderTabs()
                 order.append(button);
     for (ImageControl* slot : Image_Modul)
         order << slot;
-    order << HScroll_Bandlaenge << Option_Rechts << Option_Links << HScroll_Bandbreite;
+    order << HScroll_Bandlaenge << Option_Rechts << Option_Links << HScroll_Bandbreite
+          << Text_Bandbreite;
     for (QCheckBox* box : Check_Optional)
         order << box;
     order << Command_Bestellnummer << Text_Bestellnummer;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    setTabChain(order);
 }
 
 void ModularBeltEditor::nameControls()
@@ -178,6 +178,8 @@ void ModularBeltEditor::setUpBelt()
              HScroll_Bandbreite, HScroll_Bandlaenge, Option_Links, Option_Rechts})
         setShownIfChanged(control, true);
     HScroll_Bandbreite->setEnabled(!locked);
+    setValueBoxesTakeInput(false, !locked);
+    explainLock({HScroll_Bandbreite, Text_Bandbreite});
     (right ? Option_Rechts : Option_Links)->setChecked(true);
     // A loaded belt shows its length at once; a new one at the drive's tick.
     if (locked)

@@ -29,19 +29,14 @@ PlainBeltEditor::PlainBeltEditor(Forms& forms)
     Image_Band_oM->setCaptionSource(this);
     Text_Bestellnummer->hide();
 
-    QWidget* tabOrder[] = {HScroll_Bandlaenge, Text_Bandlaenge,       HScroll_Bandbreite,
-                           Text_Bandbreite,    Command_Bestellnummer, Text_Bestellnummer,
-                           Option_Rechts,      Option_Links};
-    QWidget* previous = nullptr;
-    for (QWidget* next : tabOrder) {
-        if (previous)
-            setTabOrder(previous, next);
-        previous = next;
-    }
-    for (QCheckBox* box : Check_Optional) {
-        setTabOrder(previous, box);
-        previous = box;
-    }
+    // As the controls stand, top to bottom and left to right: length and
+    // direction, width, the features row by row, the order-code row.
+    const QList<QWidget*> tabOrder = {
+        HScroll_Bandlaenge, Text_Bandlaenge,   Option_Rechts,     Option_Links,
+        HScroll_Bandbreite, Text_Bandbreite,   Check_Optional[0], Check_Optional[3],
+        Check_Optional[1],  Check_Optional[4], Check_Optional[2], Check_Optional[5],
+        Command_Bestellnummer, Text_Bestellnummer};
+    setTabChain(tabOrder);
 
     // The length follows its bar and the picture follows the length and
     // the direction at once; the order code follows within a tick.
@@ -114,6 +109,9 @@ void PlainBeltEditor::setUpBelt()
     for (QWidget* control : std::initializer_list<QWidget*>{
              HScroll_Bandlaenge, HScroll_Bandbreite, Option_Rechts, Option_Links})
         control->setEnabled(!locked);
+    setValueBoxesTakeInput(!locked, !locked);
+    explainLock({HScroll_Bandlaenge, Text_Bandlaenge, HScroll_Bandbreite, Text_Bandbreite,
+                 Frame_Bandlaufrichtung, Option_Rechts, Option_Links});
     showBelt();
     showFeatures(true);
 }
