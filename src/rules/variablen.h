@@ -176,6 +176,7 @@ struct Variablen {
     FixedArray<QString, NoteTextCount> Note_Texts;
     FixedArray<QString, CommandTextCount> Command_Texts;
     FixedArray<QString, DatasheetTextCount> Datasheet_Texts;
+    FixedArray<QString, QuestionTextCount> Question_Texts; // [FRAGEN], see failure_reason.h
 
     // Language switch.
     QString Chosen_Language;

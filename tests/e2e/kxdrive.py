@@ -53,7 +53,8 @@ FAILURES = ["no such file", "no such folder", "not a regular file", "too large",
             "permission denied", "not read", "not written", "no order code", "no prefix",
             "width", "plain length", "modular length", "too many pieces", "no begin piece",
             "section cut short", "line missing", "too many lines", "not in the program folder",
-            "printer", "other"]
+            "printer", "other", "read-only file system", "disk full", "dangling link",
+            "read-only file"]
 
 
 class Failure(Exception):

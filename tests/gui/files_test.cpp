@@ -26,6 +26,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace kx;
 
 using Pieces = QList<int>;
@@ -202,12 +204,15 @@ void FilesTest::saveFailures_data()
     QTest::addColumn<bool>("existing");
     QTest::addColumn<bool>("renameFails"); // else the disk is full after 5 bytes
     QTest::addColumn<QString>("reason");
-    const QString notWritten =
-        QString::fromUtf8("old.dat: konnte nicht geschrieben werden (ist der Datenträger voll?)");
     QTest::newRow("no such folder") << "missing/belt.dat" << false << false
                                     << "belt.dat: Ordner nicht gefunden";
-    QTest::newRow("disk full half-way") << "old.dat" << true << false << notWritten;
-    QTest::newRow("the final rename fails") << "old.dat" << true << true << notWritten;
+    QTest::newRow("disk full half-way") << "old.dat" << true << false
+                                        << QString::fromUtf8("old.dat: der Datenträger ist voll");
+    QTest::newRow("the final rename fails") << "old.dat" << true << true
+                                            << "old.dat: konnte nicht geschrieben werden";
+    QTest::newRow("onto a named pipe") << "pipe.dat" << true << false
+                                       << QString::fromUtf8("pipe.dat: keine gewöhnliche Datei "
+                                                            "(ein Ordner, eine Pipe oder ein Gerät)");
 }
 
 void FilesTest::saveFailures()
@@ -217,7 +222,10 @@ void FilesTest::saveFailures()
     QFETCH(bool, renameFails);
     Program p;
     const QByteArray old("oKX80-700-L\r\n");
-    if (existing)
+    const bool pipe = name == QLatin1String("pipe.dat");
+    if (pipe)
+        QCOMPARE(mkfifo(QFile::encodeName(p.program.path(name)).constData(), 0600), 0);
+    else if (existing)
         p.program.writeFile(name, old);
     p.main.band_om->trigger();
     p.tick();
@@ -233,8 +241,14 @@ void FilesTest::saveFailures()
     }
     QCOMPARE(p.boxes(QStringLiteral("speichern_Click()")), 1);
     QTEST(p.program.boxes.shown[0].informative, "reason");
-    QCOMPARE(p.program.readFile(name), existing ? old : QByteArray());
-    QCOMPARE(QDir(p.program.folder.path()).entryList(QDir::Files).size(), existing ? 4 : 3);
+    struct stat after {};
+    if (pipe)
+        QVERIFY(stat(QFile::encodeName(p.program.path(name)).constData(), &after) == 0 &&
+                S_ISFIFO(after.st_mode));
+    else
+        QCOMPARE(p.program.readFile(name), existing ? old : QByteArray());
+    QCOMPARE(QDir(p.program.folder.path()).entryList(QDir::Files).size(),
+             existing && !pipe ? 4 : 3);
 }
 
 void FilesTest::errorBoxNamesItsCommand_data()
