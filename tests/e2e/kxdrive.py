@@ -431,12 +431,17 @@ class Program:
                       if int(m.group(1)) <= len(arguments) else m.group(0), text)
 
     def press_ok(self, box):
-        buttons = self.find_shown(pyatspi.ROLE_PUSH_BUTTON, "OK", window=box.node)
+        self.press(box, "OK")
+
+    def press(self, box, caption):
+        """Clicks the box's button of that caption (without its mnemonic's
+        ampersand) and waits for the box to close."""
+        buttons = self.find_shown(pyatspi.ROLE_PUSH_BUTTON, caption, window=box.node)
         if len(buttons) != 1:
-            raise Failure("%r: %d OK buttons shown" % (box, len(buttons)))
+            raise Failure("%r: %d %r buttons shown" % (box, len(buttons), caption))
         self.click(buttons[0])
         self.wait_for(lambda: not any(w.getRole() == pyatspi.ROLE_ALERT for w in self.windows()),
-                      "closing of the message box after OK")
+                      "closing of the message box after %s" % caption)
 
     def no_message_box(self):
         return [w.name for w in self.windows() if w.getRole() == pyatspi.ROLE_ALERT] == []

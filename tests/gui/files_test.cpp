@@ -26,8 +26,6 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include <sys/stat.h>
-
 using namespace kx;
 
 using Pieces = QList<int>;
@@ -134,7 +132,8 @@ class FilesTest : public QObject
     Q_OBJECT
 private slots:
     void savePlainBelt();
-    void saveReplacesWithoutQuestion();
+    void saveAsksBeforeReplacing_data();
+    void saveAsksBeforeReplacing();
     void saveCancelled();
     void saveFailures_data();
     void saveFailures();
@@ -164,27 +163,45 @@ void FilesTest::savePlainBelt()
     Program p;
     p.main.band_om->trigger();
     p.tick();
-    const QString path = p.program.path(QStringLiteral("belt"));
+    // A name without an extension gets ".dat".
+    const QString path = p.program.path(QStringLiteral("plain1"));
     p.save(path);
-    QCOMPARE(p.program.readFile(QStringLiteral("belt")), QByteArray("oKX40-300-R\r\n"));
+    QCOMPARE(p.program.readFile(QStringLiteral("plain1.dat")), QByteArray("oKX40-300-R\r\n"));
     QVERIFY(p.program.boxes.shown.isEmpty());
     QCOMPARE(p.program.dialogs.asked.size(), 1);
     QCOMPARE(p.program.dialogs.asked[0].kind, QStringLiteral("save"));
     QCOMPARE(p.program.dialogs.asked[0].title, p.main.speichern->text());
     QVERIFY(p.program.dialogs.asked[0].filter.startsWith(QStringLiteral("Log Files (*.dat);;")));
-    QCOMPARE(p.vars().Config_File_Name, path);
+    QCOMPARE(p.vars().Config_File_Name, path + QStringLiteral(".dat"));
     QCOMPARE(p.vars().Config_Line, QStringLiteral("oKX40-300-R"));
 }
 
-void FilesTest::saveReplacesWithoutQuestion()
+void FilesTest::saveAsksBeforeReplacing_data()
 {
+    QTest::addColumn<QString>("answer"); // the name typed
+    QTest::addColumn<int>("button");
+    QTest::newRow("Replace") << "old.dat" << 0;
+    QTest::newRow("Cancel") << "old.dat" << 1;
+    QTest::newRow("Replace, typed without the extension") << "old" << 0;
+}
+
+void FilesTest::saveAsksBeforeReplacing()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, button);
     Program p;
     p.program.writeFile(QStringLiteral("old.dat"), "a much longer line that was here before\r\n");
     p.main.band_om->trigger();
-    p.woM()->Option_Links->click();
     p.tick();
-    p.save(p.program.path(QStringLiteral("old.dat")));
-    QCOMPARE(p.program.readFile(QStringLiteral("old.dat")), QByteArray("oKX40-300-L\r\n"));
+    p.program.boxes.answers.push_back(button);
+    p.program.dialogs.answerFile(p.program.path(answer));
+    p.main.speichern->trigger();
+    QCOMPARE(p.program.boxes.asked.size(), 1);
+    QCOMPARE(p.program.boxes.asked[0].text,
+             QString::fromUtf8("old.dat ist bereits vorhanden. Möchten Sie die Datei ersetzen?"));
+    QCOMPARE(p.program.boxes.asked[0].buttons, QStringList({"&Ersetzen", "Abbrechen"}));
+    QCOMPARE(p.program.readFile(QStringLiteral("old.dat")),
+             button == 0 ? "oKX40-300-R\r\n" : "a much longer line that was here before\r\n");
 }
 
 void FilesTest::saveCancelled()
@@ -208,11 +225,8 @@ void FilesTest::saveFailures_data()
                                     << "belt.dat: Ordner nicht gefunden";
     QTest::newRow("disk full half-way") << "old.dat" << true << false
                                         << QString::fromUtf8("old.dat: der Datenträger ist voll");
-    QTest::newRow("the final rename fails") << "old.dat" << true << true
-                                            << "old.dat: konnte nicht geschrieben werden";
-    QTest::newRow("onto a named pipe") << "pipe.dat" << true << false
-                                       << QString::fromUtf8("pipe.dat: keine gewöhnliche Datei "
-                                                            "(ein Ordner, eine Pipe oder ein Gerät)");
+    QTest::newRow("the final rename fails")
+        << "old.dat" << true << true << "old.dat: konnte nicht geschrieben werden";
 }
 
 void FilesTest::saveFailures()
@@ -222,10 +236,7 @@ void FilesTest::saveFailures()
     QFETCH(bool, renameFails);
     Program p;
     const QByteArray old("oKX80-700-L\r\n");
-    const bool pipe = name == QLatin1String("pipe.dat");
-    if (pipe)
-        QCOMPARE(mkfifo(QFile::encodeName(p.program.path(name)).constData(), 0600), 0);
-    else if (existing)
+    if (existing)
         p.program.writeFile(name, old);
     p.main.band_om->trigger();
     p.tick();
@@ -241,14 +252,8 @@ void FilesTest::saveFailures()
     }
     QCOMPARE(p.boxes(QStringLiteral("speichern_Click()")), 1);
     QTEST(p.program.boxes.shown[0].informative, "reason");
-    struct stat after {};
-    if (pipe)
-        QVERIFY(stat(QFile::encodeName(p.program.path(name)).constData(), &after) == 0 &&
-                S_ISFIFO(after.st_mode));
-    else
-        QCOMPARE(p.program.readFile(name), existing ? old : QByteArray());
-    QCOMPARE(QDir(p.program.folder.path()).entryList(QDir::Files).size(),
-             existing && !pipe ? 4 : 3);
+    QCOMPARE(p.program.readFile(name), existing ? old : QByteArray());
+    QCOMPARE(QDir(p.program.folder.path()).entryList(QDir::Files).size(), existing ? 4 : 3);
 }
 
 void FilesTest::errorBoxNamesItsCommand_data()

@@ -41,9 +41,9 @@ void datenblatt_Click(Forms& forms)
                           DatasheetFilter);
         if (path.isEmpty())
             return;
-        // A name without any extension gets the one its content needs.
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".pdf");
+        path = confirmedTarget(forms, &forms.main(), path, QStringLiteral(".pdf"));
+        if (path.isEmpty())
+            return;
         writeDatasheet(forms, path);
     } catch (const RunError& error) {
         fileCommandFailed(forms, DatasheetProcedure, error, QFileInfo(path).fileName());

@@ -45,6 +45,10 @@ void speichern_Click(Forms& forms)
         // A cancelled dialog writes nothing and says nothing.
         if (v.Config_File_Name.isEmpty())
             return;
+        v.Config_File_Name =
+            confirmedTarget(forms, &main, v.Config_File_Name, QStringLiteral(".dat"));
+        if (v.Config_File_Name.isEmpty())
+            return;
 
         const bool plain = main.band_om->isChecked();
         const BeltKind kind = plain ? BeltKind::Plain : BeltKind::Modular;
