@@ -30,7 +30,7 @@ public:
     {
         return path_;
     }
-    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&,
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&, const QString&,
                                         const QString&) override
     {
         return std::nullopt;

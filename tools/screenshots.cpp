@@ -161,7 +161,8 @@ public:
     {
         return std::nullopt;
     }
-    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&, const QString&) override
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&, const QString&,
+                                        const QString&) override
     {
         return std::nullopt;
     }

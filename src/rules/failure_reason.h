@@ -16,9 +16,9 @@ enum FailureText {
     FailNoSuchFolder,       // writing into a folder that is not there
     FailNotAFile,           // a folder, pipe, device or socket
     FailTooLarge,           // %2 bytes, at most %3
-    FailAccessDenied,       // no permission, or a read-only file system
+    FailAccessDenied,       // no permission
     FailNotRead,            // any other failure while reading
-    FailNotWritten,         // any other failure while writing, a full disk above all
+    FailNotWritten,         // any other failure while writing
     FailNoOrderCode,        // an empty file, or an empty last line
     FailNoPrefix,           // no "X" to start the fields after
     FailWidth,              // width field %2: neither 40 nor 80
@@ -32,8 +32,30 @@ enum FailureText {
     FailNotInProgramFolder, // a language name with a path in it
     FailPrinter,            // the printer %1 did not take the page
     FailOther,              // run-time error %2
+    FailReadOnlyFileSystem, // writing onto a file system mounted read-only
+    FailDiskFull,           // no space left (or the file may grow no further)
+    FailDanglingLink,       // a symbolic link to nothing there
+    FailReadOnlyFile,       // an existing file that no one may write
     FailureTextCount
 };
+
+// The German words of [FEHLER], for a language file without the section or
+// cut short in it.
+extern const std::array<const char*, FailureTextCount> FailureGerman;
+
+// The lines of the language file's [FRAGEN] section: the questions the
+// file commands ask and their buttons' captions (mnemonics allowed).
+enum QuestionText {
+    QuestionUnsaved,       // the belt in front has unsaved changes: save them?
+    QuestionSave,          // its buttons
+    QuestionDiscard,
+    QuestionCancel,        // the answer that changes nothing, for every question
+    QuestionReplace,       // %1 already exists: replace it?
+    QuestionReplaceButton, // its button
+    QuestionTextCount
+};
+
+extern const std::array<const char*, QuestionTextCount> QuestionGerman;
 
 // The reason a failure carries to the error box: no kind when the failure's
 // number is all there is.
@@ -46,10 +68,16 @@ struct FailureReason
 
 // The informative line of an error box, worded by the [FEHLER] texts: the
 // placeholders are filled in one pass, so that a file name holding "%2"
-// stays as it is, and long values are cut short. A reason without a kind
-// is told as FailOther with the failure's number. texts are the [FEHLER]
-// lines of the language in use.
+// stays as it is, and long values are cut short. The file's name and the
+// values show what would not show by itself: "" for nothing, \0, \t, \n,
+// \r and \uXXXX for control characters and direction marks. A reason
+// without a kind is told as FailOther with the failure's number.
 QString failureText(const FailureReason& reason, int number,
                     const std::array<QString, FailureTextCount>& texts);
+
+// A line of [FRAGEN] of the language in use; %1 is arg, shown as
+// failureText shows a file's name.
+QString questionText(const std::array<QString, QuestionTextCount>& texts, QuestionText line,
+                     const QString& arg = QString());
 
 } // namespace kx

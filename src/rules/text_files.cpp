@@ -132,16 +132,81 @@ struct Descriptor {
     }
 };
 
-RunError openForWritingFailure(const QString& path, int error)
+// What the system said, mapped once to the reason the box gives.
+RunError writeFailure(const QString& path, int error)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
-        return failure(RunError::PathFileAccess, FailNotAFile, info.fileName());
-    if (!QFileInfo(info.absolutePath()).isDir())
-        return failure(RunError::PathFileAccess, FailNoSuchFolder, info.fileName());
-    if (error == EACCES || error == EPERM || error == EROFS)
-        return failure(RunError::PathFileAccess, FailAccessDenied, info.fileName());
-    return failure(RunError::PathFileAccess, FailNotWritten, info.fileName());
+    FailureText kind = FailNotWritten;
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        kind = FailNoSuchFolder;
+        break;
+    case EACCES:
+    case EPERM:
+        kind = FailAccessDenied;
+        break;
+    case EROFS:
+        kind = FailReadOnlyFileSystem;
+        break;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        kind = FailDiskFull;
+        break;
+    case EISDIR:
+        kind = FailNotAFile;
+        break;
+    case ELOOP:
+        kind = FailDanglingLink;
+        break;
+    default:
+        break;
+    }
+    return failure(RunError::PathFileAccess, kind, nameOf(path));
+}
+
+// The file a write goes to, looked at before anything is written.
+struct WriteTarget {
+    QString path; // a symbolic link's file
+    bool exists = false;
+    struct stat info {};
+};
+
+WriteTarget writeTarget(const QString& path)
+{
+    WriteTarget target{path};
+    const QByteArray native = QFile::encodeName(path);
+    if (::lstat(native.constData(), &target.info) == 0) {
+        if (S_ISLNK(target.info.st_mode)) {
+            if (::stat(native.constData(), &target.info) != 0) {
+                if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP)
+                    throw failure(RunError::PathFileAccess, FailDanglingLink, nameOf(path));
+                throw writeFailure(path, errno);
+            }
+            target.path = QFileInfo(path).canonicalFilePath();
+        }
+        // The rename would put a regular file in place of a pipe or a device.
+        if (!S_ISREG(target.info.st_mode))
+            throw failure(RunError::PathFileAccess, FailNotAFile, nameOf(path));
+        // Root may write whatever the bits say; a read-only file stays so.
+        if ((target.info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            throw failure(RunError::PathFileAccess, FailReadOnlyFile, nameOf(path));
+        if (::access(QFile::encodeName(target.path).constData(), W_OK) != 0)
+            throw writeFailure(path, errno);
+        target.exists = true;
+    } else if (errno != ENOENT) {
+        throw writeFailure(path, errno);
+    }
+    // The new file is made beside the target and renamed over it.
+    const QByteArray folder = QFile::encodeName(QFileInfo(target.path).absolutePath());
+    struct stat folderInfo {};
+    if (::stat(folder.constData(), &folderInfo) != 0)
+        throw writeFailure(path, errno);
+    if (!S_ISDIR(folderInfo.st_mode))
+        throw failure(RunError::PathFileAccess, FailNoSuchFolder, nameOf(path));
+    if (::access(folder.constData(), W_OK | X_OK) != 0)
+        throw writeFailure(path, errno);
+    return target;
 }
 } // namespace
 
@@ -192,19 +257,36 @@ QByteArray encodeLine(const QString& line, TextEncoding encoding)
     return encoder.encode(line);
 }
 
+bool checkWriteTarget(const QString& path)
+{
+    return writeTarget(path).exists;
+}
+
 void writeWholeFile(const QString& path, const QByteArray& bytes, const FileCommit& commit)
 {
-    QSaveFile file(path);
+    const WriteTarget target = writeTarget(path);
+    QSaveFile file(target.path);
     // errno tells why the temporary file could not be made (Qt's own open
     // relies on it); read before anything else can change it.
     if (!file.open(QIODevice::WriteOnly))
-        throw openForWritingFailure(path, errno);
+        throw writeFailure(path, errno);
+    // QSaveFile's own copy of the mode gives root the owner's write bit.
+    // The owner first: a change of owner clears the set-id bits.
+    if (target.exists) {
+        const int fd = file.handle();
+        if ((::geteuid() == 0 && ::fchown(fd, target.info.st_uid, target.info.st_gid) != 0) ||
+            ::fchmod(fd, target.info.st_mode & 07777) != 0)
+            throw writeFailure(path, errno);
+    }
     // commit() does not see a failed flush (a full disk) and would replace
     // the old file with a short one: flush first. Without a commit the
     // temporary file is discarded.
-    if (file.write(bytes) != bytes.size() || !file.flush() ||
-        !(commit ? commit(file) : file.commit()))
-        throw failure(RunError::PathFileAccess, FailNotWritten, nameOf(path));
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        throw writeFailure(path, errno);
+    errno = 0;
+    if (!(commit ? commit(file) : file.commit()))
+        throw writeFailure(path, errno);
 }
 
 } // namespace kx

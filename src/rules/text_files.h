@@ -46,8 +46,17 @@ QByteArray encodeLine(const QString& line, TextEncoding encoding);
 // in one that fails.
 using FileCommit = std::function<bool(QSaveFile& file)>;
 
+// Whether writeWholeFile may write the path, asked before anything is
+// written: a target that exists must be a regular file that is not
+// read-only (its mode bits decide, even for root), or a symbolic link to
+// one; its folder must take a new file. Fails with 75 and the reason, which
+// names the file; true when there is a file that the write would replace.
+bool checkWriteTarget(const QString& path);
+
 // Replaces the file's content at once: a failure (75) leaves the old file
-// whole; its reason names the file.
+// whole; its reason names the file and says what the system reported. A
+// symbolic link stays and its file is replaced; a replaced file keeps its
+// mode (and, written by root, its owner).
 void writeWholeFile(const QString& path, const QByteArray& bytes, const FileCommit& commit = {});
 
 } // namespace kx

@@ -87,9 +87,10 @@ private:
     qsizetype position_ = 0;
 };
 
-void menuSection(LanguagePass& pass)
+void menuSection(LanguagePass& pass, Wording& w)
 {
     const QString title = pass.next();
+    w.title = title;
     pass.caption(MainWindowName, QString(), title);
     pass.caption(QStringLiteral("wInfo"), QStringLiteral("Label_Titel"), title);
     pass.caption(PlainEditor, QString(), pass.next());
@@ -225,28 +226,6 @@ std::vector<OptionalWords> optionalSections(Wording& w)
     // Words that only screen readers speak.
     static const std::array<const char*, AccessTextCount> AccessGerman = {
         "Bestellnummer", "Position", "markiert", "zum Ersetzen markiert", "Antrieb"};
-    // Reasons in the error boxes, in the order of FailureText.
-    static const std::array<const char*, FailureTextCount> FailureGerman = {
-        "%1: Datei nicht gefunden",
-        "%1: Ordner nicht gefunden",
-        "%1: keine gewöhnliche Datei (ein Ordner, eine Pipe oder ein Gerät)",
-        "%1: zu groß (%2 Bytes, höchstens %3)",
-        "%1: Zugriff verweigert",
-        "%1: konnte nicht gelesen werden",
-        "%1: konnte nicht geschrieben werden (ist der Datenträger voll?)",
-        "%1: enthält keine Bestellnummer (die letzte Zeile ist leer)",
-        "%1: keine Bestellnummer (sie beginnt mit KX)",
-        "%1: Breite %2 (ein Band ist 40 oder 80 breit)",
-        "%1: Länge %2 (ein Band ohne Module ist 300 bis 1500 mm lang)",
-        "%1: Länge %2 ist keine Zahl",
-        "%1: das Band hat %2 Teile, höchstens %3 passen",
-        "%1: das Band beginnt nicht mit einem Anfangsstück (AG oder AC)",
-        "%1: die Datei endet mitten im Abschnitt %2",
-        "%1: die Zeile %2 fehlt",
-        "%1: mehr als 255 Zeilen",
-        "%1: kein Dateiname im Programmordner",
-        "%1: der Drucker hat die Seite nicht angenommen",
-        "%1: Fehler %2"};
     // Captions of the menu commands the old program did not have, and the
     // file dialogs' names of the kinds of file.
     static const std::array<const char*, CommandTextCount> CommandGerman = {
@@ -283,6 +262,7 @@ std::vector<OptionalWords> optionalSections(Wording& w)
         {"[HINWEISE]", w.notes, NoteGerman},
         {"[BEFEHLE]", w.commands, CommandGerman},
         {"[DATENBLATT]", w.datasheet, DatasheetGerman},
+        {"[FRAGEN]", w.questions, QuestionGerman},
     };
 }
 
@@ -343,7 +323,7 @@ TextPassOutcome parseTextPass(Wording& w, const TextFileReader& read)
 
         const TextFile language = read(w.languageFile);
         LanguagePass pass(w.languageFile, language.lines, outcome.assignments);
-        pass.run(QStringLiteral("[MENUE]"), [&] { menuSection(pass); });
+        pass.run(QStringLiteral("[MENUE]"), [&] { menuSection(pass, w); });
         pass.run(QStringLiteral("[TB]"), [&] { toolbarSection(pass, w); });
         pass.run(QStringLiteral("[SONSTIGES]"), [&] { otherSection(pass, w); });
         w.plainFeatures = FeatureList();

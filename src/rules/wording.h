@@ -101,6 +101,7 @@ struct FeatureList
 struct Wording
 {
     QString languageFile; // the language file named after [SPRACHE]
+    QString title = QStringLiteral("KX-Konfigurator"); // [MENUE] line 1: the program's caption
     QString copyCaption;  // [SONSTIGES] line 2: the order-code button's caption
     FeatureList plainFeatures;
     FeatureList modularFeatures;
@@ -115,6 +116,7 @@ struct Wording
     std::array<QString, NoteTextCount> notes;
     std::array<QString, CommandTextCount> commands;
     std::array<QString, DatasheetTextCount> datasheet;
+    std::array<QString, QuestionTextCount> questions;
 
     const FeatureList& features(BeltKind kind) const
     {

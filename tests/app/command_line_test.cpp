@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace kx;
 using Stage = CommandLine::Stage;
 
@@ -103,6 +105,9 @@ void CommandLineTest::datasheetWithoutDisplay_data()
     QTest::newRow("15 pieces") << QByteArray("mKX40-1600-R-AG-13G-EG\r\n")
                                << QStringList{"belt.dat: ", "15", "14"};
     QTest::newRow("empty") << QByteArray() << QStringList{"belt.dat: "};
+    // A reason about the output: belt.pdf is a named pipe.
+    QTest::newRow("onto a named pipe")
+        << QByteArray("oKX80-700-L\r\n") << QStringList{"belt.pdf: "};
 }
 
 // The real program, with no display, in its folder's language: a datasheet
@@ -111,10 +116,14 @@ void CommandLineTest::datasheetWithoutDisplay()
 {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, reason);
+    const bool ontoPipe = reason.value(0) == QLatin1String("belt.pdf: ");
     QTemporaryDir folder;
     QFile belt(folder.filePath(QStringLiteral("belt.dat")));
     QVERIFY(belt.open(QIODevice::WriteOnly) && belt.write(file) == file.size());
     belt.close();
+    const QByteArray pdf = QFile::encodeName(folder.filePath(QStringLiteral("belt.pdf")));
+    if (ontoPipe)
+        QCOMPARE(mkfifo(pdf.constData(), 0600), 0);
 
     QProcess program;
     QProcessEnvironment environment = withoutDisplay();
@@ -132,7 +141,8 @@ void CommandLineTest::datasheetWithoutDisplay()
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
-    const bool written = QFile::exists(folder.filePath(QStringLiteral("belt.pdf")));
+    struct stat output {};
+    const bool written = stat(pdf.constData(), &output) == 0 && S_ISREG(output.st_mode);
     if (reason.isEmpty()) {
         QVERIFY2(errors.isEmpty(), qPrintable(errors));
         QCOMPARE(program.exitCode(), 0);
@@ -141,7 +151,9 @@ void CommandLineTest::datasheetWithoutDisplay()
     }
     QCOMPARE(program.exitCode(), 1);
     QVERIFY(!written);
-    QVERIFY2(errors.startsWith(QStringLiteral("kx-konfigurator: belt.dat: ")), qPrintable(errors));
+    QCOMPARE(ontoPipe, S_ISFIFO(output.st_mode));
+    QVERIFY2(errors.startsWith(QStringLiteral("kx-konfigurator: ") + reason.constFirst()),
+             qPrintable(errors));
     for (const QString& value : std::as_const(reason))
         QVERIFY2(errors.contains(value), qPrintable(errors));
     QCOMPARE(errors.count(QLatin1Char('\n')), 1);

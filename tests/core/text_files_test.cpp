@@ -7,11 +7,18 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRandomGenerator>
+#include <QSaveFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+
+#include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace kx;
@@ -138,6 +145,41 @@ QByteArray section(const char* header, const QStringList& lines)
 {
     return crlf(QStringList{QString::fromLatin1(header)} + lines);
 }
+
+struct stat statOf(const QString& path)
+{
+    struct stat info {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info;
+}
+
+// The reason's kind (FailureTextCount: written) of a write in a child that
+// is nobody or has the folder mounted read-only in a mount namespace of its
+// own; -1 when it cannot become so.
+int writeInChild(const QString& path, const QByteArray& folder, bool readOnlyMount)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const char* f = folder.constData();
+        const bool ready =
+            readOnlyMount
+                ? unshare(CLONE_NEWNS) == 0 &&
+                      mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                      mount(f, f, nullptr, MS_BIND, nullptr) == 0 &&
+                      mount(nullptr, f, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0
+                : setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
+        try {
+            if (ready)
+                writeWholeFile(path, "new");
+        } catch (const RunError& error) {
+            _exit(error.reason.kind.value_or(FailureTextCount));
+        }
+        _exit(ready ? FailureTextCount : 255);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) != 255 ? WEXITSTATUS(status) : -1;
+}
 } // namespace
 
 class TextFilesTest : public QObject
@@ -150,8 +192,8 @@ private slots:
     void encodings();
     void readingFailures_data();
     void readingFailures();
-    void writingFailures_data();
-    void writingFailures();
+    void writing_data();
+    void writing();
     void failureTexts_data();
     void failureTexts();
 
@@ -294,32 +336,87 @@ void TextFilesTest::readingFailures()
     QTEST(failure, "failure");
 }
 
-void TextFilesTest::writingFailures_data()
+void TextFilesTest::writing_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("reason");
-    QTest::newRow("no such folder") << "missing/t.ini" << int(FailNoSuchFolder);
-    QTest::newRow("onto a folder") << "folder" << int(FailNotAFile);
-    if (geteuid() != 0) // root writes there all the same
-        QTest::newRow("read-only folder") << "locked/t.ini" << int(FailAccessDenied);
+    QTest::addColumn<QString>("before"); // what stands at the name
+    QTest::addColumn<int>("reason");     // FailureTextCount: written
+    QTest::newRow("no such folder") << "missing/t.ini" << "" << int(FailNoSuchFolder);
+    QTest::newRow("onto a folder") << "folder" << "" << int(FailNotAFile);
+    QTest::newRow("onto a named pipe") << "t.ini" << "pipe" << int(FailNotAFile);
+    QTest::newRow("through a dangling link") << "t.ini" << "dangling" << int(FailDanglingLink);
+    QTest::newRow("a read-only file, also for root") << "t.ini" << "0444" << int(FailReadOnlyFile);
+    QTest::newRow("disk full at the commit") << "t.ini" << "full" << int(FailDiskFull);
+    QTest::newRow("the final rename fails") << "t.ini" << "cancelled" << int(FailNotWritten);
+    // Root writes anywhere: these run in a child.
+    QTest::newRow("a folder without write permission")
+        << "locked/t.ini" << "nobody" << int(FailAccessDenied);
+    QTest::newRow("a read-only file system") << "t.ini" << "read-only mount"
+                                             << int(FailReadOnlyFileSystem);
+    QTest::newRow("a 0640 file keeps its mode") << "t.ini"
+                                                << "0640" << int(FailureTextCount);
+    QTest::newRow("a link stays, its file is replaced") << "t.ini"
+                                                        << "link" << int(FailureTextCount);
+    QTest::newRow("a file keeps its owner") << "t.ini"
+                                            << "nobody's" << int(FailureTextCount);
 }
 
-void TextFilesTest::writingFailures()
+void TextFilesTest::writing()
 {
     QFETCH(QString, name);
+    QFETCH(QString, before);
     QTemporaryDir dir;
     const QDir folder(dir.path());
+    const QString path = folder.filePath(name);
+    const QByteArray native = QFile::encodeName(path);
     QVERIFY(folder.mkdir(QStringLiteral("folder")) && folder.mkdir(QStringLiteral("locked")));
-    QFile::setPermissions(folder.filePath(QStringLiteral("locked")),
-                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    try {
-        writeWholeFile(folder.filePath(name), "new\r\n");
-        QFAIL("written");
-    } catch (const RunError& error) {
-        QCOMPARE(error.number, 75);
-        QTEST(int(error.reason.kind.value_or(FailureTextCount)), "reason");
-        QCOMPARE(error.reason.subject, QFileInfo(name).fileName());
+    QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0711), 0);
+    const QByteArray locked = QFile::encodeName(folder.filePath(QStringLiteral("locked")));
+    QCOMPARE(chmod(locked.constData(), 0555), 0);
+    writeWholeFile(folder.filePath(QStringLiteral("file.ini")), "old");
+    if (before == QLatin1String("pipe"))
+        QCOMPARE(mkfifo(native.constData(), 0600), 0);
+    else if (before == QLatin1String("dangling") || before == QLatin1String("link"))
+        QCOMPARE(symlink(before == "link" ? "file.ini" : "gone.ini", native.constData()), 0);
+    else if (name == QLatin1String("t.ini"))
+        writeWholeFile(path, "old");
+    if (before.startsWith(u'0'))
+        QCOMPARE(chmod(native.constData(), before.toUInt(nullptr, 8)), 0);
+    if (before == QLatin1String("nobody's") && chown(native.constData(), 65534, 65534) != 0)
+        QSKIP("only root gives a file away");
+    FileCommit commit;
+    if (before == QLatin1String("full")) // as a file system that finds out at the end
+        commit = [](QSaveFile&) { return errno = ENOSPC, false; };
+    else if (before == QLatin1String("cancelled"))
+        commit = [](QSaveFile& file) { return file.cancelWriting(), file.commit(); };
+    const QStringList entries = folder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
+    const struct stat old = statOf(path);
+
+    int reason = FailureTextCount;
+    if (before == QLatin1String("nobody") || before == QLatin1String("read-only mount")) {
+        reason =
+            writeInChild(path, QFile::encodeName(dir.path()), before != QLatin1String("nobody"));
+        if (reason < 0)
+            QSKIP("cannot become nobody or mount a folder read-only here");
+    } else {
+        try {
+            writeWholeFile(path, "new", commit);
+        } catch (const RunError& error) {
+            QCOMPARE(error.number, 75);
+            QCOMPARE(error.reason.subject, QFileInfo(name).fileName());
+            reason = error.reason.kind.value_or(FailureTextCount);
+        }
     }
+    QTEST(reason, "reason");
+    // Nothing left behind; the name stands for what it stood for, but new.
+    QCOMPARE(folder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden), entries);
+    QCOMPARE(QFileInfo(path).isSymLink(),
+             before == QLatin1String("link") || before == QLatin1String("dangling"));
+    const struct stat after = statOf(path);
+    QCOMPARE(after.st_mode, old.st_mode);
+    QCOMPARE(after.st_uid, old.st_uid);
+    if (S_ISREG(after.st_mode))
+        QCOMPARE(readWholeFile(path, 64), reason == FailureTextCount ? "new" : "old");
 }
 
 void TextFilesTest::failureTexts_data()
@@ -344,6 +441,17 @@ void TextFilesTest::failureTexts_data()
                                                << QStringList{"60"} << "a.dat %0 %3 100%";
     QTest::newRow("no reason: the number") << QString() << -1 << "a.dat" << QStringList{}
                                            << "a.dat: Fehler 13";
+    QTest::newRow("24 characters are shown whole")
+        << "%2" << int(FailWidth) << "w.dat" << QStringList{QString(24, u'9')} << QString(24, u'9');
+    QTest::newRow("nothing shows as quotes") << "%1: %2" << int(FailWidth) << "" << QStringList{""}
+                                             << "\"\": \"\"";
+    QTest::newRow("control characters and direction marks show")
+        << "%1: %2" << int(FailWidth) << QString::fromUtf16(u"\u202Etad.exe\u200E\u2066\t\r\n")
+        << QStringList{QStringLiteral("6") + QChar(0) + QStringLiteral("0\x1b\x7f")}
+        << "\\u202Etad.exe\\u200E\\u2066\\t\\r\\n: 6\\00\\u001B\\u007F";
+    QTest::newRow("a cut value shows what is left")
+        << "%2" << int(FailWidth) << "w.dat" << QStringList{QString(30, u'\n')}
+        << QString(23, u'\n').replace(u'\n', QStringLiteral("\\n")) + QChar(0x2026);
 }
 
 void TextFilesTest::failureTexts()

@@ -13,6 +13,8 @@ def prepare(folder, files):
         with open(os.path.join(files, name), "wb") as f:
             f.write(line)
     os.mkfifo(os.path.join(files, "pipe.dat"))
+    with open(os.path.join(files, "kept.dat"), "wb") as f:
+        f.write(b"oKX80-700-L\r\n")
     os.mkdir(os.path.join(files, "readonly"), 0o555)
 
 
@@ -63,20 +65,37 @@ def open_pipe(kx):
 
 # Root writes through a chmod 555 folder; nobody creates files in /sys.
 SAVE_TARGETS = [("/sys", "/sys/belt.dat", "permission denied"),
-                ("a missing folder", "{files}/missing/belt.dat", "no such folder")]
+                ("a missing folder", "{files}/missing/belt.dat", "no such folder"),
+                ("a named pipe", "{files}/pipe.dat", "not a regular file")]
 if os.getuid() != 0:
     SAVE_TARGETS.append(("a read-only folder", "{files}/readonly/belt.dat", "permission denied"))
 
 
-@GROUP.case("refuse to save into {0}", rows=SAVE_TARGETS)
-def save_unwritable(kx, label, target, reason):
-    path = target.format(files=kx.files)
+def save_as(kx, path):
     if kx.order_code() != "KX40-300-R":
         open_file(kx, "plain.dat")
         kx.wait_for_order_code("KX40-300-R")
     kx.menu("Datei", "Speichern…")
     kx.choose_file(path)
+
+
+@GROUP.case("refuse to save into {0}", rows=SAVE_TARGETS)
+def save_unwritable(kx, label, target, reason):
+    path = target.format(files=kx.files)
+    save_as(kx, path)
     box = kx.message_box()
-    kx.expect_error_box(box, "speichern_Click()", "belt.dat", reason)
+    kx.expect_error_box(box, "speichern_Click()", os.path.basename(path), reason)
     kx.press_ok(box)
-    kx.expect("written " + path, os.path.exists(path), False)
+    kx.expect("a file written as " + path, os.path.isfile(path), False)
+
+
+@GROUP.case("ask before replacing a file: {0}", rows=[("Abbrechen", b"oKX80-700-L\r\n"),
+                                                      ("Ersetzen", b"oKX40-300-R\r\n")])
+def save_over_existing(kx, button, content):
+    save_as(kx, os.path.join(kx.files, "kept"))  # asked after ".dat" is added
+    box = kx.message_box()
+    kx.expect("the question", box.text,
+              "kept.dat ist bereits vorhanden. Möchten Sie die Datei ersetzen?")
+    kx.press(box, button)
+    with open(os.path.join(kx.files, "kept.dat"), "rb") as f:
+        kx.expect("kept.dat after " + button, f.read(), content)

@@ -55,7 +55,8 @@ FAILURES = ["no such file", "no such folder", "not a regular file", "too large",
             "permission denied", "not read", "not written", "no order code", "no prefix",
             "width", "plain length", "modular length", "too many pieces", "no begin piece",
             "section cut short", "line missing", "too many lines", "not in the program folder",
-            "printer", "other"]
+            "printer", "other", "read-only file system", "disk full", "dangling link",
+            "read-only file"]
 
 
 class Failure(Exception):
@@ -445,12 +446,17 @@ class Program:
                       if int(m.group(1)) <= len(arguments) else m.group(0), text)
 
     def press_ok(self, box):
-        buttons = self.find_shown(pyatspi.ROLE_PUSH_BUTTON, "OK", window=box.node)
+        self.press(box, "OK")
+
+    def press(self, box, caption):
+        """Clicks the box's button of that caption (without its mnemonic's
+        ampersand) and waits for the box to close."""
+        buttons = self.find_shown(pyatspi.ROLE_PUSH_BUTTON, caption, window=box.node)
         if len(buttons) != 1:
-            raise Failure("%r: %d OK buttons shown" % (box, len(buttons)))
+            raise Failure("%r: %d %r buttons shown" % (box, len(buttons), caption))
         self.click(buttons[0])
         self.wait_for(lambda: not any(w.getRole() == pyatspi.ROLE_ALERT for w in self.windows()),
-                      "closing of the message box after OK")
+                      "closing of the message box after %s" % caption)
 
     def no_message_box(self):
         return [w.name for w in self.windows() if w.getRole() == pyatspi.ROLE_ALERT] == []

@@ -146,14 +146,17 @@ void DatasheetTest::failureShowsItsReason()
     main.datenblatt->trigger();
     program.writeFile(QStringLiteral("kept.pdf"), "old");
     program.commit = [](QSaveFile&) { return false; };
-    program.dialogs.answerFile(program.path(QStringLiteral("kept.pdf")));
+    program.boxes.answers.push_back(0);
+    program.dialogs.answerFile(program.path(QStringLiteral("kept")));
     main.datenblatt->trigger();
 
     QCOMPARE(program.boxes.shown.size(), 2);
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("datenblatt_Click()"));
     QCOMPARE(program.boxes.shown[0].informative, QStringLiteral("sheet.pdf: no such folder"));
-    QCOMPARE(program.boxes.shown[1].informative,
-             QStringLiteral("kept.pdf: could not be written (is the disk full?)"));
+    QCOMPARE(program.boxes.asked.size(), 1);
+    QCOMPARE(program.boxes.asked[0].text, QStringLiteral("kept.pdf already exists. Replace it?"));
+    QCOMPARE(program.boxes.asked[0].buttons, QStringList({"&Replace", "Cancel"}));
+    QCOMPARE(program.boxes.shown[1].informative, QStringLiteral("kept.pdf: could not be written"));
     QCOMPARE(program.readFile(QStringLiteral("kept.pdf")), QByteArray("old"));
 }
 

@@ -134,7 +134,8 @@ private slots:
     void savePlainBelt();
     void filterNames_data();
     void filterNames();
-    void saveReplacesWithoutQuestion();
+    void saveAsksBeforeReplacing_data();
+    void saveAsksBeforeReplacing();
     void saveCancelled();
     void saveFailures_data();
     void saveFailures();
@@ -164,15 +165,16 @@ void FilesTest::savePlainBelt()
     Program p;
     p.main.band_om->trigger();
     p.tick();
-    const QString path = p.program.path(QStringLiteral("belt"));
+    // A name without an extension gets ".dat".
+    const QString path = p.program.path(QStringLiteral("plain1"));
     p.save(path);
-    QCOMPARE(p.program.readFile(QStringLiteral("belt")), QByteArray("oKX40-300-R\r\n"));
+    QCOMPARE(p.program.readFile(QStringLiteral("plain1.dat")), QByteArray("oKX40-300-R\r\n"));
     QVERIFY(p.program.boxes.shown.isEmpty());
     QCOMPARE(p.program.dialogs.asked.size(), 1);
     QCOMPARE(p.program.dialogs.asked[0].kind, QStringLiteral("save"));
     QCOMPARE(p.program.dialogs.asked[0].title, dialogTitle(p.main.speichern->text()));
     QVERIFY(p.program.dialogs.asked[0].filter.startsWith(QStringLiteral("Banddateien (*.dat);;")));
-    QCOMPARE(p.doc().fileName(), path);
+    QCOMPARE(p.doc().fileName(), path + QStringLiteral(".dat"));
 }
 
 void FilesTest::filterNames_data()
@@ -202,15 +204,32 @@ void FilesTest::filterNames()
     QTEST(program.dialogs.asked[2].filter, "sheets");
 }
 
-void FilesTest::saveReplacesWithoutQuestion()
+void FilesTest::saveAsksBeforeReplacing_data()
 {
+    QTest::addColumn<QString>("answer"); // the name typed
+    QTest::addColumn<int>("button");
+    QTest::newRow("Replace") << "old.dat" << 0;
+    QTest::newRow("Cancel") << "old.dat" << 1;
+    QTest::newRow("Replace, typed without the extension") << "old" << 0;
+}
+
+void FilesTest::saveAsksBeforeReplacing()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, button);
     Program p;
     p.program.writeFile(QStringLiteral("old.dat"), "a much longer line that was here before\r\n");
     p.main.band_om->trigger();
-    p.woM()->Option_Links->click();
     p.tick();
-    p.save(p.program.path(QStringLiteral("old.dat")));
-    QCOMPARE(p.program.readFile(QStringLiteral("old.dat")), QByteArray("oKX40-300-L\r\n"));
+    p.program.boxes.answers.push_back(button);
+    p.program.dialogs.answerFile(p.program.path(answer));
+    p.main.speichern->trigger();
+    QCOMPARE(p.program.boxes.asked.size(), 1);
+    QCOMPARE(p.program.boxes.asked[0].text,
+             QString::fromUtf8("old.dat ist bereits vorhanden. Möchten Sie die Datei ersetzen?"));
+    QCOMPARE(p.program.boxes.asked[0].buttons, QStringList({"&Ersetzen", "Abbrechen"}));
+    QCOMPARE(p.program.readFile(QStringLiteral("old.dat")),
+             button == 0 ? "oKX40-300-R\r\n" : "a much longer line that was here before\r\n");
 }
 
 void FilesTest::saveCancelled()
@@ -230,12 +249,12 @@ void FilesTest::saveFailures_data()
     QTest::addColumn<bool>("existing");
     QTest::addColumn<bool>("renameFails"); // else the disk is full after 5 bytes
     QTest::addColumn<QString>("reason");
-    const QString notWritten =
-        QString::fromUtf8("old.dat: konnte nicht geschrieben werden (ist der Datenträger voll?)");
     QTest::newRow("no such folder") << "missing/belt.dat" << false << false
                                     << "belt.dat: Ordner nicht gefunden";
-    QTest::newRow("disk full half-way") << "old.dat" << true << false << notWritten;
-    QTest::newRow("the final rename fails") << "old.dat" << true << true << notWritten;
+    QTest::newRow("disk full half-way") << "old.dat" << true << false
+                                        << QString::fromUtf8("old.dat: der Datenträger ist voll");
+    QTest::newRow("the final rename fails")
+        << "old.dat" << true << true << "old.dat: konnte nicht geschrieben werden";
 }
 
 void FilesTest::saveFailures()

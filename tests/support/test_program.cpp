@@ -27,6 +27,17 @@ void ScriptedMessageBox::show(QWidget*, const QString& text, const QString& titl
         whileOpen(shown.constLast());
 }
 
+int ScriptedMessageBox::ask(QWidget*, const QString& text, const QString&,
+                            const QStringList& buttons, int escapeButton)
+{
+    asked.append(Question{text, buttons});
+    if (answers.empty())
+        return escapeButton;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 void ScriptedDialogs::answerFile(const QString& path)
 {
     answers_.push_back(Answer{Answer::File, path});
@@ -64,7 +75,8 @@ std::optional<QString> ScriptedDialogs::openFileName(QWidget*, const QString& ti
 }
 
 std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const QString& title,
-                                                     const QString& qtFilter, const QString& folder)
+                                                     const QString& qtFilter, const QString& folder,
+                                                     const QString&)
 {
     asked.append(Asked{QStringLiteral("save"), title, qtFilter, folder});
     const auto answer = next();
@@ -256,7 +268,11 @@ void TestProgram::load(const QString& answer)
 void TestProgram::save(const QString& answer)
 {
     dialogs.answerFile(answer);
+    const qsizetype questions = boxes.asked.size();
+    boxes.answers.push_back(0);
     shell->loadedMain()->speichern->trigger();
+    if (boxes.asked.size() == questions)
+        boxes.answers.pop_back();
 }
 
 void TestProgram::openCode(const QString& answer)

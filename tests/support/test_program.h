@@ -21,7 +21,8 @@ class MainWindow;
 // The program's main file in its folder.
 inline const QString MainName = QStringLiteral("47-318-xx.ini");
 
-// Records every message box; its answer is always OK.
+// Records every message box and question; a box's answer is always OK, a
+// question's the next of `answers`, else its escape button.
 class ScriptedMessageBox final : public MessageBoxSeam {
 public:
     struct Shown {
@@ -31,8 +32,16 @@ public:
     };
     void show(QWidget* parent, const QString& text, const QString& title,
               const QString& informative) override;
+    struct Question {
+        QString text;
+        QStringList buttons;
+    };
+    int ask(QWidget* parent, const QString& text, const QString& title,
+            const QStringList& buttons, int escapeButton) override;
 
     QList<Shown> shown;
+    QList<Question> asked;
+    std::deque<int> answers;
     // Runs while the box is "open", e.g. to tick a timer as the real modal loop would.
     std::function<void(const Shown&)> whileOpen;
 };
@@ -49,7 +58,8 @@ public:
     std::optional<QString> openFileName(QWidget* parent, const QString& title,
                                         const QString& qtFilter, const QString& folder) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& title,
-                                        const QString& qtFilter, const QString& folder) override;
+                                        const QString& qtFilter, const QString& folder,
+                                        const QString& suggestedName) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
                                    const QString& text) override;
@@ -104,7 +114,8 @@ public:
     // Chooses a language item of the menu and lets the switch happen; the
     // new main window, its timers held.
     MainWindow& switchLanguage(const char* item);
-    // Load, Save and Open order code, their dialogs answered with `answer`.
+    // Load, Save and Open order code, their dialogs answered with `answer`;
+    // Save replaces a file already there, as the user says Replace.
     void load(const QString& answer);
     void save(const QString& answer);
     void openCode(const QString& answer);

@@ -23,9 +23,9 @@ void exportDatasheet(Forms& forms, CommonDialog& dialog, const QString& title)
         path = chooseFile(forms, dialog, FileDialogKind::Save, title, FileType::Pdf);
         if (path.isEmpty() || !forms.document().hasBelt())
             return;
-        // A name without any extension gets the one its content needs.
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".pdf");
+        path = confirmedTarget(forms, dialog.owner(), path, QStringLiteral(".pdf"));
+        if (path.isEmpty())
+            return;
         writeDatasheet(forms.document().belt(), forms.wording(), QDate::currentDate(), path,
                        forms.fileCommit());
     } catch (const RunError& error) {

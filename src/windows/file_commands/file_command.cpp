@@ -1,10 +1,17 @@
 #include "windows/file_commands/file_command.h"
 
+#include "rules/run_error.h"
+#include "rules/text_files.h"
+#include "rules/user_folders.h"
 #include "rules/wording.h"
 #include "windows/forms/common_dialog.h"
 #include "windows/forms/error_box.h"
 #include "windows/forms/forms.h"
-#include "rules/user_folders.h"
+#include "windows/forms/message_box.h"
+
+#include <QFileInfo>
+
+#include <QFileInfo>
 
 namespace kx {
 
@@ -23,17 +30,40 @@ QString filter(const Wording& w, FileType type)
 } // namespace
 
 QString chooseFile(Forms& forms, CommonDialog& dialog, FileDialogKind kind, const QString& title,
-                   FileType type)
+                   FileType type, const QString& suggestedName)
 {
-    dialog.FileName.clear();
+    dialog.FileName = kind == FileDialogKind::Save ? suggestedName : QString();
     dialog.DialogTitle = dialogTitle(title);
     dialog.Filter = filter(forms.wording(), type);
     dialog.InitDir = beltFolder(forms.textFolder(), forms.programFolder());
-    if (kind == FileDialogKind::Open)
-        dialog.ShowOpen();
-    else
-        dialog.ShowSave();
+    // A cancel leaves FileName as it was: the suggestion.
+    dialog.CancelError = true;
+    try {
+        if (kind == FileDialogKind::Open)
+            dialog.ShowOpen();
+        else
+            dialog.ShowSave();
+    } catch (const RunError& error) {
+        if (error.number == RunError::Cancel)
+            return QString();
+        throw;
+    }
     return dialog.FileName;
+}
+
+QString confirmedTarget(Forms& forms, QWidget* parent, QString path, const QString& suffix)
+{
+    if (QFileInfo(path).suffix().isEmpty())
+        path += suffix;
+    if (!checkWriteTarget(path))
+        return path;
+    const auto& words = forms.wording().questions;
+    const QStringList buttons{questionText(words, QuestionReplaceButton),
+                              questionText(words, QuestionCancel)};
+    const int answer = forms.messageBox().ask(
+        parent, questionText(words, QuestionReplace, QFileInfo(path).fileName()),
+        forms.wording().title, buttons, 1);
+    return answer == 0 ? path : QString();
 }
 
 void fileCommandFailed(Forms& forms, QWidget* parent, const char* procedure, const RunError& error,

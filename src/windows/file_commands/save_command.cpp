@@ -25,9 +25,14 @@ bool saveBelt(Forms& forms, CommonDialog& dialog, const QString& title)
     QString path;
     try {
         QDir::setCurrent(forms.programFolder());
-        path = chooseFile(forms, dialog, FileDialogKind::Save, title, FileType::Belt);
+        // The belt's own file is offered when it came from one.
+        path = chooseFile(forms, dialog, FileDialogKind::Save, title, FileType::Belt,
+                          doc.fileName());
         // A cancelled dialog writes nothing and says nothing.
         if (path.isEmpty() || !doc.hasBelt())
+            return false;
+        path = confirmedTarget(forms, dialog.owner(), path, QStringLiteral(".dat"));
+        if (path.isEmpty())
             return false;
         // The file holds the belt in front, and the box shows what it holds.
         doc.buildCode();

@@ -43,11 +43,16 @@ std::optional<QString> QtDialogBackend::openFileName(QWidget* parent, const QStr
 }
 
 std::optional<QString> QtDialogBackend::saveFileName(QWidget* parent, const QString& title,
-                                                     const QString& qtFilter, const QString& folder)
+                                                     const QString& qtFilter, const QString& folder,
+                                                     const QString& suggestedName)
 {
     QFileDialog dialog(parent, title, folder, qtFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The commands ask through the message-box seam, after a missing
+    // extension has been added to the name.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -92,7 +97,8 @@ void CommonDialog::ShowOpen()
 
 void CommonDialog::ShowSave()
 {
-    if (auto name = backend_.saveFileName(owner_, DialogTitle, qtFileFilter(Filter), InitDir))
+    if (auto name =
+            backend_.saveFileName(owner_, DialogTitle, qtFileFilter(Filter), InitDir, FileName))
         FileName = *name;
     else
         cancelled();

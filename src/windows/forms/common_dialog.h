@@ -17,11 +17,13 @@ class DialogBackend {
 public:
     virtual ~DialogBackend() = default;
     // Each shows `folder` first and returns the chosen file name, or nothing
-    // when the user cancelled.
+    // when the user cancelled. The save dialog offers suggestedName, when
+    // given; it does not ask before replacing a file (the commands do).
     virtual std::optional<QString> openFileName(QWidget* parent, const QString& title,
                                                 const QString& qtFilter, const QString& folder) = 0;
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& title,
-                                                const QString& qtFilter, const QString& folder) = 0;
+                                                const QString& qtFilter, const QString& folder,
+                                                const QString& suggestedName) = 0;
     // Sets up the printer the next print goes to; false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
     // A line of text, offered as given; nothing when the user cancelled.
@@ -34,7 +36,8 @@ public:
     std::optional<QString> openFileName(QWidget* parent, const QString& title,
                                         const QString& qtFilter, const QString& folder) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& title,
-                                        const QString& qtFilter, const QString& folder) override;
+                                        const QString& qtFilter, const QString& folder,
+                                        const QString& suggestedName) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
                                    const QString& text) override;
@@ -57,7 +60,8 @@ public:
     bool CancelError = false;
 
     // FileName receives the chosen path, or stays as it was when cancelled;
-    // a cancel is error 32755 when CancelError is set.
+    // a cancel is error 32755 when CancelError is set. ShowSave offers
+    // FileName as the name to save under.
     void ShowOpen();
     void ShowSave();
     void ShowPrinter();

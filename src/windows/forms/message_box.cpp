@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -29,6 +30,29 @@ void QtMessageBox::show(QWidget* parent, const QString& text, const QString& tit
         }
     }
     box.exec();
+}
+
+int QtMessageBox::ask(QWidget* parent, const QString& text, const QString& title,
+                      const QStringList& buttons, int escapeButton)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    // The roles put the buttons where the desktop puts them.
+    QList<QPushButton*> pushButtons;
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        const QMessageBox::ButtonRole role = i == escapeButton ? QMessageBox::RejectRole
+                                             : i == 0          ? QMessageBox::AcceptRole
+                                                               : QMessageBox::DestructiveRole;
+        pushButtons << box.addButton(buttons.at(i), role);
+    }
+    if (!pushButtons.isEmpty())
+        box.setDefaultButton(pushButtons.constFirst());
+    if (escapeButton >= 0 && escapeButton < pushButtons.size())
+        box.setEscapeButton(pushButtons.at(escapeButton));
+    box.exec();
+    const qsizetype pressed = pushButtons.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return pressed >= 0 ? int(pressed) : escapeButton;
 }
 
 } // namespace kx
