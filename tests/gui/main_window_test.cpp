@@ -104,6 +104,8 @@ private slots:
     void keysReachCommands();
     void guideOfTheLanguage_data();
     void guideOfTheLanguage();
+    void changedBeltAsksFirst_data();
+    void changedBeltAsksFirst();
 };
 
 void MainWindowTest::menuTree()
@@ -599,6 +601,87 @@ void MainWindowTest::guideOfTheLanguage()
     QCOMPARE(QFileInfo(guide.page->source().toLocalFile()).fileName(), shown);
     if (!shown.isEmpty())
         QVERIFY(guide.page->toPlainText().contains(QFileInfo(shown).completeBaseName()));
+}
+
+void MainWindowTest::changedBeltAsksFirst_data()
+{
+    QTest::addColumn<QString>("before"); // "edited", "new", "loaded", "edited, saved"
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer"); // 0 Save, 1 Discard, 2 Cancel
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("wentOn");
+    const int save = 0, discard = 1, cancel = 2;
+    QTest::newRow("Exit, changed, Cancel") << "edited" << "beenden" << cancel << true << false;
+    QTest::newRow("Exit, changed, Discard") << "edited" << "beenden" << discard << true << true;
+    QTest::newRow("Exit, changed, Save") << "edited" << "beenden" << save << true << true;
+    QTest::newRow("close button, changed, Cancel") << "edited" << "close" << cancel << true << false;
+    QTest::newRow("close button, changed, Discard") << "edited" << "close" << discard << true
+                                                    << true;
+    QTest::newRow("New, changed, Cancel") << "edited" << "band_links" << cancel << true << false;
+    QTest::newRow("New, changed, Discard") << "edited" << "band_links" << discard << true << true;
+    QTest::newRow("Open, changed, Cancel") << "edited" << "laden" << cancel << true << false;
+    QTest::newRow("Open order code, changed, Cancel")
+        << "edited" << "bestellnummer_oeffnen" << cancel << true << false;
+    QTest::newRow("language, changed, Cancel") << "edited" << "sprache2" << cancel << true << false;
+    QTest::newRow("language, changed, Discard") << "edited" << "sprache2" << discard << true
+                                                << true;
+    QTest::newRow("Exit, a new belt not edited") << "new" << "beenden" << cancel << false << true;
+    QTest::newRow("Exit, a loaded belt not edited") << "loaded" << "beenden" << cancel << false
+                                                    << true;
+    QTest::newRow("Exit, saved since") << "edited, saved" << "beenden" << cancel << false << true;
+}
+
+// Nothing drops a belt changed since it was set up, loaded or saved without
+// asking: Save writes it and goes on, Discard goes on, Cancel stays.
+void MainWindowTest::changedBeltAsksFirst()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, wentOn);
+    TestProgram program;
+    program.writeFile(QStringLiteral("b.dat"), "oKX40-500-L\r\n");
+    MainWindow& window = program.start();
+    program.holdTimers();
+    BeltDocument& doc = program.document();
+    if (before == QLatin1String("loaded")) {
+        program.load(program.path(QStringLiteral("b.dat")));
+    } else {
+        window.band_om->trigger();
+        window.Timer_Antrieb_Timer();
+    }
+    if (before.startsWith(QLatin1String("edited")))
+        doc.setLength(800);
+    if (before.endsWith(QLatin1String("saved")))
+        program.save(program.path(QStringLiteral("saved.dat")));
+    QCOMPARE(doc.isModified(), before == QLatin1String("edited"));
+    const Belt belt = doc.belt();
+    const qsizetype dialogs = program.dialogs.asked.size();
+    program.boxes.answers.push_back(answer);
+    if (answer == 0)
+        program.dialogs.answerFile(program.path(QStringLiteral("kept.dat")));
+
+    if (command == QLatin1String("close"))
+        window.close();
+    else
+        window.menuItem(command)->trigger();
+
+    QCOMPARE(program.boxes.asked.size(), asked ? 1 : 0);
+    if (asked)
+        QCOMPARE(program.boxes.asked[0].buttons.size(), 3);
+    if (answer == 0 && asked)
+        QCOMPARE(program.readFile(QStringLiteral("kept.dat")), QByteArray("oKX40-800-R\r\n"));
+    if (command == QLatin1String("beenden") || command == QLatin1String("close")) {
+        QCOMPARE(program.shell->programEnded(), wentOn);
+    } else if (command == QLatin1String("sprache2")) {
+        QCOMPARE(program.shell->languageSwitch().pending, wentOn);
+    } else if (command == QLatin1String("band_links")) {
+        QCOMPARE(doc.modularInFront(), wentOn);
+    } else {
+        QCOMPARE(program.dialogs.asked.size() > dialogs, wentOn);
+        QCOMPARE(doc.belt(), belt);
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

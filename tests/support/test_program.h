@@ -22,7 +22,8 @@ class MainWindow;
 inline const QString MainName = QStringLiteral("47-318-xx.ini");
 
 // Records every message box and question; a box's answer is always OK, a
-// question's the next of `answers`, else its escape button.
+// question's the next of `answers`, else Discard where it offers it, else
+// its escape button.
 class ScriptedMessageBox final : public MessageBoxSeam {
 public:
     struct Shown {

@@ -251,7 +251,7 @@ void MainWindow::buildBeltSourceItems(QMenu* dateiMenu, QMenu* konfigurationMenu
     // of the program may have changed it.
     connect(dateiMenu, &QMenu::aboutToShow, this, [this] {
         fillRecentMenu(*zuletztMenu, [this](const QString& path) {
-            openRecentBelt(forms_, this, path);
+            afterAsking([this, path] { openRecentBelt(forms_, this, path); });
         });
     });
     zuletzt->setEnabled(false);
@@ -262,7 +262,7 @@ void MainWindow::connectCommands()
 {
     BeltDocument& doc = document();
     connect(laden, &QAction::triggered, this,
-            [this] { openBelt(forms_, *CommonDialog1, laden->text()); });
+            [this] { afterAsking([this] { openBelt(forms_, *CommonDialog1, laden->text()); }); });
     connect(speichern, &QAction::triggered, this,
             [this] { saveBelt(forms_, *CommonDialog1, speichern->text()); });
     connect(drucken, &QAction::triggered, this,
@@ -270,7 +270,7 @@ void MainWindow::connectCommands()
     connect(datenblatt, &QAction::triggered, this,
             [this] { exportDatasheet(forms_, *CommonDialog1, datenblatt->text()); });
     connect(bestellnummer_oeffnen, &QAction::triggered, this,
-            [this] { openOrderCode(forms_, this); });
+            [this] { afterAsking([this] { openOrderCode(forms_, this); }); });
     connect(beenden, &QAction::triggered, this, &MainWindow::beenden_Click);
     connect(band_om, &QAction::triggered, this, &MainWindow::band_om_Click);
     connect(band_rechts, &QAction::triggered, this, &MainWindow::band_rechts_Click);
@@ -531,25 +531,50 @@ void MainWindow::Timer_Antrieb_Timer()
     refreshStep();
 }
 
+void MainWindow::afterAsking(const std::function<void()>& command)
+{
+    if (mayDropBelt())
+        command();
+}
+
+bool MainWindow::mayDropBelt()
+{
+    const BeltDocument& doc = document();
+    if (!doc.hasBelt() || !doc.isModified())
+        return true;
+    const Wording& w = forms_.wording();
+    const QStringList buttons{questionText(w.questions, QuestionSave),
+                              questionText(w.questions, QuestionDiscard),
+                              questionText(w.questions, QuestionCancel)};
+    const int answer =
+        forms_.messageBox().ask(this, questionText(w.questions, QuestionUnsaved), w.title, buttons, 2);
+    if (answer == 0)
+        return saveBelt(forms_, *CommonDialog1, speichern->text());
+    return answer == 1;
+}
+
 void MainWindow::beenden_Click()
 {
+    if (!mayDropBelt())
+        return;
+    leaving_ = true;
     close();
     emit exitChosen();
 }
 
 void MainWindow::band_om_Click()
 {
-    document().newPlainBelt();
+    afterAsking([this] { document().newPlainBelt(); });
 }
 
 void MainWindow::band_rechts_Click()
 {
-    document().newModularBelt(true);
+    afterAsking([this] { document().newModularBelt(true); });
 }
 
 void MainWindow::band_links_Click()
 {
-    document().newModularBelt(false);
+    afterAsking([this] { document().newModularBelt(false); });
 }
 
 void MainWindow::ohne_Module_Click()
@@ -566,7 +591,8 @@ void MainWindow::sprache_Click(int index)
 {
     // The tick moves when the switch is done, not with the click.
     tickLanguageInUse();
-    emit languageChosen(languageOf(spracheItems[std::size_t(index)]));
+    if (mayDropBelt())
+        emit languageChosen(languageOf(spracheItems[std::size_t(index)]));
 }
 
 void MainWindow::tickLanguageInUse()
@@ -608,11 +634,17 @@ void MainWindow::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     // After the drop has ended: an error box inside it would hold up the
     // program the file came from.
-    QMetaObject::invokeMethod(this, [this, file] { openBeltFile(file); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, file] { afterAsking([this, file] { openBeltFile(file); }); },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!leaving_ && !mayDropBelt()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     emit closed();
 }

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QMdiArea;
@@ -103,6 +104,11 @@ public:
     // A belt file opened as File > Open opens it, without the dialog.
     void openBeltFile(const QString& path);
 
+    // Before the belt in front is dropped: a belt changed since it was set
+    // up, loaded or saved asks Save / Discard / Cancel first. True when the
+    // caller may go on (nothing to ask, saved, or discarded).
+    bool mayDropBelt();
+
 signals:
     // A language item was chosen.
     void languageChosen(const QString& caption);
@@ -152,9 +158,13 @@ private:
     QAction* addItem(QMenu* parent, const QString& name, const QString& caption);
     QAction* addSeparator(QMenu* parent, const QString& name);
     BeltDocument& document() const;
+    // Runs a command that drops the belt in front once the user agrees.
+    void afterAsking(const std::function<void()>& command);
 
     Forms& forms_;
     QString caption_;
+    // Exit has asked already; the close that follows need not ask again.
+    bool leaving_ = false;
 };
 
 } // namespace kx
