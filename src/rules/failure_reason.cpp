@@ -6,6 +6,15 @@ namespace {
 // A field of a hostile file can be 255 characters long; the box shows its start.
 constexpr int ShownValueLength = 24;
 
+QString visible(const QString& text)
+{
+    QString shown;
+    for (const char32_t c : text.toUcs4())
+        shown +=
+            isHiddenCharacter(c) ? QString(QChar::ReplacementCharacter) : QString::fromUcs4(&c, 1);
+    return shown;
+}
+
 QString shortened(const QString& value)
 {
     return value.size() <= ShownValueLength ? value
@@ -13,13 +22,19 @@ QString shortened(const QString& value)
 }
 } // namespace
 
+bool isHiddenCharacter(char32_t c)
+{
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Other_Control || category == QChar::Other_Format;
+}
+
 QString failureText(const FailureReason& reason, int number,
                     const std::array<QString, FailureTextCount>& texts)
 {
-    QStringList arguments{reason.subject};
+    QStringList arguments{visible(reason.subject)};
     if (reason.kind) {
         for (const QString& value : reason.values)
-            arguments << shortened(value);
+            arguments << shortened(visible(value));
     } else {
         arguments << QString::number(number);
     }

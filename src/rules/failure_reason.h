@@ -32,6 +32,18 @@ enum FailureText {
     FailNotInProgramFolder, // a language name with a path in it
     FailPrinter,            // the printer %1 did not take the page
     FailOther,              // run-time error %2
+    FailKindLetter,         // a belt file's line starts with neither o nor m
+    FailTextBeforeCode,     // something before the "KX" of the code
+    FailCharacter,          // %2, as U+XXXX: a control or an invisible mark
+    FailDirection,          // direction field %2: neither R nor L
+    FailPlainLengthStep,    // length %2 of a plain belt: between the steps of 100
+    FailPiecesLength,       // length field %2, the pieces make %3
+    FailUnknownPiece,       // %2 stands where a piece belongs
+    FailPieceOutOfPlace,    // piece %2 after the end piece, or a begin piece later
+    FailPlainHoldsPieces,   // an "o" line with a begin piece after the direction
+    FailUnknownFeature,     // %2 is no feature code of the language
+    FailNotItsCode,         // %2 reads as the belt whose code is %3
+    FailDatasheetNoPieces,  // a belt with side modules without a piece
     FailureTextCount
 };
 
@@ -51,5 +63,9 @@ struct FailureReason
 // lines of the language in use.
 QString failureText(const FailureReason& reason, int number,
                     const std::array<QString, FailureTextCount>& texts);
+
+// Controls and invisible format marks (direction marks above all): a box
+// that showed them would reorder or hide its line.
+bool isHiddenCharacter(char32_t c);
 
 } // namespace kx

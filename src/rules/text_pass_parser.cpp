@@ -246,7 +246,19 @@ std::vector<OptionalWords> optionalSections(Wording& w)
         "%1: mehr als 255 Zeilen",
         "%1: kein Dateiname im Programmordner",
         "%1: der Drucker hat die Seite nicht angenommen",
-        "%1: Fehler %2"};
+        "%1: Fehler %2",
+        "%1: die Zeile beginnt nicht mit o oder m",
+        "%1: Text vor der Bestellnummer",
+        "%1: das Zeichen %2 gehört nicht in eine Bestellnummer",
+        "%1: Laufrichtung %2 (R oder L)",
+        "%1: Länge %2 (ein Band ohne Module wächst in Schritten von 100 mm)",
+        "%1: Länge %2, die Teile ergeben aber %3 mm",
+        "%1: unbekanntes Teil %2",
+        "%1: Teil %2 an falscher Stelle (das Anfangsstück steht vorn, das Endstück hinten)",
+        "%1: die Datei eines Bandes ohne Module enthält Teile",
+        "%1: unbekannte Option %2",
+        "%1: %2 ist nicht die Bestellnummer des Bandes, das sie beschreibt (%3)",
+        "%1: ein Band mit Modulen hat ohne Teile kein Datenblatt"};
     // Captions of the menu commands the old program did not have.
     static const std::array<const char*, CommandTextCount> CommandGerman = {
         "Dieses Band bearbeiten", "Rückgängig", "Wiederholen", "Bestellnummer öffnen...",

@@ -103,11 +103,11 @@ void BeltSourcesTest::pastedCodeShowsAsItsFile_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("plain") << "KX80-1200-L" << QByteArray("oKX80-1200-L\r\n") << QString();
     QTest::newRow("plain with features, blanks, line end")
-        << "  KX40-500-R-SR-LF \r\n" << QByteArray("oKX40-500-R-SR-LF\r\n") << QString();
+        << "  KX40-500-R-SF-PU \r\n" << QByteArray("oKX40-500-R-SF-PU\r\n") << QString();
     QTest::newRow("modular right") << "KX40-600-R-AG-2GC-EV" << QByteArray("mKX40-600-R-AG-2GC-EV")
                                    << QString();
     QTest::newRow("modular left, a feature, tab and LF")
-        << "\tKX80-500-L-AC-GC-EG-SR\n" << QByteArray("mKX80-500-L-AC-GC-EG-SR") << QString();
+        << "\tKX80-500-L-AC-GC-EG-PS\n" << QByteArray("mKX80-500-L-AC-GC-EG-PS") << QString();
     QTest::newRow("open modular") << "KX40-350-R-AG-2G-" << QByteArray("mKX40-350-R-AG-2G-")
                                   << QString();
     QTest::newRow("bad width") << " KX60-300-R\r\n" << QByteArray("oKX60-300-R")
