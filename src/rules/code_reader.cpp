@@ -70,13 +70,9 @@ bool isPieceField(const QString& field, bool right)
            pieceCode(field, PieceKind::End, right) >= 0;
 }
 
-[[noreturn]] void tooManyPieces(qint64 count, int fit)
-{
-    fail(RunError::SubscriptOutOfRange, FailTooManyPieces,
-         {QString::number(count), QString::number(fit)});
-}
-
-void appendRuns(const QString& field, std::vector<int>& pieces)
+// Adds the field's runs to the pieces. Modules past any belt are counted in
+// named, not kept, so that a count of any size is told as it is.
+void appendRuns(const QString& field, std::vector<int>& pieces, qint64& named)
 {
     qsizetype digits = 0;
     for (qsizetype i = 0; i < field.size(); ++i) {
@@ -87,18 +83,20 @@ void appendRuns(const QString& field, std::vector<int>& pieces)
         const qint64 count =
             digits == 0 ? 1 : *wholeNumber(QStringView(field).sliced(i - digits, digits));
         digits = 0;
-        if (qint64(pieces.size()) + count > MaxPieces)
-            tooManyPieces(qint64(pieces.size()) + count, MaxPieces);
+        named = std::min(named + count, Q_INT64_C(1000000000000000000));
         // Middle modules are the same on both running sides.
-        pieces.insert(pieces.end(), std::size_t(count),
-                      pieceCode(QString(field[i]), PieceKind::Middle, true));
+        if (named <= MaxPieces)
+            pieces.insert(pieces.end(), std::size_t(count),
+                          pieceCode(QString(field[i]), PieceKind::Middle, true));
     }
 }
 
 // The pieces of a belt with side modules, from the fields after the
 // direction: the begin piece, runs of middle modules, and the end piece or
-// the empty field that ends an open belt. Returns where the features start.
-qsizetype readPieces(const QStringList& fields, Belt& belt, const QStringList& features)
+// the empty field that ends an open belt. Returns where the features start;
+// named is the number of pieces the fields name.
+qsizetype readPieces(const QStringList& fields, Belt& belt, const QStringList& features,
+                     qint64& named)
 {
     const bool right = belt.rightRunning;
     const auto isFeature = [&features](const QString& field) { return features.contains(field); };
@@ -114,14 +112,16 @@ qsizetype readPieces(const QStringList& fields, Belt& belt, const QStringList& f
         return none ? 1 : 0;
     }
     belt.pieces.push_back(begin);
+    named = 1;
     for (qsizetype j = 1; j < fields.size(); ++j) {
         const QString& field = fields[j];
         if (const int end = pieceCode(field, PieceKind::End, right); end >= 0) {
             belt.pieces.push_back(end);
+            ++named;
             return j + 1;
         }
         if (isRuns(field)) {
-            appendRuns(field, belt.pieces);
+            appendRuns(field, belt.pieces, named);
         } else if (field.isEmpty()) {
             // Pieces after the "-" that ends an open belt still count as
             // pieces, so that the length and the count tell what is wrong.
@@ -236,10 +236,12 @@ Belt readCode(const QString& code, BeltKind kind, const FeatureCodes& codes)
 
     qsizetype featuresFrom = 0;
     if (kind == BeltKind::Modular) {
-        featuresFrom = readPieces(fields, belt, codes.modular);
+        qint64 named = 0;
+        featuresFrom = readPieces(fields, belt, codes.modular, named);
         const int fit = belt.closed() ? MaxPieces : MaxPiecesOpen;
-        if (int(belt.pieces.size()) > fit)
-            tooManyPieces(qint64(belt.pieces.size()), fit);
+        if (named > fit)
+            fail(RunError::SubscriptOutOfRange, FailTooManyPieces,
+                 {QString::number(named), QString::number(fit)});
         if (*mm != piecesLength(belt.pieces))
             fail(InvalidValue, FailPiecesLength,
                  {length, QString::number(piecesLength(belt.pieces))});
