@@ -14,8 +14,6 @@ namespace kx {
 
 namespace {
 const char* const OrderCodeProcedure = "bestellnummer_oeffnen_Click()";
-// Longer than any order code: a whole e-mail pasted is offered by its end.
-constexpr int OfferedLength = 255;
 } // namespace
 
 void openOrderCode(Forms& forms, QWidget* parent)
@@ -25,8 +23,8 @@ void openOrderCode(Forms& forms, QWidget* parent)
     while (title.endsWith(QLatin1Char('.')) || title.endsWith(QChar(0x2026)))
         title.chop(1);
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    const QString offered =
-        orderCodeText(clipboard ? clipboard->text() : QString()).right(OfferedLength);
+    // An e-mail pasted whole offers the code it holds.
+    const QString offered = orderCodeText(clipboard ? clipboard->text() : QString());
     const std::optional<QString> text = forms.dialogs().askText(
         parent, title.trimmed(), w.commands[CommandOrderCodeLabel], offered);
     if (text)
