@@ -103,6 +103,11 @@ void CommandLineTest::datasheetWithoutDisplay_data()
     QTest::newRow("15 pieces") << QByteArray("mKX40-1600-R-AG-13G-EG\r\n")
                                << QStringList{"belt.dat: ", "15", "14"};
     QTest::newRow("empty") << QByteArray() << QStringList{"belt.dat: "};
+    QTest::newRow("pieces of another length") << QByteArray("mKX40-999-R-AG-G-EV\r\n")
+                                              << QStringList{"belt.dat: ", "999", "400"};
+    QTest::newRow("begin piece alone") << QByteArray("mKX40-150-R-AG-\r\n") << QStringList();
+    QTest::newRow("no piece") << QByteArray("mKX40-0-L-\r\n")
+                              << QStringList{"belt.dat: ", "Datenblatt"};
 }
 
 // The real program, with no display, in its folder's language: a datasheet
