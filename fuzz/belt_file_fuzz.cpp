@@ -1,56 +1,64 @@
 #include "rules/belt_file.h"
 #include "rules/order_code.h"
 #include "rules/run_error.h"
+#include "rules/text_files.h"
 #include "rules/type_codes.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace {
-const kx::FeatureCodes Codes{{QStringLiteral("SR"), QStringLiteral("LF")},
+const kx::FeatureCodes Codes{{QStringLiteral("SR"), QStringLiteral("LF"), QStringLiteral("F10")},
                              {QStringLiteral("SR"), QStringLiteral("LF")}};
 
-// The rules of a belt that whatever loads keeps.
+// What the editor of the belt's kind can show.
 bool sound(const kx::Belt& belt)
 {
-    const std::size_t fit = belt.closed() ? 14 : 13;
-    if (belt.pieces.size() > fit || !kx::isBeltWidth(belt.width))
+    if (!kx::isBeltWidth(belt.width))
         return false;
     if (!belt.modular())
-        return belt.pieces.empty() && belt.length >= 300 && belt.length <= 1500;
+        return belt.pieces.empty() && kx::isPlainLength(belt.length);
+    const std::size_t fit = belt.closed() ? kx::MaxPieces : kx::MaxPiecesOpen;
+    if (belt.pieces.size() > fit)
+        return false;
     for (std::size_t k = 0; k < belt.pieces.size(); ++k) {
         const int code = belt.pieces[k];
-        if (code < 0 || code > 30 || code % 3 != 0)
-            return false;
-        if (k == 0 && !kx::isBeginPiece(code))
+        if (!kx::typeCode(code) || (k == 0) != kx::isBeginPiece(code) ||
+            (kx::isEndPiece(code) && k + 1 != belt.pieces.size()))
             return false;
     }
     return true;
 }
+
+// A belt read from a code alone is the belt whose code it is.
+void checkPasted(const QString& text)
+{
+    try {
+        const kx::Belt pasted = kx::readOrderCode(text, Codes);
+        if (!sound(pasted) || kx::orderCode(pasted, Codes) != text.trimmed())
+            __builtin_trap();
+    } catch (const kx::RunError&) {
+    }
+}
 } // namespace
 
-// Any bytes either load as a belt that keeps the belt's rules or fail with a
-// numbered error; nothing else may happen. Whatever loads, written again,
-// loads as the same belt.
+// Any bytes either load as a belt the editors can show or fail with a
+// numbered error; nothing else may happen. Whatever loads is the belt its
+// line says: saved again, it gives the same line, blanks and line end aside.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
         const kx::Belt belt = kx::readBeltBytes(bytes, Codes);
-        if (!sound(belt))
-            __builtin_trap();
-        if (kx::readBeltBytes(kx::beltFileBytes(belt, Codes), Codes) != belt)
-            __builtin_trap();
-    } catch (const kx::RunError&) {
-    }
-    // The same bytes as a pasted code: a belt read from a code alone is the
-    // belt its code names, kind included.
-    try {
-        const kx::Belt pasted = kx::readOrderCode(QString::fromUtf8(bytes), Codes);
-        const QString code = kx::orderCode(pasted, Codes);
-        if (kx::readOrderCode(code + QStringLiteral(" \r\n"), Codes) != pasted || !sound(pasted))
+        const QString line = kx::lastLine(kx::decodeTextFile(bytes)).trimmed();
+        if (!sound(belt) ||
+            kx::lastLine(kx::decodeTextFile(kx::beltFileBytes(belt, Codes))) != line)
             __builtin_trap();
     } catch (const kx::RunError&) {
     }
+    // The same bytes pasted, and the code Open order code offers from them.
+    const QString text = QString::fromUtf8(bytes);
+    checkPasted(text);
+    checkPasted(kx::orderCodeText(text));
     return 0;
 }

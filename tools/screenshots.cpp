@@ -317,7 +317,7 @@ int main(int argc, char* argv[])
     std::printf("%s.png\n", qPrintable(page));
 
     // A code from an e-mail, offered from the clipboard by Ctrl+V.
-    QGuiApplication::clipboard()->setText(QStringLiteral("KX80-1000-L-AC-2GCV2G-EG\r\n"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("KX80-900-L-AC-2GCV2G-EG\r\n"));
     QTimer::singleShot(Settle, &app, [&session] {
         QWidget* dialog = QApplication::activeModalWidget();
         if (!dialog)

@@ -1,5 +1,6 @@
 #include "app/datasheet_run.h"
 
+#include "datasheet/datasheet.h"
 #include "datasheet/datasheet_file.h"
 #include "rules/belt_file.h"
 #include "rules/run_error.h"
@@ -8,6 +9,7 @@
 #include "rules/wording.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QString>
 
 #include <cstdio>
@@ -45,6 +47,7 @@ int runDatasheet(const QString& programFolder, const QString& beltFile, const QS
     }
     try {
         const Belt belt = readBeltFile(beltFile, wording.featureCodes());
+        requireDatasheetBelt(belt, QFileInfo(beltFile).fileName());
         writeDatasheet(belt, wording, QDate::currentDate(), pdfFile);
     } catch (const RunError& error) {
         printError(failureText(error.reason, error.number, wording.failures));

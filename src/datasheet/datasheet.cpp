@@ -186,8 +186,16 @@ void paintDatasheet(QPainter& painter, const Belt& belt, const Wording& w, const
     painter.restore();
 }
 
+void requireDatasheetBelt(const Belt& belt, const QString& subject)
+{
+    constexpr int InvalidProcedureCall = 5;
+    if (belt.modular() && belt.pieces.empty())
+        throw failure(InvalidProcedureCall, FailDatasheetNoPieces, subject);
+}
+
 QByteArray datasheetPdf(const Belt& belt, const Wording& w, const QDate& date)
 {
+    requireDatasheetBelt(belt, QString());
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {

@@ -21,6 +21,10 @@ QString datasheetDate(const QDate& date, const Wording& w);
 // its pieces and the drive.
 void paintDatasheet(QPainter& painter, const Belt& belt, const Wording& w, const QDate& date);
 
+// A belt with side modules needs a piece for its datasheet: a page of
+// length 0 mm describes no belt. Throws RunError whose reason names subject.
+void requireDatasheetBelt(const Belt& belt, const QString& subject);
+
 // The page as a PDF document; throws RunError when it cannot be made.
 QByteArray datasheetPdf(const Belt& belt, const Wording& w, const QDate& date);
 

@@ -27,7 +27,19 @@ const std::array<const char*, FailureTextCount> FailureGerman = {
     "%1: das Dateisystem ist schreibgeschützt",
     "%1: der Datenträger ist voll",
     "%1: die Verknüpfung zeigt auf keine Datei",
-    "%1: die Datei ist schreibgeschützt"};
+    "%1: die Datei ist schreibgeschützt",
+    "%1: die Zeile beginnt nicht mit o oder m",
+    "%1: Text vor der Bestellnummer",
+    "%1: das Zeichen %2 gehört nicht in eine Bestellnummer",
+    "%1: Laufrichtung %2 (R oder L)",
+    "%1: Länge %2 (ein Band ohne Module wächst in Schritten von 100 mm)",
+    "%1: Länge %2, die Teile ergeben aber %3 mm",
+    "%1: unbekanntes Teil %2",
+    "%1: Teil %2 an falscher Stelle (das Anfangsstück steht vorn, das Endstück hinten)",
+    "%1: die Datei eines Bandes ohne Module enthält Teile",
+    "%1: unbekannte Option %2",
+    "%1: %2 ist nicht die Bestellnummer des Bandes, das sie beschreibt (%3)",
+    "%1: ein Band mit Modulen hat ohne Teile kein Datenblatt"};
 
 // In the order of QuestionText.
 const std::array<const char*, QuestionTextCount> QuestionGerman = {
@@ -55,9 +67,7 @@ QString shortened(const QString& value)
 // Characters that show nothing, break the line or turn the text around.
 bool invisible(char16_t c)
 {
-    return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x061C || c == 0x200E || c == 0x200F ||
-           c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E) ||
-           (c >= 0x2066 && c <= 0x2069);
+    return isHiddenCharacter(c) || c == 0x2028 || c == 0x2029;
 }
 
 // Before any text pass (a program without windows) the German words stand in.
@@ -114,6 +124,12 @@ QString visibleText(const QString& text)
     return shown;
 }
 } // namespace
+
+bool isHiddenCharacter(char32_t c)
+{
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Other_Control || category == QChar::Other_Format;
+}
 
 QString failureText(const FailureReason& reason, int number,
                     const std::array<QString, FailureTextCount>& texts)

@@ -36,6 +36,18 @@ enum FailureText {
     FailDiskFull,           // no space left (or the file may grow no further)
     FailDanglingLink,       // a symbolic link to nothing there
     FailReadOnlyFile,       // an existing file that no one may write
+    FailKindLetter,         // a belt file's line starts with neither o nor m
+    FailTextBeforeCode,     // something before the "KX" of the code
+    FailCharacter,          // %2, as U+XXXX: a control or an invisible mark
+    FailDirection,          // direction field %2: neither R nor L
+    FailPlainLengthStep,    // length %2 of a plain belt: between the steps of 100
+    FailPiecesLength,       // length field %2, the pieces make %3
+    FailUnknownPiece,       // %2 stands where a piece belongs
+    FailPieceOutOfPlace,    // piece %2 after the end piece, or a begin piece later
+    FailPlainHoldsPieces,   // an "o" line with a begin piece after the direction
+    FailUnknownFeature,     // %2 is no feature code of the language
+    FailNotItsCode,         // %2 reads as the belt whose code is %3
+    FailDatasheetNoPieces,  // a belt with side modules without a piece
     FailureTextCount
 };
 
@@ -79,5 +91,8 @@ QString failureText(const FailureReason& reason, int number,
 // failureText shows a file's name.
 QString questionText(const std::array<QString, QuestionTextCount>& texts, QuestionText line,
                      const QString& arg = QString());
+// Controls and invisible format marks (direction marks above all): a box
+// that showed them would reorder or hide its line.
+bool isHiddenCharacter(char32_t c);
 
 } // namespace kx

@@ -108,6 +108,11 @@ void CommandLineTest::datasheetWithoutDisplay_data()
     // A reason about the output: belt.pdf is a named pipe.
     QTest::newRow("onto a named pipe")
         << QByteArray("oKX80-700-L\r\n") << QStringList{"belt.pdf: "};
+    QTest::newRow("pieces of another length") << QByteArray("mKX40-999-R-AG-G-EV\r\n")
+                                              << QStringList{"belt.dat: ", "999", "400"};
+    QTest::newRow("begin piece alone") << QByteArray("mKX40-150-R-AG-\r\n") << QStringList();
+    QTest::newRow("no piece") << QByteArray("mKX40-0-L-\r\n")
+                              << QStringList{"belt.dat: ", "Datenblatt"};
 }
 
 // The real program, with no display, in its folder's language: a datasheet

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -88,6 +89,7 @@ class BeltSourcesTest : public QObject
 private slots:
     void pastedCodeShowsAsItsFile_data();
     void pastedCodeShowsAsItsFile();
+    void emailOffersItsCode();
     void cancelledDialogChangesNothing();
     void pasteKeyLeavesTextBoxesAlone();
     void recentBeltsNewestFirst();
@@ -103,11 +105,11 @@ void BeltSourcesTest::pastedCodeShowsAsItsFile_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("plain") << "KX80-1200-L" << QByteArray("oKX80-1200-L\r\n") << QString();
     QTest::newRow("plain with features, blanks, line end")
-        << "  KX40-500-R-SR-LF \r\n" << QByteArray("oKX40-500-R-SR-LF\r\n") << QString();
+        << "  KX40-500-R-SF-PU \r\n" << QByteArray("oKX40-500-R-SF-PU\r\n") << QString();
     QTest::newRow("modular right") << "KX40-600-R-AG-2GC-EV" << QByteArray("mKX40-600-R-AG-2GC-EV")
                                    << QString();
     QTest::newRow("modular left, a feature, tab and LF")
-        << "\tKX80-500-L-AC-GC-EG-SR\n" << QByteArray("mKX80-500-L-AC-GC-EG-SR") << QString();
+        << "\tKX80-500-L-AC-GC-EG-PS\n" << QByteArray("mKX80-500-L-AC-GC-EG-PS") << QString();
     QTest::newRow("open modular") << "KX40-350-R-AG-2G-" << QByteArray("mKX40-350-R-AG-2G-")
                                   << QString();
     QTest::newRow("bad width") << " KX60-300-R\r\n" << QByteArray("oKX60-300-R")
@@ -116,6 +118,15 @@ void BeltSourcesTest::pastedCodeShowsAsItsFile_data()
                                << "AB40-300-R: not an order code (it begins with KX)";
     QTest::newRow("15 pieces") << "KX40-1600-R-AG-13G-EG" << QByteArray("mKX40-1600-R-AG-13G-EG")
                                << "KX40-1600-R-AG-13G-EG: the belt has 15 pieces; at most 14 fit";
+    QTest::newRow("32 characters, named whole")
+        << "KX40-999-R-AG-GCVGCVGCVGCVGCV-EV" << QByteArray("mKX40-999-R-AG-GCVGCVGCVGCVGCV-EV")
+        << "KX40-999-R-AG-GCVGCVGCVGCVGCV-EV: the belt has 17 pieces; at most 14 fit";
+    QTest::newRow("33 characters, named by their start")
+        << "KX40-999-R-AG-GCVGCVGCVGCVGCVG-EV" << QByteArray("mKX40-999-R-AG-GCVGCVGCVGCVGCVG-EV")
+        << QString::fromUtf8("KX40-999-R-AG-GCVGCVGCVGCVGCVG-\u2026: the belt has 18 pieces; at most 14 fit");
+    QTest::newRow("a right-to-left override, shown escaped")
+        << QString::fromUtf8("KX40-300\u202e-R") << QByteArray("oKX40-300\xe2\x80\xae-R")
+        << QStringLiteral("KX40-300\\u202E-R: the character U+202E does not belong in an order code");
 }
 
 // A pasted code shows exactly what loading a file holding it shows; a bad
@@ -152,6 +163,18 @@ void BeltSourcesTest::pastedCodeShowsAsItsFile()
     QCOMPARE(loaded.program.boxes.shown.size(), 1);
     QCOMPARE(loaded.program.boxes.shown[0].informative.section(QLatin1Char(':'), 1),
              reason.section(QLatin1Char(':'), 1));
+}
+
+// The dialog offers the code from the e-mail's text, not its last line.
+void BeltSourcesTest::emailOffersItsCode()
+{
+    Program p;
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("Dear Sirs,\r\nplease send kx40-600-r-ag-2gc-ev by Friday.\r\nRegards\r\n"));
+    p.program.openCode(QStringLiteral("KX40-600-R-AG-2GC-EV"));
+    QCOMPARE(p.program.dialogs.offeredText, QStringLiteral("KX40-600-R-AG-2GC-EV"));
+    QVERIFY(p.program.boxes.shown.isEmpty());
+    QCOMPARE(p.doc().shownCode(), QStringLiteral("KX40-600-R-AG-2GC-EV"));
 }
 
 void BeltSourcesTest::cancelledDialogChangesNothing()

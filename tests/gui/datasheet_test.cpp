@@ -42,6 +42,7 @@ private slots:
     void pageTellsTheWholeBelt_data();
     void pageTellsTheWholeBelt();
     void failureShowsItsReason();
+    void noDatasheetWithoutPieces();
 };
 
 void DatasheetTest::initTestCase()
@@ -158,6 +159,22 @@ void DatasheetTest::failureShowsItsReason()
     QCOMPARE(program.boxes.asked[0].buttons, QStringList({"&Replace", "Cancel"}));
     QCOMPARE(program.boxes.shown[1].informative, QStringLiteral("kept.pdf: could not be written"));
     QCOMPARE(program.readFile(QStringLiteral("kept.pdf")), QByteArray("old"));
+}
+
+// A belt with side modules and no piece is refused before a file is asked for.
+void DatasheetTest::noDatasheetWithoutPieces()
+{
+    TestProgram program;
+    MainWindow& main = program.startIn(QStringLiteral("English"));
+    main.band_links->trigger();
+    main.Timer_Antrieb_Timer();
+    QVERIFY(main.datenblatt->isEnabled());
+    main.datenblatt->trigger();
+    QVERIFY(program.dialogs.asked.isEmpty());
+    QCOMPARE(program.boxes.shown.size(), 1);
+    QCOMPARE(program.boxes.shown[0].text, QStringLiteral("datenblatt_Click()"));
+    QCOMPARE(program.boxes.shown[0].informative,
+             QStringLiteral("KX40-0-L-: a belt with side modules has no datasheet without pieces"));
 }
 
 QTEST_MAIN(DatasheetTest)

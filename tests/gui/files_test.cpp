@@ -346,9 +346,9 @@ void FilesTest::loadPlainBelt_data()
         << QByteArray("oKX40-300-R\r\noKX80-500-L\r\n") << false << "80"
         << "500"
         << "Picture_oM500L";
-    QTest::newRow("other tag, LF ends") << QByteArray("zKX40-1500-R\n") << true << "40"
-                                        << "1500"
-                                        << "Picture_oM1500R";
+    QTest::newRow("LF ends") << QByteArray("oKX40-1500-R\n") << true << "40"
+                             << "1500"
+                             << "Picture_oM1500R";
 }
 
 void FilesTest::loadPlainBelt()
@@ -459,6 +459,18 @@ void FilesTest::loadFailuresChangeNothing_data()
     rows("end piece without begin", "mKX40-300-L--EG\r\n",
          "das Band beginnt nicht mit einem Anfangsstück (AG oder AC)");
     rows("no prefix", "o40-300-R\r\n", "keine Bestellnummer (sie beginnt mit KX)");
+    rows("length written 0300", "oKX40-0300-R\r\n",
+         "KX40-0300-R ist nicht die Bestellnummer des Bandes, das sie beschreibt (KX40-300-R)");
+    rows("pieces of another length", "mKX40-999-R-AG-G-EV\r\n",
+         "Länge 999, die Teile ergeben aber 400 mm");
+    rows("right-to-left override", "oKX40-300\xe2\x80\xae-R\r\n",
+         "das Zeichen U+202E gehört nicht in eine Bestellnummer");
+    rows("a value of 24 characters, shown whole", "oKX404040404040404040404040-300-R\r\n",
+         "Breite 404040404040404040404040 (ein Band ist 40 oder 80 breit)");
+    rows("a value of 25 characters, cut short", "oKX4040404040404040404040404-300-R\r\n",
+         "Breite 40404040404040404040404\u2026 (ein Band ist 40 oder 80 breit)");
+    rows("one byte past 64 KiB", QByteArray(BeltFileLimit - 14, 'x') + "\r\noKX40-300-R\r\n",
+         "zu groß (65537 Bytes, höchstens 65536)");
 }
 
 void FilesTest::loadFailuresChangeNothing()
@@ -554,21 +566,31 @@ void FilesTest::loadedBeltsSaveAndLoadBack()
         return from[random.bounded(int(from.size()))];
     };
     const QStringList widths{"40", "80", "40", "80", "60", "040"};
-    const QStringList directions{"R", "L", "r", "x"};
+    const QStringList directions{"R", "L", "R", "L", "r", "x"};
     int loaded = 0;
-    for (int round = 0; round < 80; ++round) {
+    for (int round = 0; round < 160; ++round) {
         const bool modular = random.bounded(2);
         QString line = modular ? QStringLiteral("mKX") : QStringLiteral("oKX");
         line += pick(widths) + QLatin1Char('-');
         if (modular) {
-            line += QString::number(100 * random.bounded(16)) + QLatin1Char('-') +
-                    pick(directions) + QLatin1Char('-') + pick({"AG", "AC", "ac", "EG", ""}) +
-                    QLatin1Char('-');
-            for (int run = int(random.bounded(4)); run > 0; --run)
-                line += pick({"", "", "2", "0", "11"}) + pick({"G", "C", "V", "Q"});
-            line += QLatin1Char('-') + pick({"EG", "EV", "ev", ""});
+            QString runs;
+            int mm = 150;
+            for (int run = int(random.bounded(4)); run > 0; --run) {
+                const QString count = pick({"", "", "2", "0", "11"});
+                runs += count + pick({"G", "C", "V", "Q"});
+                mm += 100 * (count.isEmpty() ? 1 : count.toInt());
+            }
+            const QString end = pick({"EG", "EV", "ev", ""});
+            mm += end.isEmpty() ? 0 : 150;
+            // Mostly the length its pieces make, so that enough lines load.
+            line += QString::number(random.bounded(4) ? mm : 100 * int(random.bounded(16))) +
+                    QLatin1Char('-') + pick(directions) + QLatin1Char('-') +
+                    pick({"AG", "AC", "ac", "EG"}) + QLatin1Char('-') + runs;
+            if (!runs.isEmpty())
+                line += QLatin1Char('-');
+            line += end;
         } else {
-            line += pick({"300", "1500", "350", "0300", "1600"}) + QLatin1Char('-') +
+            line += pick({"300", "1500", "700", "350", "0300", "1600"}) + QLatin1Char('-') +
                     pick(directions);
         }
         const FeatureList& features =

@@ -177,6 +177,7 @@ void RevisionsTest::editOfferedForLoadedBeltOnly_data()
     QTest::newRow("loaded, then edited") << modular + " edit" << false << false;
     QTest::newRow("loaded, a piece deleted") << modular + " delete" << true << true;
     QTest::newRow("loaded, a load refused") << plain + " load:oKX40-9-R" << true << false;
+    QTest::newRow("a plain file's length written 0300") << "load:oKX40-0300-R" << false << false;
     QTest::newRow("loaded, language switched") << modular + " delete switch" << false << false;
     QTest::newRow("edited, changed") << modular + " edit delete" << false << true;
     QTest::newRow("edited, changed, new") << modular + " edit delete plain" << false << false;

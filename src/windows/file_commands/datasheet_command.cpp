@@ -1,5 +1,6 @@
 #include "windows/file_commands/datasheet_command.h"
 
+#include "datasheet/datasheet.h"
 #include "datasheet/datasheet_file.h"
 #include "rules/run_error.h"
 #include "windows/file_commands/file_command.h"
@@ -20,6 +21,9 @@ void exportDatasheet(Forms& forms, CommonDialog& dialog, const QString& title)
     forms.procedureName = QString::fromLatin1(DatasheetProcedure);
     QString path;
     try {
+        // Refused before a file is asked for; the belt is named by its code.
+        if (forms.document().hasBelt())
+            requireDatasheetBelt(forms.document().belt(), forms.document().shownCode());
         path = chooseFile(forms, dialog, FileDialogKind::Save, title, FileType::Pdf);
         if (path.isEmpty() || !forms.document().hasBelt())
             return;

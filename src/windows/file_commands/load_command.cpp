@@ -64,7 +64,7 @@ bool loadBeltFile(Forms& forms, QWidget* parent, const QString& path)
 bool loadOrderCode(Forms& forms, QWidget* parent, const char* procedure, const QString& text)
 {
     // A long paste is named by its start.
-    const QString code = orderCodeText(text);
+    const QString code = text.trimmed();
     const QString subject = code.size() <= 32 ? code : code.left(31) + QChar(0x2026);
     const FeatureCodes codes = forms.wording().featureCodes();
     return loadBelt(forms, parent, procedure, subject, QString(),

@@ -14,8 +14,6 @@ namespace kx {
 
 namespace {
 const char* const OrderCodeProcedure = "bestellnummer_oeffnen_Click()";
-// Longer than any order code: a whole e-mail pasted is offered by its end.
-constexpr int OfferedLength = 255;
 } // namespace
 
 void openOrderCode(Forms& forms, QWidget* parent)
@@ -23,8 +21,8 @@ void openOrderCode(Forms& forms, QWidget* parent)
     const Wording& w = forms.wording();
     const QString title = dialogTitle(w.commands[CommandOpenCode]);
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    const QString offered =
-        orderCodeText(clipboard ? clipboard->text() : QString()).right(OfferedLength);
+    // An e-mail pasted whole offers the code it holds.
+    const QString offered = orderCodeText(clipboard ? clipboard->text() : QString());
     const std::optional<QString> text = forms.dialogs().askText(
         parent, title, w.commands[CommandOrderCodeLabel], offered);
     if (text)
