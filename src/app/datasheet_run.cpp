@@ -39,7 +39,8 @@ int runDatasheet(const QString& programFolder, const QString& beltFile, const QS
     const QString textFolder =
         prepareTextFolder(programFolder, userTextFolder(), canRewriteTextFiles(programFolder));
     Wording wording = germanWording();
-    const TextPassOutcome outcome = parseTextPass(wording, folderReader(textFolder));
+    TextPassOutcome outcome = parseTextPass(wording, folderReader(textFolder));
+    requireEverySection(outcome, wording.languageFile);
     if (outcome.failure != 0 && outcome.failure != RunError::PathFileAccess) {
         printError(QStringLiteral("Form_Load(): ") +
                    failureText(outcome.reason, outcome.failure, wording.failures));

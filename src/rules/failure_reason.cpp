@@ -39,7 +39,8 @@ const std::array<const char*, FailureTextCount> FailureGerman = {
     "%1: die Datei eines Bandes ohne Module enthält Teile",
     "%1: unbekannte Option %2",
     "%1: %2 ist nicht die Bestellnummer des Bandes, das sie beschreibt (%3)",
-    "%1: ein Band mit Modulen hat ohne Teile kein Datenblatt"};
+    "%1: ein Band mit Modulen hat ohne Teile kein Datenblatt",
+    "%1: der Abschnitt %2 fehlt"};
 
 // In the order of QuestionText.
 const std::array<const char*, QuestionTextCount> QuestionGerman = {

@@ -48,6 +48,7 @@ enum FailureText {
     FailUnknownFeature,     // %2 is no feature code of the language
     FailNotItsCode,         // %2 reads as the belt whose code is %3
     FailDatasheetNoPieces,  // a belt with side modules without a piece
+    FailSectionMissing,     // the language file lacks section %2, which nothing stands in for
     FailureTextCount
 };
 

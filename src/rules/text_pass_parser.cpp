@@ -322,6 +322,10 @@ TextPassOutcome parseTextPass(Wording& w, const TextFileReader& read)
         w.languageFile = lines.value(lineAfter(lines, QStringLiteral("[SPRACHE]"), mainFileName()));
 
         const TextFile language = read(w.languageFile);
+        for (const char* header :
+             {"[MENUE]", "[TB]", "[SONSTIGES]", "[OPTIONAL_OM]", "[OPTIONAL_MM]", "[MSG]"})
+            if (!language.lines.contains(QLatin1String(header)))
+                outcome.missingSections << QString::fromLatin1(header);
         LanguagePass pass(w.languageFile, language.lines, outcome.assignments);
         pass.run(QStringLiteral("[MENUE]"), [&] { menuSection(pass, w); });
         pass.run(QStringLiteral("[TB]"), [&] { toolbarSection(pass, w); });
@@ -341,6 +345,15 @@ TextPassOutcome parseTextPass(Wording& w, const TextFileReader& read)
         outcome.reason = error.reason;
     }
     return outcome;
+}
+
+void requireEverySection(TextPassOutcome& outcome, const QString& languageFile)
+{
+    if (outcome.failure != 0 || outcome.missingSections.isEmpty())
+        return;
+    outcome.failure = RunError::InputPastEnd;
+    outcome.reason =
+        FailureReason{FailSectionMissing, languageFile, {outcome.missingSections.constFirst()}};
 }
 
 QByteArray rewriteMainTextFile(const TextFile& file, const std::optional<QString>& chosenLanguage)

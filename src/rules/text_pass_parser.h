@@ -37,7 +37,15 @@ struct TextPassOutcome
     QList<TextAssignment> assignments;
     int failure = 0;      // the RunError number that ended the pass, 0 when it ran through
     FailureReason reason; // and its reason
+    // The sections the language file lacks that no words stand in for.
+    QStringList missingSections;
 };
+
+// A language file that lacks a section no words stand in for is no
+// language: the pass that read it fails with 62 and names the section, once
+// everything else has been read. The start-up, the language switch and the
+// command line's datasheet hold the file to it.
+void requireEverySection(TextPassOutcome& outcome, const QString& languageFile);
 
 // A section that language files may lack or end early, so that older and
 // home-made files keep working: the program's own German words stand in for

@@ -56,7 +56,10 @@ FAILURES = ["no such file", "no such folder", "not a regular file", "too large",
             "width", "plain length", "modular length", "too many pieces", "no begin piece",
             "section cut short", "line missing", "too many lines", "not in the program folder",
             "printer", "other", "read-only file system", "disk full", "dangling link",
-            "read-only file"]
+            "read-only file", "kind letter", "text before the code", "character", "direction",
+            "plain length step", "pieces length", "unknown piece", "piece out of place",
+            "plain holds pieces", "unknown feature", "not its code", "datasheet without pieces",
+            "section missing"]
 
 
 class Failure(Exception):

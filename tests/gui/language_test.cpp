@@ -123,6 +123,7 @@ private slots:
     void qtWords();
     void refusedLanguages_data();
     void refusedLanguages();
+    void startUpRefusesPartLanguage();
 };
 
 void LanguageTest::startsInGerman()
@@ -517,6 +518,16 @@ void LanguageTest::refusedLanguages_data()
     QTest::newRow("cut short") << "English"
                                << "cut short"
                                << "English.ini: die Datei endet mitten im Abschnitt [MENUE]";
+    // Nothing stands in for the sections of the windows' words.
+    QTest::newRow("empty") << "English"
+                           << "empty"
+                           << "English.ini: der Abschnitt [MENUE] fehlt";
+    QTest::newRow("4 bytes") << "English"
+                             << "4 bytes"
+                             << "English.ini: der Abschnitt [MENUE] fehlt";
+    QTest::newRow("without [MSG]") << "English"
+                                   << "without [MSG]"
+                                   << "English.ini: der Abschnitt [MSG] fehlt";
     QTest::newRow("a folder") << "English"
                               << "folder"
                               << QString::fromUtf8("English.ini: keine gewöhnliche Datei (ein "
@@ -542,6 +553,12 @@ void LanguageTest::refusedLanguages()
     QDir(program.folder.path()).mkpath(QFileInfo(program.path(name)).path());
     if (file == QLatin1String("folder"))
         QVERIFY(QDir(program.folder.path()).mkdir(name));
+    else if (file == QLatin1String("empty"))
+        program.writeFile(name, QByteArray());
+    else if (file == QLatin1String("4 bytes"))
+        program.writeFile(name, "KX\r\n");
+    else if (file == QLatin1String("without [MSG]"))
+        program.writeFile(name, QByteArray(english).replace("[MSG]", "[MSGX]"));
     else if (file != QLatin1String("missing"))
         program.writeFile(name, file == QLatin1String("whole") ? english : english.left(200));
     const QByteArray mainText = program.readFile(MainName);
@@ -563,6 +580,20 @@ void LanguageTest::refusedLanguages()
     MainWindow& again = program.switchLanguage("sprache1");
     QCOMPARE(again.datei->text(), QStringLiteral("Datei"));
     QCOMPARE(program.boxes.shown.size(), 1);
+}
+
+// A start-up on a language file without a section of the windows' words
+// says so, as it says a missing file.
+void LanguageTest::startUpRefusesPartLanguage()
+{
+    TestProgram program;
+    program.writeFile(QStringLiteral("Deutsch.ini"),
+                      program.readFile(QStringLiteral("Deutsch.ini")).replace("[TB]", "; TB"));
+    program.start();
+    QCOMPARE(program.boxes.shown.size(), 1);
+    QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Form_Load()"));
+    QCOMPARE(program.boxes.shown[0].informative,
+             QStringLiteral("Deutsch.ini: der Abschnitt [TB] fehlt"));
 }
 
 QTEST_MAIN(LanguageTest)

@@ -42,9 +42,10 @@ void checkNewTexts(const QString& folder, const QByteArray& newMain)
 {
     const TextFileReader fromFolder = folderReader(folder);
     Wording scratch;
-    const TextPassOutcome outcome = parseTextPass(scratch, [&](const QString& name) {
+    TextPassOutcome outcome = parseTextPass(scratch, [&](const QString& name) {
         return name == mainFileName() ? decodeTextFile(newMain) : fromFolder(name);
     });
+    requireEverySection(outcome, scratch.languageFile);
     if (outcome.failure != 0)
         throw RunError(outcome.failure, outcome.reason);
 }

@@ -11,7 +11,8 @@ namespace kx {
 void runTextPass(Forms& forms, MainWindow& main, QtTranslation& qtWords)
 {
     Wording& wording = forms.wording();
-    const TextPassOutcome outcome = parseTextPass(wording, folderReader(forms.textFolder()));
+    TextPassOutcome outcome = parseTextPass(wording, folderReader(forms.textFolder()));
+    requireEverySection(outcome, wording.languageFile);
     forms.document().setFeatureCodes(wording.featureCodes());
     forms.rememberWording(outcome.assignments);
     // In the pass's order: a window is created by the first text it gets.
