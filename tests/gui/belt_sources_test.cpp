@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -70,15 +71,16 @@ struct Program
     {
         emit main.menuItem(QStringLiteral("datei"))->menu()->aboutToShow();
         QStringList items;
+        // As the menu shows them: a mnemonic's "&" is not drawn.
         for (QAction* item : main.zuletztMenu->actions())
-            items << item->text();
+            items << item->iconText();
         return items;
     }
 };
 
 QString recentCaption(int number, const QString& path)
 {
-    return QStringLiteral("&%1 %2").arg(number).arg(path);
+    return QStringLiteral("%1 %2").arg(number).arg(path);
 }
 
 } // namespace
@@ -89,6 +91,7 @@ class BeltSourcesTest : public QObject
 private slots:
     void pastedCodeShowsAsItsFile_data();
     void pastedCodeShowsAsItsFile();
+    void emailOffersItsCode_data();
     void emailOffersItsCode();
     void cancelledDialogChangesNothing();
     void pasteKeyLeavesTextBoxesAlone();
@@ -166,11 +169,20 @@ void BeltSourcesTest::pastedCodeShowsAsItsFile()
 }
 
 // The dialog offers the code from the e-mail's text, not its last line.
+void BeltSourcesTest::emailOffersItsCode_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("second line of an e-mail")
+        << "Dear Sirs,\r\nplease send kx40-600-r-ag-2gc-ev by Friday.\r\nRegards\r\n";
+    QTest::newRow("end of a line past 255 characters")
+        << QString(QString(300, QLatin1Char('x')) + QStringLiteral(" KX40-600-R-AG-2GC-EV"));
+}
+
 void BeltSourcesTest::emailOffersItsCode()
 {
+    QFETCH(QString, clipboard);
     Program p;
-    QGuiApplication::clipboard()->setText(
-        QStringLiteral("Dear Sirs,\r\nplease send kx40-600-r-ag-2gc-ev by Friday.\r\nRegards\r\n"));
+    QGuiApplication::clipboard()->setText(clipboard);
     p.program.openCode(QStringLiteral("KX40-600-R-AG-2GC-EV"));
     QCOMPARE(p.program.dialogs.offeredText, QStringLiteral("KX40-600-R-AG-2GC-EV"));
     QVERIFY(p.program.boxes.shown.isEmpty());
@@ -225,10 +237,13 @@ void BeltSourcesTest::recentBeltsNewestFirst()
     p.main.band_om->trigger();
     p.main.Timer_Antrieb_Timer();
 
+    // An "&" in a folder's name is shown, not taken as a mnemonic.
+    QVERIFY(QDir(p.program.path(QString())).mkdir(QStringLiteral("R&D")));
     QStringList files;
     for (int i = 0; i < 8; ++i) {
-        files << p.program.path(QStringLiteral("belt%1.dat").arg(i));
-        p.program.writeFile(QStringLiteral("belt%1.dat").arg(i), "oKX40-300-R\r\n");
+        const QString name = (i ? QString() : QStringLiteral("R&D/")) + QStringLiteral("belt%1.dat").arg(i);
+        files << p.program.path(name);
+        p.program.writeFile(name, "oKX40-300-R\r\n");
     }
     QStringList used;
     auto* random = QRandomGenerator::global();

@@ -800,6 +800,8 @@ void FilesTest::printsWindowInFront()
     Program p;
     if (!item.isEmpty())
         p.main.menuItem(item)->trigger();
+    else
+        p.program.forms->loadDeferredWindows(); // the editors stand behind it
     for (const QString& key : pieces.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         KeyedToolbar* toolbar = p.wmM()->Toolbar_Rechts->isHidden() ? p.wmM()->Toolbar_Links
                                                                    : p.wmM()->Toolbar_Rechts;
