@@ -106,11 +106,11 @@ void Bench::idleTicks()
     TestProgram program;
     MainWindow& main = program.start();
     program.holdTimers();
-    main.band_rechts->trigger();
+    main.newRightAction->trigger();
     for (const char* file : {"r.dat"}) {
         program.writeFile(QString::fromLatin1(file), "mKX40-1500-R-AC-3G2CV2GCVGV-EV\r\n");
         program.dialogs.answerFile(program.path(QString::fromLatin1(file)));
-        main.laden->trigger();
+        main.openAction->trigger();
     }
     main.Timer_Antrieb_Timer();
     QBENCHMARK {
@@ -201,7 +201,7 @@ void Bench::idlePaints()
         if (modular) {
             w.build(FourteenPieces);
         } else {
-            main.band_om->trigger();
+            main.newPlainAction->trigger();
             w.program.forms->window<PlainBeltEditor>().HScroll_Bandlaenge->setValue(1200);
         }
         tickAllTimers(main, 3);

@@ -73,8 +73,8 @@ int main(int argc, char* argv[])
             file.write("mKX40-1500-R-AC-3G2CV2GCVGV-EV\r\n") < 0)
             return 1;
         file.close();
-        main.band_rechts->trigger();
-        main.laden->trigger();
+        main.newRightAction->trigger();
+        main.openAction->trigger();
     }
     kx::Form* start = program.forms().loaded(QStringLiteral("wStart"));
     if (!start)

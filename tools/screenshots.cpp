@@ -84,7 +84,7 @@ public:
     void chooseLanguage(const QString& language)
     {
         MainWindow* before = &main();
-        for (QAction* item : before->spracheItems)
+        for (QAction* item : before->languageItems)
             if (item && item->isVisible() && item->text() == language) {
                 item->trigger();
                 if (!QTest::qWaitFor([&] { return shell_.loadedMain() != before; }, 3000))
@@ -294,7 +294,7 @@ int main(int argc, char* argv[])
     file.close();
     loadBeltFile(forms, &session.main(), saved);
     QTest::qWait(Settle);
-    session.openMenu(session.main().konfiguration);
+    session.openMenu(session.main().configurationMenuItem);
     session.shoot(session.main(), QStringLiteral("edit-menu.png"));
     session.main().menuBar()->setActiveAction(nullptr);
     QTest::qWait(Settle);

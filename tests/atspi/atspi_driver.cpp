@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
         const QString step = steps.takeFirst();
         auto* editor = &forms.window<kx::ModularBeltEditor>();
         if (step == QLatin1String("menu")) {
-            main.band_rechts->trigger();
+            main.newRightAction->trigger();
         } else if (step == QLatin1String("mark")) {
             editor->Image_Modul_Click(2);
         } else if (step == QLatin1String("ready")) {

@@ -42,8 +42,8 @@ struct Program
     explicit Program(const QString& language)
     {
         main = &program.startIn(language);
-        main->band_om->trigger();
-        main->band_rechts->trigger();
+        main->newPlainAction->trigger();
+        main->newRightAction->trigger();
     }
 
     QWidget* control(const QString& window, const QString& name) const
@@ -314,7 +314,7 @@ void AccessibilityTest::tabOrder()
     Program p(QStringLiteral("Deutsch"));
     if (window == QLatin1String("woM")) {
         // The order-code box shows once there is a code.
-        p.main->band_om->trigger();
+        p.main->newPlainAction->trigger();
         p.main->Timer_Module_Timer();
     }
     auto& wmM = p.program.forms->window<ModularBeltEditor>();
@@ -346,7 +346,7 @@ void AccessibilityTest::orderCodeCopiedFromKeyboard()
     BeltDriver w;
     BeltEditor* editor = w.e;
     if (window == QLatin1String("woM")) {
-        w.main->band_om->trigger();
+        w.main->newPlainAction->trigger();
         editor = &w.program.forms->window<PlainBeltEditor>();
     } else {
         w.build(QStringLiteral("AG-R G EV-R"));
@@ -401,8 +401,8 @@ void AccessibilityTest::captionsFit()
         program.writeFile(name, shipped.readAll());
     }
     MainWindow& main = program.startIn(language);
-    main.band_om->trigger();
-    main.band_rechts->trigger();
+    main.newPlainAction->trigger();
+    main.newRightAction->trigger();
     main.Timer_Module_Timer();
 
     int measured = 0;

@@ -38,13 +38,13 @@ struct Program
         PlainBeltEditor& woM = program.forms->window<PlainBeltEditor>();
         ModularBeltEditor& wmM = program.forms->window<ModularBeltEditor>();
         QStringList seen{QString::number(woM.isVisible()), QString::number(wmM.isVisible()),
-                         QString::number(main.band_om->isChecked()),
-                         QString::number(main.band_rechts->isChecked()),
-                         QString::number(main.band_links->isChecked()),
-                         QString::number(main.speichern->isEnabled())};
-        const bool plain = main.band_om->isChecked();
+                         QString::number(main.newPlainAction->isChecked()),
+                         QString::number(main.newRightAction->isChecked()),
+                         QString::number(main.newLeftAction->isChecked()),
+                         QString::number(main.saveAction->isEnabled())};
+        const bool plain = main.newPlainAction->isChecked();
         BeltEditor* editor = plain ? static_cast<BeltEditor*>(&woM) : &wmM;
-        if (!plain && !main.band_rechts->isChecked() && !main.band_links->isChecked())
+        if (!plain && !main.newRightAction->isChecked() && !main.newLeftAction->isChecked())
             return seen;
         seen << editor->Text_Bestellnummer->text() << editor->Text_Bandlaenge->text()
              << editor->Text_Bandbreite->text()
@@ -72,7 +72,7 @@ struct Program
         emit main.menuItem(QStringLiteral("datei"))->menu()->aboutToShow();
         QStringList items;
         // As the menu shows them: a mnemonic's "&" is not drawn.
-        for (QAction* item : main.zuletztMenu->actions())
+        for (QAction* item : main.recentMenu->actions())
             items << item->iconText();
         return items;
     }
@@ -192,10 +192,10 @@ void BeltSourcesTest::emailOffersItsCode()
 void BeltSourcesTest::cancelledDialogChangesNothing()
 {
     Program p;
-    p.main.band_rechts->trigger();
+    p.main.newRightAction->trigger();
     const QStringList before = p.state();
     p.program.dialogs.answerCancel();
-    p.main.bestellnummer_oeffnen->trigger();
+    p.main.openCodeAction->trigger();
     QCOMPARE(p.state(), before);
     QVERIFY(p.program.boxes.shown.isEmpty());
 }
@@ -204,8 +204,8 @@ void BeltSourcesTest::cancelledDialogChangesNothing()
 void BeltSourcesTest::pasteKeyLeavesTextBoxesAlone()
 {
     Program p;
-    QCOMPARE(p.main.Bestellnummer_Einfuegen->key(), QKeySequence(QKeySequence::Paste));
-    QCOMPARE(p.main.bestellnummer_oeffnen->shortcut(), QKeySequence(QKeySequence::Paste));
+    QCOMPARE(p.main.pasteCodeShortcut->key(), QKeySequence(QKeySequence::Paste));
+    QCOMPARE(p.main.openCodeAction->shortcut(), QKeySequence(QKeySequence::Paste));
     p.main.show();
     QApplication::setActiveWindow(&p.main);
     p.main.setFocus();
@@ -215,7 +215,7 @@ void BeltSourcesTest::pasteKeyLeavesTextBoxesAlone()
 
     // A box that takes text keeps its paste; the read-only order-code box
     // has none, so the key opens the code there too.
-    p.main.band_om->trigger();
+    p.main.newPlainAction->trigger();
     PlainBeltEditor& woM = p.program.forms->window<PlainBeltEditor>();
     woM.Text_Bandlaenge->setFocus();
     if (QApplication::focusWidget() != woM.Text_Bandlaenge)
@@ -233,8 +233,8 @@ void BeltSourcesTest::recentBeltsNewestFirst()
 {
     Program p;
     QVERIFY(p.recentItems().isEmpty());
-    QVERIFY(!p.main.zuletzt->isEnabled());
-    p.main.band_om->trigger();
+    QVERIFY(!p.main.recentMenuItem->isEnabled());
+    p.main.newPlainAction->trigger();
     p.main.Timer_Antrieb_Timer();
 
     // An "&" in a folder's name is shown, not taken as a mnemonic.
@@ -262,14 +262,14 @@ void BeltSourcesTest::recentBeltsNewestFirst()
         for (const QString& file : std::as_const(newest))
             expected << recentCaption(expected.size() + 1, file);
         QCOMPARE(p.recentItems(), expected);
-        QVERIFY(p.main.zuletzt->isEnabled());
+        QVERIFY(p.main.recentMenuItem->isEnabled());
     }
     QVERIFY(p.program.boxes.shown.isEmpty());
     // A failed load or a cancelled dialog is no belt of the list.
     const QStringList before = p.recentItems();
     p.load(p.program.path(QStringLiteral("missing.dat")));
     p.program.dialogs.answerCancel();
-    p.main.speichern->trigger();
+    p.main.saveAction->trigger();
     QCOMPARE(p.recentItems(), before);
     // Kept in the user's settings for the next start.
     QCOMPARE(recentBelts().constFirst(), before.constFirst().section(QLatin1Char(' '), 1));
@@ -285,7 +285,7 @@ void BeltSourcesTest::vanishedRecentBeltIsRemoved()
     p.program.removeFile(QStringLiteral("gone.dat"));
     const QStringList before = p.state();
     p.recentItems();
-    p.main.zuletztMenu->findChild<QAction*>(QStringLiteral("zuletzt2"))->trigger();
+    p.main.recentMenu->findChild<QAction*>(QStringLiteral("zuletzt2"))->trigger();
     QCOMPARE(p.program.boxes.shown.size(), 1);
     QCOMPARE(p.program.boxes.shown[0].text, QStringLiteral("laden_Click()"));
     QCOMPARE(p.program.boxes.shown[0].informative, QStringLiteral("gone.dat: no such file"));

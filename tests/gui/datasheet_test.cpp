@@ -103,12 +103,12 @@ void DatasheetTest::pageTellsTheWholeBelt()
     MainWindow& main = program.startIn(language);
     program.writeFile(QStringLiteral("belt.dat"), file);
     program.load(program.path(QStringLiteral("belt.dat")));
-    QVERIFY(main.datenblatt->isEnabled());
+    QVERIFY(main.datasheetAction->isEnabled());
 
     program.dialogs.answerFile(program.path(QStringLiteral("sheet")));
-    main.datenblatt->trigger();
+    main.datasheetAction->trigger();
     QVERIFY(program.boxes.shown.isEmpty());
-    QCOMPARE(program.dialogs.asked.constLast().title, dialogTitle(main.datenblatt->text()));
+    QCOMPARE(program.dialogs.asked.constLast().title, dialogTitle(main.datasheetAction->text()));
     // A name without an extension gets ".pdf".
     const QString pdf = program.path(QStringLiteral("sheet.pdf"));
     QVERIFY(QFile::exists(pdf));
@@ -141,15 +141,15 @@ void DatasheetTest::failureShowsItsReason()
 {
     TestProgram program;
     MainWindow& main = program.startIn(QStringLiteral("English"));
-    main.band_om->trigger();
+    main.newPlainAction->trigger();
     main.Timer_Antrieb_Timer();
     program.dialogs.answerFile(program.path(QStringLiteral("no/such/sheet.pdf")));
-    main.datenblatt->trigger();
+    main.datasheetAction->trigger();
     program.writeFile(QStringLiteral("kept.pdf"), "old");
     program.commit = [](QSaveFile&) { return false; };
     program.boxes.answers.push_back(0);
     program.dialogs.answerFile(program.path(QStringLiteral("kept")));
-    main.datenblatt->trigger();
+    main.datasheetAction->trigger();
 
     QCOMPARE(program.boxes.shown.size(), 2);
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("datenblatt_Click()"));
@@ -166,10 +166,10 @@ void DatasheetTest::noDatasheetWithoutPieces()
 {
     TestProgram program;
     MainWindow& main = program.startIn(QStringLiteral("English"));
-    main.band_links->trigger();
+    main.newLeftAction->trigger();
     main.Timer_Antrieb_Timer();
-    QVERIFY(main.datenblatt->isEnabled());
-    main.datenblatt->trigger();
+    QVERIFY(main.datasheetAction->isEnabled());
+    main.datasheetAction->trigger();
     QVERIFY(program.dialogs.asked.isEmpty());
     QCOMPARE(program.boxes.shown.size(), 1);
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("datenblatt_Click()"));

@@ -63,7 +63,7 @@ struct Program
                 continue;
             int picture = -1;
             for (int i = 0; i < 33; ++i)
-                if (program.forms->wImages1().Picture_M(i).cacheKey() == slot->picture().cacheKey())
+                if (program.forms->modulePictures().Picture_M(i).cacheKey() == slot->picture().cacheKey())
                     picture = i;
             shown << QStringLiteral("%1:%2@%3")
                          .arg(k)
@@ -104,9 +104,9 @@ QStringList plainState(Program& p)
                       QString::number(woM->Option_Rechts->isChecked()),
                       QString::number(woM->HScroll_Bandlaenge->isEnabled()),
                       QString::number(woM->Image_Band_oM->picture().cacheKey()),
-                      QString::number(p.main.band_om->isChecked()),
-                      QString::number(p.main.band_rechts->isChecked()),
-                      QString::number(p.main.speichern->isEnabled()),
+                      QString::number(p.main.newPlainAction->isChecked()),
+                      QString::number(p.main.newRightAction->isChecked()),
+                      QString::number(p.main.saveAction->isEnabled()),
                       p.frontWindow()};
     for (QCheckBox* box : woM->Check_Optional)
         state << QString::number(box->isChecked()) + QString::number(box->isEnabled());
@@ -163,7 +163,7 @@ private slots:
 void FilesTest::savePlainBelt()
 {
     Program p;
-    p.main.band_om->trigger();
+    p.main.newPlainAction->trigger();
     p.tick();
     // A name without an extension gets ".dat".
     const QString path = p.program.path(QStringLiteral("plain1"));
@@ -172,7 +172,7 @@ void FilesTest::savePlainBelt()
     QVERIFY(p.program.boxes.shown.isEmpty());
     QCOMPARE(p.program.dialogs.asked.size(), 1);
     QCOMPARE(p.program.dialogs.asked[0].kind, QStringLiteral("save"));
-    QCOMPARE(p.program.dialogs.asked[0].title, dialogTitle(p.main.speichern->text()));
+    QCOMPARE(p.program.dialogs.asked[0].title, dialogTitle(p.main.saveAction->text()));
     QVERIFY(p.program.dialogs.asked[0].filter.startsWith(QStringLiteral("Banddateien (*.dat);;")));
     QCOMPARE(p.doc().fileName(), path + QStringLiteral(".dat"));
 }
@@ -194,9 +194,9 @@ void FilesTest::filterNames()
     QFETCH(QString, language);
     TestProgram program;
     MainWindow& main = program.startIn(language);
-    main.band_om->trigger();
+    main.newPlainAction->trigger();
     main.Timer_Antrieb_Timer();
-    for (QAction* command : {main.laden, main.speichern, main.datenblatt})
+    for (QAction* command : {main.openAction, main.saveAction, main.datasheetAction})
         command->trigger();
     QCOMPARE(program.dialogs.asked.size(), 3);
     QTEST(program.dialogs.asked[0].filter, "belts");
@@ -219,11 +219,11 @@ void FilesTest::saveAsksBeforeReplacing()
     QFETCH(int, button);
     Program p;
     p.program.writeFile(QStringLiteral("old.dat"), "a much longer line that was here before\r\n");
-    p.main.band_om->trigger();
+    p.main.newPlainAction->trigger();
     p.tick();
     p.program.boxes.answers.push_back(button);
     p.program.dialogs.answerFile(p.program.path(answer));
-    p.main.speichern->trigger();
+    p.main.saveAction->trigger();
     QCOMPARE(p.program.boxes.asked.size(), 1);
     QCOMPARE(p.program.boxes.asked[0].text,
              QString::fromUtf8("old.dat ist bereits vorhanden. Möchten Sie die Datei ersetzen?"));
@@ -235,10 +235,10 @@ void FilesTest::saveAsksBeforeReplacing()
 void FilesTest::saveCancelled()
 {
     Program p;
-    p.main.band_om->trigger();
+    p.main.newPlainAction->trigger();
     p.tick();
     p.program.dialogs.answerCancel();
-    p.main.speichern->trigger();
+    p.main.saveAction->trigger();
     QVERIFY(p.program.boxes.shown.isEmpty());
     QCOMPARE(QDir(p.program.folder.path()).entryList(QDir::Files).size(), 3); // the text files
 }
@@ -266,7 +266,7 @@ void FilesTest::saveFailures()
     const QByteArray old("oKX80-700-L\r\n");
     if (existing)
         p.program.writeFile(name, old);
-    p.main.band_om->trigger();
+    p.main.newPlainAction->trigger();
     p.tick();
     if (renameFails) {
         p.program.commit = [](QSaveFile& file) {
@@ -311,7 +311,7 @@ void FilesTest::errorBoxNamesItsCommand()
     QFETCH(QString, command);
     QFETCH(QString, answer);
     Program p;
-    p.main.band_om->trigger();
+    p.main.newPlainAction->trigger();
     p.tick();
     p.program.dialogs.whileOpen = [&p] {
         const QString before = p.program.forms->procedureName;
@@ -370,7 +370,7 @@ void FilesTest::loadPlainBelt()
     QCOMPARE(woM->Text_Bandlaenge->text(), length);
     QCOMPARE(woM->HScroll_Bandlaenge->value(), length.toInt());
     QCOMPARE(woM->Image_Band_oM->picture().cacheKey(),
-             p.program.forms->wImages2().picture(picture).cacheKey());
+             p.program.forms->beltPictures().picture(picture).cacheKey());
     QVERIFY(!woM->Image_Band_oM->isHidden());
     // Locked, and saying why and how to unlock it; the title says so too.
     const QString why = p.wording().notes[NoteLocked];
@@ -384,7 +384,7 @@ void FilesTest::loadPlainBelt()
     QVERIFY(p.main.windowTitle().endsWith(QStringLiteral(" - belt.dat (") +
                                           p.wording().notes[NoteLockedTitle] +
                                           QStringLiteral(")[*]")));
-    p.main.band_bearbeiten->trigger();
+    p.main.editBeltAction->trigger();
     QCOMPARE(woM->HScroll_Bandlaenge->toolTip(), QString());
     QCOMPARE(woM->Check_Optional[0]->toolTip(), p.wording().plainFeatures.codes[0]);
     QVERIFY(p.main.windowTitle().endsWith(QStringLiteral(" - belt.dat[*]")));
@@ -395,10 +395,10 @@ void FilesTest::loadPlainBelt()
     QGuiApplication::clipboard()->clear();
     QTest::mouseClick(woM->Command_Bestellnummer, Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), code);
-    QVERIFY(p.main.band_om->isChecked());
-    QVERIFY(!p.main.band_rechts->isChecked() && !p.main.band_links->isChecked());
-    QVERIFY(p.main.speichern->isEnabled());
-    QCOMPARE(p.program.dialogs.asked[0].title, dialogTitle(p.main.laden->text()));
+    QVERIFY(p.main.newPlainAction->isChecked());
+    QVERIFY(!p.main.newRightAction->isChecked() && !p.main.newLeftAction->isChecked());
+    QVERIFY(p.main.saveAction->isEnabled());
+    QCOMPARE(p.program.dialogs.asked[0].title, dialogTitle(p.main.openAction->text()));
 }
 
 void FilesTest::loadShowsAllFeaturesLocked()
@@ -424,11 +424,11 @@ void FilesTest::loadShowsAllFeaturesLocked()
 void FilesTest::loadCancelled()
 {
     Program p;
-    p.main.band_om->trigger();
+    p.main.newPlainAction->trigger();
     p.tick();
     const QStringList before = plainState(p);
     p.program.dialogs.answerCancel();
-    p.main.laden->trigger();
+    p.main.openAction->trigger();
     QVERIFY(p.program.boxes.shown.isEmpty());
     QCOMPARE(plainState(p), before);
 }
@@ -480,11 +480,11 @@ void FilesTest::loadFailuresChangeNothing()
     QFETCH(QString, reason);
     BeltDriver w(false);
     w.build(QStringLiteral("AC-L G C EV-L"));
-    w.main->band_om->trigger();
+    w.main->newPlainAction->trigger();
     auto* woM = &w.program.forms->window<PlainBeltEditor>();
     woM->HScroll_Bandlaenge->setValue(900);
     if (modularInFront) {
-        w.main->band_links->trigger();
+        w.main->newLeftAction->trigger();
         w.build(QStringLiteral("AG-L V EG-L"));
         w.click(1);
     }
@@ -496,9 +496,9 @@ void FilesTest::loadFailuresChangeNothing()
                           w.code(),
                           w.lengthText(),
                           QString::number(w.document().markState()),
-                          QString::number(w.main->band_om->isChecked()),
-                          QString::number(w.main->band_links->isChecked()),
-                          QString::number(w.main->speichern->isEnabled()),
+                          QString::number(w.main->newPlainAction->isChecked()),
+                          QString::number(w.main->newLeftAction->isChecked()),
+                          QString::number(w.main->saveAction->isEnabled()),
                           QString::number(w.e->Visible()),
                           QString::number(woM->Visible()),
                           woM->Text_Bandlaenge->text(),
@@ -529,7 +529,7 @@ void FilesTest::plainRoundTrip()
     Program p;
     QRandomGenerator random(20261209);
     for (int round = 0; round < 40; ++round) {
-        p.main.band_om->trigger();
+        p.main.newPlainAction->trigger();
         PlainBeltEditor* woM = p.woM();
         woM->HScroll_Bandlaenge->setValue(300 + 100 * int(random.bounded(13)));
         woM->HScroll_Bandbreite->setValue(random.bounded(2) ? 80 : 40);
@@ -540,7 +540,7 @@ void FilesTest::plainRoundTrip()
         const QStringList built = plainState(p);
         const QString first = QStringLiteral("first%1.dat").arg(round);
         p.save(p.program.path(first));
-        p.main.band_rechts->trigger(); // another editor in between
+        p.main.newRightAction->trigger(); // another editor in between
         p.load(p.program.path(first));
         p.tick();
         QStringList loaded = plainState(p);
@@ -610,7 +610,7 @@ void FilesTest::loadedBeltsSaveAndLoadBack()
             return modular ? QStringList{p.wmM()->Text_Bestellnummer->text(),
                                          p.wmM()->Text_Bandbreite->text(),
                                          p.wmM()->Text_Bandlaenge->text(), p.frontWindow(),
-                                         QString::number(p.main.band_rechts->isChecked())} +
+                                         QString::number(p.main.newRightAction->isChecked())} +
                                  QStringList(p.shownSlots())
                            : plainState(p);
         };
@@ -651,7 +651,7 @@ void FilesTest::loadModularBelt()
     QFETCH(Pieces, pieces);
     QFETCH(bool, closed);
     Program p;
-    p.main.band_om->trigger(); // another editor in front before
+    p.main.newPlainAction->trigger(); // another editor in front before
     p.program.writeFile(QStringLiteral("m.dat"), file);
     p.load(p.program.path(QStringLiteral("m.dat")));
 
@@ -670,10 +670,10 @@ void FilesTest::loadModularBelt()
          std::initializer_list<QWidget*>{wmM->Option_Rechts, wmM->Option_Links,
                                          wmM->HScroll_Bandbreite, wmM->HScroll_Bandlaenge})
         QVERIFY(!locked->isEnabled());
-    QCOMPARE(p.main.band_rechts->isChecked(), right);
-    QCOMPARE(p.main.band_links->isChecked(), !right);
-    QVERIFY(!p.main.band_om->isChecked());
-    QVERIFY(p.main.speichern->isEnabled());
+    QCOMPARE(p.main.newRightAction->isChecked(), right);
+    QCOMPARE(p.main.newLeftAction->isChecked(), !right);
+    QVERIFY(!p.main.newPlainAction->isChecked());
+    QVERIFY(p.main.saveAction->isEnabled());
     QCOMPARE(wmM->Text_Bestellnummer->text(), QString::fromLatin1(file.trimmed().mid(1)));
     QCOMPARE(wmM->Command_Bestellnummer->text(), p.wording().copyCaption);
     QVERIFY(!wmM->Command_Bestellnummer->isHidden());
@@ -746,7 +746,7 @@ void FilesTest::modularRoundTrip()
                               w.row(),
                               w.shownSlots(),
                               w.shownDrives(),
-                              QString::number(w.main->band_rechts->isChecked())};
+                              QString::number(w.main->newRightAction->isChecked())};
             for (int left : w.lefts())
                 state << QString::number(left);
             for (QCheckBox* box : w.e->Check_Optional)
@@ -757,7 +757,7 @@ void FilesTest::modularRoundTrip()
         QVERIFY(w.messages().isEmpty());
 
         w.program.save(w.program.path(QStringLiteral("first.dat")));
-        w.main->band_om->trigger(); // another belt in between
+        w.main->newPlainAction->trigger(); // another belt in between
         w.program.load(w.program.path(QStringLiteral("first.dat")));
         w.tickDrive();
         QCOMPARE(seen(), built);
@@ -811,7 +811,7 @@ void FilesTest::printsWindowInFront()
     p.tick();
     const QString pdf = p.program.path(QStringLiteral("print.pdf"));
     p.program.dialogs.answerPrinterPdf(pdf);
-    p.main.drucken->trigger();
+    p.main.printAction->trigger();
     QVERIFY(p.program.boxes.shown.isEmpty());
     const QByteArray bytes = p.program.readFile(QStringLiteral("print.pdf"));
     QVERIFY(bytes.startsWith("%PDF"));
@@ -855,7 +855,7 @@ void FilesTest::printCancelled()
 {
     Program p;
     p.program.dialogs.answerCancel();
-    p.main.drucken->trigger();
+    p.main.printAction->trigger();
     QVERIFY(p.program.boxes.shown.isEmpty());
     QCOMPARE(p.program.dialogs.asked.size(), 1);
     QCOMPARE(p.program.dialogs.asked[0].kind, QStringLiteral("printer"));
@@ -865,7 +865,7 @@ void FilesTest::printFailure()
 {
     Program p;
     p.program.dialogs.answerPrinterPdf(p.program.path(QStringLiteral("no/such/folder/x.pdf")));
-    p.main.drucken->trigger();
+    p.main.printAction->trigger();
     QCOMPARE(p.boxes(QStringLiteral("druckereinrichtung_Click()")), 1);
 }
 

@@ -30,7 +30,7 @@ private slots:
 namespace {
 InfoDialog* openInfo(TestProgram& program)
 {
-    program.start().info->trigger();
+    program.start().infoAction->trigger();
     return qobject_cast<InfoDialog*>(program.forms->loaded(QStringLiteral("wInfo")));
 }
 
@@ -50,17 +50,17 @@ void InfoDialogTest::layout()
     QCOMPARE(info->size(), QSize(344, 547));
     QVERIFY(info->isWindow());
     QCOMPARE(info->palette().color(QPalette::Window), QColor(Qt::white));
-    QCOMPARE(info->Command1->geometry(), QRect(68, 492, 92, 29));
-    QCOMPARE(info->Command1->text(), QStringLiteral("OK"));
-    QCOMPARE(info->Picture1->geometry(), QRect(228, 4, 113, 541));
-    QCOMPARE(info->Picture1->pixmap().deviceIndependentSize().toSize(), QSize(125, 549));
+    QCOMPARE(info->okButton->geometry(), QRect(68, 492, 92, 29));
+    QCOMPARE(info->okButton->text(), QStringLiteral("OK"));
+    QCOMPARE(info->logo->geometry(), QRect(228, 4, 113, 541));
+    QCOMPARE(info->logo->pixmap().deviceIndependentSize().toSize(), QSize(125, 549));
     QCOMPARE(info->Label_Titel->font().pointSizeF(), 20.25);
     QVERIFY(info->Label_Titel->font().bold());
 
-    QVERIFY(info->Label1[7]->text().contains(QStringLiteral(KX_VERSION)));
+    QVERIFY(info->lines[7]->text().contains(QStringLiteral(KX_VERSION)));
     for (int i = 0; i < 13; ++i) {
         QLabel* label = info->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(i));
-        QVERIFY2(label && label == info->Label1[std::size_t(i)], qPrintable(QString::number(i)));
+        QVERIFY2(label && label == info->lines[std::size_t(i)], qPrintable(QString::number(i)));
         if (i != 7)
             QCOMPARE(label->font().pointSizeF(), 8.25);
         // Every text fits its label.
@@ -69,18 +69,18 @@ void InfoDialogTest::layout()
     }
     QVERIFY(info->Label_Titel->fontMetrics().horizontalAdvance(info->Label_Titel->text()) <=
             info->Label_Titel->width());
-    QVERIFY(info->Label1[3]->text().isEmpty());
-    QVERIFY(info->Label1[6]->text().isEmpty());
-    QCOMPARE(info->Label1[11]->geometry().left(), 68);
+    QVERIFY(info->lines[3]->text().isEmpty());
+    QVERIFY(info->lines[6]->text().isEmpty());
+    QCOMPARE(info->lines[11]->geometry().left(), 68);
 }
 
 void InfoDialogTest::infoTwiceShowsOneDialog()
 {
     TestProgram program;
     MainWindow& main = program.start();
-    main.info->trigger();
+    main.infoAction->trigger();
     QPointer<Form> first = program.forms->loaded(QStringLiteral("wInfo"));
-    main.info->trigger();
+    main.infoAction->trigger();
     QVERIFY(first && first->Visible());
     QCOMPARE(program.forms->loaded(QStringLiteral("wInfo")), first.data());
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -91,8 +91,8 @@ void InfoDialogTest::infoTwiceShowsOneDialog()
     // Hidden and shown again, it keeps its texts.
     auto* info = qobject_cast<InfoDialog*>(first.data());
     info->Label_Titel->setText(QStringLiteral("Konfigurator"));
-    QTest::mouseClick(info->Command1, Qt::LeftButton);
-    main.info->trigger();
+    QTest::mouseClick(info->okButton, Qt::LeftButton);
+    main.infoAction->trigger();
     QCOMPARE(program.forms->loaded(QStringLiteral("wInfo")), first.data());
     QCOMPARE(info->Label_Titel->text(), QStringLiteral("Konfigurator"));
 }
@@ -102,7 +102,7 @@ void InfoDialogTest::okHidesAndFocusesMainWindow()
     TestProgram program;
     InfoDialog* info = openInfo(program);
     activate(info);
-    QTest::mouseClick(info->Command1, Qt::LeftButton);
+    QTest::mouseClick(info->okButton, Qt::LeftButton);
     QVERIFY(!info->Visible());
     QTRY_COMPARE(QApplication::activeWindow(), program.loadedMain());
 }
@@ -119,7 +119,7 @@ void InfoDialogTest::escapeHides()
     QFETCH(bool, onButton);
     TestProgram program;
     InfoDialog* info = openInfo(program);
-    QWidget* target = onButton ? static_cast<QWidget*>(info->Command1) : info;
+    QWidget* target = onButton ? static_cast<QWidget*>(info->okButton) : info;
     activate(info);
     QTest::keyClick(target, Qt::Key_Escape);
     QVERIFY(!info->Visible());
@@ -134,7 +134,7 @@ void InfoDialogTest::otherKeysDoNothing()
     TestProgram program;
     InfoDialog* info = openInfo(program);
     for (const Qt::Key key : {Qt::Key_A, Qt::Key_Delete, Qt::Key_F4, Qt::Key_Backspace}) {
-        QTest::keyClick(info->Command1, key);
+        QTest::keyClick(info->okButton, key);
         QTest::keyClick(info, key);
     }
     QVERIFY(info->Visible());
@@ -144,7 +144,7 @@ void InfoDialogTest::closeButtonUnloads()
 {
     TestProgram program;
     MainWindow& main = program.start();
-    main.info->trigger();
+    main.infoAction->trigger();
     auto* info = qobject_cast<InfoDialog*>(program.forms->loaded(QStringLiteral("wInfo")));
     info->setCaption(QStringLiteral("Über"));
     info->Label_Titel->setText(QStringLiteral("Konfigurator"));
@@ -158,7 +158,7 @@ void InfoDialogTest::closeButtonUnloads()
     QTRY_COMPARE(QApplication::activeWindow(), program.loadedMain());
 
     // The next info builds it anew, worded from the language file again.
-    main.info->trigger();
+    main.infoAction->trigger();
     auto* again = qobject_cast<InfoDialog*>(program.forms->loaded(QStringLiteral("wInfo")));
     QVERIFY(again && again->Visible());
     QCOMPARE(again->Caption(), QStringLiteral("Info"));

@@ -138,10 +138,10 @@ void LanguageTest::startsInGerman()
     for (const char* item : {"sprache3", "sprache4", "sprache5"})
         QVERIFY(!window.menuItem(QString::fromLatin1(item))->isVisible());
     // The language in use is ticked.
-    QVERIFY(window.spracheItems[0]->isChecked());
-    QVERIFY(!window.spracheItems[1]->isChecked());
+    QVERIFY(window.languageItems[0]->isChecked());
+    QVERIFY(!window.languageItems[1]->isChecked());
     QCOMPARE(window.windowTitle(), QStringLiteral("KX-Konfigurator"));
-    QCOMPARE(window.datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(window.fileMenuItem->text(), QStringLiteral("Datei"));
 
     const Wording& v = program.wording();
     QCOMPARE(v.languageFile, QStringLiteral("Deutsch.ini"));
@@ -172,12 +172,12 @@ void LanguageTest::textsReachEveryWindow()
     for (int i = 0; i < 12; ++i)
         QCOMPARE(window.menuItem(QString::fromLatin1(items[i]))->text(),
                  QStringLiteral("M%1").arg(i + 5));
-    QCOMPARE(window.mit_Module->text(), QStringLiteral("M22"));
-    QCOMPARE(window.extras->text(), QStringLiteral("M26"));
-    QCOMPARE(window.sprache->text(), QStringLiteral("M27"));
-    QCOMPARE(window.info->text(), QStringLiteral("M28"));
-    QCOMPARE(window.spracheItems[1]->text(), QStringLiteral("&Zweite"));
-    QAction* const commands[] = {window.band_bearbeiten, window.rueckgaengig, window.wiederholen};
+    QCOMPARE(window.modularExampleAction->text(), QStringLiteral("M22"));
+    QCOMPARE(window.toolsMenuItem->text(), QStringLiteral("M26"));
+    QCOMPARE(window.languageMenuItem->text(), QStringLiteral("M27"));
+    QCOMPARE(window.infoAction->text(), QStringLiteral("M28"));
+    QCOMPARE(window.languageItems[1]->text(), QStringLiteral("&Zweite"));
+    QAction* const commands[] = {window.editBeltAction, window.undoAction, window.redoAction};
     for (std::size_t i = 0; i < std::size(commands); ++i)
         QCOMPARE(commands[i]->text(), QStringLiteral("B%1").arg(i + 1));
 
@@ -201,9 +201,9 @@ void LanguageTest::textsReachEveryWindow()
     QVERIFY(!example1->Visible() && !example2->Visible());
 
     auto* start = &forms.window<StartDialog>();
-    QCOMPARE(start->Command_Start_oM->text(), QStringLiteral("S8"));
-    QCOMPARE(start->Command_Start_R->text(), QStringLiteral("S9"));
-    QCOMPARE(start->Command_Start_L->text(), QStringLiteral("S10"));
+    QCOMPARE(start->plainButton->text(), QStringLiteral("S8"));
+    QCOMPARE(start->rightRunningButton->text(), QStringLiteral("S9"));
+    QCOMPARE(start->leftRunningButton->text(), QStringLiteral("S10"));
 
     // The editors lie behind the start dialog, whenever they were built.
     QCOMPARE(forms.loaded(QStringLiteral("woM"))->Caption(), QStringLiteral("M2"));
@@ -269,13 +269,13 @@ void LanguageTest::failedPassKeepsWhatWasRead()
     QCOMPARE(program.boxes.shown[0].informative,
              QStringLiteral("Deutsch.ini: die Datei endet mitten im Abschnitt [TB]"));
     QCOMPARE(window.Caption(), QStringLiteral("M1"));
-    QCOMPARE(window.info->text(), QStringLiteral("M28"));
+    QCOMPARE(window.infoAction->text(), QStringLiteral("M28"));
     QCOMPARE(window.menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("&English"));
     QCOMPARE(program.wording().copyCaption, QString());
     QVERIFY(!program.forms->loaded(QStringLiteral("wStart")));
     // Another language can be chosen, or every start would fail alike.
-    QVERIFY(window.Timer_Umschaltung->isActive());
-    QCOMPARE(program.switchLanguage("sprache2").datei->text(), QStringLiteral("File"));
+    QVERIFY(window.switchTimer->isActive());
+    QCOMPARE(program.switchLanguage("sprache2").fileMenuItem->text(), QStringLiteral("File"));
     QCOMPARE(program.boxes.shown.size(), 1);
 
     // Without the language file only the language items are worded.
@@ -284,7 +284,7 @@ void LanguageTest::failedPassKeepsWhatWasRead()
     MainWindow& other = second.start();
     QCOMPARE(second.boxes.shown.size(), 1);
     QCOMPARE(other.menuItem(QStringLiteral("sprache1"))->text(), QStringLiteral("&Deutsch"));
-    QCOMPARE(other.datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(other.fileMenuItem->text(), QStringLiteral("Datei"));
     QCOMPARE(other.windowTitle(), QStringLiteral("KX-Konfigurator"));
     QCOMPARE(second.forms->window<InfoDialog>().Caption(),
              QStringLiteral("Info"));
@@ -299,7 +299,7 @@ void LanguageTest::switchRewritesAndReloads()
     QPointer<MainWindow> first = &program.start();
     program.holdTimers();
     Shell::LanguageSwitch& chosen = program.shell->languageSwitch();
-    first->band_om->trigger();
+    first->newPlainAction->trigger();
     QPointer<Form> oldStart = program.forms->loaded(QStringLiteral("wStart"));
 
     first->menuItem(QStringLiteral("sprache2"))->trigger();
@@ -317,24 +317,24 @@ void LanguageTest::switchRewritesAndReloads()
     MainWindow* now = program.loadedMain();
     QVERIFY(now && now->isVisible());
     QCOMPARE(program.quitCount, 0);
-    QCOMPARE(now->datei->text(), QStringLiteral("File"));
+    QCOMPARE(now->fileMenuItem->text(), QStringLiteral("File"));
     QCOMPARE(now->menuItem(QStringLiteral("sprache2"))->text(), QStringLiteral("&English"));
-    QVERIFY(now->spracheItems[1]->isChecked() && !now->spracheItems[0]->isChecked());
+    QVERIFY(now->languageItems[1]->isChecked() && !now->languageItems[0]->isChecked());
     auto* start = &program.forms->window<StartDialog>();
     QVERIFY(start->Visible());
     QCOMPARE(now->mdiArea->activeSubWindow(), start->mdiFrame());
-    QCOMPARE(start->Command_Start_oM->text(), QStringLiteral("New belt without modules"));
+    QCOMPARE(start->plainButton->text(), QStringLiteral("New belt without modules"));
 
     QCOMPARE(program.wording().languageFile, QStringLiteral("English.ini"));
     QCOMPARE(program.wording().copyCaption, QStringLiteral("Copy order code"));
     QVERIFY(!chosen.pending && !chosen.reloading);
     // The belt that was in front went with the windows; none is checked.
     QVERIFY(!program.document().hasBelt());
-    QVERIFY(!now->band_om->isChecked());
+    QVERIFY(!now->newPlainAction->isChecked());
 
     // Back again; the program still ends when its window is closed.
     MainWindow& german = program.switchLanguage("sprache1");
-    QCOMPARE(german.datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(german.fileMenuItem->text(), QStringLiteral("Datei"));
     QVERIFY(german.close());
     QCOMPARE(program.quitCount, 1);
 }
@@ -348,7 +348,7 @@ void LanguageTest::sameLanguageAgainSwitches()
     MainWindow& again = program.switchLanguage("sprache1");
     QVERIFY(first.isNull());
     QCOMPARE(program.readFile(MainName), before);
-    QCOMPARE(again.datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(again.fileMenuItem->text(), QStringLiteral("Datei"));
     QVERIFY(program.boxes.shown.isEmpty());
 }
 
@@ -361,11 +361,11 @@ void LanguageTest::choiceSurvivesRestart()
 
     program.restart();
     MainWindow& english = program.shell->start();
-    QCOMPARE(english.datei->text(), QStringLiteral("File"));
+    QCOMPARE(english.fileMenuItem->text(), QStringLiteral("File"));
     program.switchLanguage("sprache1");
 
     program.restart();
-    QCOMPARE(program.shell->start().datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(program.shell->start().fileMenuItem->text(), QStringLiteral("Datei"));
     QCOMPARE(program.readFile(MainName), shipped);
     QVERIFY(program.boxes.shown.isEmpty());
 }
@@ -377,7 +377,7 @@ void LanguageTest::infoDialogFollowsSwitch()
     english.replace("[MENUE]\r\nKX-Konfigurator\r\n", "[MENUE]\r\nKX Configurator\r\n");
     program.writeFile(QStringLiteral("English.ini"), english);
     MainWindow& window = program.start();
-    window.info->trigger();
+    window.infoAction->trigger();
     QPointer<InfoDialog> info = &program.forms->window<InfoDialog>();
     QCOMPARE(info->Label_Titel->text(), QStringLiteral("KX-Konfigurator"));
 
@@ -409,10 +409,10 @@ void LanguageTest::failedWriteKeepsOldFile()
     QCOMPARE(program.readFile(MainName), before);
     QCOMPARE(QDir(program.folder.path()).entryList(QDir::Files), files);
     QCOMPARE(program.loadedMain(), &window);
-    QCOMPARE(window.datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(window.fileMenuItem->text(), QStringLiteral("Datei"));
     QVERIFY(!program.shell->languageSwitch().reloading);
     // The click did not move the tick away from the language still in use.
-    QVERIFY(window.spracheItems[0]->isChecked() && !window.spracheItems[1]->isChecked());
+    QVERIFY(window.languageItems[0]->isChecked() && !window.languageItems[1]->isChecked());
 
     QVERIFY(window.close());
     QCOMPARE(program.quitCount, 1);
@@ -574,11 +574,11 @@ void LanguageTest::refusedLanguages()
     QTEST(program.boxes.shown[0].informative, "reason");
     QCOMPARE(program.readFile(MainName), mainText);
     QCOMPARE(program.loadedMain(), &window);
-    QCOMPARE(window.datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(window.fileMenuItem->text(), QStringLiteral("Datei"));
     QVERIFY(!program.shell->languageSwitch().reloading);
 
     MainWindow& again = program.switchLanguage("sprache1");
-    QCOMPARE(again.datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(again.fileMenuItem->text(), QStringLiteral("Datei"));
     QCOMPARE(program.boxes.shown.size(), 1);
 }
 

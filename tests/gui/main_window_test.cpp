@@ -150,16 +150,16 @@ void MainWindowTest::completeLoad()
     MainWindow& window = program.start();
     QVERIFY(program.boxes.shown.isEmpty());
     QVERIFY(window.isVisible());
-    QVERIFY(!window.speichern->isEnabled());
-    QVERIFY(!window.datenblatt->isEnabled());
+    QVERIFY(!window.saveAction->isEnabled());
+    QVERIFY(!window.datasheetAction->isEnabled());
     // Nothing loaded to edit, nothing to take back or bring back.
-    for (QAction* item : {window.band_bearbeiten, window.rueckgaengig, window.wiederholen})
+    for (QAction* item : {window.editBeltAction, window.undoAction, window.redoAction})
         QVERIFY(!item->isEnabled());
-    QVERIFY(window.drucken->isEnabled());
-    QVERIFY(window.laden->isEnabled());
-    for (QAction* item : {window.band_om, window.band_rechts, window.band_links})
+    QVERIFY(window.printAction->isEnabled());
+    QVERIFY(window.openAction->isEnabled());
+    for (QAction* item : {window.newPlainAction, window.newRightAction, window.newLeftAction})
         QVERIFY(!item->isChecked());
-    for (QTimer* timer : {window.Timer_Module, window.Timer_Antrieb, window.Timer_Umschaltung}) {
+    for (QTimer* timer : {window.moduleTimer, window.driveTimer, window.switchTimer}) {
         QVERIFY2(timer->isActive(), qPrintable(timer->objectName()));
         QCOMPARE(timer->interval(), 100);
     }
@@ -243,7 +243,7 @@ void MainWindowTest::hiddenWindowsFollowFirstPaint()
         QCOMPARE(frames[1]->widget()->objectName(), QStringLiteral("wmM"));
         return;
     } else {
-        QTest::mouseClick(start->Command_Start_R, Qt::LeftButton);
+        QTest::mouseClick(start->rightRunningButton, Qt::LeftButton);
         QCOMPARE(built.count(), 1);
         // The editor set up is in front; the other one is hidden as usual.
         QCOMPARE(window.mdiArea->activeSubWindow()->widget()->objectName(), QStringLiteral("wmM"));
@@ -283,7 +283,7 @@ void MainWindowTest::titleShowsChildInFront()
     TestProgram program;
     MainWindow& window = program.start();
     QCOMPARE(window.windowTitle(), window.Caption()); // the start dialog has no caption
-    window.band_om->trigger();
+    window.newPlainAction->trigger();
     Form* woM = program.forms->loaded(QStringLiteral("woM"));
     QCOMPARE(shownTitle(window), window.Caption() + " - [" + woM->Caption() + "]");
     woM->setCaption(QStringLiteral("Band"));
@@ -343,12 +343,12 @@ void MainWindowTest::failedLoadShowsBoxOnce()
     QCOMPARE(program.boxes.shown[0].informative,
              QStringLiteral("47-318-xx.ini: Datei nicht gefunden"));
     QVERIFY(window.isVisible());
-    QVERIFY(window.Timer_Antrieb->isActive());
-    QVERIFY(!window.Timer_Module->isActive());
+    QVERIFY(window.driveTimer->isActive());
+    QVERIFY(!window.moduleTimer->isActive());
     // The language switch stays, to leave a language that fails.
-    QVERIFY(window.Timer_Umschaltung->isActive());
+    QVERIFY(window.switchTimer->isActive());
     // No belt in front: nothing to save.
-    QVERIFY(!window.speichern->isEnabled());
+    QVERIFY(!window.saveAction->isEnabled());
     QCOMPARE(window.windowTitle(), QStringLiteral("KX-Konfigurator"));
     QCOMPARE(window.menuItem(QStringLiteral("sprache3"))->text(), QStringLiteral("Sprache3"));
     QVERIFY(!program.forms->loaded(QStringLiteral("wStart")));
@@ -362,7 +362,7 @@ void MainWindowTest::failure75IsSilent()
     QVERIFY(QDir(program.folder.path()).mkdir(QStringLiteral("47-318-xx.ini")));
     MainWindow& window = program.start();
     QVERIFY(program.boxes.shown.isEmpty());
-    QVERIFY(!window.Timer_Module->isActive());
+    QVERIFY(!window.moduleTimer->isActive());
     QVERIFY(window.isVisible());
 }
 
@@ -370,7 +370,7 @@ void MainWindowTest::beendenEndsProgram()
 {
     TestProgram program;
     MainWindow& window = program.start();
-    window.beenden->trigger();
+    window.exitAction->trigger();
     QCOMPARE(program.quitCount, 1);
     QVERIFY(program.shell->programEnded());
     QVERIFY(!program.loadedMain());
@@ -413,7 +413,7 @@ void MainWindowTest::reloadKeepsProgramAndState()
     program.forms->procedureName.clear();
     MainWindow& second = program.start();
     QCOMPARE(program.forms->procedureName, QStringLiteral("Form_Load()"));
-    QVERIFY(second.Timer_Module->isActive());
+    QVERIFY(second.moduleTimer->isActive());
     QVERIFY(program.forms->loaded(QStringLiteral("wStart"))->Visible());
     // What the registry holds outlives the main window.
     QCOMPARE(program.wording().languageFile, QStringLiteral("Deutsch.ini"));
@@ -429,12 +429,12 @@ void MainWindowTest::registryCreatesOnceAndUnloadsChildren()
     Form* info = program.forms->window(QStringLiteral("wInfo"));
     QCOMPARE(program.forms->window(QStringLiteral("wInfo")), info);
     QVERIFY(!info->Visible());
-    window.info->trigger();
-    window.info->trigger();
+    window.infoAction->trigger();
+    window.infoAction->trigger();
     QVERIFY(info->Visible());
     QCOMPARE(program.forms->window(QStringLiteral("wInfo")), info);
 
-    window.ohne_Module->trigger();
+    window.plainExampleAction->trigger();
     QPointer<Form> example = program.forms->loaded(QStringLiteral("wAnsicht_01"));
     QVERIFY(example && example->Visible());
 
@@ -466,22 +466,22 @@ void MainWindowTest::newCommandsSetUpTheirBelt()
                                      : doc.belt().rightRunning ? QStringLiteral("R")
                                                                : QStringLiteral("L"));
     };
-    window.band_links->trigger();
+    window.newLeftAction->trigger();
     seen();
-    QTest::mouseClick(start->Command_Start_oM, Qt::LeftButton);
+    QTest::mouseClick(start->plainButton, Qt::LeftButton);
     seen();
-    window.band_rechts->trigger();
+    window.newRightAction->trigger();
     seen();
-    window.band_om->trigger();
+    window.newPlainAction->trigger();
     seen();
-    QTest::mouseClick(start->Command_Start_R, Qt::LeftButton);
+    QTest::mouseClick(start->rightRunningButton, Qt::LeftButton);
     seen();
-    QTest::mouseClick(start->Command_Start_L, Qt::LeftButton);
+    QTest::mouseClick(start->leftRunningButton, Qt::LeftButton);
     seen();
     QCOMPARE(belts, (QStringList{"L", "oM", "R", "oM", "R", "L"}));
     // The check mark follows the belt in front.
-    QVERIFY(window.band_links->isChecked() && !window.band_rechts->isChecked() &&
-            !window.band_om->isChecked());
+    QVERIFY(window.newLeftAction->isChecked() && !window.newRightAction->isChecked() &&
+            !window.newPlainAction->isChecked());
 }
 
 void MainWindowTest::dropOpensBelt_data()
@@ -555,7 +555,7 @@ void MainWindowTest::keysReachCommands()
     TestProgram program;
     MainWindow& window = program.start();
     program.holdTimers();
-    window.band_om->trigger();
+    window.newPlainAction->trigger();
     window.Timer_Antrieb_Timer();
     QApplication::setActiveWindow(&window);
     if (!QTest::qWaitForWindowActive(&window))
@@ -594,8 +594,8 @@ void MainWindowTest::guideOfTheLanguage()
         program.writeFile(QStringLiteral("guide/%1.html").arg(guide),
                           "<html><body><h1>" + guide.toUtf8() + "</h1></body></html>");
     MainWindow& window = program.startIn(language);
-    QCOMPARE(window.handbuch->shortcut(), QKeySequence(QKeySequence::HelpContents));
-    window.handbuch->trigger();
+    QCOMPARE(window.guideAction->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    window.guideAction->trigger();
     GuideWindow& guide = program.forms->window<GuideWindow>();
     QVERIFY(guide.Visible());
     QCOMPARE(QFileInfo(guide.page->source().toLocalFile()).fileName(), shown);
@@ -648,7 +648,7 @@ void MainWindowTest::changedBeltAsksFirst()
     if (before == QLatin1String("loaded")) {
         program.load(program.path(QStringLiteral("b.dat")));
     } else {
-        window.band_om->trigger();
+        window.newPlainAction->trigger();
         window.Timer_Antrieb_Timer();
     }
     if (before.startsWith(QLatin1String("edited")))

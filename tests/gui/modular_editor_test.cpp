@@ -50,7 +50,7 @@ struct Editor
     }
     BeltDocument& doc() { return program.document(); }
     int count() { return int(doc().belt().pieces.size()); }
-    void setUp(bool right) { (right ? main->band_rechts : main->band_links)->trigger(); }
+    void setUp(bool right) { (right ? main->newRightAction : main->newLeftAction)->trigger(); }
     void tick() { main->Timer_Module_Timer(); }
 
     // Puts pieces on the belt in front the way a load and Edit this belt do.
@@ -68,7 +68,7 @@ struct Editor
     {
         const qint64 shown = e->Image_Modul[std::size_t(k)]->picture().cacheKey();
         for (int variant = 0; variant < 3; ++variant)
-            if (program.forms->wImages1()
+            if (program.forms->modulePictures()
                     .Picture_M(doc().belt().pieces.at(std::size_t(k)) + variant)
                     .cacheKey() == shown)
                 return variant;
@@ -175,7 +175,7 @@ void ModularEditorTest::designStates()
             }
         }
     }
-    const qint64 drive = program.forms->wImages1().Picture_Antrieb().cacheKey();
+    const qint64 drive = program.forms->modulePictures().Picture_Antrieb().cacheKey();
     for (int k = 0; k < 14; ++k) {
         QCOMPARE(e->Image_Antrieb[std::size_t(k)]->objectName(),
                  QStringLiteral("Image_Antrieb(%1)").arg(k));
@@ -205,18 +205,18 @@ void ModularEditorTest::setUp()
     w.act(QStringLiteral("d2"));
     w.main->Timer_Antrieb_Timer();
     MainWindow& main = *w.main;
-    QVERIFY(main.speichern->isEnabled());
+    QVERIFY(main.saveAction->isEnabled());
 
-    (right ? main.band_rechts : main.band_links)->trigger();
+    (right ? main.newRightAction : main.newLeftAction)->trigger();
     auto* e = w.e;
 
     QVERIFY(e->Visible());
     QCOMPARE(main.mdiArea->activeSubWindow(), e->mdiFrame());
     QVERIFY(!w.program.forms->loaded(QStringLiteral("wStart"))->Visible());
-    QCOMPARE(main.band_rechts->isChecked(), right);
-    QCOMPARE(main.band_links->isChecked(), !right);
-    QVERIFY(!main.band_om->isChecked());
-    QVERIFY(!main.speichern->isEnabled());
+    QCOMPARE(main.newRightAction->isChecked(), right);
+    QCOMPARE(main.newLeftAction->isChecked(), !right);
+    QVERIFY(!main.newPlainAction->isChecked());
+    QVERIFY(!main.saveAction->isEnabled());
 
     for (int k = 0; k < 14; ++k) {
         const ImageControl* module = e->Image_Modul[std::size_t(k)];
@@ -259,7 +259,7 @@ void ModularEditorTest::setUpAfterBeltStartsEmpty()
     QCOMPARE(w.e->Text_Bandbreite->text(), QStringLiteral("80"));
     QTest::mouseClick(w.toolButton(w.e->Toolbar_Links, 5), Qt::LeftButton); // C, not yet placed
 
-    w.main->band_rechts->trigger();
+    w.main->newRightAction->trigger();
 
     for (int k = 0; k < 14; ++k) {
         QVERIFY(w.e->Image_Modul[std::size_t(k)]->isHidden());
@@ -548,7 +548,7 @@ void ModularEditorTest::orderCodeFollowsTheEditor()
     QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX40-xxx-R-xx-xx"));
     w.tick();
     QCOMPARE(w.e->Text_Bestellnummer->text(), QStringLiteral("KX40-0-R-"));
-    QVERIFY(w.main->speichern->isEnabled());
+    QVERIFY(w.main->saveAction->isEnabled());
 
     w.place({AG_R, G, G, G, C, EV_R});
     w.tick();

@@ -342,7 +342,7 @@ void PlacementEngineTest::otherEditorLeavesTheRowAlone()
     w.tickDrive();
     w.click(1);
     w.press(QStringLiteral("V"));
-    w.main->band_om->trigger();
+    w.main->newPlainAction->trigger();
     auto* woM = &w.program.forms->window<PlainBeltEditor>();
     woM->Text_Bestellnummer->setText(QStringLiteral("stale"));
     w.e->Text_Bandlaenge->setText(QStringLiteral("stale"));

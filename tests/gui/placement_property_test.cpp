@@ -66,7 +66,7 @@ private:
     {
         const BeltDocument& doc = w_.document();
         const std::vector<int>& pieces = doc.belt().pieces;
-        const bool right = w_.main->band_rechts->isChecked();
+        const bool right = w_.main->newRightAction->isChecked();
         const int n = int(pieces.size());
         const bool closed = n > 0 && isEndPiece(pieces.back());
         if (n > (closed ? 14 : 13))
@@ -91,7 +91,7 @@ private:
     {
         const BeltDocument& doc = w_.document();
         const std::vector<int>& pieces = doc.belt().pieces;
-        const bool right = w_.main->band_rechts->isChecked();
+        const bool right = w_.main->newRightAction->isChecked();
         const int n = int(pieces.size());
         int expectedLeft = 0;
         for (int k = 0; k < SlotCount; ++k) {
@@ -140,7 +140,7 @@ private:
                 .arg(error.number);
         }
         if (belt.pieces != doc.belt().pieces ||
-            belt.rightRunning != w_.main->band_rechts->isChecked())
+            belt.rightRunning != w_.main->newRightAction->isChecked())
             return QStringLiteral("code %1 reads back as another row").arg(w_.code());
         return QString();
     }

@@ -38,7 +38,7 @@ struct PlainEditor
         program.holdTimers();
         program.forms->wording().copyCaption = CopyCaption;
         if (open)
-            main.band_om->trigger();
+            main.newPlainAction->trigger();
         woM = &program.forms->window<PlainBeltEditor>();
     }
 
@@ -73,7 +73,7 @@ struct PlainEditor
         const qint64 key = woM->Image_Band_oM->picture().cacheKey();
         for (int length = 300; length <= 1500; length += 100)
             for (QChar side : {QLatin1Char('R'), QLatin1Char('L')})
-                if (program.forms->wImages2().Picture_oM(length, side).cacheKey() == key)
+                if (program.forms->beltPictures().Picture_oM(length, side).cacheKey() == key)
                     return BeltPictureStore::beltPictureName(length, side);
         return QStringLiteral("(none)");
     }
@@ -170,10 +170,10 @@ void PlainEditorTest::openingKeepsBeltAndClearsFeatures()
 
     Form* start = e.program.forms->window(QStringLiteral("wStart"));
     start->Show();
-    e.main.band_om->trigger();
+    e.main.newPlainAction->trigger();
     QCOMPARE(e.code(), QStringLiteral("KX40-300-R"));
     QVERIFY(e.woM->Visible() && !start->Visible());
-    QVERIFY(e.main.band_om->isChecked() && !e.main.band_rechts->isChecked());
+    QVERIFY(e.main.newPlainAction->isChecked() && !e.main.newRightAction->isChecked());
     QCOMPARE(e.woM->Command_Bestellnummer->text(), CopyCaption);
     for (QCheckBox* box : {e.woM->Check_Optional[0], e.woM->Check_Optional[1]})
         QVERIFY(!box->isChecked() && !box->isHidden() && box->isEnabled());
@@ -311,7 +311,7 @@ void PlainEditorTest::noFeaturesNoCheckBox()
     MainWindow& main = program.start();
     program.holdTimers();
     QCOMPARE(program.wording().plainFeatures.count, 0);
-    main.band_om->trigger();
+    main.newPlainAction->trigger();
     main.Timer_Antrieb_Timer();
     auto* woM = &program.forms->window<PlainBeltEditor>();
     for (QCheckBox* box : woM->Check_Optional)
@@ -322,11 +322,11 @@ void PlainEditorTest::noFeaturesNoCheckBox()
 void PlainEditorTest::saveEnabledByFirstBuild()
 {
     PlainEditor e;
-    QVERIFY(!e.main.speichern->isEnabled());
+    QVERIFY(!e.main.saveAction->isEnabled());
     e.tick();
-    QVERIFY(e.main.speichern->isEnabled());
-    e.main.band_om->trigger();
-    QVERIFY(!e.main.speichern->isEnabled());
+    QVERIFY(e.main.saveAction->isEnabled());
+    e.main.newPlainAction->trigger();
+    QVERIFY(!e.main.saveAction->isEnabled());
 }
 
 void PlainEditorTest::copyStateCopiesCodeShown()

@@ -44,9 +44,9 @@ struct Reviser : BeltDriver
         tickModule();
         tickDrive();
     }
-    bool plainInFront() const { return main->band_om->isChecked(); }
-    bool undoOffered() const { return main->rueckgaengig->isEnabled(); }
-    bool redoOffered() const { return main->wiederholen->isEnabled(); }
+    bool plainInFront() const { return main->newPlainAction->isChecked(); }
+    bool undoOffered() const { return main->undoAction->isEnabled(); }
+    bool redoOffered() const { return main->redoAction->isEnabled(); }
 
     // What the user sees of the belt in front, marks aside.
     QStringList belt() const
@@ -127,11 +127,11 @@ void RevisionsTest::editLoadedBelt()
     w.load(line.left(1) + code);
     w.ticks();
     const QStringList loaded = w.belt();
-    QVERIFY(w.main->band_bearbeiten->isEnabled());
+    QVERIFY(w.main->editBeltAction->isEnabled());
 
-    w.main->band_bearbeiten->trigger();
+    w.main->editBeltAction->trigger();
     QVERIFY(w.program.boxes.shown.isEmpty());
-    QVERIFY(!w.main->band_bearbeiten->isEnabled());
+    QVERIFY(!w.main->editBeltAction->isEnabled());
     QVERIFY(!w.undoOffered() && !w.redoOffered());
     w.ticks();
     QCOMPARE(w.belt(), loaded);
@@ -197,7 +197,7 @@ void RevisionsTest::editOfferedForLoadedBeltOnly()
         if (step.startsWith(QLatin1String("load:"))) {
             w.load(step.mid(5));
         } else if (step == QLatin1String("edit")) {
-            w.main->band_bearbeiten->trigger();
+            w.main->editBeltAction->trigger();
         } else if (step == QLatin1String("delete")) {
             w.mark(QStringLiteral("c1 del"));
             w.tickModule();
@@ -207,7 +207,7 @@ void RevisionsTest::editOfferedForLoadedBeltOnly()
             w.main->menuItem(newBelt[step])->trigger();
         }
     }
-    QCOMPARE(w.main->band_bearbeiten->isEnabled(), edit);
+    QCOMPARE(w.main->editBeltAction->isEnabled(), edit);
     QCOMPARE(w.undoOffered(), undo);
     QVERIFY(!w.redoOffered());
 }
@@ -217,7 +217,7 @@ namespace {
 void setUpWalk(Reviser& w, QRandomGenerator& random, const QString& kind, bool right)
 {
     if (kind == QLatin1String("plain")) {
-        w.main->band_om->trigger();
+        w.main->newPlainAction->trigger();
         return;
     }
     if (kind == QLatin1String("new")) {
@@ -230,7 +230,7 @@ void setUpWalk(Reviser& w, QRandomGenerator& random, const QString& kind, bool r
     pieces += random.bounded(2) ? QStringLiteral(" EG") : QStringLiteral(" EV");
     w.loadPieces(piecesOf(pieces, right), right);
     if (kind == QLatin1String("edited"))
-        w.main->band_bearbeiten->trigger();
+        w.main->editBeltAction->trigger();
 }
 
 QAbstractSlider::SliderAction randomStep(QRandomGenerator& random)
@@ -336,7 +336,7 @@ void RevisionsTest::undoRedoFollowRandomChanges()
             const int n = w.count();
             if (offered && !w.plainInFront() && n > 0 && random.bounded(4) == 0)
                 w.mark(QStringLiteral("c%1 del").arg(random.bounded(n)));
-            (back ? w.main->rueckgaengig : w.main->wiederholen)->trigger();
+            (back ? w.main->undoAction : w.main->redoAction)->trigger();
             w.ticks();
             if (offered)
                 position += back ? -1 : 1;

@@ -52,16 +52,16 @@ void StartDialogTest::startUpFillsMainWindow()
             QCOMPARE(qAlpha(icon.pixel(x, y)), 0);
 
     // Each image takes the store's picture whose name ends like its own.
-    const BeltPictureStore& store = program.forms->wImages2();
+    const BeltPictureStore& store = program.forms->beltPictures();
     const struct
     {
         ImageControl* image;
         const char* picture;
         QSize size;
     } rows[] = {
-        {start->Image_Start_oM, "Picture_Start_oM", QSize(295, 107)},
-        {start->Image_Start_R, "Picture_Start_R", QSize(295, 127)},
-        {start->Image_Start_L, "Picture_Start_L", QSize(295, 125)},
+        {start->plainPicture, "Picture_Start_oM", QSize(295, 107)},
+        {start->leftRunningPicture, "Picture_Start_R", QSize(295, 127)},
+        {start->rightRunningPicture, "Picture_Start_L", QSize(295, 125)},
     };
     for (const auto& row : rows) {
         QCOMPARE(row.image->picture().cacheKey(),
@@ -76,8 +76,8 @@ void StartDialogTest::startUpFillsMainWindow()
             next = next->nextInFocusChain();
         return next;
     };
-    QCOMPARE(nextTabStop(start->Command_Start_oM), start->Command_Start_R);
-    QCOMPARE(nextTabStop(start->Command_Start_R), start->Command_Start_L);
+    QCOMPARE(nextTabStop(start->plainButton), start->rightRunningButton);
+    QCOMPARE(nextTabStop(start->rightRunningButton), start->leftRunningButton);
 }
 
 void StartDialogTest::startButtonsOpenModularEditor_data()
@@ -95,13 +95,13 @@ void StartDialogTest::startButtonsOpenModularEditor()
     program.holdTimers();
     auto* start = &program.forms->window<StartDialog>();
 
-    QTest::mouseClick(right ? start->Command_Start_R : start->Command_Start_L, Qt::LeftButton);
+    QTest::mouseClick(right ? start->rightRunningButton : start->leftRunningButton, Qt::LeftButton);
     auto* editor = &program.forms->window<ModularBeltEditor>();
     QVERIFY(!start->Visible());
     QVERIFY(editor->Visible());
     QCOMPARE(main.mdiArea->activeSubWindow(), editor->mdiFrame());
-    QCOMPARE(main.band_rechts->isChecked(), right);
-    QCOMPARE(main.band_links->isChecked(), !right);
+    QCOMPARE(main.newRightAction->isChecked(), right);
+    QCOMPARE(main.newLeftAction->isChecked(), !right);
     QCOMPARE(editor->Toolbar_Rechts->isHidden(), !right);
 
     // The next tick shows the empty belt's code.
@@ -110,7 +110,7 @@ void StartDialogTest::startButtonsOpenModularEditor()
              right ? QStringLiteral("KX40-0-R-") : QStringLiteral("KX40-0-L-"));
 
     // Choosing the other direction from the menu swaps the toolbars.
-    (right ? main.band_links : main.band_rechts)->trigger();
+    (right ? main.newLeftAction : main.newRightAction)->trigger();
     QCOMPARE(editor->Toolbar_Rechts->isHidden(), right);
 }
 
@@ -137,11 +137,11 @@ void StartDialogTest::editorShowsOrderCodeFont()
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     auto* start = &program.forms->window<StartDialog>();
     if (way == QLatin1String("button"))
-        QTest::mouseClick(editor == QLatin1String("woM") ? start->Command_Start_oM
-                                                         : start->Command_Start_R,
+        QTest::mouseClick(editor == QLatin1String("woM") ? start->plainButton
+                                                         : start->rightRunningButton,
                           Qt::LeftButton);
     else if (way == QLatin1String("menu"))
-        main.band_om->trigger();
+        main.newPlainAction->trigger();
     else
         start->mdiFrame()->close();
     QVERIFY(!start->Visible());

@@ -105,11 +105,11 @@ void UserFoldersTest::readOnlyProgramFolder()
     MainWindow* main = &startReadOnly(program);
     for (const QString& name : QDir(program.folder.path()).entryList({QStringLiteral("*.ini")}))
         QCOMPARE(readBytes(user.filePath(name)), program.readFile(name));
-    QCOMPARE(main->datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(main->fileMenuItem->text(), QStringLiteral("Datei"));
 
     main = &program.switchLanguage("sprache2");
     QVERIFY(program.boxes.shown.isEmpty());
-    QCOMPARE(main->datei->text(), QStringLiteral("File"));
+    QCOMPARE(main->fileMenuItem->text(), QStringLiteral("File"));
     QVERIFY(readBytes(user.filePath(MainName)).endsWith("[SPRACHE]\r\nEnglish.ini\r\n"));
     QCOMPARE(program.readFile(MainName), installedMain);
 
@@ -119,7 +119,7 @@ void UserFoldersTest::readOnlyProgramFolder()
         program.readFile(QStringLiteral("English.ini")).replace("\r\nFile\r\n", "\r\nFile 2\r\n"));
     program.writeFile(MainName, "; 2\r\n" + installedMain);
     main = &startReadOnly(program);
-    QCOMPARE(main->datei->text(), QStringLiteral("File 2"));
+    QCOMPARE(main->fileMenuItem->text(), QStringLiteral("File 2"));
     QCOMPARE(readBytes(user.filePath(MainName)),
              "; 2\r\n" + QByteArray(installedMain).replace("Deutsch.ini", "English.ini"));
 
@@ -128,10 +128,10 @@ void UserFoldersTest::readOnlyProgramFolder()
                readBytes(user.filePath(QStringLiteral("English.ini")))
                    .replace("\r\nFile 2\r\n", "\r\nMine\r\n"));
     main = &startReadOnly(program);
-    QCOMPARE(main->datei->text(), QStringLiteral("Mine"));
+    QCOMPARE(main->fileMenuItem->text(), QStringLiteral("Mine"));
 
     main = &program.switchLanguage("sprache1");
-    QCOMPARE(main->datei->text(), QStringLiteral("Datei"));
+    QCOMPARE(main->fileMenuItem->text(), QStringLiteral("Datei"));
     QVERIFY(program.boxes.shown.isEmpty());
 }
 
@@ -163,12 +163,12 @@ void UserFoldersTest::firstStartLanguage()
     qputenv("LANG", lang);
     MainWindow* main = &startReadOnly(program);
     qputenv("LANG", "C.UTF-8");
-    QCOMPARE(main->datei->text(), menu);
+    QCOMPARE(main->fileMenuItem->text(), menu);
     QVERIFY(readBytes(QDir(userTextFolder()).filePath(MainName))
                 .endsWith("[SPRACHE]\r\n" + chosen + "\r\n"));
 
     main = &startReadOnly(program);
-    QCOMPARE(main->datei->text(), menu);
+    QCOMPARE(main->fileMenuItem->text(), menu);
 }
 
 void UserFoldersTest::dialogFolder_data()
@@ -224,13 +224,13 @@ void UserFoldersTest::dialogFolder()
         const QString where = step.section(QLatin1Char(' '), 1);
         MainWindow& main = program.main();
         if (what == QLatin1String("save")) {
-            main.band_om->trigger();
+            main.newPlainAction->trigger();
             main.Timer_Antrieb_Timer();
             program.save(home.filePath(where + QStringLiteral("/belt.dat")));
         } else if (what == QLatin1String("load")) {
             program.load(home.filePath(where + QStringLiteral("/belt.dat")));
         } else if (what == QLatin1String("cancel")) {
-            main.speichern->trigger();
+            main.saveAction->trigger();
         } else if (what == QLatin1String("remove")) {
             QVERIFY(QDir(where == QLatin1String("documents") ? documents : home.filePath(where))
                         .removeRecursively());
@@ -244,12 +244,12 @@ void UserFoldersTest::dialogFolder()
                            : expected == QLatin1String("home")      ? QDir::homePath()
                                                                     : home.filePath(expected);
     program.dialogs.asked.clear();
-    program.main().band_om->trigger();
+    program.main().newPlainAction->trigger();
     program.main().Timer_Antrieb_Timer();
     // The datasheet first: its dialog shares the load's and the save's.
-    program.main().datenblatt->trigger();
-    program.main().laden->trigger();
-    program.main().speichern->trigger();
+    program.main().datasheetAction->trigger();
+    program.main().openAction->trigger();
+    program.main().saveAction->trigger();
     QCOMPARE(program.dialogs.asked.size(), 3);
     for (const auto& asked : std::as_const(program.dialogs.asked))
         QCOMPARE(asked.folder, folder);

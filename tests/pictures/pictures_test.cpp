@@ -648,10 +648,10 @@ void PicturesTest::unknownPicturesFail()
 void PicturesTest::fetchIsSharedAndHidden()
 {
     TestProgram program;
-    ModulePictureStore& modules = program.forms->wImages1();
-    BeltPictureStore& belts = program.forms->wImages2();
-    QCOMPARE(&program.forms->wImages1(), &modules);
-    QCOMPARE(&program.forms->wImages2(), &belts);
+    ModulePictureStore& modules = program.forms->modulePictures();
+    BeltPictureStore& belts = program.forms->beltPictures();
+    QCOMPARE(&program.forms->modulePictures(), &modules);
+    QCOMPARE(&program.forms->beltPictures(), &belts);
     QCOMPARE(&modules.Picture_M(7), &modules.Picture_M(7));
 
     // An image control refers to the store's picture rather than a copy.

@@ -27,7 +27,7 @@ BeltDriver::BeltDriver(bool right)
 
 void BeltDriver::setUp(bool right)
 {
-    (right ? main->band_rechts : main->band_links)->trigger();
+    (right ? main->newRightAction : main->newLeftAction)->trigger();
 }
 
 KeyedToolbar* BeltDriver::shownToolbar() const
@@ -93,7 +93,7 @@ void BeltDriver::load(std::initializer_list<int> types)
 {
     Belt belt;
     belt.kind = BeltKind::Modular;
-    belt.rightRunning = main->band_rechts->isChecked();
+    belt.rightRunning = main->newRightAction->isChecked();
     belt.pieces.assign(types.begin(), types.end());
     const QString name = QStringLiteral("loaded.dat");
     program.writeFile(name, beltFileBytes(belt, document().featureCodes()));
@@ -140,7 +140,7 @@ int BeltDriver::variant(int slot) const
 {
     const qint64 shown = e->Image_Modul.at(std::size_t(slot))->picture().cacheKey();
     for (int v = 0; v < 3; ++v)
-        if (program.forms->wImages1().Picture_M(document().belt().pieces.at(std::size_t(slot)) + v).cacheKey() == shown)
+        if (program.forms->modulePictures().Picture_M(document().belt().pieces.at(std::size_t(slot)) + v).cacheKey() == shown)
             return v;
     return -1;
 }

@@ -268,7 +268,7 @@ MainWindow& TestProgram::switchLanguage(const char* item)
 void TestProgram::load(const QString& answer)
 {
     dialogs.answerFile(answer);
-    shell->loadedMain()->laden->trigger();
+    shell->loadedMain()->openAction->trigger();
 }
 
 void TestProgram::save(const QString& answer)
@@ -276,7 +276,7 @@ void TestProgram::save(const QString& answer)
     dialogs.answerFile(answer);
     const qsizetype questions = boxes.asked.size();
     boxes.answers.push_back(0);
-    shell->loadedMain()->speichern->trigger();
+    shell->loadedMain()->saveAction->trigger();
     if (boxes.asked.size() == questions)
         boxes.answers.pop_back();
 }
@@ -284,7 +284,7 @@ void TestProgram::save(const QString& answer)
 void TestProgram::openCode(const QString& answer)
 {
     dialogs.answerText(answer);
-    shell->loadedMain()->bestellnummer_oeffnen->trigger();
+    shell->loadedMain()->openCodeAction->trigger();
 }
 
 void TestProgram::holdTimers()

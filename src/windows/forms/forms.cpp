@@ -327,14 +327,14 @@ qreal Forms::devicePixelRatio() const
     return platform_.devicePixelRatio > 0 ? platform_.devicePixelRatio : qApp->devicePixelRatio();
 }
 
-ModulePictureStore& Forms::wImages1()
+ModulePictureStore& Forms::modulePictures()
 {
     if (!images1_)
         images1_ = std::make_unique<ModulePictureStore>(devicePixelRatio());
     return *images1_;
 }
 
-BeltPictureStore& Forms::wImages2()
+BeltPictureStore& Forms::beltPictures()
 {
     if (!images2_)
         images2_ = std::make_unique<BeltPictureStore>(devicePixelRatio());

@@ -125,8 +125,8 @@ public:
     // the main window's are left to the main window.
     void applyTexts(const QList<TextAssignment>& texts);
 
-    ModulePictureStore& wImages1();
-    BeltPictureStore& wImages2();
+    ModulePictureStore& modulePictures();
+    BeltPictureStore& beltPictures();
 
     // The windows that the start-up words but nobody sees yet (the editors
     // behind the start dialog, the hidden windows) are built once the start

@@ -33,11 +33,11 @@ public:
     explicit ExampleWindow1(Forms& forms);
     static QString windowName() { return QStringLiteral("wAnsicht_01"); }
 
-    ImageControl* Image5 = nullptr;
-    ImageControl* Image1 = nullptr;
-    ImageControl* Image2 = nullptr;
-    ImageControl* Image3 = nullptr;
-    ImageControl* Image4 = nullptr;
+    ImageControl* dimensionDrawing = nullptr;
+    ImageControl* driveEndView = nullptr;
+    ImageControl* returnEndView = nullptr;
+    ImageControl* sideGuidesView = nullptr;
+    ImageControl* supportLegsView = nullptr;
     QLabel* Label_Ansicht01_01 = nullptr;
     QLabel* Label_Ansicht01_02 = nullptr;
     QLabel* Label_Ansicht01_03 = nullptr;
@@ -55,9 +55,9 @@ public:
     explicit ExampleWindow2(Forms& forms);
     static QString windowName() { return QStringLiteral("wAnsicht_02"); }
 
-    ImageControl* Image3 = nullptr;
-    ImageControl* Image1 = nullptr;
-    ImageControl* Image2 = nullptr;
+    ImageControl* dimensionDrawing = nullptr;
+    ImageControl* fromAboveView = nullptr;
+    ImageControl* driveBelowView = nullptr;
     QLabel* Label_Ansicht02_01 = nullptr;
     QLabel* Label_Ansicht02_02 = nullptr;
     QLabel* Label_Ansicht02_03 = nullptr;

@@ -77,39 +77,39 @@ InfoDialog::InfoDialog(Forms& forms) : Form(forms, windowName())
         return label;
     };
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(1020, 7380, 1380, 435));
-    Command1->setFont(commandFont());
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("Command1"));
+    okButton->setGeometry(twipsRect(1020, 7380, 1380, 435));
+    okButton->setFont(commandFont());
 
     const QFont title = arialBold(20.25);
     Label_Titel = makeLabel(QStringLiteral("Label_Titel"), QStringLiteral("KX-Konfigurator"),
                             twipsRect(60, 2100, 3315, 555), title, Qt::AlignHCenter | Qt::AlignTop);
-    Label1[7] = makeLabel(QStringLiteral("Label1(7)"), versionLine(),
+    lines[7] = makeLabel(QStringLiteral("Label1(7)"), versionLine(),
                           twipsRect(120, 2760, 3255, 375), title, Qt::AlignHCenter | Qt::AlignTop);
 
     // The picture box is smaller than the logo and shows its upper left part.
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twipsRect(3420, 60, 1695, 8115));
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("Picture1"));
+    logo->setGeometry(twipsRect(3420, 60, 1695, 8115));
+    logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const QFont contact = arialBold(8.25);
     for (const ContactLine& line : ContactLines)
-        Label1[std::size_t(line.index)] = makeLabel(
+        lines[std::size_t(line.index)] = makeLabel(
             QStringLiteral("Label1(%1)").arg(line.index), QString::fromUtf8(line.text),
             twipsRect(line.left, line.top, line.width, 195), contact, Qt::AlignLeft | Qt::AlignTop);
 
     // The logo is the maker's, named as the first contact line names it.
-    Picture1->setAccessibleName(Label1[0]->text());
+    logo->setAccessibleName(lines[0]->text());
 
     // OK is the one control that takes the focus.
-    Command1->setFocus();
+    okButton->setFocus();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    connect(Command1, &QPushButton::clicked, this, &InfoDialog::Command1_Click);
+    connect(okButton, &QPushButton::clicked, this, &InfoDialog::Command1_Click);
 }
 
 void InfoDialog::Command1_Click()
@@ -122,8 +122,8 @@ void InfoDialog::Command1_Click()
 // creates it to word it.
 void InfoDialog::showEvent(QShowEvent* event)
 {
-    if (Picture1->pixmap().isNull())
-        Picture1->setPixmap(infoLogo());
+    if (logo->pixmap().isNull())
+        logo->setPixmap(infoLogo());
     Form::showEvent(event);
 }
 

@@ -17,11 +17,11 @@ public:
     explicit InfoDialog(Forms& forms);
     static QString windowName() { return QStringLiteral("wInfo"); }
 
-    QPushButton* Command1 = nullptr;
+    QPushButton* okButton = nullptr;
     QLabel* Label_Titel = nullptr;
     // 7 is the article and version line, the others are the contact lines.
-    std::array<QLabel*, 13> Label1{};
-    QLabel* Picture1 = nullptr;
+    std::array<QLabel*, 13> lines{};
+    QLabel* logo = nullptr;
 
     static QString versionLine();
 

@@ -79,8 +79,8 @@ MainWindow::MainWindow(Forms& forms) : forms_(forms)
     buildMenus();
     buildTimers();
 
-    CommonDialog1 = new CommonDialog(forms_.dialogs(), this, QStringLiteral("CommonDialog1"));
-    CommonDialog2 = new CommonDialog(forms_.dialogs(), this, QStringLiteral("CommonDialog2"));
+    fileDialog = new CommonDialog(forms_.dialogs(), this, QStringLiteral("CommonDialog1"));
+    printerDialog = new CommonDialog(forms_.dialogs(), this, QStringLiteral("CommonDialog2"));
     connectCommands();
     followDocument();
 
@@ -140,49 +140,49 @@ QAction* MainWindow::addSeparator(QMenu* parent, const QString& name)
 
 void MainWindow::buildMenus()
 {
-    QMenu* dateiMenu = addMenu(nullptr, QStringLiteral("datei"), QStringLiteral("Datei"), datei);
-    laden = addItem(dateiMenu, QStringLiteral("laden"), QStringLiteral("Laden"));
-    speichern = addItem(dateiMenu, QStringLiteral("speichern"), QStringLiteral("Speichern"));
-    trennlinie0 = addSeparator(dateiMenu, QStringLiteral("trennlinie0"));
-    drucken = addItem(dateiMenu, QStringLiteral("drucken"), QStringLiteral("Drucken"));
-    trennlinie1 = addSeparator(dateiMenu, QStringLiteral("trennlinie1"));
-    beenden = addItem(dateiMenu, QStringLiteral("beenden"), QStringLiteral("Beenden"));
+    QMenu* fileMenu = addMenu(nullptr, QStringLiteral("datei"), QStringLiteral("Datei"), fileMenuItem);
+    openAction = addItem(fileMenu, QStringLiteral("laden"), QStringLiteral("Laden"));
+    saveAction = addItem(fileMenu, QStringLiteral("speichern"), QStringLiteral("Speichern"));
+    fileSeparator = addSeparator(fileMenu, QStringLiteral("trennlinie0"));
+    printAction = addItem(fileMenu, QStringLiteral("drucken"), QStringLiteral("Drucken"));
+    exitSeparator = addSeparator(fileMenu, QStringLiteral("trennlinie1"));
+    exitAction = addItem(fileMenu, QStringLiteral("beenden"), QStringLiteral("Beenden"));
     // The keys a desktop user knows, shown in the menu.
-    laden->setShortcut(QKeySequence::Open);
-    speichern->setShortcut(QKeySequence::Save);
-    drucken->setShortcut(QKeySequence::Print);
-    beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    openAction->setShortcut(QKeySequence::Open);
+    saveAction->setShortcut(QKeySequence::Save);
+    printAction->setShortcut(QKeySequence::Print);
+    exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* konfigurationMenu = addMenu(nullptr, QStringLiteral("konfiguration"),
-                                       QStringLiteral("Konfiguration"), konfiguration);
-    QMenu* bandMenu = addMenu(konfigurationMenu, QStringLiteral("band_erstellen"),
-                              QStringLiteral("Band erstellen"), band_erstellen);
-    band_om = addItem(bandMenu, QStringLiteral("band_om"), QStringLiteral("ohne Module"));
-    band_rechts =
-        addItem(bandMenu, QStringLiteral("band_rechts"), QStringLiteral("mit Module, rechts"));
-    band_links =
-        addItem(bandMenu, QStringLiteral("band_links"), QStringLiteral("mit Module, links"));
-    for (QAction* item : {band_om, band_rechts, band_links})
+    QMenu* configurationMenu = addMenu(nullptr, QStringLiteral("konfiguration"),
+                                       QStringLiteral("Konfiguration"), configurationMenuItem);
+    QMenu* newBeltMenu = addMenu(configurationMenu, QStringLiteral("band_erstellen"),
+                              QStringLiteral("Band erstellen"), newBeltMenuItem);
+    newPlainAction = addItem(newBeltMenu, QStringLiteral("band_om"), QStringLiteral("ohne Module"));
+    newRightAction =
+        addItem(newBeltMenu, QStringLiteral("band_rechts"), QStringLiteral("mit Module, rechts"));
+    newLeftAction =
+        addItem(newBeltMenu, QStringLiteral("band_links"), QStringLiteral("mit Module, links"));
+    for (QAction* item : {newPlainAction, newRightAction, newLeftAction})
         item->setCheckable(true);
-    buildCommandItems(konfigurationMenu);
-    buildBeltSourceItems(dateiMenu, konfigurationMenu);
+    buildCommandItems(configurationMenu);
+    buildBeltSourceItems(fileMenu, configurationMenu);
 
-    QMenu* beispieleMenu =
-        addMenu(nullptr, QStringLiteral("beispiele"), QStringLiteral("Beispiele"), beispiele);
-    ohne_Module =
-        addItem(beispieleMenu, QStringLiteral("ohne_Module"), QStringLiteral("Band, ohne Module"));
-    mit_Module =
-        addItem(beispieleMenu, QStringLiteral("mit_Module"), QStringLiteral("Band, mit Module"));
+    QMenu* examplesMenu =
+        addMenu(nullptr, QStringLiteral("beispiele"), QStringLiteral("Beispiele"), examplesMenuItem);
+    plainExampleAction =
+        addItem(examplesMenu, QStringLiteral("ohne_Module"), QStringLiteral("Band, ohne Module"));
+    modularExampleAction =
+        addItem(examplesMenu, QStringLiteral("mit_Module"), QStringLiteral("Band, mit Module"));
 
-    QMenu* extrasMenu = addMenu(nullptr, QStringLiteral("extras"), QStringLiteral("Extras"), extras);
-    QMenu* spracheMenu =
-        addMenu(extrasMenu, QStringLiteral("sprache"), QStringLiteral("Sprache"), sprache);
+    QMenu* toolsMenu = addMenu(nullptr, QStringLiteral("extras"), QStringLiteral("Extras"), toolsMenuItem);
+    QMenu* languageMenu =
+        addMenu(toolsMenu, QStringLiteral("sprache"), QStringLiteral("Sprache"), languageMenuItem);
     for (int i = 0; i < 5; ++i) {
         const QString number = QString::number(i + 1);
-        spracheItems[std::size_t(i)] = addItem(spracheMenu, QStringLiteral("sprache") + number,
+        languageItems[std::size_t(i)] = addItem(languageMenu, QStringLiteral("sprache") + number,
                                                QStringLiteral("Sprache") + number);
-        spracheItems[std::size_t(i)]->setCheckable(true);
-        connect(spracheItems[std::size_t(i)], &QAction::triggered, this,
+        languageItems[std::size_t(i)]->setCheckable(true);
+        connect(languageItems[std::size_t(i)], &QAction::triggered, this,
                 [this, i] { sprache_Click(i); });
     }
     buildHelpMenu();
@@ -191,97 +191,97 @@ void MainWindow::buildMenus()
 // The user guide and the info dialog, worded from [BEFEHLE] and [MENUE].
 void MainWindow::buildHelpMenu()
 {
-    QMenu* hilfeMenu = addMenu(nullptr, QStringLiteral("hilfe"), QStringLiteral("&Hilfe"), hilfe);
-    handbuch = addItem(hilfeMenu, QStringLiteral("handbuch"), QStringLiteral("&Benutzerhandbuch"));
-    handbuch->setShortcut(QKeySequence::HelpContents);
-    trennlinie2 = addSeparator(hilfeMenu, QStringLiteral("trennlinie2"));
-    info = addItem(hilfeMenu, QStringLiteral("info"), QStringLiteral("Info"));
+    QMenu* helpMenu = addMenu(nullptr, QStringLiteral("hilfe"), QStringLiteral("&Hilfe"), helpMenuItem);
+    guideAction = addItem(helpMenu, QStringLiteral("handbuch"), QStringLiteral("&Benutzerhandbuch"));
+    guideAction->setShortcut(QKeySequence::HelpContents);
+    helpSeparator = addSeparator(helpMenu, QStringLiteral("trennlinie2"));
+    infoAction = addItem(helpMenu, QStringLiteral("info"), QStringLiteral("Info"));
 }
 
 // Each disabled until there is something for it to do: a loaded belt in
 // front, a change to take back or to bring back.
-void MainWindow::buildCommandItems(QMenu* konfigurationMenu)
+void MainWindow::buildCommandItems(QMenu* configurationMenu)
 {
-    band_bearbeiten = addItem(konfigurationMenu, QStringLiteral("band_bearbeiten"),
+    editBeltAction = addItem(configurationMenu, QStringLiteral("band_bearbeiten"),
                               QStringLiteral("Dieses Band bearbeiten"));
-    trennlinie3 = addSeparator(konfigurationMenu, QStringLiteral("trennlinie3"));
-    rueckgaengig =
-        addItem(konfigurationMenu, QStringLiteral("rueckgaengig"), QStringLiteral("Rückgängig"));
-    wiederholen =
-        addItem(konfigurationMenu, QStringLiteral("wiederholen"), QStringLiteral("Wiederholen"));
+    undoSeparator = addSeparator(configurationMenu, QStringLiteral("trennlinie3"));
+    undoAction =
+        addItem(configurationMenu, QStringLiteral("rueckgaengig"), QStringLiteral("Rückgängig"));
+    redoAction =
+        addItem(configurationMenu, QStringLiteral("wiederholen"), QStringLiteral("Wiederholen"));
     // Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y both, whatever the desktop binds.
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
         if (!redoKeys.contains(keys))
             redoKeys.append(keys);
-    rueckgaengig->setShortcuts(QKeySequence::Undo);
-    wiederholen->setShortcuts(redoKeys);
-    for (QAction* item : {band_bearbeiten, rueckgaengig, wiederholen})
+    undoAction->setShortcuts(QKeySequence::Undo);
+    redoAction->setShortcuts(redoKeys);
+    for (QAction* item : {editBeltAction, undoAction, redoAction})
         item->setEnabled(false);
 }
 
 // Ways to a belt beyond File > Open, and the datasheet: the belts opened
 // or saved last, a code from an e-mail.
-void MainWindow::buildBeltSourceItems(QMenu* dateiMenu, QMenu* konfigurationMenu)
+void MainWindow::buildBeltSourceItems(QMenu* fileMenu, QMenu* configurationMenu)
 {
-    zuletztMenu = new QMenu(QStringLiteral("Zuletzt geöffnet"), dateiMenu);
-    zuletztMenu->setObjectName(QStringLiteral("zuletzt"));
-    zuletzt = zuletztMenu->menuAction();
-    zuletzt->setObjectName(QStringLiteral("zuletzt"));
-    dateiMenu->insertMenu(speichern, zuletztMenu);
-    datenblatt = new QAction(QStringLiteral("Datenblatt exportieren (PDF)..."), dateiMenu);
-    datenblatt->setObjectName(QStringLiteral("datenblatt"));
-    datenblatt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    dateiMenu->insertAction(trennlinie0, datenblatt);
-    bestellnummer_oeffnen = new QAction(QStringLiteral("Bestellnummer öffnen..."), konfigurationMenu);
-    bestellnummer_oeffnen->setObjectName(QStringLiteral("bestellnummer_oeffnen"));
-    konfigurationMenu->insertAction(band_bearbeiten, bestellnummer_oeffnen);
+    recentMenu = new QMenu(QStringLiteral("Zuletzt geöffnet"), fileMenu);
+    recentMenu->setObjectName(QStringLiteral("zuletzt"));
+    recentMenuItem = recentMenu->menuAction();
+    recentMenuItem->setObjectName(QStringLiteral("zuletzt"));
+    fileMenu->insertMenu(saveAction, recentMenu);
+    datasheetAction = new QAction(QStringLiteral("Datenblatt exportieren (PDF)..."), fileMenu);
+    datasheetAction->setObjectName(QStringLiteral("datenblatt"));
+    datasheetAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    fileMenu->insertAction(fileSeparator, datasheetAction);
+    openCodeAction = new QAction(QStringLiteral("Bestellnummer öffnen..."), configurationMenu);
+    openCodeAction->setObjectName(QStringLiteral("bestellnummer_oeffnen"));
+    configurationMenu->insertAction(editBeltAction, openCodeAction);
 
     // The menu shows the key; the window's own shortcut does the work, so
     // that a text box with the focus keeps its paste.
-    bestellnummer_oeffnen->setShortcut(QKeySequence::Paste);
-    bestellnummer_oeffnen->setShortcutContext(Qt::WidgetShortcut);
-    Bestellnummer_Einfuegen = new QShortcut(QKeySequence::Paste, this);
-    Bestellnummer_Einfuegen->setObjectName(QStringLiteral("Bestellnummer_Einfuegen"));
-    connect(Bestellnummer_Einfuegen, &QShortcut::activated, this,
+    openCodeAction->setShortcut(QKeySequence::Paste);
+    openCodeAction->setShortcutContext(Qt::WidgetShortcut);
+    pasteCodeShortcut = new QShortcut(QKeySequence::Paste, this);
+    pasteCodeShortcut->setObjectName(QStringLiteral("Bestellnummer_Einfuegen"));
+    connect(pasteCodeShortcut, &QShortcut::activated, this,
             &MainWindow::Bestellnummer_Einfuegen_Activated);
 
     // The list is read afresh each time the File menu opens: another window
     // of the program may have changed it.
-    connect(dateiMenu, &QMenu::aboutToShow, this, [this] {
-        fillRecentMenu(*zuletztMenu, [this](const QString& path) {
+    connect(fileMenu, &QMenu::aboutToShow, this, [this] {
+        fillRecentMenu(*recentMenu, [this](const QString& path) {
             afterAsking([this, path] { openRecentBelt(forms_, this, path); });
         });
     });
-    zuletzt->setEnabled(false);
-    datenblatt->setEnabled(false);
+    recentMenuItem->setEnabled(false);
+    datasheetAction->setEnabled(false);
 }
 
 void MainWindow::connectCommands()
 {
     BeltDocument& doc = document();
-    connect(laden, &QAction::triggered, this,
-            [this] { afterAsking([this] { openBelt(forms_, *CommonDialog1, laden->text()); }); });
-    connect(speichern, &QAction::triggered, this,
-            [this] { saveBelt(forms_, *CommonDialog1, speichern->text()); });
-    connect(drucken, &QAction::triggered, this,
-            [this] { printWindowInFront(forms_, *CommonDialog2); });
-    connect(datenblatt, &QAction::triggered, this,
-            [this] { exportDatasheet(forms_, *CommonDialog1, datenblatt->text()); });
-    connect(bestellnummer_oeffnen, &QAction::triggered, this,
+    connect(openAction, &QAction::triggered, this,
+            [this] { afterAsking([this] { openBelt(forms_, *fileDialog, openAction->text()); }); });
+    connect(saveAction, &QAction::triggered, this,
+            [this] { saveBelt(forms_, *fileDialog, saveAction->text()); });
+    connect(printAction, &QAction::triggered, this,
+            [this] { printWindowInFront(forms_, *printerDialog); });
+    connect(datasheetAction, &QAction::triggered, this,
+            [this] { exportDatasheet(forms_, *fileDialog, datasheetAction->text()); });
+    connect(openCodeAction, &QAction::triggered, this,
             [this] { afterAsking([this] { openOrderCode(forms_, this); }); });
-    connect(beenden, &QAction::triggered, this, &MainWindow::beenden_Click);
-    connect(band_om, &QAction::triggered, this, &MainWindow::band_om_Click);
-    connect(band_rechts, &QAction::triggered, this, &MainWindow::band_rechts_Click);
-    connect(band_links, &QAction::triggered, this, &MainWindow::band_links_Click);
-    connect(band_bearbeiten, &QAction::triggered, &doc, &BeltDocument::editThisBelt);
-    connect(rueckgaengig, &QAction::triggered, &doc, &BeltDocument::undo);
-    connect(wiederholen, &QAction::triggered, &doc, &BeltDocument::redo);
-    connect(ohne_Module, &QAction::triggered, this, &MainWindow::ohne_Module_Click);
-    connect(mit_Module, &QAction::triggered, this, &MainWindow::mit_Module_Click);
-    connect(info, &QAction::triggered, this, &MainWindow::info_Click);
-    connect(handbuch, &QAction::triggered, this, &MainWindow::handbuch_Click);
+    connect(exitAction, &QAction::triggered, this, &MainWindow::beenden_Click);
+    connect(newPlainAction, &QAction::triggered, this, &MainWindow::band_om_Click);
+    connect(newRightAction, &QAction::triggered, this, &MainWindow::band_rechts_Click);
+    connect(newLeftAction, &QAction::triggered, this, &MainWindow::band_links_Click);
+    connect(editBeltAction, &QAction::triggered, &doc, &BeltDocument::editThisBelt);
+    connect(undoAction, &QAction::triggered, &doc, &BeltDocument::undo);
+    connect(redoAction, &QAction::triggered, &doc, &BeltDocument::redo);
+    connect(plainExampleAction, &QAction::triggered, this, &MainWindow::ohne_Module_Click);
+    connect(modularExampleAction, &QAction::triggered, this, &MainWindow::mit_Module_Click);
+    connect(infoAction, &QAction::triggered, this, &MainWindow::info_Click);
+    connect(guideAction, &QAction::triggered, this, &MainWindow::handbuch_Click);
 }
 
 // The menu mirrors the document: which belt is in front is the check mark
@@ -296,8 +296,8 @@ void MainWindow::followDocument()
     connect(&doc, &BeltDocument::lockedChanged, this, &MainWindow::updateTitle);
     connect(&doc, &BeltDocument::modifiedChanged, this, &MainWindow::updateTitle);
     connect(&doc, &BeltDocument::fileNameChanged, this, &MainWindow::updateTitle);
-    connect(&doc.history(), &QUndoStack::canUndoChanged, rueckgaengig, &QAction::setEnabled);
-    connect(&doc.history(), &QUndoStack::canRedoChanged, wiederholen, &QAction::setEnabled);
+    connect(&doc.history(), &QUndoStack::canUndoChanged, undoAction, &QAction::setEnabled);
+    connect(&doc.history(), &QUndoStack::canRedoChanged, redoAction, &QAction::setEnabled);
     showState();
 }
 
@@ -321,15 +321,15 @@ void MainWindow::showState()
 {
     BeltDocument& doc = document();
     const bool modular = doc.modularInFront();
-    band_om->setChecked(doc.plainInFront());
-    band_rechts->setChecked(modular && doc.belt().rightRunning);
-    band_links->setChecked(modular && !doc.belt().rightRunning);
+    newPlainAction->setChecked(doc.plainInFront());
+    newRightAction->setChecked(modular && doc.belt().rightRunning);
+    newLeftAction->setChecked(modular && !doc.belt().rightRunning);
     const bool built = doc.hasBelt() && doc.codeBuilt();
-    setEnabledIfChanged(speichern, built);
-    setEnabledIfChanged(datenblatt, built);
-    setEnabledIfChanged(band_bearbeiten, doc.hasBelt() && doc.locked());
-    setEnabledIfChanged(rueckgaengig, doc.history().canUndo());
-    setEnabledIfChanged(wiederholen, doc.history().canRedo());
+    setEnabledIfChanged(saveAction, built);
+    setEnabledIfChanged(datasheetAction, built);
+    setEnabledIfChanged(editBeltAction, doc.hasBelt() && doc.locked());
+    setEnabledIfChanged(undoAction, doc.history().canUndo());
+    setEnabledIfChanged(redoAction, doc.history().canRedo());
 }
 
 void MainWindow::Bestellnummer_Einfuegen_Activated()
@@ -343,21 +343,21 @@ void MainWindow::Bestellnummer_Einfuegen_Activated()
     const bool textBox = (line && !line->isReadOnly()) ||
                          qobject_cast<const QAbstractSpinBox*>(focus) ||
                          (text && !text->isReadOnly()) || (plainText && !plainText->isReadOnly());
-    if (!textBox && bestellnummer_oeffnen->isEnabled())
-        bestellnummer_oeffnen->trigger();
+    if (!textBox && openCodeAction->isEnabled())
+        openCodeAction->trigger();
 }
 
 void MainWindow::wordCommands()
 {
     const Wording& w = forms_.wording();
-    band_bearbeiten->setText(w.commands[CommandEditBelt]);
-    rueckgaengig->setText(w.commands[CommandUndo]);
-    wiederholen->setText(w.commands[CommandRedo]);
-    bestellnummer_oeffnen->setText(w.commands[CommandOpenCode]);
-    zuletzt->setText(w.commands[CommandRecent]);
-    datenblatt->setText(w.commands[CommandDatasheet]);
-    hilfe->setText(w.commands[CommandHelpMenu]);
-    handbuch->setText(w.commands[CommandUserGuide]);
+    editBeltAction->setText(w.commands[CommandEditBelt]);
+    undoAction->setText(w.commands[CommandUndo]);
+    redoAction->setText(w.commands[CommandRedo]);
+    openCodeAction->setText(w.commands[CommandOpenCode]);
+    recentMenuItem->setText(w.commands[CommandRecent]);
+    datasheetAction->setText(w.commands[CommandDatasheet]);
+    helpMenuItem->setText(w.commands[CommandHelpMenu]);
+    guideAction->setText(w.commands[CommandUserGuide]);
     markLanguageItems();
 }
 
@@ -366,7 +366,7 @@ void MainWindow::wordCommands()
 void MainWindow::markLanguageItems()
 {
     QString taken;
-    for (QAction* item : spracheItems) {
+    for (QAction* item : languageItems) {
         const QString language = item->data().toString();
         if (language.isEmpty())
             continue;
@@ -422,28 +422,28 @@ void MainWindow::buildTimers()
         timer->setInterval(TimerInterval);
         return timer;
     };
-    Timer_Module = makeTimer(QStringLiteral("Timer_Module"));
-    Timer_Antrieb = makeTimer(QStringLiteral("Timer_Antrieb"));
-    Timer_Umschaltung = makeTimer(QStringLiteral("Timer_Umschaltung"));
-    connect(Timer_Module, &QTimer::timeout, this, &MainWindow::Timer_Module_Timer);
-    connect(Timer_Antrieb, &QTimer::timeout, this, &MainWindow::Timer_Antrieb_Timer);
-    connect(Timer_Umschaltung, &QTimer::timeout, this, &MainWindow::Timer_Umschaltung_Timer);
+    moduleTimer = makeTimer(QStringLiteral("Timer_Module"));
+    driveTimer = makeTimer(QStringLiteral("Timer_Antrieb"));
+    switchTimer = makeTimer(QStringLiteral("Timer_Umschaltung"));
+    connect(moduleTimer, &QTimer::timeout, this, &MainWindow::Timer_Module_Timer);
+    connect(driveTimer, &QTimer::timeout, this, &MainWindow::Timer_Antrieb_Timer);
+    connect(switchTimer, &QTimer::timeout, this, &MainWindow::Timer_Umschaltung_Timer);
     // Only Timer_Antrieb runs from the window's creation on.
-    Timer_Antrieb->start();
+    driveTimer->start();
 }
 
 void MainWindow::startTimers()
 {
-    Timer_Umschaltung->start();
-    Timer_Antrieb->start();
-    Timer_Module->start();
+    switchTimer->start();
+    driveTimer->start();
+    moduleTimer->start();
 }
 
 void MainWindow::stopTimers()
 {
-    Timer_Module->stop();
-    Timer_Antrieb->stop();
-    Timer_Umschaltung->stop();
+    moduleTimer->stop();
+    driveTimer->stop();
+    switchTimer->stop();
 }
 
 void MainWindow::setCaption(const QString& caption)
@@ -549,7 +549,7 @@ bool MainWindow::mayDropBelt()
     const int answer =
         forms_.messageBox().ask(this, questionText(w.questions, QuestionUnsaved), w.title, buttons, 2);
     if (answer == 0)
-        return saveBelt(forms_, *CommonDialog1, speichern->text());
+        return saveBelt(forms_, *fileDialog, saveAction->text());
     return answer == 1;
 }
 
@@ -592,14 +592,14 @@ void MainWindow::sprache_Click(int index)
     // The tick moves when the switch is done, not with the click.
     tickLanguageInUse();
     if (mayDropBelt())
-        emit languageChosen(languageOf(spracheItems[std::size_t(index)]));
+        emit languageChosen(languageOf(languageItems[std::size_t(index)]));
 }
 
 void MainWindow::tickLanguageInUse()
 {
     // An item names a language; the language in use is named by its file.
     const QString inUse = forms_.wording().languageFile;
-    for (QAction* item : spracheItems)
+    for (QAction* item : languageItems)
         item->setChecked(!inUse.isEmpty() &&
                          QString::compare(languageOf(item) + QStringLiteral(".ini"), inUse,
                                           Qt::CaseInsensitive) == 0);

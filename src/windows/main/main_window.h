@@ -44,46 +44,49 @@ public:
 
     QMdiArea* mdiArea = nullptr;
 
-    QAction* datei = nullptr;
-    QAction* laden = nullptr;
-    QAction* speichern = nullptr;
-    QAction* trennlinie0 = nullptr;
-    QAction* drucken = nullptr;
-    QAction* trennlinie1 = nullptr;
-    QAction* beenden = nullptr;
-    QAction* konfiguration = nullptr;
-    QAction* band_erstellen = nullptr;
-    QAction* band_om = nullptr;
-    QAction* band_rechts = nullptr;
-    QAction* band_links = nullptr;
+    // Each item's object name is the menu item's own name (fileMenuItem is
+    // "datei", saveAction "speichern", ...): the language files and the
+    // accessibility tree go by those.
+    QAction* fileMenuItem = nullptr;
+    QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* fileSeparator = nullptr;
+    QAction* printAction = nullptr;
+    QAction* exitSeparator = nullptr;
+    QAction* exitAction = nullptr;
+    QAction* configurationMenuItem = nullptr;
+    QAction* newBeltMenuItem = nullptr;
+    QAction* newPlainAction = nullptr;
+    QAction* newRightAction = nullptr;
+    QAction* newLeftAction = nullptr;
     // Commands beyond the old program, worded from [BEFEHLE].
-    QAction* band_bearbeiten = nullptr; // edit the loaded belt in front
-    QAction* trennlinie3 = nullptr;
-    QAction* rueckgaengig = nullptr;          // undo
-    QAction* wiederholen = nullptr;           // redo
-    QAction* bestellnummer_oeffnen = nullptr; // a code typed or pasted
-    QAction* zuletzt = nullptr;               // File > Recent
-    QMenu* zuletztMenu = nullptr;
-    QAction* datenblatt = nullptr; // export the PDF datasheet
+    QAction* editBeltAction = nullptr; // edit the loaded belt in front
+    QAction* undoSeparator = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QAction* openCodeAction = nullptr; // a code typed or pasted
+    QAction* recentMenuItem = nullptr;               // File > Recent
+    QMenu* recentMenu = nullptr;
+    QAction* datasheetAction = nullptr; // export the PDF datasheet
     // Ctrl+V opens a pasted code, unless a text box takes it.
-    QShortcut* Bestellnummer_Einfuegen = nullptr;
-    QAction* beispiele = nullptr;
-    QAction* ohne_Module = nullptr;
-    QAction* mit_Module = nullptr;
-    QAction* extras = nullptr;
-    QAction* sprache = nullptr;
-    std::array<QAction*, 5> spracheItems{}; // sprache1 .. sprache5
-    QAction* hilfe = nullptr;     // the Help menu
-    QAction* handbuch = nullptr;  // the user guide
-    QAction* trennlinie2 = nullptr;
-    QAction* info = nullptr;
+    QShortcut* pasteCodeShortcut = nullptr;
+    QAction* examplesMenuItem = nullptr;
+    QAction* plainExampleAction = nullptr;
+    QAction* modularExampleAction = nullptr;
+    QAction* toolsMenuItem = nullptr;
+    QAction* languageMenuItem = nullptr;
+    std::array<QAction*, 5> languageItems{}; // sprache1 .. sprache5
+    QAction* helpMenuItem = nullptr;
+    QAction* guideAction = nullptr; // the user guide
+    QAction* helpSeparator = nullptr;
+    QAction* infoAction = nullptr;
 
-    QTimer* Timer_Module = nullptr;
-    QTimer* Timer_Antrieb = nullptr;
-    QTimer* Timer_Umschaltung = nullptr;
+    QTimer* moduleTimer = nullptr;
+    QTimer* driveTimer = nullptr;
+    QTimer* switchTimer = nullptr;
 
-    CommonDialog* CommonDialog1 = nullptr;
-    CommonDialog* CommonDialog2 = nullptr;
+    CommonDialog* fileDialog = nullptr;
+    CommonDialog* printerDialog = nullptr;
 
     // Menu items by name, e.g. "speichern" or "sprache3".
     QAction* menuItem(const QString& name) const;
@@ -144,8 +147,8 @@ protected:
 
 private:
     void buildMenus();
-    void buildCommandItems(QMenu* konfigurationMenu);
-    void buildBeltSourceItems(QMenu* dateiMenu, QMenu* konfigurationMenu);
+    void buildCommandItems(QMenu* configurationMenu);
+    void buildBeltSourceItems(QMenu* fileMenu, QMenu* configurationMenu);
     void buildHelpMenu();
     void buildTimers();
     void markLanguageItems();

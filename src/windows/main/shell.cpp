@@ -107,19 +107,19 @@ void Shell::loadMain(MainWindow& window)
         window.startTimers();
 
         StartDialog& start = forms_.window<StartDialog>();
-        BeltPictureStore& pictures = forms_.wImages2();
+        BeltPictureStore& pictures = forms_.beltPictures();
         for (const auto& [image, name] :
-             {std::pair(start.Image_Start_oM, QStringLiteral("Picture_Start_oM")),
-              std::pair(start.Image_Start_R, QStringLiteral("Picture_Start_R")),
-              std::pair(start.Image_Start_L, QStringLiteral("Picture_Start_L"))})
+             {std::pair(start.plainPicture, QStringLiteral("Picture_Start_oM")),
+              std::pair(start.leftRunningPicture, QStringLiteral("Picture_Start_R")),
+              std::pair(start.rightRunningPicture, QStringLiteral("Picture_Start_L"))})
             image->setPicture(pictures.picture(name), BeltPictureStore::drawing(name));
         start.Show();
     } catch (const RunError& error) {
         forms_.endStartup();
         // A start-up that failed on its language file would fail at every
         // start; choosing a working language is the way out.
-        if (!window.Timer_Umschaltung->isActive())
-            window.Timer_Umschaltung->start();
+        if (!window.switchTimer->isActive())
+            window.switchTimer->start();
         showStartupError(error);
         return;
     }

@@ -44,35 +44,35 @@ StartDialog::StartDialog(Forms& forms) : Form(forms, windowName())
     setWindowIcon(QIcon());
     resize(twipsSize(9975, 6960));
 
-    BeltPictureStore& pictures = forms.wImages2();
-    Image_Start_oM = makeImage(this, QStringLiteral("Image_Start_oM"), pictures,
+    BeltPictureStore& pictures = forms.beltPictures();
+    plainPicture = makeImage(this, QStringLiteral("Image_Start_oM"), pictures,
                                QStringLiteral("Picture_Start_oM"), twipsPoint(360, 60));
-    Command_Start_oM =
+    plainButton =
         makeButton(this, QStringLiteral("Command_Start_oM"),
                    QStringLiteral("Band erstellen, ohne Module"), twipsRect(5160, 420, 3855, 435));
-    Image_Start_L = makeImage(this, QStringLiteral("Image_Start_L"), pictures,
+    rightRunningPicture = makeImage(this, QStringLiteral("Image_Start_L"), pictures,
                               QStringLiteral("Picture_Start_L"), twipsPoint(360, 1800));
-    Command_Start_R = makeButton(this, QStringLiteral("Command_Start_R"),
+    rightRunningButton = makeButton(this, QStringLiteral("Command_Start_R"),
                                  QStringLiteral("Band erstellen, Laufrichtung rechts"),
                                  twipsRect(5160, 2100, 3855, 435));
-    Image_Start_R = makeImage(this, QStringLiteral("Image_Start_R"), pictures,
+    leftRunningPicture = makeImage(this, QStringLiteral("Image_Start_R"), pictures,
                               QStringLiteral("Picture_Start_R"), twipsPoint(300, 3960));
-    Command_Start_L = makeButton(this, QStringLiteral("Command_Start_L"),
+    leftRunningButton = makeButton(this, QStringLiteral("Command_Start_L"),
                                  QStringLiteral("Band erstellen, Laufrichtung links"),
                                  twipsRect(5160, 4080, 3855, 435));
 
     // Each picture is named by the button of its row.
-    Image_Start_oM->setCaptionSource(Command_Start_oM);
-    Image_Start_L->setCaptionSource(Command_Start_R);
-    Image_Start_R->setCaptionSource(Command_Start_L);
+    plainPicture->setCaptionSource(plainButton);
+    rightRunningPicture->setCaptionSource(rightRunningButton);
+    leftRunningPicture->setCaptionSource(leftRunningButton);
 
     // Top to bottom, as the rows stand.
-    setTabOrder(Command_Start_oM, Command_Start_R);
-    setTabOrder(Command_Start_R, Command_Start_L);
+    setTabOrder(plainButton, rightRunningButton);
+    setTabOrder(rightRunningButton, leftRunningButton);
 
-    connect(Command_Start_oM, &QPushButton::clicked, this, &StartDialog::Command_Start_oM_Click);
-    connect(Command_Start_R, &QPushButton::clicked, this, &StartDialog::Command_Start_R_Click);
-    connect(Command_Start_L, &QPushButton::clicked, this, &StartDialog::Command_Start_L_Click);
+    connect(plainButton, &QPushButton::clicked, this, &StartDialog::Command_Start_oM_Click);
+    connect(rightRunningButton, &QPushButton::clicked, this, &StartDialog::Command_Start_R_Click);
+    connect(leftRunningButton, &QPushButton::clicked, this, &StartDialog::Command_Start_L_Click);
 }
 
 // The dialog has no caption; what it offers is what the menu calls it.

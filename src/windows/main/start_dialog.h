@@ -16,12 +16,12 @@ public:
     explicit StartDialog(Forms& forms);
     static QString windowName() { return QStringLiteral("wStart"); }
 
-    ImageControl* Image_Start_oM = nullptr;
-    ImageControl* Image_Start_L = nullptr;
-    ImageControl* Image_Start_R = nullptr;
-    QPushButton* Command_Start_oM = nullptr;
-    QPushButton* Command_Start_R = nullptr;
-    QPushButton* Command_Start_L = nullptr;
+    ImageControl* plainPicture = nullptr;
+    ImageControl* rightRunningPicture = nullptr;
+    ImageControl* leftRunningPicture = nullptr;
+    QPushButton* plainButton = nullptr;
+    QPushButton* rightRunningButton = nullptr;
+    QPushButton* leftRunningButton = nullptr;
 
     void nameControls() override;
 

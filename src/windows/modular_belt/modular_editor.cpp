@@ -94,7 +94,7 @@ void ModularBeltEditor::buildControls()
     connect(Toolbar_Links, &KeyedToolbar::ButtonClick, this,
             &ModularBeltEditor::Toolbar_Links_ButtonClick);
 
-    const QPixmap& drive = forms().wImages1().Picture_Antrieb();
+    const QPixmap& drive = forms().modulePictures().Picture_Antrieb();
     for (int k = 0; k < SlotCount; ++k) {
         auto* module = new ImageControl(indexed("Image_Modul", k), this);
         module->move(twipsPoint(moduleSlotLeft(true, k), ModuleSlotTop));
@@ -243,7 +243,7 @@ void ModularBeltEditor::showPieceVariant(int position, int variant)
 {
     const int type = document().belt().pieces.at(std::size_t(position));
     Image_Modul.at(std::size_t(position))
-        ->setPicture(forms().wImages1().Picture_M(type + variant),
+        ->setPicture(forms().modulePictures().Picture_M(type + variant),
                      ModulePictureStore::drawing(type + variant));
     nameModuleSlot(position, variant);
 }

@@ -87,7 +87,7 @@ void PlainBeltEditor::showLength()
 void PlainBeltEditor::showBeltPicture(int length, bool rightRunning)
 {
     const QChar side = QLatin1Char(rightRunning ? 'R' : 'L');
-    Image_Band_oM->setPicture(forms().wImages2().Picture_oM(length, side),
+    Image_Band_oM->setPicture(forms().beltPictures().Picture_oM(length, side),
                               plainBeltDrawing(length, side));
 }
 
