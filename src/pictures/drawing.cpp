@@ -4,7 +4,6 @@
 #include "rules/drive.h"
 #include "pictures/drawing_kit.h"
 #include "pictures/drawings.h"
-#include "pictures/picture_store.h"
 #include "rules/type_codes.h"
 
 #include <QPaintEngine>
@@ -36,9 +35,27 @@ void Drawing::paint(QPainter& painter, const QRectF& target) const
     painter.restore();
 }
 
+namespace {
+// Widths in pixels of the plain-belt pictures, by length 300..1500.
+constexpr std::array<int, 13> LeftWidths = {180, 240, 300, 360, 420, 480, 540,
+                                            600, 738, 738, 886, 886, 945};
+constexpr std::array<int, 13> RightWidths = {180, 240, 300, 360, 420, 480, 540,
+                                             600, 738, 886, 886, 886, 945};
+constexpr int BeltHeight = 72;
+} // namespace
+
+QSize plainBeltSize(int length, QChar side)
+{
+    if (length < 300 || length > 1500 || length % 100 != 0
+        || (side != QLatin1Char('L') && side != QLatin1Char('R')))
+        return QSize();
+    const std::size_t i = std::size_t((length - 300) / 100);
+    return QSize((side == QLatin1Char('R') ? RightWidths : LeftWidths)[i], BeltHeight);
+}
+
 Drawing pieceDrawing(int index)
 {
-    if (index < 0 || index >= ModulePictureStore::PictureCount)
+    if (index < 0 || index >= PieceDrawingCount)
         throw std::out_of_range("Picture_M has no index " + std::to_string(index));
     const int code = index / 3 * 3;
     return Drawing(pieceSize(code),
@@ -52,7 +69,7 @@ Drawing driveDrawing()
 
 Drawing plainBeltDrawing(int length, QChar side)
 {
-    const QSize size = BeltPictureStore::beltPictureSize(length, side);
+    const QSize size = plainBeltSize(length, side);
     if (size.isEmpty())
         throw std::out_of_range("no plain belt picture for " + std::to_string(length));
     const bool right = side == QLatin1Char('R');

@@ -30,6 +30,12 @@ private:
     std::function<void(QPainter&)> paint_;
 };
 
+// Picture_M's indexes: type code + variant, for the eleven type codes.
+constexpr int PieceDrawingCount = 33;
+// The size of Picture_oM<length><side> (length 300, 400, ..., 1500, side 'L'
+// or 'R'); empty for any other.
+QSize plainBeltSize(int length, QChar side);
+
 // The drawing of Picture_M(index): type code + variant (0 plain, 1 grey,
 // 2 red). An index outside 0..32 throws std::out_of_range.
 Drawing pieceDrawing(int index);

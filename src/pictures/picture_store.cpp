@@ -9,15 +9,6 @@
 
 namespace kx {
 
-namespace {
-// Widths in pixels of the plain-belt pictures, by length 300..1500.
-constexpr std::array<int, 13> LeftWidths = {180, 240, 300, 360, 420, 480, 540,
-                                            600, 738, 738, 886, 886, 945};
-constexpr std::array<int, 13> RightWidths = {180, 240, 300, 360, 420, 480, 540,
-                                             600, 738, 886, 886, 886, 945};
-constexpr int BeltHeight = 72;
-} // namespace
-
 ModulePictureStore::ModulePictureStore(qreal devicePixelRatio)
     : devicePixelRatio_(devicePixelRatio)
 {
@@ -103,10 +94,7 @@ QPixmap drawNamedPicture(const QString& name, qreal dpr)
 
 QSize BeltPictureStore::beltPictureSize(int length, QChar side)
 {
-    if (!hasBeltPicture(length) || (side != QLatin1Char('L') && side != QLatin1Char('R')))
-        return QSize();
-    const std::size_t i = std::size_t((length - 300) / 100);
-    return QSize((side == QLatin1Char('R') ? RightWidths : LeftWidths)[i], BeltHeight);
+    return plainBeltSize(length, side);
 }
 
 Drawing BeltPictureStore::drawing(const QString& name)
@@ -128,13 +116,16 @@ Drawing BeltPictureStore::drawing(const QString& name)
 
 int BeltPictureStore::widestBeltPicture()
 {
-    return std::max(*std::max_element(LeftWidths.begin(), LeftWidths.end()),
-                    *std::max_element(RightWidths.begin(), RightWidths.end()));
+    int widest = 0;
+    for (int length = 300; length <= 1500; length += 100)
+        for (QChar side : {QLatin1Char('L'), QLatin1Char('R')})
+            widest = std::max(widest, plainBeltSize(length, side).width());
+    return widest;
 }
 
 bool BeltPictureStore::hasBeltPicture(int length)
 {
-    return length >= 300 && length <= 1500 && length % 100 == 0;
+    return !plainBeltSize(length, QLatin1Char('R')).isEmpty();
 }
 
 QString BeltPictureStore::beltPictureName(int length, QChar side)

@@ -19,7 +19,7 @@ class ModulePictureStore {
 public:
     explicit ModulePictureStore(qreal devicePixelRatio = 1.0);
 
-    static constexpr int PictureCount = 33;
+    static constexpr int PictureCount = PieceDrawingCount;
 
     // Index 0..32; any other index throws std::out_of_range.
     const QPixmap& Picture_M(int index) const;

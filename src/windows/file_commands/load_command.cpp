@@ -71,4 +71,10 @@ bool loadOrderCode(Forms& forms, QWidget* parent, const char* procedure, const Q
                     [&] { return readOrderCode(text, codes); });
 }
 
+void openRecentBelt(Forms& forms, QWidget* parent, const QString& path)
+{
+    if (!loadBeltFile(forms, parent, path) && !QFileInfo::exists(path))
+        forgetRecentBelt(path);
+}
+
 } // namespace kx

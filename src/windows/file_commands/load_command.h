@@ -19,6 +19,10 @@ void openBelt(Forms& forms, CommonDialog& dialog, const QString& title);
 // true when the belt is shown.
 bool loadBeltFile(Forms& forms, QWidget* parent, const QString& path);
 
+// Loads a belt of File > Recent as File > Open would; a file that is gone is
+// taken off the list once the load has said so.
+void openRecentBelt(Forms& forms, QWidget* parent, const QString& path);
+
 // An order code typed or pasted, shown as loading a file holding it would,
 // errors included; the box names the procedure and the code.
 bool loadOrderCode(Forms& forms, QWidget* parent, const char* procedure, const QString& text);

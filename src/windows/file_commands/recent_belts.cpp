@@ -1,6 +1,5 @@
 #include "windows/file_commands/recent_belts.h"
 
-#include "windows/file_commands/load_command.h"
 #include "rules/user_folders.h"
 
 #include <QAction>
@@ -38,14 +37,12 @@ void rememberRecentBelt(const QString& path)
     storeRecentBelts(list.mid(0, RecentBeltCount));
 }
 
-namespace {
 void forgetRecentBelt(const QString& path)
 {
     QStringList list = recentBelts();
     if (list.removeAll(path) > 0)
         storeRecentBelts(list);
 }
-} // namespace
 
 void fillRecentMenu(QMenu& menu, const std::function<void(const QString&)>& open)
 {
@@ -61,12 +58,6 @@ void fillRecentMenu(QMenu& menu, const std::function<void(const QString&)>& open
                          [open, path] { open(path); });
     }
     menu.menuAction()->setEnabled(!list.isEmpty());
-}
-
-void openRecentBelt(Forms& forms, QWidget* parent, const QString& path)
-{
-    if (!loadBeltFile(forms, parent, path) && !QFileInfo::exists(path))
-        forgetRecentBelt(path);
 }
 
 } // namespace kx

@@ -2,8 +2,6 @@
 
 #include "windows/forms/accessible_names.h"
 
-#include "windows/forms/forms.h"
-
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -47,7 +45,7 @@ void Form::Show()
 void Form::Hide()
 {
     // What lies behind must be there before this window stops covering it.
-    forms_.loadDeferredWindows();
+    emit aboutToHide();
     frame()->hide();
     updateMainTitle();
 }
@@ -93,10 +91,10 @@ void Form::adoptMdiFrame()
     nameMdiWindow();
 }
 
-void Form::updateMainTitle() const
+void Form::updateMainTitle()
 {
     if (mdiFrame())
-        emit forms_.frontWindowChanged();
+        emit frontMayHaveChanged();
 }
 
 void Form::closeEvent(QCloseEvent* event)
@@ -109,7 +107,7 @@ void Form::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-    forms_.unload(objectName());
+    emit closedByUser();
 }
 
 } // namespace kx

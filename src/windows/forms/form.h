@@ -38,11 +38,19 @@ public:
     QWidget* frame() const;
     QMdiSubWindow* mdiFrame() const;
 
+signals:
+    // For the registry, which owns the windows: what lies behind a window
+    // must exist before it hides; the caption in front may have changed; a
+    // separate window's close button unloads it.
+    void aboutToHide();
+    void frontMayHaveChanged();
+    void closedByUser();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void updateMainTitle() const;
+    void updateMainTitle();
     void nameMdiWindow();
 
     Forms& forms_;

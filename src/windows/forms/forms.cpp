@@ -134,6 +134,9 @@ Form* Forms::window(const QString& name)
     Form* form = entry->factory(*this);
     form->setObjectName(name);
     windows_.insert(name, form);
+    connect(form, &Form::aboutToHide, this, &Forms::loadDeferredWindows);
+    connect(form, &Form::frontMayHaveChanged, this, &Forms::frontWindowChanged);
+    connect(form, &Form::closedByUser, this, [this, name] { unload(name); });
     if (area) {
         // The children are parts of one screen: no title bar, and no second
         // set of window buttons in the menu bar beside the main window's.
