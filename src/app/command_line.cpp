@@ -89,6 +89,28 @@ CommandLine parseCommandLine(const QStringList& arguments, CommandLine::Stage st
     return line;
 }
 
+bool displayNamed(const QStringList& arguments)
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(name))
+            return true;
+    for (const QString& argument : arguments)
+        for (const char* option : {"-platform", "--platform", "-display", "--display"})
+            if (argument == QLatin1String(option)
+                || argument.startsWith(QLatin1String(option) + QLatin1Char('=')))
+                return true;
+    return false;
+}
+
+CommandLine withoutDisplay(const QStringList& arguments)
+{
+    const CommandLine line = parseCommandLine(arguments, CommandLine::Stage::AfterGui);
+    if (line.answerOnly)
+        return line;
+    return answer(1, QStringLiteral("%1: no display found; --datasheet needs none.")
+                         .arg(QLatin1String(ProgramName)));
+}
+
 QStringList argumentList(int argc, char* argv[])
 {
     QStringList arguments;

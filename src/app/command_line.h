@@ -31,6 +31,13 @@ struct CommandLine
 
 CommandLine parseCommandLine(const QStringList& arguments, CommandLine::Stage stage);
 
+// Whether the window can find a display: one named by the environment or by
+// Qt's own -platform or -display option.
+bool displayNamed(const QStringList& arguments);
+// The answer when it cannot: every argument checked first, as once the
+// window has started, so that a mistake is named before the missing display.
+CommandLine withoutDisplay(const QStringList& arguments);
+
 // The arguments of main() as text.
 QStringList argumentList(int argc, char* argv[]);
 

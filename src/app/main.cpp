@@ -9,8 +9,8 @@ int main(int argc, char* argv[])
 {
     using Stage = kx::CommandLine::Stage;
     // --help and --version answer before Qt looks for a display.
-    const kx::CommandLine early =
-        kx::parseCommandLine(kx::argumentList(argc, argv), Stage::BeforeGui);
+    const QStringList arguments = kx::argumentList(argc, argv);
+    const kx::CommandLine early = kx::parseCommandLine(arguments, Stage::BeforeGui);
     if (early.answerOnly)
         return kx::printAnswer(early);
 
@@ -27,6 +27,10 @@ int main(int argc, char* argv[])
         return kx::runDatasheet(QCoreApplication::applicationDirPath(), line.datasheet,
                                 line.output);
     }
+
+    // Without a display the toolkit would abort before the arguments are read.
+    if (!kx::displayNamed(arguments))
+        return kx::printAnswer(kx::withoutDisplay(arguments));
 
     QApplication app(argc, argv);
     const kx::CommandLine line =
