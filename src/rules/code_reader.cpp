@@ -70,9 +70,36 @@ bool isPieceField(const QString& field, bool right)
            pieceCode(field, PieceKind::End, right) >= 0;
 }
 
+// The number of pieces a code names, in decimal digits: a run count may
+// have any number of digits, and the refusal tells it as it is.
+class PieceTally
+{
+public:
+    void add(QStringView digits)
+    {
+        while (digits.size() > 1 && digits.front() == QLatin1Char('0'))
+            digits = digits.sliced(1);
+        QString sum;
+        int carry = 0;
+        for (qsizetype i = 0; i < std::max(digits_.size(), digits.size()) || carry; ++i) {
+            const int a = i < digits_.size() ? digits_[digits_.size() - 1 - i].digitValue() : 0;
+            const int b = i < digits.size() ? digits[digits.size() - 1 - i].digitValue() : 0;
+            sum.prepend(QChar(u'0' + (a + b + carry) % 10));
+            carry = (a + b + carry) / 10;
+        }
+        digits_ = sum;
+    }
+    void add(int count) { add(QString::number(count)); }
+    bool atMost(int limit) const { return digits_.size() < 10 && digits_.toInt() <= limit; }
+    QString text() const { return digits_; }
+
+private:
+    QString digits_ = QStringLiteral("0");
+};
+
 // Adds the field's runs to the pieces. Modules past any belt are counted in
-// named, not kept, so that a count of any size is told as it is.
-void appendRuns(const QString& field, std::vector<int>& pieces, qint64& named)
+// named, not kept.
+void appendRuns(const QString& field, std::vector<int>& pieces, PieceTally& named)
 {
     qsizetype digits = 0;
     for (qsizetype i = 0; i < field.size(); ++i) {
@@ -80,13 +107,16 @@ void appendRuns(const QString& field, std::vector<int>& pieces, qint64& named)
             ++digits;
             continue;
         }
-        const qint64 count =
-            digits == 0 ? 1 : *wholeNumber(QStringView(field).sliced(i - digits, digits));
+        const QStringView count = QStringView(field).sliced(i - digits, digits);
         digits = 0;
-        named = std::min(named + count, Q_INT64_C(1000000000000000000));
-        // Middle modules are the same on both running sides.
-        if (named <= MaxPieces)
-            pieces.insert(pieces.end(), std::size_t(count),
+        if (count.isEmpty())
+            named.add(1);
+        else
+            named.add(count);
+        // Within a belt's pieces, the count is small. Middle modules are the
+        // same on both running sides.
+        if (named.atMost(MaxPieces))
+            pieces.insert(pieces.end(), std::size_t(count.isEmpty() ? 1 : count.toInt()),
                           pieceCode(QString(field[i]), PieceKind::Middle, true));
     }
 }
@@ -96,7 +126,7 @@ void appendRuns(const QString& field, std::vector<int>& pieces, qint64& named)
 // the empty field that ends an open belt. Returns where the features start;
 // named is the number of pieces the fields name.
 qsizetype readPieces(const QStringList& fields, Belt& belt, const QStringList& features,
-                     qint64& named)
+                     PieceTally& named)
 {
     const bool right = belt.rightRunning;
     const auto isFeature = [&features](const QString& field) { return features.contains(field); };
@@ -112,12 +142,12 @@ qsizetype readPieces(const QStringList& fields, Belt& belt, const QStringList& f
         return none ? 1 : 0;
     }
     belt.pieces.push_back(begin);
-    named = 1;
+    named.add(1);
     for (qsizetype j = 1; j < fields.size(); ++j) {
         const QString& field = fields[j];
         if (const int end = pieceCode(field, PieceKind::End, right); end >= 0) {
             belt.pieces.push_back(end);
-            ++named;
+            named.add(1);
             return j + 1;
         }
         if (isRuns(field)) {
@@ -236,12 +266,12 @@ Belt readCode(const QString& code, BeltKind kind, const FeatureCodes& codes)
 
     qsizetype featuresFrom = 0;
     if (kind == BeltKind::Modular) {
-        qint64 named = 0;
+        PieceTally named;
         featuresFrom = readPieces(fields, belt, codes.modular, named);
         const int fit = belt.closed() ? MaxPieces : MaxPiecesOpen;
-        if (named > fit)
+        if (!named.atMost(fit))
             fail(RunError::SubscriptOutOfRange, FailTooManyPieces,
-                 {QString::number(named), QString::number(fit)});
+                 {named.text(), QString::number(fit)});
         if (*mm != piecesLength(belt.pieces))
             fail(InvalidValue, FailPiecesLength,
                  {length, QString::number(piecesLength(belt.pieces))});

@@ -194,7 +194,7 @@ void BeltFileTest::rejects_data()
     row("pieces after an empty field", "mKX40-150-R-AG--5G-EV", FailPiecesLength, {"150", "800"});
     row("plain code in a modular file", "mKX40-300-R", FailPiecesLength, {"300", "0"});
     row("20-digit run", "mKX40-1600-R-AG-99999999999999999999G-EG", FailTooManyPieces,
-        {"1000000000000001", "14"});
+        {"100000000000000000001", "14"});
     row("unknown module letter", "mKX40-500-R-AG-G2QV-EV", FailUnknownPiece, {"G2QV"});
     row("a module after the end piece", "mKX40-400-R-AG-V-EV-G", FailPieceOutOfPlace, {"G"});
     row("a second begin piece", "mKX40-450-R-AG-AC-EV", FailPieceOutOfPlace, {"AC"});
