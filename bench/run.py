@@ -13,7 +13,7 @@ import sys
 import tempfile
 
 build, results = sys.argv[1], sys.argv[2]
-bin_dir = os.path.join(build, "bin")
+bin_dir = os.path.abspath(os.path.join(build, "bin"))
 program = os.path.join(bin_dir, "kx-start-bench")
 baseline = os.path.join(bin_dir, "bare-mdi")
 konfigurator = os.path.join(bin_dir, "kx-konfigurator")
