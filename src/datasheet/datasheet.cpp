@@ -1,6 +1,7 @@
 #include "datasheet/datasheet.h"
 
 #include "pictures/drawing.h"
+#include "pictures/font_family.h"
 #include "rules/belt.h"
 #include "rules/drive.h"
 #include "rules/order_code.h"
@@ -57,29 +58,72 @@ constexpr qreal LabelColumn = 520;
 constexpr qreal Gap = 40;
 constexpr qreal MaxPicture = 700;
 
-QFont pageFont(qreal size, bool bold = false)
+// The size the page's two fonts are made in; every other size is this one
+// scaled, as each font size made costs a font set-up of its own.
+constexpr qreal FontSize = 100;
+
+QFont pageFont(bool bold)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font = familyFont();
     // Without ligatures the words come back out of the PDF as typed.
     font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
-    font.setPixelSize(qMax(1, qRound(size)));
+    // Unhinted metrics scale exactly; the page is printed or zoomed anyway.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setPixelSize(int(FontSize));
     font.setBold(bold);
     return font;
 }
 
-// Draws lines of text from the top of the rectangle, wrapped at its width;
-// returns the height used.
-qreal drawLines(QPainter& painter, const QRectF& area, const QStringList& lines)
+// The page's text, regular or bold, at any size.
+class PageText
 {
-    qreal y = area.top();
-    for (const QString& line : lines) {
-        const QRectF room(area.left(), y, area.width(), 10000);
-        QRectF used;
-        painter.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line, &used);
-        y += qMax(used.height(), QFontMetricsF(painter.font()).height());
+public:
+    explicit PageText(QPainter& painter) : painter_(painter) {}
+
+    qreal lineHeight(qreal size, bool bold) const
+    {
+        return (bold ? boldMetrics_ : regularMetrics_).height() * size / FontSize;
     }
-    return y - area.top();
-}
+    qreal advance(const QString& text, qreal size, bool bold) const
+    {
+        return (bold ? boldMetrics_ : regularMetrics_).horizontalAdvance(text) * size / FontSize;
+    }
+
+    // Draws the text into the rectangle; returns the rectangle it took.
+    QRectF draw(const QRectF& area, int flags, const QString& text, qreal size, bool bold)
+    {
+        const qreal scale = size / FontSize;
+        painter_.save();
+        painter_.scale(scale, scale);
+        painter_.setFont(bold ? bold_ : regular_);
+        QRectF used;
+        painter_.drawText(QRectF(area.topLeft() / scale, area.size() / scale), flags, text,
+                          &used);
+        painter_.restore();
+        return QRectF(used.topLeft() * scale, used.size() * scale);
+    }
+
+    // Draws lines of text from the top of the rectangle, wrapped at its
+    // width; returns the height used.
+    qreal drawLines(const QRectF& area, const QStringList& lines, qreal size, bool bold = false)
+    {
+        qreal y = area.top();
+        for (const QString& line : lines) {
+            const QRectF used = draw(QRectF(area.left(), y, area.width(), 10000),
+                                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line, size,
+                                     bold);
+            y += qMax(used.height(), lineHeight(size, bold));
+        }
+        return y - area.top();
+    }
+
+private:
+    QPainter& painter_;
+    const QFont regular_ = pageFont(false);
+    const QFont bold_ = pageFont(true);
+    const QFontMetricsF regularMetrics_{regular_};
+    const QFontMetricsF boldMetrics_{bold_};
+};
 
 } // namespace
 
@@ -104,18 +148,18 @@ void paintDatasheet(QPainter& painter, const Belt& belt, const Wording& w, const
     const QColor ink(0x20, 0x20, 0x20);
     painter.setPen(ink);
 
+    PageText text(painter);
+
     // Heading: the program's name and the sheet's title, the date below.
-    painter.setFont(pageFont(TitleSize, true));
-    const qreal titleHeight = QFontMetricsF(painter.font()).height();
-    painter.drawText(QRectF(0, 0, width, titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromLatin1(ProgramName));
-    painter.setFont(pageFont(TitleSize));
-    painter.drawText(QRectF(0, 0, width, titleHeight), Qt::AlignRight | Qt::AlignVCenter,
-                     word(DatasheetTitle));
+    const qreal titleHeight = text.lineHeight(TitleSize, true);
+    text.draw(QRectF(0, 0, width, titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+              QString::fromLatin1(ProgramName), TitleSize, true);
+    text.draw(QRectF(0, 0, width, titleHeight), Qt::AlignRight | Qt::AlignVCenter,
+              word(DatasheetTitle), TitleSize, false);
     qreal y = titleHeight + 10;
-    painter.setFont(pageFont(SmallSize));
-    y += drawLines(painter, QRectF(0, y, width, 0),
-                   {word(DatasheetDate) + QStringLiteral(": ") + datasheetDate(date, w)});
+    y += text.drawLines(QRectF(0, y, width, 0),
+                        {word(DatasheetDate) + QStringLiteral(": ") + datasheetDate(date, w)},
+                        SmallSize);
     y += 20;
     painter.setPen(QPen(ink, 4));
     painter.drawLine(QPointF(0, y), QPointF(width, y));
@@ -123,16 +167,14 @@ void paintDatasheet(QPainter& painter, const Belt& belt, const Wording& w, const
 
     // The order code, large, shrunk to the page width if need be.
     painter.setPen(ink);
-    painter.setFont(pageFont(SmallSize));
-    y += drawLines(painter, QRectF(0, y, width, 0), {word(DatasheetOrderCode)});
-    QFont codeFont = pageFont(CodeSize, true);
-    const qreal codeWidth = QFontMetricsF(codeFont).horizontalAdvance(facts.orderCode);
+    y += text.drawLines(QRectF(0, y, width, 0), {word(DatasheetOrderCode)}, SmallSize);
+    qreal codeSize = CodeSize;
+    const qreal codeWidth = text.advance(facts.orderCode, CodeSize, true);
     if (codeWidth > width)
-        codeFont.setPixelSize(qMax(1, int(CodeSize * width / codeWidth)));
-    painter.setFont(codeFont);
-    const qreal codeHeight = QFontMetricsF(codeFont).height();
-    painter.drawText(QRectF(0, y, width, codeHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     facts.orderCode);
+        codeSize = qMax(1, int(CodeSize * width / codeWidth));
+    const qreal codeHeight = text.lineHeight(codeSize, true);
+    text.draw(QRectF(0, y, width, codeHeight), Qt::AlignLeft | Qt::AlignVCenter, facts.orderCode,
+              codeSize, true);
     y += codeHeight + Gap;
 
     // The belt as vectors, with the arrow of its running direction, as wide
@@ -173,12 +215,10 @@ void paintDatasheet(QPainter& painter, const Belt& belt, const Wording& w, const
     for (const auto& [label, values] : rows) {
         y += 15;
         painter.setPen(ink);
-        painter.setFont(pageFont(TableSize, true));
         const qreal labelHeight =
-            drawLines(painter, QRectF(0, y, LabelColumn - 20, 0), {label});
-        painter.setFont(pageFont(TableSize));
+            text.drawLines(QRectF(0, y, LabelColumn - 20, 0), {label}, TableSize, true);
         const qreal valueHeight =
-            drawLines(painter, QRectF(LabelColumn, y, width - LabelColumn, 0), values);
+            text.drawLines(QRectF(LabelColumn, y, width - LabelColumn, 0), values, TableSize);
         y += qMax(labelHeight, valueHeight) + 15;
         painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 2));
         painter.drawLine(QPointF(0, y), QPointF(width, y));

@@ -1,5 +1,7 @@
 #include "pictures/drawing_kit.h"
 
+#include "pictures/font_family.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -385,7 +387,7 @@ void paintDrive(QPainter& painter, const Palette& colours)
 namespace {
 QFont letterFont(qreal pixelSize)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font = familyFont();
     font.setPixelSize(int(pixelSize));
     font.setBold(true);
     return font;

@@ -1,4 +1,5 @@
 #include "pictures/drawing_kit.h"
+#include "pictures/font_family.h"
 #include "pictures/program_icons.h"
 #include "pictures/scene3d.h"
 
@@ -25,7 +26,7 @@ constexpr qreal Thin = 0.6;
 
 QFont dimensionFont()
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font = familyFont();
     font.setPixelSize(10);
     return font;
 }

@@ -1,5 +1,6 @@
 #include "pictures/drawing_kit.h"
 #include "pictures/drawings.h"
+#include "pictures/font_family.h"
 #include "pictures/program_icons.h"
 
 #include <QFont>
@@ -326,7 +327,7 @@ QPixmap infoLogo(qreal devicePixelRatio)
 
     // The name runs up the band.
     auto fitText = [&](const QString& text, qreal pixelSize, qreal length, int weight) {
-        QFont font(QStringLiteral("Arial"));
+        QFont font = familyFont();
         font.setPixelSize(int(pixelSize));
         font.setWeight(QFont::Weight(weight));
         font.setLetterSpacing(QFont::PercentageSpacing, 104);

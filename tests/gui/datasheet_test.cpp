@@ -135,6 +135,16 @@ void DatasheetTest::pageTellsTheWholeBelt()
     const QStringList images = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(images.size(), 2); // the list's heading alone
+    // One family, regular and bold, the piece letters' included: each more
+    // font embedded costs every datasheet a pass over its character map.
+    QStringList fonts;
+    for (const QString& line : poppler(QStringLiteral("pdffonts"), {pdf})
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                   .mid(2))
+        fonts << line.section(QLatin1Char(' '), 0, 0);
+    fonts.sort();
+    QCOMPARE(fonts.size(), 2);
+    QCOMPARE(fonts.at(1), fonts.at(0) + QStringLiteral("-Bold"));
 }
 
 void DatasheetTest::failureShowsItsReason()

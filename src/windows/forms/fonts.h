@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/font_family.h"
+
 #include <QFont>
 
 namespace kx {
@@ -8,7 +10,7 @@ namespace kx {
 // would push a caption out of its control.
 inline QFont arialFont(qreal points, bool bold = false)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font = familyFont();
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
