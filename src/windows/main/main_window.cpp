@@ -230,11 +230,11 @@ void MainWindow::buildBeltSourceItems(QMenu* fileMenu, QMenu* configurationMenu)
     recentMenuItem = recentMenu->menuAction();
     recentMenuItem->setObjectName(QStringLiteral("zuletzt"));
     fileMenu->insertMenu(saveAction, recentMenu);
-    datasheetAction = new QAction(QStringLiteral("Datenblatt exportieren (PDF)..."), fileMenu);
+    datasheetAction = new QAction(QStringLiteral("Datenblatt exportieren (PDF)…"), fileMenu);
     datasheetAction->setObjectName(QStringLiteral("datenblatt"));
     datasheetAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     fileMenu->insertAction(fileSeparator, datasheetAction);
-    openCodeAction = new QAction(QStringLiteral("Bestellnummer öffnen..."), configurationMenu);
+    openCodeAction = new QAction(QStringLiteral("Bestellnummer öffnen…"), configurationMenu);
     openCodeAction->setObjectName(QStringLiteral("bestellnummer_oeffnen"));
     configurationMenu->insertAction(editBeltAction, openCodeAction);
 
