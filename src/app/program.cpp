@@ -3,6 +3,7 @@
 #include "pictures/picture_store.h"
 #include "version.h"
 #include "windows/forms/forms.h"
+#include "windows/forms/frame_icon_style.h"
 #include "rules/user_folders.h"
 #include "windows/main/main_window.h"
 #include "windows/main/shell.h"
@@ -21,6 +22,7 @@ Program::Program(const QString& programFolder, DialogBackend* dialogs,
     // The start pictures as the build drew them: the start dialog shows
     // without drawing them.
     installPrerenderedStartPictures();
+    FrameIconStyle::install();
 
     Platform platform;
     platform.messageBox = messageBox ? messageBox : &messageBox_;

@@ -70,7 +70,11 @@ struct PlainEditor
     // The name of the belt picture on show.
     QString picture() const
     {
-        const qint64 key = woM->Image_Band_oM->picture().cacheKey();
+        const QPixmap& shown = woM->Image_Band_oM->picture();
+        // A picture fetched when first shown was given its size beforehand.
+        if (woM->Image_Band_oM->size() != shown.deviceIndependentSize().toSize())
+            return QStringLiteral("(sized apart from its picture)");
+        const qint64 key = shown.cacheKey();
         for (int length = 300; length <= 1500; length += 100)
             for (QChar side : {QLatin1Char('R'), QLatin1Char('L')})
                 if (program.forms->beltPictures().Picture_oM(length, side).cacheKey() == key)

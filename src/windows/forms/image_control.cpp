@@ -37,7 +37,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        if (image()->picture().isNull())
+        if (!image()->hasPicture())
             s.invisible = true;
         return s;
     }
@@ -118,8 +118,9 @@ QString ImageControl::captionText() const
 
 void ImageControl::setPicture(const QPixmap& picture, const Drawing& drawing)
 {
-    if (picture.cacheKey() == picture_.cacheKey() && !picture_.isNull())
+    if (!fetch_ && picture.cacheKey() == picture_.cacheKey() && !picture_.isNull())
         return;
+    fetch_ = nullptr;
     picture_ = picture;
     drawing_ = drawing;
     const QSize size = picture_.isNull() ? QSize(0, 0) : picture_.deviceIndependentSize().toSize();
@@ -128,14 +129,37 @@ void ImageControl::setPicture(const QPixmap& picture, const Drawing& drawing)
     update();
 }
 
+void ImageControl::setPictureLater(QSize size, std::function<QPixmap()> fetch,
+                                   const Drawing& drawing)
+{
+    fetch_ = std::move(fetch);
+    picture_ = QPixmap();
+    laterSize_ = size;
+    drawing_ = drawing;
+    if (size != this->size())
+        resize(size);
+    update();
+}
+
+const QPixmap& ImageControl::picture() const
+{
+    if (fetch_) {
+        picture_ = fetch_();
+        fetch_ = nullptr;
+    }
+    return picture_;
+}
+
 QSize ImageControl::sizeHint() const
 {
+    if (fetch_)
+        return laterSize_;
     return picture_.isNull() ? QSize(0, 0) : picture_.deviceIndependentSize().toSize();
 }
 
 void ImageControl::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
+    if (!hasPicture())
         return;
     QPainter painter(this);
     // On paper the drawing itself takes the picture's place, sharp at any
@@ -143,7 +167,7 @@ void ImageControl::paintEvent(QPaintEvent*)
     // recorded window cannot replay a drawing's clipping at a control's offset.
     if (!drawing_.isNull() && paintsOnPaper(painter))
         return;
-    painter.drawPixmap(QPoint(0, 0), picture_);
+    painter.drawPixmap(QPoint(0, 0), picture());
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event)

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 namespace kx {
 
 // Shows a picture at its natural size and takes that size itself. Reports
@@ -18,7 +20,12 @@ public:
     explicit ImageControl(const QString& name, QWidget* parent = nullptr);
 
     void setPicture(const QPixmap& picture, const Drawing& drawing = Drawing());
-    const QPixmap& picture() const { return picture_; }
+    // A picture of the given size, fetched only when it is first painted or
+    // asked for: a window built behind another draws nothing until it shows.
+    void setPictureLater(QSize size, std::function<QPixmap()> fetch,
+                         const Drawing& drawing = Drawing());
+    const QPixmap& picture() const;
+    bool hasPicture() const { return fetch_ || !picture_.isNull(); }
     const Drawing& drawing() const { return drawing_; }
 
     QSize sizeHint() const override;
@@ -49,7 +56,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QPixmap picture_;
+    mutable QPixmap picture_;
+    mutable std::function<QPixmap()> fetch_;
+    QSize laterSize_;
     Drawing drawing_;
     QPointer<QWidget> captionSource_;
     bool pressed_ = false;

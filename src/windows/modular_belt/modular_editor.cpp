@@ -94,7 +94,8 @@ void ModularBeltEditor::buildControls()
     connect(Toolbar_Links, &KeyedToolbar::ButtonClick, this,
             &ModularBeltEditor::Toolbar_Links_ButtonClick);
 
-    const QPixmap& drive = forms().modulePictures().Picture_Antrieb();
+    const ModulePictureStore& pictures = forms().modulePictures();
+    const Drawing drive = ModulePictureStore::driveDrawing();
     for (int k = 0; k < SlotCount; ++k) {
         auto* module = new ImageControl(indexed("Image_Modul", k), this);
         module->move(twipsPoint(moduleSlotLeft(true, k), ModuleSlotTop));
@@ -108,7 +109,8 @@ void ModularBeltEditor::buildControls()
         Image_Modul[std::size_t(k)] = module;
 
         auto* driveSlot = new ImageControl(indexed("Image_Antrieb", k), this);
-        driveSlot->setPicture(drive, ModulePictureStore::driveDrawing());
+        driveSlot->setPictureLater(
+            drive.size(), [&pictures]() -> QPixmap { return pictures.Picture_Antrieb(); }, drive);
         driveSlot->move(twipsPoint(driveSlotLeft(true, k), DriveSlotTop));
         driveSlot->hide();
         Image_Antrieb[std::size_t(k)] = driveSlot;

@@ -87,8 +87,11 @@ void PlainBeltEditor::showLength()
 void PlainBeltEditor::showBeltPicture(int length, bool rightRunning)
 {
     const QChar side = QLatin1Char(rightRunning ? 'R' : 'L');
-    Image_Band_oM->setPicture(forms().beltPictures().Picture_oM(length, side),
-                              plainBeltDrawing(length, side));
+    BeltPictureStore& pictures = forms().beltPictures();
+    Image_Band_oM->setPictureLater(
+        plainBeltSize(length, side),
+        [&pictures, length, side] { return pictures.Picture_oM(length, side); },
+        plainBeltDrawing(length, side));
 }
 
 void PlainBeltEditor::showBelt()
