@@ -85,7 +85,7 @@ public:
     {
         MainWindow* before = &main();
         for (QAction* item : before->languageItems)
-            if (item && item->isVisible() && item->text() == language) {
+            if (item && item->isVisible() && MainWindow::languageOf(item) == language) {
                 item->trigger();
                 if (!QTest::qWaitFor([&] { return shell_.loadedMain() != before; }, 3000))
                     fail(QStringLiteral("the language switch did not happen"));
@@ -184,6 +184,23 @@ private:
     QtDialogBackend qt_;
 };
 
+// Each belt of the tour follows the last one: its changes are dropped
+// without asking, and any other box means the tour went wrong.
+class DroppingBoxes final : public MessageBoxSeam
+{
+public:
+    void show(QWidget*, const QString& text, const QString&, const QString& informative) override
+    {
+        fail(text + QLatin1Char(' ') + informative);
+    }
+    int ask(QWidget*, const QString&, const QString&, const QStringList& buttons,
+            int escapeButton) override
+    {
+        // Save, Discard, Cancel.
+        return buttons.size() == 3 ? 1 : escapeButton;
+    }
+};
+
 QPalette darkPalette()
 {
     QPalette dark;
@@ -242,7 +259,8 @@ int main(int argc, char* argv[])
 
     const QString suffix = args.size() > 3 ? args[3] : QString();
     PdfPrinter printer(out.filePath(QStringLiteral("printout.pdf")));
-    Program program(folder.path(), &printer);
+    DroppingBoxes boxes;
+    Program program(folder.path(), &printer, &boxes);
     Forms& forms = program.forms();
     Session session(program.shell(), out);
     Session::waitShown(program.start());
