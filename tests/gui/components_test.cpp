@@ -8,8 +8,8 @@
 #include <QAction>
 #include <QPrinter>
 #include <QSignalSpy>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 
 using namespace kx;
 

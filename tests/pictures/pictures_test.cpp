@@ -10,7 +10,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 #include <map>
