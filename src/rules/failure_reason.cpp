@@ -72,10 +72,12 @@ bool invisible(char16_t c)
 }
 
 // Before any text pass (a program without windows) the German words stand in.
-template <std::size_t N>
-QString worded(const QString& text, const std::array<const char*, N>& german, int line)
+// It takes the line, not the table: GCC merges a template's identical copies
+// for both tables at -O3 and then warns that the merged one reads past the
+// smaller table.
+QString worded(const QString& text, const char* german)
 {
-    return text.isEmpty() ? QString::fromUtf8(german[std::size_t(line)]) : text;
+    return text.isEmpty() ? QString::fromUtf8(german) : text;
 }
 
 // Fills %1..%9 in one pass.
@@ -143,13 +145,14 @@ QString failureText(const FailureReason& reason, int number,
         arguments << QString::number(number);
     }
     const int line = reason.kind.value_or(FailOther);
-    return filled(worded(texts[std::size_t(line)], FailureGerman, line), arguments);
+    return filled(worded(texts[std::size_t(line)], FailureGerman[std::size_t(line)]), arguments);
 }
 
 QString questionText(const std::array<QString, QuestionTextCount>& texts, QuestionText line,
                      const QString& arg)
 {
-    return filled(worded(texts[std::size_t(line)], QuestionGerman, line), {visibleText(arg)});
+    return filled(worded(texts[std::size_t(line)], QuestionGerman[std::size_t(line)]),
+                  {visibleText(arg)});
 }
 
 } // namespace kx
