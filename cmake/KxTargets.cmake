@@ -36,6 +36,9 @@ set(KX_PCH_widgets_QT Qt6::Widgets Qt6::PrintSupport)
 # reuses the precompiled headers of its layer; "tests" adds QtTest and builds
 # with the tests' warnings.
 function(kx_precompiled_qt target layer kind)
+  if(NOT DEFINED KX_PCH_${layer}_QT OR NOT kind MATCHES "^(strict|tests)$")
+    message(FATAL_ERROR "${target}: no precompiled headers for ${layer} ${kind}")
+  endif()
   set(host kx_pch_${layer}_${kind})
   if(NOT TARGET ${host})
     set(source ${CMAKE_BINARY_DIR}/generated/kx_pch.cpp)
