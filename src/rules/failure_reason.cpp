@@ -72,6 +72,9 @@ bool invisible(char16_t c)
 }
 
 // Before any text pass (a program without windows) the German words stand in.
+// It takes the line, not the table: GCC merges a template's identical copies
+// for both tables at -O3 and then warns that the merged one reads past the
+// smaller table.
 QString worded(const QString& text, const char* german)
 {
     return text.isEmpty() ? QString::fromUtf8(german) : text;
@@ -148,7 +151,8 @@ QString failureText(const FailureReason& reason, int number,
 QString questionText(const std::array<QString, QuestionTextCount>& texts, QuestionText line,
                      const QString& arg)
 {
-    return filled(worded(texts[std::size_t(line)], QuestionGerman[std::size_t(line)]), {visibleText(arg)});
+    return filled(worded(texts[std::size_t(line)], QuestionGerman[std::size_t(line)]),
+                  {visibleText(arg)});
 }
 
 } // namespace kx

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <sys/stat.h>
 

@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
-#include <QtTest>
+#include <QTest>
 
 using namespace kx;
 

@@ -10,7 +10,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <cerrno>
 

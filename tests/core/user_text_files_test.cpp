@@ -1,7 +1,7 @@
 #include "text_lines.h"
 #include "rules/user_text_files.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace kx;
 

@@ -9,8 +9,8 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
@@ -21,7 +21,7 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QStyle>
-#include <QtTest>
+#include <QTest>
 
 using namespace kx;
 

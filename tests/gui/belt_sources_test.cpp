@@ -15,7 +15,7 @@
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QtTest>
+#include <QTest>
 
 using namespace kx;
 

@@ -2,14 +2,16 @@
 #include "windows/forms/image_control.h"
 #include "windows/forms/keyed_toolbar.h"
 #include "windows/forms/line_control.h"
+#include "pictures/picture_store.h"
 #include "rules/run_error.h"
 #include "test_program.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPrinter>
 #include <QSignalSpy>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 
 using namespace kx;
 
@@ -20,6 +22,7 @@ private slots:
     void hiddenToolbarTakesNoClicks();
     void imageTakesPictureSize();
     void imageClickAndDoubleClick();
+    void fetchIsSharedAndHidden();
     void lineShowsAtEveryScale_data();
     void lineShowsAtEveryScale();
     void dialogCancel_data();
@@ -131,6 +134,28 @@ void ComponentsTest::imageClickAndDoubleClick()
     events.clear();
     QTest::mouseClick(image, Qt::LeftButton);
     QCOMPARE(events, QStringList{"Click"});
+}
+
+void ComponentsTest::fetchIsSharedAndHidden()
+{
+    TestProgram program;
+    ModulePictureStore& modules = program.forms->modulePictures();
+    BeltPictureStore& belts = program.forms->beltPictures();
+    QCOMPARE(&program.forms->modulePictures(), &modules);
+    QCOMPARE(&program.forms->beltPictures(), &belts);
+    QCOMPARE(&modules.Picture_M(7), &modules.Picture_M(7));
+
+    // An image control refers to the store's picture rather than a copy.
+    ImageControl image(QStringLiteral("Image_Modul(0)"));
+    image.setPicture(modules.Picture_M(7));
+    QCOMPARE(image.picture().cacheKey(), modules.Picture_M(7).cacheKey());
+    image.setPicture(belts.Picture_oM(800, QLatin1Char('L')));
+    QCOMPARE(image.picture().cacheKey(), belts.Picture_oM(800, QLatin1Char('L')).cacheKey());
+    QCOMPARE(image.size(), QSize(480, 72));
+
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget* window : windows)
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
 }
 
 void ComponentsTest::lineShowsAtEveryScale_data()

@@ -10,7 +10,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QtTest>
+#include <QStandardPaths>
+#include <QTest>
 
 using namespace kx;
 

@@ -23,7 +23,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 
 using namespace kx;
 

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 

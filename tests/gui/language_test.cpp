@@ -16,8 +16,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 using namespace kx;
 

@@ -5,7 +5,6 @@
 #include "test_program.h"
 
 #include <QAction>
-#include <QScrollBar>
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -14,10 +13,11 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QtTest>
 
 using namespace kx;
 

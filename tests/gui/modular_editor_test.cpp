@@ -16,8 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 
 using namespace kx;
 

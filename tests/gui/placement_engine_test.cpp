@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 
 using namespace kx;
 

@@ -9,7 +9,7 @@
 
 #include <QAction>
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 using namespace kx;
 

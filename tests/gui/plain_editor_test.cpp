@@ -15,8 +15,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
+#include <QTest>
 #include <QToolTip>
-#include <QtTest>
 
 using namespace kx;
 

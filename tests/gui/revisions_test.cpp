@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 
 using namespace kx;
 

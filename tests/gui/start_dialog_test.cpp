@@ -16,7 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace kx;
 

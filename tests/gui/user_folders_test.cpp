@@ -5,7 +5,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 
 using namespace kx;
 

@@ -1,16 +1,13 @@
 #include "pictures/drawing.h"
 #include "pictures/drawings.h"
-#include "windows/forms/image_control.h"
 #include "pictures/picture_store.h"
 #include "pictures/program_icons.h"
 #include "pictures/scene3d.h"
 #include "rules/type_codes.h"
-#include "test_program.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 #include <map>
@@ -51,7 +48,6 @@ private slots:
     void beltOntoAnyPainter_data();
     void beltOntoAnyPainter();
     void unknownPicturesFail();
-    void fetchIsSharedAndHidden();
 
 private:
     std::map<qreal, std::unique_ptr<ModulePictureStore>> modules_;
@@ -643,28 +639,6 @@ void PicturesTest::unknownPicturesFail()
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, exampleView(2, 3));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, exampleView(2, 0));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, applicationIconImage(0));
-}
-
-void PicturesTest::fetchIsSharedAndHidden()
-{
-    TestProgram program;
-    ModulePictureStore& modules = program.forms->modulePictures();
-    BeltPictureStore& belts = program.forms->beltPictures();
-    QCOMPARE(&program.forms->modulePictures(), &modules);
-    QCOMPARE(&program.forms->beltPictures(), &belts);
-    QCOMPARE(&modules.Picture_M(7), &modules.Picture_M(7));
-
-    // An image control refers to the store's picture rather than a copy.
-    ImageControl image(QStringLiteral("Image_Modul(0)"));
-    image.setPicture(modules.Picture_M(7));
-    QCOMPARE(image.picture().cacheKey(), modules.Picture_M(7).cacheKey());
-    image.setPicture(belts.Picture_oM(800, QLatin1Char('L')));
-    QCOMPARE(image.picture().cacheKey(), belts.Picture_oM(800, QLatin1Char('L')).cacheKey());
-    QCOMPARE(image.size(), QSize(480, 72));
-
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (const QWidget* window : windows)
-        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
 }
 
 QTEST_MAIN(PicturesTest)
