@@ -33,8 +33,7 @@ set(KX_PCH_gui_QT Qt6::Gui)
 set(KX_PCH_widgets_QT Qt6::Widgets Qt6::PrintSupport)
 
 # kx_precompiled_qt(<target> <core|gui|widgets> <strict|tests>): <target>
-# reuses the precompiled headers of its layer; "tests" adds QtTest and builds
-# with the tests' warnings.
+# reuses the precompiled headers of its layer; "tests" adds QtTest.
 function(kx_precompiled_qt target layer kind)
   if(NOT DEFINED KX_PCH_${layer}_QT OR NOT kind MATCHES "^(strict|tests)$")
     message(FATAL_ERROR "${target}: no precompiled headers for ${layer} ${kind}")
@@ -51,10 +50,8 @@ function(kx_precompiled_qt target layer kind)
     if(kind STREQUAL "tests")
       list(APPEND headers <QTest>)
       target_link_libraries(${host} PRIVATE Qt6::Test)
-      kx_target_warnings(${host})
-    else()
-      kx_target_strict(${host})
     endif()
+    kx_target_strict(${host})
     set_target_properties(${host} PROPERTIES AUTOMOC OFF)
     target_precompile_headers(${host} PRIVATE ${headers})
   endif()

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 using Stage = CommandLine::Stage;
 
 Q_DECLARE_METATYPE(kx::CommandLine::Stage)
@@ -47,32 +48,32 @@ void CommandLineTest::parse_data()
 
     const QString here = QDir::currentPath();
     const auto row = [](const char* name, QStringList arguments, Stage stage) -> QTestData& {
-        return QTest::newRow(name) << (QStringList{"kx-konfigurator"} + arguments) << stage;
+        return QTest::newRow(name) << (QStringList{u"kx-konfigurator"_s} + arguments) << stage;
     };
     row("nothing", {}, Stage::AfterGui) << -1 << QString() << QString();
-    row("a file in the current folder", {"belt.dat"}, Stage::AfterGui)
-        << -1 << QString() << here + "/belt.dat";
-    row("a file by its path", {"/tmp/a b/../belt.dat"}, Stage::AfterGui)
-        << -1 << QString() << "/tmp/belt.dat";
-    row("a file that looks like an option", {"--", "-x.dat"}, Stage::AfterGui)
-        << -1 << QString() << here + "/-x.dat";
-    row("--help", {"--help"}, Stage::BeforeGui)
-        << 0 << "Usage: kx-konfigurator [options] [file]" << QString();
-    row("-h among Qt's options", {"-platform", "xcb", "-h"}, Stage::BeforeGui)
-        << 0 << "  -v, --version       Show the version and end." << QString();
-    row("--version", {"--version"}, Stage::BeforeGui)
-        << 0 << "KX-Konfigurator " KX_VERSION << QString();
-    row("a file among Qt's options", {"-platform", "xcb", "belt.dat"}, Stage::BeforeGui)
+    row("a file in the current folder", {u"belt.dat"_s}, Stage::AfterGui)
+        << -1 << QString() << here + u"/belt.dat"_s;
+    row("a file by its path", {u"/tmp/a b/../belt.dat"_s}, Stage::AfterGui)
+        << -1 << QString() << u"/tmp/belt.dat"_s;
+    row("a file that looks like an option", {u"--"_s, u"-x.dat"_s}, Stage::AfterGui)
+        << -1 << QString() << here + u"/-x.dat"_s;
+    row("--help", {u"--help"_s}, Stage::BeforeGui)
+        << 0 << u"Usage: kx-konfigurator [options] [file]"_s << QString();
+    row("-h among Qt's options", {u"-platform"_s, u"xcb"_s, u"-h"_s}, Stage::BeforeGui)
+        << 0 << u"  -v, --version       Show the version and end."_s << QString();
+    row("--version", {u"--version"_s}, Stage::BeforeGui)
+        << 0 << u"KX-Konfigurator "_s KX_VERSION << QString();
+    row("a file among Qt's options", {u"-platform"_s, u"xcb"_s, u"belt.dat"_s}, Stage::BeforeGui)
         << -1 << QString() << QString();
-    row("an unknown option", {"--bogus"}, Stage::AfterGui)
-        << 2 << "Unknown option 'bogus'." << QString();
-    row("two files", {"a.dat", "b.dat"}, Stage::AfterGui)
-        << 2 << "Try 'kx-konfigurator --help'." << QString();
-    row("a datasheet without its output", {"--datasheet", "belt.dat"}, Stage::AfterGui)
-        << 2 << "--datasheet and --output go together." << QString();
-    row("an output without a datasheet", {"--output", "belt.pdf"}, Stage::AfterGui)
-        << 2 << "--datasheet and --output go together." << QString();
-    row("a datasheet and a file to open", {"--datasheet", "a.dat", "--output", "a.pdf", "b.dat"},
+    row("an unknown option", {u"--bogus"_s}, Stage::AfterGui)
+        << 2 << u"Unknown option 'bogus'."_s << QString();
+    row("two files", {u"a.dat"_s, u"b.dat"_s}, Stage::AfterGui)
+        << 2 << u"Try 'kx-konfigurator --help'."_s << QString();
+    row("a datasheet without its output", {u"--datasheet"_s, u"belt.dat"_s}, Stage::AfterGui)
+        << 2 << u"--datasheet and --output go together."_s << QString();
+    row("an output without a datasheet", {u"--output"_s, u"belt.pdf"_s}, Stage::AfterGui)
+        << 2 << u"--datasheet and --output go together."_s << QString();
+    row("a datasheet and a file to open", {u"--datasheet"_s, u"a.dat"_s, u"--output"_s, u"a.pdf"_s, u"b.dat"_s},
         Stage::AfterGui)
         << 2 << "A datasheet is written from --datasheet, not from b.dat." << QString();
 }
@@ -101,18 +102,18 @@ void CommandLineTest::datasheetWithoutDisplay_data()
     QTest::addColumn<QStringList>("reason");
     QTest::newRow("modular") << QByteArray("mKX40-600-R-AG-2GC-EV\r\n") << QStringList();
     QTest::newRow("plain") << QByteArray("oKX80-700-L\r\n") << QStringList();
-    QTest::newRow("width 60") << QByteArray("oKX60-300-R\r\n") << QStringList{"belt.dat: ", "60"};
+    QTest::newRow("width 60") << QByteArray("oKX60-300-R\r\n") << QStringList{u"belt.dat: "_s, u"60"_s};
     QTest::newRow("15 pieces") << QByteArray("mKX40-1600-R-AG-13G-EG\r\n")
-                               << QStringList{"belt.dat: ", "15", "14"};
-    QTest::newRow("empty") << QByteArray() << QStringList{"belt.dat: "};
+                               << QStringList{u"belt.dat: "_s, u"15"_s, u"14"_s};
+    QTest::newRow("empty") << QByteArray() << QStringList{u"belt.dat: "_s};
     // A reason about the output: belt.pdf is a named pipe.
     QTest::newRow("onto a named pipe")
-        << QByteArray("oKX80-700-L\r\n") << QStringList{"belt.pdf: "};
+        << QByteArray("oKX80-700-L\r\n") << QStringList{u"belt.pdf: "_s};
     QTest::newRow("pieces of another length") << QByteArray("mKX40-999-R-AG-G-EV\r\n")
-                                              << QStringList{"belt.dat: ", "999", "400"};
+                                              << QStringList{u"belt.dat: "_s, u"999"_s, u"400"_s};
     QTest::newRow("begin piece alone") << QByteArray("mKX40-150-R-AG-\r\n") << QStringList();
     QTest::newRow("no piece") << QByteArray("mKX40-0-L-\r\n")
-                              << QStringList{"belt.dat: ", "Datenblatt"};
+                              << QStringList{u"belt.dat: "_s, u"Datenblatt"_s};
 }
 
 // The real program, with no display, in its folder's language: a datasheet
@@ -169,14 +170,14 @@ void CommandLineTest::answersWithoutDisplay_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode"); // not 0: the answer is on the error output
     QTest::addColumn<QString>("answer");
-    QTest::newRow("--help") << QStringList{"--help"} << 0
-                            << "Usage: kx-konfigurator [options] [file]";
-    QTest::newRow("--version") << QStringList{"--version"} << 0
+    QTest::newRow("--help") << QStringList{u"--help"_s} << 0
+                            << u"Usage: kx-konfigurator [options] [file]"_s;
+    QTest::newRow("--version") << QStringList{u"--version"_s} << 0
                                << "KX-Konfigurator " KX_VERSION;
     // Said plainly rather than left to the toolkit, which aborts.
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "Unknown option 'bogus'.";
+    QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << 2 << "Unknown option 'bogus'.";
     QTest::newRow("a window without a display")
-        << QStringList{"belt.dat"} << 1
+        << QStringList{u"belt.dat"_s} << 1
         << "kx-konfigurator: no display found; --datasheet needs none.";
 }
 
@@ -196,7 +197,7 @@ void CommandLineTest::answersWithoutDisplay()
     const QByteArray shown = program.readAllStandardOutput();
     const QByteArray errors = program.readAllStandardError();
     QCOMPARE((exitCode == 0 ? errors : shown), QByteArray());
-    QVERIFY2(QString::fromLocal8Bit(exitCode == 0 ? shown : errors).split('\n').contains(answer),
+    QVERIFY2(QString::fromLocal8Bit(exitCode == 0 ? shown : errors).split(QLatin1Char('\n')).contains(answer),
              (exitCode == 0 ? shown : errors).constData());
 }
 

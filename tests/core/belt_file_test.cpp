@@ -10,6 +10,7 @@
 #include <QTest>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 using Pieces = QList<int>;
 
@@ -159,22 +160,22 @@ void BeltFileTest::rejects_data()
     row("empty last line", "oKX40-300-R\r\n\r\n", FailNoOrderCode);
     row("tag alone", "o\r\n", FailNoPrefix);
     row("no X", "oKY40-300-R\r\n", FailNoPrefix);
-    row("width not a number", "oKX4a-300-R", FailWidth, {"4a"});
-    row("width missing", "oKX-300-R", FailWidth, {""});
-    row("width too large", "oKX90-300-R", FailWidth, {"90"});
-    row("modular width too small", "mKX30-300-R-AG-EG", FailWidth, {"30"});
+    row("width not a number", "oKX4a-300-R", FailWidth, {u"4a"_s});
+    row("width missing", "oKX-300-R", FailWidth, {u""_s});
+    row("width too large", "oKX90-300-R", FailWidth, {u"90"_s});
+    row("modular width too small", "mKX30-300-R-AG-EG", FailWidth, {u"30"_s});
     // Widths the scroll bar does not have would drop out of a rebuilt code.
-    row("plain width between", "oKX60-300-R", FailWidth, {"60"});
-    row("modular width between", "mKX60-300-R-AG-EG", FailWidth, {"60"});
-    row("width with a leading zero", "oKX040-300-R", FailWidth, {"040"});
-    row("length not a number", "oKX40-3O0-R", FailPlainLength, {"3O0"});
-    row("length below range", "oKX40-200-R", FailPlainLength, {"200"});
-    row("length above range", "oKX40-1600-R", FailPlainLength, {"1600"});
-    row("huge length", "oKX40-99999999999999-R", FailPlainLength, {"99999999999999"});
-    row("modular length not a number", "mKX40-x-R-AG-EG", FailModularLength, {"x"});
-    row("15 pieces", "mKX40-1600-R-AG-13G-EG", FailTooManyPieces, {"15", "14"});
-    row("huge run", "mKX40-1600-R-AG-999999999999G-EG", FailTooManyPieces, {"1000000000001", "14"});
-    row("open belt of 14", "mKX40-1450-R-AG-13G-", FailTooManyPieces, {"14", "13"});
+    row("plain width between", "oKX60-300-R", FailWidth, {u"60"_s});
+    row("modular width between", "mKX60-300-R-AG-EG", FailWidth, {u"60"_s});
+    row("width with a leading zero", "oKX040-300-R", FailWidth, {u"040"_s});
+    row("length not a number", "oKX40-3O0-R", FailPlainLength, {u"3O0"_s});
+    row("length below range", "oKX40-200-R", FailPlainLength, {u"200"_s});
+    row("length above range", "oKX40-1600-R", FailPlainLength, {u"1600"_s});
+    row("huge length", "oKX40-99999999999999-R", FailPlainLength, {u"99999999999999"_s});
+    row("modular length not a number", "mKX40-x-R-AG-EG", FailModularLength, {u"x"_s});
+    row("15 pieces", "mKX40-1600-R-AG-13G-EG", FailTooManyPieces, {u"15"_s, u"14"_s});
+    row("huge run", "mKX40-1600-R-AG-999999999999G-EG", FailTooManyPieces, {u"1000000000001"_s, u"14"_s});
+    row("open belt of 14", "mKX40-1450-R-AG-13G-", FailTooManyPieces, {u"14"_s, u"13"_s});
     row("end piece without begin", "mKX40-300-L--EG", FailNoBeginPiece);
     row("middle module without begin", "mKX40-300-R-XY-G-", FailNoBeginPiece);
     row("end piece where the begin piece stands", "mKX40-400-R-EG-G-AG", FailNoBeginPiece);
@@ -183,28 +184,28 @@ void BeltFileTest::rejects_data()
     row("no tag", "KX40-300-R", FailKindLetter);
     row("text before the code", "oOrder: KX40-600-R", FailTextBeforeCode);
     row("blank after the tag", "o KX40-600-R", FailTextBeforeCode);
-    row("right-to-left mark", "oKX40-300-\xe2\x80\x8fR", FailCharacter, {"U+200F"});
-    row("right-to-left override", "oKX40-300\xe2\x80\xae-R", FailCharacter, {"U+202E"});
-    row("right-to-left isolate", "mKX40-300-R-AG\xe2\x81\xa7-EG", FailCharacter, {"U+2067"});
-    row("direction Q", "oKX40-600-Q", FailDirection, {"Q"});
-    row("lower-case direction", "oKX80-500-r", FailDirection, {"r"});
-    row("no direction", "oKX40-600", FailDirection, {""});
-    row("length between the steps", "oKX40-650-R", FailPlainLengthStep, {"650"});
-    row("length and pieces differ", "mKX40-999-R-AG-G-EV", FailPiecesLength, {"999", "400"});
-    row("pieces after an empty field", "mKX40-150-R-AG--5G-EV", FailPiecesLength, {"150", "800"});
-    row("plain code in a modular file", "mKX40-300-R", FailPiecesLength, {"300", "0"});
+    row("right-to-left mark", "oKX40-300-\xe2\x80\x8fR", FailCharacter, {u"U+200F"_s});
+    row("right-to-left override", "oKX40-300\xe2\x80\xae-R", FailCharacter, {u"U+202E"_s});
+    row("right-to-left isolate", "mKX40-300-R-AG\xe2\x81\xa7-EG", FailCharacter, {u"U+2067"_s});
+    row("direction Q", "oKX40-600-Q", FailDirection, {u"Q"_s});
+    row("lower-case direction", "oKX80-500-r", FailDirection, {u"r"_s});
+    row("no direction", "oKX40-600", FailDirection, {u""_s});
+    row("length between the steps", "oKX40-650-R", FailPlainLengthStep, {u"650"_s});
+    row("length and pieces differ", "mKX40-999-R-AG-G-EV", FailPiecesLength, {u"999"_s, u"400"_s});
+    row("pieces after an empty field", "mKX40-150-R-AG--5G-EV", FailPiecesLength, {u"150"_s, u"800"_s});
+    row("plain code in a modular file", "mKX40-300-R", FailPiecesLength, {u"300"_s, u"0"_s});
     row("20-digit run", "mKX40-1600-R-AG-99999999999999999999G-EG", FailTooManyPieces,
-        {"100000000000000000001", "14"});
-    row("unknown module letter", "mKX40-500-R-AG-G2QV-EV", FailUnknownPiece, {"G2QV"});
-    row("a module after the end piece", "mKX40-400-R-AG-V-EV-G", FailPieceOutOfPlace, {"G"});
-    row("a second begin piece", "mKX40-450-R-AG-AC-EV", FailPieceOutOfPlace, {"AC"});
+        {u"100000000000000000001"_s, u"14"_s});
+    row("unknown module letter", "mKX40-500-R-AG-G2QV-EV", FailUnknownPiece, {u"G2QV"_s});
+    row("a module after the end piece", "mKX40-400-R-AG-V-EV-G", FailPieceOutOfPlace, {u"G"_s});
+    row("a second begin piece", "mKX40-450-R-AG-AC-EV", FailPieceOutOfPlace, {u"AC"_s});
     row("modular code in a plain file", "oKX40-600-R-AG-2GC-EV", FailPlainHoldsPieces);
-    row("unknown feature", "oKX40-600-R-SR-XX", FailUnknownFeature, {"XX"});
-    row("feature in lower case", "oKX40-600-R-sr", FailUnknownFeature, {"sr"});
-    row("prefix of a longer code", "oKX40-300-R-F1", FailUnknownFeature, {"F1"});
-    row("wildcards are letters", "oKX40-300-R-F?", FailUnknownFeature, {"F?"});
-    row("brackets are letters", "oKX40-300-R-F[09]", FailUnknownFeature, {"F[09]"});
-    row("the plain belt's feature", "mKX40-400-R-AG-V-EV-F10", FailUnknownFeature, {"F10"});
+    row("unknown feature", "oKX40-600-R-SR-XX", FailUnknownFeature, {u"XX"_s});
+    row("feature in lower case", "oKX40-600-R-sr", FailUnknownFeature, {u"sr"_s});
+    row("prefix of a longer code", "oKX40-300-R-F1", FailUnknownFeature, {u"F1"_s});
+    row("wildcards are letters", "oKX40-300-R-F?", FailUnknownFeature, {u"F?"_s});
+    row("brackets are letters", "oKX40-300-R-F[09]", FailUnknownFeature, {u"F[09]"_s});
+    row("the plain belt's feature", "mKX40-400-R-AG-V-EV-F10", FailUnknownFeature, {u"F10"_s});
     const auto notItsCode = [&row](const char* name, const char* line, const char* code) {
         row(name, line, FailNotItsCode, {QString::fromLatin1(line + 1), QString::fromLatin1(code)});
     };
@@ -361,12 +362,12 @@ void BeltFileTest::everyBeltReadsBack()
         if (belt.modular()) {
             const bool right = belt.rightRunning;
             if (random.bounded(8) != 0) {
-                belt.pieces = piecesOf(random.bounded(2) ? "AG" : "AC", right);
+                belt.pieces = piecesOf(random.bounded(2) ? u"AG"_s : u"AC"_s, right);
                 for (int i = int(random.bounded(MaxPiecesOpen)); i > 0; --i)
                     belt.pieces.push_back(
                         piecesOf(QString(QLatin1Char("GCV"[random.bounded(3)])))[0]);
                 if (random.bounded(2))
-                    belt.pieces.push_back(piecesOf(random.bounded(2) ? "EG" : "EV", right)[0]);
+                    belt.pieces.push_back(piecesOf(random.bounded(2) ? u"EG"_s : u"EV"_s, right)[0]);
             }
         } else {
             belt.length = MinLength + LengthStep * int(random.bounded(13));

@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 using Property = TextAssignment::Property;
 
 Q_DECLARE_METATYPE(kx::TextEncoding)
@@ -229,13 +230,13 @@ void TextFilesTest::lineEnds_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-    QTest::newRow("CR alone") << QByteArray("a\rb\r") << QStringList{"a", "b"};
-    QTest::newRow("LF alone") << QByteArray("a\nb\n") << QStringList{"a", "b"};
-    QTest::newRow("mixed") << QByteArray("a\rb\nc\r\nd") << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("no end after the last line") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-    QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
-    QTest::newRow("empty lines") << QByteArray("\r\n\r\n") << QStringList{"", ""};
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("CR alone") << QByteArray("a\rb\r") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("LF alone") << QByteArray("a\nb\n") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("mixed") << QByteArray("a\rb\nc\r\nd") << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    QTest::newRow("no end after the last line") << QByteArray("a\r\nb") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{u"a"_s, u""_s, u"b"_s};
+    QTest::newRow("empty lines") << QByteArray("\r\n\r\n") << QStringList{u""_s, u""_s};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
 
@@ -297,8 +298,8 @@ void TextFilesTest::readingFailures_data()
     // Opened, a pipe without a writer would block for good, a device never end.
     QTest::newRow("a named pipe") << "pipe" << 75 << int(FailNotAFile) << QStringList{};
     QTest::newRow("a device") << "/dev/zero" << 75 << int(FailNotAFile) << QStringList{};
-    QTest::newRow("past the limit") << "65 bytes" << 75 << int(FailTooLarge)
-                                    << QStringList{"65", "64"};
+    QTest::newRow("past the limit") << u"65 bytes"_s << 75 << int(FailTooLarge)
+                                    << QStringList{u"65"_s, u"64"_s};
     QTest::newRow("at the limit") << "64 bytes" << 0 << -1 << QStringList{};
     if (geteuid() != 0) // root reads it all the same
         QTest::newRow("no permission") << "unreadable" << 75 << int(FailAccessDenied)
@@ -377,7 +378,7 @@ void TextFilesTest::writing()
     if (before == QLatin1String("pipe"))
         QCOMPARE(mkfifo(native.constData(), 0600), 0);
     else if (before == QLatin1String("dangling") || before == QLatin1String("link"))
-        QCOMPARE(symlink(before == "link" ? "file.ini" : "gone.ini", native.constData()), 0);
+        QCOMPARE(symlink(before == u"link"_s ? "file.ini" : "gone.ini", native.constData()), 0);
     else if (name == QLatin1String("t.ini"))
         writeWholeFile(path, "old");
     if (before.startsWith(u'0'))
@@ -427,23 +428,23 @@ void TextFilesTest::failureTexts_data()
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QString>("expected");
     QTest::newRow("German before any text pass")
-        << QString() << int(FailWidth) << "belt.dat" << QStringList{"60"}
+        << QString() << int(FailWidth) << "belt.dat" << QStringList{u"60"_s}
         << "belt.dat: Breite 60 (ein Band ist 40 oder 80 breit)";
     QTest::newRow("own words, own order")
-        << "%2 > %3 in %1" << int(FailTooManyPieces) << "b.dat" << QStringList{"15", "14"}
+        << "%2 > %3 in %1" << int(FailTooManyPieces) << "b.dat" << QStringList{u"15"_s, u"14"_s}
         << "15 > 14 in b.dat";
     QTest::newRow("placeholders in a file name stay")
-        << "%1: %2" << int(FailWidth) << "%2%1.dat" << QStringList{"60"} << "%2%1.dat: 60";
+        << "%1: %2" << int(FailWidth) << "%2%1.dat" << QStringList{u"60"_s} << "%2%1.dat: 60";
     QTest::newRow("a long value is cut short")
         << "%2" << int(FailWidth) << "w.dat" << QStringList{QString(40, u'9')}
         << QString(23, u'9') + QChar(0x2026);
-    QTest::newRow("unknown placeholders stay") << "%1 %0 %3 100%" << int(FailWidth) << "a.dat"
-                                               << QStringList{"60"} << "a.dat %0 %3 100%";
+    QTest::newRow("unknown placeholders stay") << u"%1 %0 %3 100%"_s << int(FailWidth) << u"a.dat"_s
+                                               << QStringList{u"60"_s} << "a.dat %0 %3 100%";
     QTest::newRow("no reason: the number") << QString() << -1 << "a.dat" << QStringList{}
                                            << "a.dat: Fehler 13";
     QTest::newRow("24 characters are shown whole")
-        << "%2" << int(FailWidth) << "w.dat" << QStringList{QString(24, u'9')} << QString(24, u'9');
-    QTest::newRow("nothing shows as quotes") << "%1: %2" << int(FailWidth) << "" << QStringList{""}
+        << u"%2"_s << int(FailWidth) << u"w.dat"_s << QStringList{QString(24, u'9')} << QString(24, u'9');
+    QTest::newRow("nothing shows as quotes") << "%1: %2" << int(FailWidth) << "" << QStringList{u""_s}
                                              << "\"\": \"\"";
     QTest::newRow("control characters and direction marks show")
         << "%1: %2" << int(FailWidth) << QString::fromUtf16(u"\u202Etad.exe\u200E\u2066\t\r\n")
@@ -472,7 +473,7 @@ void TextFilesTest::failureTexts()
 void TextFilesTest::menuSection()
 {
     Wording v;
-    const TextPassOutcome outcome = parse(v, section("[MENUE]", numbered("M", 28)));
+    const TextPassOutcome outcome = parse(v, section("[MENUE]", numbered(u"M"_s, 28)));
     QCOMPARE(outcome.failure, 0);
     QCOMPARE(sectionAssignments(outcome), expectedMenu(QStringLiteral("M")));
 }
@@ -481,8 +482,8 @@ void TextFilesTest::repeatedMenuSection()
 {
     Wording v;
     const TextPassOutcome outcome =
-        parse(v, section("[MENUE]", numbered("A", 28)) + section("[TB]", numbered("T", 14)) +
-                     section("[MENUE]", numbered("B", 28)));
+        parse(v, section("[MENUE]", numbered(u"A"_s, 28)) + section("[TB]", numbered(u"T"_s, 14)) +
+                     section("[MENUE]", numbered(u"B"_s, 28)));
     QCOMPARE(outcome.failure, 0);
     const QList<TextAssignment> menus = sectionAssignments(outcome).mid(0, 62);
     QCOMPARE(menus, expectedMenu(QStringLiteral("A")) + expectedMenu(QStringLiteral("B")));
@@ -491,7 +492,7 @@ void TextFilesTest::repeatedMenuSection()
 void TextFilesTest::toolbarSection()
 {
     Wording v;
-    const TextPassOutcome outcome = parse(v, section("[TB]", numbered("T", 14)));
+    const TextPassOutcome outcome = parse(v, section("[TB]", numbered(u"T"_s, 14)));
     QCOMPARE(outcome.failure, 0);
     const int buttons[] = {1, 2, 4, 5, 6, 8, 9};
     QList<TextAssignment> expected;
@@ -523,25 +524,25 @@ void TextFilesTest::accessSection_data()
         const auto row = [&](const char* name) -> QTestData& {
             return QTest::addRow("%s %s", header.constData(), name) << words.header;
         };
-        row("no section") << section("[MSG]", numbered("G", 12)) << german;
+        row("no section") << section("[MSG]", numbered(u"G"_s, 12)) << german;
         row("whole section") << section(header.constData(), own) << own;
         row("ends at the file's end")
             << section(header.constData(), own.mid(0, 1)) << own.mid(0, 1) + german.mid(1);
         row("ends at an empty line")
-            << section(header.constData(), own.mid(0, 1) + QStringList{QString(), "Lost"})
+            << section(header.constData(), own.mid(0, 1) + QStringList{QString(), u"Lost"_s})
             << own.mid(0, 1) + german.mid(1);
         row("ends at the next header")
-            << section(header.constData(), {}) + section("[MSG]", numbered("G", 12)) << german;
+            << section(header.constData(), {}) + section("[MSG]", numbered(u"G"_s, 12)) << german;
     }
-    const QStringList german = {"Bestellnummer", "Position", "markiert", "zum Ersetzen markiert",
-                                "Antrieb"};
-    const QStringList own = {"Code", "Pos", "grey", "red", "Motor"};
+    const QStringList german = {u"Bestellnummer"_s, u"Position"_s, u"markiert"_s, u"zum Ersetzen markiert"_s,
+                                u"Antrieb"_s};
+    const QStringList own = {u"Code"_s, u"Pos"_s, u"grey"_s, u"red"_s, u"Motor"_s};
     QTest::newRow("[BARRIEREFREI] cut after two")
         << QStringLiteral("[BARRIEREFREI]") << section("[BARRIEREFREI]", own.mid(0, 2))
         << own.mid(0, 2) + german.mid(2);
     QTest::newRow("[BARRIEREFREI] empty line after three")
         << QStringLiteral("[BARRIEREFREI]")
-        << section("[BARRIEREFREI]", own.mid(0, 3) + QStringList{QString(), "Lost"})
+        << section("[BARRIEREFREI]", own.mid(0, 3) + QStringList{QString(), u"Lost"_s})
         << own.mid(0, 3) + german.mid(3);
 }
 
@@ -569,23 +570,23 @@ void TextFilesTest::accessSection()
 void TextFilesTest::otherSection()
 {
     Wording v;
-    const TextPassOutcome outcome = parse(v, section("[SONSTIGES]", numbered("S", 10)));
+    const TextPassOutcome outcome = parse(v, section("[SONSTIGES]", numbered(u"S"_s, 10)));
     QCOMPARE(outcome.failure, 0);
     QCOMPARE(v.copyCaption, QStringLiteral("S2"));
     const QList<TextAssignment> expected = {
-        caption("woM", "Label_Bandlaenge", "S3"),
-        caption("wmM", "Label_Bandlaenge", "S3"),
-        caption("woM", "Label_Bandlaufrichtung", "S4"),
-        caption("wmM", "Label_Bandlaufrichtung", "S4"),
-        caption("woM", "Option_Rechts", "S5"),
-        caption("wmM", "Option_Rechts", "S5"),
-        caption("woM", "Option_Links", "S6"),
-        caption("wmM", "Option_Links", "S6"),
-        caption("woM", "Label_Bandbreite", "S7"),
-        caption("wmM", "Label_Bandbreite", "S7"),
-        caption("wStart", "Command_Start_oM", "S8"),
-        caption("wStart", "Command_Start_R", "S9"),
-        caption("wStart", "Command_Start_L", "S10"),
+        caption("woM", "Label_Bandlaenge", u"S3"_s),
+        caption("wmM", "Label_Bandlaenge", u"S3"_s),
+        caption("woM", "Label_Bandlaufrichtung", u"S4"_s),
+        caption("wmM", "Label_Bandlaufrichtung", u"S4"_s),
+        caption("woM", "Option_Rechts", u"S5"_s),
+        caption("wmM", "Option_Rechts", u"S5"_s),
+        caption("woM", "Option_Links", u"S6"_s),
+        caption("wmM", "Option_Links", u"S6"_s),
+        caption("woM", "Label_Bandbreite", u"S7"_s),
+        caption("wmM", "Label_Bandbreite", u"S7"_s),
+        caption("wStart", "Command_Start_oM", u"S8"_s),
+        caption("wStart", "Command_Start_R", u"S9"_s),
+        caption("wStart", "Command_Start_L", u"S10"_s),
     };
     // Line 1 goes nowhere.
     QCOMPARE(sectionAssignments(outcome), expected);
@@ -599,20 +600,20 @@ void TextFilesTest::optionalSections_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("failure");
 
-    const QStringList sixPairs = {"Label", "F0", "c0", "F1", "c1", "F2", "c2",
-                                  "F3",    "c3", "F4", "c4", "F5", "c5"};
-    const QStringList twoPairs = {"Label", "F0", "c0", "F1", "c1", "XXXXX"};
+    const QStringList sixPairs = {u"Label"_s, u"F0"_s, u"c0"_s, u"F1"_s, u"c1"_s, u"F2"_s, u"c2"_s,
+                                  u"F3"_s,    u"c3"_s, u"F4"_s, u"c4"_s, u"F5"_s, u"c5"_s};
+    const QStringList twoPairs = {u"Label"_s, u"F0"_s, u"c0"_s, u"F1"_s, u"c1"_s, u"XXXXX"_s};
     for (const char* header : {"[OPTIONAL_OM]", "[OPTIONAL_MM]"}) {
         const QString h = QString::fromLatin1(header);
         QTest::addRow("%s six pairs", header) << h << sixPairs << 6 << 6 << 0;
         QTest::addRow("%s two pairs, three fillers", header)
-            << h << twoPairs + QStringList{"f", "f", "f"} << 2 << 2 << 0;
+            << h << twoPairs + QStringList{u"f"_s, u"f"_s, u"f"_s} << 2 << 2 << 0;
         QTest::addRow("%s two pairs, two fillers", header)
-            << h << twoPairs + QStringList{"f", "f"} << 2 << 2 << 62;
+            << h << twoPairs + QStringList{u"f"_s, u"f"_s} << 2 << 2 << 62;
         QTest::addRow("%s end line first", header)
-            << h << QStringList{"Label", "XXXXX", "f", "f", "f", "f", "f"} << 0 << 0 << 0;
+            << h << QStringList{u"Label"_s, u"XXXXX"_s, u"f"_s, u"f"_s, u"f"_s, u"f"_s, u"f"_s} << 0 << 0 << 0;
         QTest::addRow("%s cut inside a pair", header)
-            << h << QStringList{"Label", "F0", "c0", "F1"} << 2 << 1 << 62;
+            << h << QStringList{u"Label"_s, u"F0"_s, u"c0"_s, u"F1"_s} << 2 << 1 << 62;
     }
 }
 
@@ -634,7 +635,7 @@ void TextFilesTest::optionalSections()
     QCOMPARE(features.count, count);
 
     // The modular editor's set-up decides what is shown there.
-    QList<TextAssignment> expected = {caption(window, "Label_Optional", "Label")};
+    QList<TextAssignment> expected = {caption(window, "Label_Optional", u"Label"_s)};
     if (plain)
         expected << shown(window, "Label_Optional");
     for (int i = 0; i < boxes; ++i) {
@@ -654,9 +655,9 @@ void TextFilesTest::repeatedOptionalSection()
     // more features than the editor has boxes.
     Wording v;
     const TextPassOutcome outcome =
-        parse(v, section("[OPTIONAL_OM]", {"L", "A0", "a0", "A1", "a1", "A2", "a2", "A3", "a3",
-                                           "A4", "a4", "A5", "a5"}) +
-                     section("[OPTIONAL_OM]", {"L", "B0", "b0", "XXXXX", "f", "f", "f", "f", "f"}));
+        parse(v, section("[OPTIONAL_OM]", {u"L"_s, u"A0"_s, u"a0"_s, u"A1"_s, u"a1"_s, u"A2"_s, u"a2"_s, u"A3"_s, u"a3"_s,
+                                           u"A4"_s, u"a4"_s, u"A5"_s, u"a5"_s}) +
+                     section("[OPTIONAL_OM]", {u"L"_s, u"B0"_s, u"b0"_s, u"XXXXX"_s, u"f"_s, u"f"_s, u"f"_s, u"f"_s, u"f"_s}));
     QCOMPARE(outcome.failure, 0);
     QCOMPARE(v.plainFeatures.count, 1);
     QCOMPARE(v.plainFeatures.codes[0], QStringLiteral("b0"));
@@ -666,7 +667,7 @@ void TextFilesTest::repeatedOptionalSection()
 void TextFilesTest::messageSection()
 {
     Wording v;
-    const TextPassOutcome outcome = parse(v, section("[MSG]", numbered("G", 12)));
+    const TextPassOutcome outcome = parse(v, section("[MSG]", numbered(u"G"_s, 12)));
     QCOMPARE(outcome.failure, 0);
     QVERIFY(sectionAssignments(outcome).isEmpty());
     for (int i = 0; i <= 11; ++i)
@@ -679,7 +680,7 @@ void TextFilesTest::missingSectionKeepsValues()
     v.copyCaption = QStringLiteral("before");
     v.messages[std::size_t(1)] = QStringLiteral("before");
     const TextPassOutcome outcome =
-        parse(v, QByteArray("; only menus\r\n") + section("[MENUE]", numbered("M", 28)) +
+        parse(v, QByteArray("; only menus\r\n") + section("[MENUE]", numbered(u"M"_s, 28)) +
                      "[menue]\r\n[TB] \r\n");
     QCOMPARE(outcome.failure, 0);
     QCOMPARE(sectionAssignments(outcome), expectedMenu(QStringLiteral("M")));
@@ -695,30 +696,30 @@ void TextFilesTest::languageList_data()
     QTest::addColumn<QStringList>("items");
 
     const QString hidden;
-    const QStringList tail = {"[SPRACHE]", "Test.ini"};
+    const QStringList tail = {u"[SPRACHE]"_s, u"Test.ini"_s};
     QTest::newRow("two names, then xxx")
-        << QStringList{"[AUSWAHL]", "Deutsch", "English", "xxx"} + tail
-        << QStringList{"Deutsch", "English", hidden, hidden, hidden};
-    QTest::newRow("xxx first") << QStringList{"[AUSWAHL]", "xxx", "Deutsch"} + tail
+        << QStringList{u"[AUSWAHL]"_s, u"Deutsch"_s, u"English"_s, u"xxx"_s} + tail
+        << QStringList{u"Deutsch"_s, u"English"_s, hidden, hidden, hidden};
+    QTest::newRow("xxx first") << QStringList{u"[AUSWAHL]"_s, u"xxx"_s, u"Deutsch"_s} + tail
                                << QStringList{hidden, hidden, hidden, hidden, hidden};
     QTest::newRow("name containing xxx")
-        << QStringList{"[AUSWAHL]", "Deutsch", "Foxxxish", "English"} + tail
-        << QStringList{"Deutsch", hidden, hidden, hidden, hidden};
-    QTest::newRow("upper-case XXX is a name") << QStringList{"[AUSWAHL]", "XXX", "xxx"} + tail
-                                              << QStringList{"XXX", hidden, hidden, hidden, hidden};
+        << QStringList{u"[AUSWAHL]"_s, u"Deutsch"_s, u"Foxxxish"_s, u"English"_s} + tail
+        << QStringList{u"Deutsch"_s, hidden, hidden, hidden, hidden};
+    QTest::newRow("upper-case XXX is a name") << QStringList{u"[AUSWAHL]"_s, u"XXX"_s, u"xxx"_s} + tail
+                                              << QStringList{u"XXX"_s, hidden, hidden, hidden, hidden};
     QTest::newRow("five names, no xxx")
-        << QStringList{"[AUSWAHL]", "A", "B", "C", "D", "E", "xxx-never-looked-at"} + tail
-        << QStringList{"A", "B", "C", "D", "E"};
+        << QStringList{u"[AUSWAHL]"_s, u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s, u"xxx-never-looked-at"_s} + tail
+        << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s};
     QTest::newRow("[SPRACHE] before [AUSWAHL]")
-        << tail + QStringList{"[AUSWAHL]", "Deutsch", "xxx"}
-        << QStringList{"Deutsch", hidden, hidden, hidden, hidden};
+        << tail + QStringList{u"[AUSWAHL]"_s, u"Deutsch"_s, u"xxx"_s}
+        << QStringList{u"Deutsch"_s, hidden, hidden, hidden, hidden};
     QTest::newRow("fewer names and no xxx: the lines after them")
-        << QStringList{"; comment", "[AUSWAHL]", "Deutsch", ""} + tail
-        << QStringList{"Deutsch", "", "[SPRACHE]", "Test.ini", ""};
+        << QStringList{u"; comment"_s, u"[AUSWAHL]"_s, u"Deutsch"_s, u""_s} + tail
+        << QStringList{u"Deutsch"_s, u""_s, u"[SPRACHE]"_s, u"Test.ini"_s, u""_s};
     QTest::newRow("first headers count")
-        << QStringList{"[AUSWAHL]", "One", "xxx",       "[SPRACHE]", "Test.ini",
-                       "[AUSWAHL]", "Two", "[SPRACHE]", "Other.ini"}
-        << QStringList{"One", hidden, hidden, hidden, hidden};
+        << QStringList{u"[AUSWAHL]"_s, u"One"_s, u"xxx"_s,       u"[SPRACHE]"_s, u"Test.ini"_s,
+                       u"[AUSWAHL]"_s, u"Two"_s, u"[SPRACHE]"_s, u"Other.ini"_s}
+        << QStringList{u"One"_s, hidden, hidden, hidden, hidden};
 }
 
 void TextFilesTest::languageList()
@@ -757,20 +758,20 @@ void TextFilesTest::failures_data()
     const QString missing = QStringLiteral("47-318-xx.ini: die Zeile %1 fehlt");
     QTest::newRow("255 lines") << crlf(longFile) << true << 0 << 5 << "";
     QTest::newRow("256 lines") << crlf(longFile << QStringLiteral("; one too many")) << true << 6
-                               << 0 << "47-318-xx.ini: mehr als 255 Zeilen";
-    QTest::newRow("no [AUSWAHL]") << crlf({"[SPRACHE]", "Test.ini"}) << true << 6 << 0
-                                  << missing.arg("[AUSWAHL]");
-    QTest::newRow("no [SPRACHE]") << crlf({"[AUSWAHL]", "Deutsch", "xxx"}) << true << 6 << 5
-                                  << missing.arg("[SPRACHE]");
+                               << 0 << u"47-318-xx.ini: mehr als 255 Zeilen"_s;
+    QTest::newRow("no [AUSWAHL]") << crlf({u"[SPRACHE]"_s, u"Test.ini"_s}) << true << 6 << 0
+                                  << missing.arg(u"[AUSWAHL]"_s);
+    QTest::newRow("no [SPRACHE]") << crlf({u"[AUSWAHL]"_s, u"Deutsch"_s, u"xxx"_s}) << true << 6 << 5
+                                  << missing.arg(u"[SPRACHE]"_s);
     QTest::newRow("headers differ in case")
-        << crlf({"[Auswahl]", "Deutsch", "xxx", "[SPRACHE]", "Test.ini"}) << true << 6 << 0
-        << missing.arg("[AUSWAHL]");
+        << crlf({u"[Auswahl]"_s, u"Deutsch"_s, u"xxx"_s, u"[SPRACHE]"_s, u"Test.ini"_s}) << true << 6 << 0
+        << missing.arg(u"[AUSWAHL]"_s);
     QTest::newRow("empty main text file") << QByteArray() << true << 6 << 0
-                                          << missing.arg("[AUSWAHL]");
+                                          << missing.arg(u"[AUSWAHL]"_s);
     QTest::newRow("no main text file") << QByteArray() << false << 53 << 0 << QString();
     QTest::newRow("no language file") << crlf(DefaultMain) << false << 53 << 5 << QString();
     QTest::newRow("no language after [SPRACHE]")
-        << crlf({"[AUSWAHL]", "xxx", "[SPRACHE]"}) << true << 53 << 5 << QString();
+        << crlf({u"[AUSWAHL]"_s, u"xxx"_s, u"[SPRACHE]"_s}) << true << 53 << 5 << QString();
 }
 
 void TextFilesTest::failures()
@@ -786,14 +787,14 @@ void TextFilesTest::failures()
     if (!noMainFile)
         files.bytes.insert(MainName, main);
     if (languageFile)
-        files.bytes.insert(QStringLiteral("Test.ini"), section("[MSG]", numbered("G", 12)));
+        files.bytes.insert(QStringLiteral("Test.ini"), section("[MSG]", numbered(u"G"_s, 12)));
     Wording v;
     const TextPassOutcome outcome = parseTextPass(v, files.reader());
     QCOMPARE(outcome.failure, failure);
     QCOMPARE(outcome.assignments.size(), assignments);
     QCOMPARE(v.messages[std::size_t(0)].isEmpty(), failure != 0);
     if (!reason.isNull())
-        QCOMPARE(failure ? failureText(outcome.reason, failure, v.failures) : QString(""), reason);
+        QCOMPARE(failure ? failureText(outcome.reason, failure, v.failures) : QString(u""_s), reason);
 }
 
 // Only a plain name is a file in the program folder.
@@ -837,9 +838,9 @@ void TextFilesTest::sectionCutShort()
 {
     // [SONSTIGES] stands first in the file but its pass comes after [TB]'s.
     Wording v;
-    const QByteArray language = section("[SONSTIGES]", numbered("S", 10)) +
-                                section("[MENUE]", numbered("M", 28)) +
-                                section("[TB]", numbered("T", 3));
+    const QByteArray language = section("[SONSTIGES]", numbered(u"S"_s, 10)) +
+                                section("[MENUE]", numbered(u"M"_s, 28)) +
+                                section("[TB]", numbered(u"T"_s, 3));
     const TextPassOutcome outcome = parse(v, language);
     QCOMPARE(outcome.failure, 62);
     const QList<TextAssignment> got = sectionAssignments(outcome);
@@ -854,7 +855,7 @@ void TextFilesTest::sectionCutShort()
 void TextFilesTest::languageFileForms_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QStringList lines = QStringList{"[SONSTIGES]"} + numbered("S", 10);
+    QStringList lines = QStringList{u"[SONSTIGES]"_s} + numbered(u"S"_s, 10);
     lines[3] = QStringLiteral("Bandl\u00e4nge:");
     const QByteArray latin = lines.join(QLatin1Char('\n')).toLatin1();
     const QByteArray utf8 = lines.join(QLatin1Char('\n')).toUtf8();
@@ -875,7 +876,7 @@ void TextFilesTest::languageFileForms()
     const QList<TextAssignment> got = sectionAssignments(outcome);
     QCOMPARE(got.size(), 13);
     QCOMPARE(got.first(), caption("woM", "Label_Bandlaenge", QStringLiteral("Bandl\u00e4nge:")));
-    QCOMPARE(got.last(), caption("wStart", "Command_Start_L", "S10"));
+    QCOMPARE(got.last(), caption("wStart", "Command_Start_L", u"S10"_s));
 }
 
 void TextFilesTest::rewrite_data()

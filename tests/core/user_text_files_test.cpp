@@ -4,18 +4,19 @@
 #include <QTest>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 namespace {
 QByteArray mainFile(const QStringList& languages, const QString& chosen)
 {
-    return crlf(QStringList{"[AUSWAHL]"} + languages + QStringList{"xxx", "", "[SPRACHE]", chosen});
+    return crlf(QStringList{u"[AUSWAHL]"_s} + languages + QStringList{u"xxx"_s, u""_s, u"[SPRACHE]"_s, chosen});
 }
 
-const QStringList Shipped = {"47-318-xx.ini", "Deutsch.ini", "English.ini"};
+const QStringList Shipped = {u"47-318-xx.ini"_s, u"Deutsch.ini"_s, u"English.ini"_s};
 
 QByteArray languageFile(const QString& locale)
 {
-    return crlf({"[MENUE]", "KX", "", "[LOCALE]", locale});
+    return crlf({u"[MENUE]"_s, u"KX"_s, u""_s, u"[LOCALE]"_s, locale});
 }
 } // namespace
 
@@ -39,9 +40,9 @@ void UserTextFilesTest::refreshedCopy_data()
     QTest::addColumn<QByteArray>("expected"); // null: the copy stays
     QTest::addColumn<QString>("localeLanguage");
 
-    const QByteArray two = mainFile({"Deutsch", "English"}, "Deutsch.ini");
-    const QByteArray three = mainFile({"Deutsch", "English", "Latein"}, "Deutsch.ini");
-    const QByteArray chosenEnglish = mainFile({"Deutsch", "English"}, "English.ini");
+    const QByteArray two = mainFile({u"Deutsch"_s, u"English"_s}, u"Deutsch.ini"_s);
+    const QByteArray three = mainFile({u"Deutsch"_s, u"English"_s, u"Latein"_s}, u"Deutsch.ini"_s);
+    const QByteArray chosenEnglish = mainFile({u"Deutsch"_s, u"English"_s}, u"English.ini"_s);
     const QByteArray english = "[MENUE]\r\nKX\r\n";
     const QByteArray edited = "[MENUE]\r\nMy own words\r\n";
 
@@ -56,21 +57,21 @@ void UserTextFilesTest::refreshedCopy_data()
     QTest::newRow("upgrade: a newer language file replaces the copy")
         << "English.ini" << english << edited << true << Shipped << english << QString();
     QTest::newRow("upgrade: a newer main text file keeps the chosen language")
-        << "47-318-xx.ini" << three << chosenEnglish << true << Shipped
-        << mainFile({"Deutsch", "English", "Latein"}, "English.ini") << QString();
+        << u"47-318-xx.ini"_s << three << chosenEnglish << true << Shipped
+        << mainFile({u"Deutsch"_s, u"English"_s, u"Latein"_s}, u"English.ini"_s) << QString();
     QTest::newRow("upgrade: a language of the user's own stays chosen")
-        << "47-318-xx.ini" << three << mainFile({"Deutsch", "Eigen"}, "Eigen.ini") << true
-        << Shipped + QStringList{"Eigen.ini"}
-        << mainFile({"Deutsch", "English", "Latein"}, "Eigen.ini") << QString();
+        << u"47-318-xx.ini"_s << three << mainFile({u"Deutsch"_s, u"Eigen"_s}, u"Eigen.ini"_s) << true
+        << Shipped + QStringList{u"Eigen.ini"_s}
+        << mainFile({u"Deutsch"_s, u"English"_s, u"Latein"_s}, u"Eigen.ini"_s) << QString();
     QTest::newRow("upgrade: a chosen language whose file is gone gives way")
-        << "47-318-xx.ini" << three << mainFile({"Deutsch", "Alt"}, "Alt.ini") << true << Shipped
+        << u"47-318-xx.ini"_s << three << mainFile({u"Deutsch"_s, u"Alt"_s}, u"Alt.ini"_s) << true << Shipped
         << three << QString();
     QTest::newRow("upgrade: a copy without [SPRACHE] gives way")
-        << "47-318-xx.ini" << three << crlf({"[AUSWAHL]", "English"}) << true << Shipped << three
+        << u"47-318-xx.ini"_s << three << crlf({u"[AUSWAHL]"_s, u"English"_s}) << true << Shipped << three
         << QString();
     QTest::newRow("upgrade: an installed file without [SPRACHE] stands as it is")
-        << "47-318-xx.ini" << crlf({"[AUSWAHL]", "Deutsch"}) << chosenEnglish << true << Shipped
-        << crlf({"[AUSWAHL]", "Deutsch"}) << QString();
+        << u"47-318-xx.ini"_s << crlf({u"[AUSWAHL]"_s, u"Deutsch"_s}) << chosenEnglish << true << Shipped
+        << crlf({u"[AUSWAHL]"_s, u"Deutsch"_s}) << QString();
     // The other lines keep their installed bytes; the chosen name is written
     // in the installed file's code page, and the last line gets its CR LF.
     QTest::newRow("upgrade: bytes and code page of the installed file")
@@ -122,30 +123,30 @@ void UserTextFilesTest::languageForLocale_data()
     QTest::addColumn<QStringList>("environment"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("nothing set") << QStringList{"", "", "", ""} << "";
-    QTest::newRow("LANG en_US.UTF-8") << QStringList{"", "", "", "en_US.UTF-8"} << "English.ini";
-    QTest::newRow("LANG de_DE.UTF-8") << QStringList{"", "", "", "de_DE.UTF-8"} << "Deutsch.ini";
-    QTest::newRow("LANG with a modifier") << QStringList{"", "", "", "de_AT@euro"} << "Deutsch.ini";
-    QTest::newRow("LANG C.UTF-8") << QStringList{"", "", "", "C.UTF-8"} << "";
+    QTest::newRow("nothing set") << QStringList{u""_s, u""_s, u""_s, u""_s} << u""_s;
+    QTest::newRow("LANG en_US.UTF-8") << QStringList{u""_s, u""_s, u""_s, u"en_US.UTF-8"_s} << u"English.ini"_s;
+    QTest::newRow("LANG de_DE.UTF-8") << QStringList{u""_s, u""_s, u""_s, u"de_DE.UTF-8"_s} << u"Deutsch.ini"_s;
+    QTest::newRow("LANG with a modifier") << QStringList{u""_s, u""_s, u""_s, u"de_AT@euro"_s} << u"Deutsch.ini"_s;
+    QTest::newRow("LANG C.UTF-8") << QStringList{u""_s, u""_s, u""_s, u"C.UTF-8"_s} << "";
     QTest::newRow("a language not offered, though its file is there")
-        << QStringList{"", "", "", "fr_FR.UTF-8"} << "";
+        << QStringList{u""_s, u""_s, u""_s, u"fr_FR.UTF-8"_s} << "";
     QTest::newRow("the locale's territory first")
-        << QStringList{"", "", "", "pt_PT"} << "Portugues.ini";
+        << QStringList{u""_s, u""_s, u""_s, u"pt_PT"_s} << "Portugues.ini";
     QTest::newRow("else the first of its language")
-        << QStringList{"", "", "", "pt_AO.UTF-8"} << "Brasileiro.ini";
+        << QStringList{u""_s, u""_s, u""_s, u"pt_AO.UTF-8"_s} << "Brasileiro.ini";
     QTest::newRow("LC_ALL before LANG")
-        << QStringList{"", "de_DE.UTF-8", "", "en_US.UTF-8"} << "Deutsch.ini";
+        << QStringList{u""_s, u"de_DE.UTF-8"_s, u""_s, u"en_US.UTF-8"_s} << "Deutsch.ini";
     QTest::newRow("LC_MESSAGES before LANG")
-        << QStringList{"", "", "en_GB.UTF-8", "de_DE.UTF-8"} << "English.ini";
-    QTest::newRow("LC_ALL C decides") << QStringList{"", "C", "", "en_US.UTF-8"} << "";
+        << QStringList{u""_s, u""_s, u"en_GB.UTF-8"_s, u"de_DE.UTF-8"_s} << u"English.ini"_s;
+    QTest::newRow("LC_ALL C decides") << QStringList{u""_s, u"C"_s, u""_s, u"en_US.UTF-8"_s} << "";
     QTest::newRow("LANGUAGE before all")
-        << QStringList{"en:de", "de_DE.UTF-8", "", ""} << "English.ini";
+        << QStringList{u"en:de"_s, u"de_DE.UTF-8"_s, u""_s, u""_s} << "English.ini";
     QTest::newRow("LANGUAGE: its first entry on offer")
-        << QStringList{"fr:C:de_CH", "", "", ""} << "Deutsch.ini";
+        << QStringList{u"fr:C:de_CH"_s, u""_s, u""_s, u""_s} << "Deutsch.ini";
     QTest::newRow("LANGUAGE with nothing on offer decides")
-        << QStringList{"fr", "", "", "en_US.UTF-8"} << "";
+        << QStringList{u"fr"_s, u""_s, u""_s, u"en_US.UTF-8"_s} << "";
     QTest::newRow("LANGUAGE without entries does not")
-        << QStringList{"::", "", "", "en_US.UTF-8"} << "English.ini";
+        << QStringList{u"::"_s, u""_s, u""_s, u"en_US.UTF-8"_s} << "English.ini";
 }
 
 void UserTextFilesTest::languageForLocale()
@@ -155,11 +156,11 @@ void UserTextFilesTest::languageForLocale()
 
     // Five on offer; French is there but not offered.
     const QByteArray main =
-        mainFile({"Deutsch", "English", "Latein", "Brasileiro", "Portugues"}, "Deutsch.ini");
+        mainFile({u"Deutsch"_s, u"English"_s, u"Latein"_s, u"Brasileiro"_s, u"Portugues"_s}, u"Deutsch.ini"_s);
     const QMap<QString, QByteArray> files = {
-        {"Deutsch.ini", languageFile("de")},      {"English.ini", languageFile("en")},
-        {"Latein.ini", crlf({"[MENUE]", "KX"})},  {"Brasileiro.ini", languageFile("pt_BR")},
-        {"Portugues.ini", languageFile("pt-PT")}, {"Francais.ini", languageFile("fr")}};
+        {u"Deutsch.ini"_s, languageFile(u"de"_s)},      {u"English.ini"_s, languageFile(u"en"_s)},
+        {u"Latein.ini"_s, crlf({u"[MENUE]"_s, u"KX"_s})},  {u"Brasileiro.ini"_s, languageFile(u"pt_BR"_s)},
+        {u"Portugues.ini"_s, languageFile(u"pt-PT"_s)}, {u"Francais.ini"_s, languageFile(u"fr"_s)}};
     const LocaleEnvironment locale{environment.at(0), environment.at(1), environment.at(2),
                                    environment.at(3)};
     QCOMPARE(kx::languageForLocale(main, files, locale), expected);

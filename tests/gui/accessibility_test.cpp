@@ -24,6 +24,7 @@
 #include <QTest>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 namespace {
 QString accessibleText(QWidget* widget, QAccessible::Text which)
@@ -173,7 +174,7 @@ void AccessibilityTest::everyControlNamed()
             continue;
         ++checked;
         QVERIFY2(!accessibleText(w, QAccessible::Name).trimmed().isEmpty(),
-                 qPrintable(w->objectName() + QLatin1Char(' ') + w->metaObject()->className()));
+                 qPrintable(w->objectName() + QLatin1Char(' ') + QLatin1String(w->metaObject()->className())));
     }
     QVERIFY(checked > 0 || window == QLatin1String("wMain"));
 }
@@ -276,33 +277,33 @@ void AccessibilityTest::tabOrder_data()
     QTest::addColumn<QString>("pieces");
     QTest::addColumn<QStringList>("chain");
 
-    const QStringList features = {"Check_Optional(0)", "Check_Optional(1)", "Check_Optional(2)",
-                                  "Check_Optional(3)", "Check_Optional(4)", "Check_Optional(5)"};
+    const QStringList features = {u"Check_Optional(0)"_s, u"Check_Optional(1)"_s, u"Check_Optional(2)"_s,
+                                  u"Check_Optional(3)"_s, u"Check_Optional(4)"_s, u"Check_Optional(5)"_s};
     // Top to bottom and left to right; the features row by row.
     QTest::newRow("woM") << "woM" << ""
-                         << QStringList{"HScroll_Bandlaenge", "Text_Bandlaenge", "Option_Rechts",
-                                        "Option_Links", "HScroll_Bandbreite", "Text_Bandbreite",
-                                        "Check_Optional(0)", "Check_Optional(3)",
-                                        "Check_Optional(1)", "Check_Optional(4)",
-                                        "Check_Optional(2)", "Check_Optional(5)",
-                                        "Command_Bestellnummer", "Text_Bestellnummer"};
+                         << QStringList{u"HScroll_Bandlaenge"_s, u"Text_Bandlaenge"_s, u"Option_Rechts"_s,
+                                        u"Option_Links"_s, u"HScroll_Bandbreite"_s, u"Text_Bandbreite"_s,
+                                        u"Check_Optional(0)"_s, u"Check_Optional(3)"_s,
+                                        u"Check_Optional(1)"_s, u"Check_Optional(4)"_s,
+                                        u"Check_Optional(2)"_s, u"Check_Optional(5)"_s,
+                                        u"Command_Bestellnummer"_s, u"Text_Bestellnummer"_s};
     // The length and the direction are the belt's own here and take no focus.
-    const QStringList toolbar = {"Toolbar_Rechts.AG-R", "Toolbar_Rechts.AC-R",
-                                 "Toolbar_Rechts.G",    "Toolbar_Rechts.C",
-                                 "Toolbar_Rechts.V",    "Toolbar_Rechts.EG-R",
-                                 "Toolbar_Rechts.EV-R"};
+    const QStringList toolbar = {u"Toolbar_Rechts.AG-R"_s, u"Toolbar_Rechts.AC-R"_s,
+                                 u"Toolbar_Rechts.G"_s,    u"Toolbar_Rechts.C"_s,
+                                 u"Toolbar_Rechts.V"_s,    u"Toolbar_Rechts.EG-R"_s,
+                                 u"Toolbar_Rechts.EV-R"_s};
     const QStringList rest =
-        QStringList{"HScroll_Bandbreite", "Text_Bandbreite"} + features +
-        QStringList{"Command_Bestellnummer", "Text_Bestellnummer"};
+        QStringList{u"HScroll_Bandbreite"_s, u"Text_Bandbreite"_s} + features +
+        QStringList{u"Command_Bestellnummer"_s, u"Text_Bestellnummer"_s};
     QTest::newRow("wmM") << "wmM" << "" << toolbar + rest;
     // The pieces placed come after the toolbar, in belt order.
     QTest::newRow("wmM with pieces")
-        << "wmM" << "AG-R G C"
-        << toolbar + QStringList{"Image_Modul(0)", "Image_Modul(1)", "Image_Modul(2)"} + rest;
+        << u"wmM"_s << u"AG-R G C"_s
+        << toolbar + QStringList{u"Image_Modul(0)"_s, u"Image_Modul(1)"_s, u"Image_Modul(2)"_s} + rest;
     QTest::newRow("wStart") << "wStart" << ""
-                            << QStringList{"Command_Start_oM", "Command_Start_R",
-                                           "Command_Start_L"};
-    QTest::newRow("wInfo") << "wInfo" << "" << QStringList{"Command1"};
+                            << QStringList{u"Command_Start_oM"_s, u"Command_Start_R"_s,
+                                           u"Command_Start_L"_s};
+    QTest::newRow("wInfo") << "wInfo" << "" << QStringList{u"Command1"_s};
 }
 
 void AccessibilityTest::tabOrder()

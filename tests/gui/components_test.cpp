@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 class ComponentsTest : public QObject {
     Q_OBJECT
@@ -104,13 +105,13 @@ void ComponentsTest::imageClickAndDoubleClick()
     window.show();
 
     QStringList events;
-    connect(image, &ImageControl::Click, [&] { events << "Click"; });
-    connect(image, &ImageControl::DblClick, [&] { events << "DblClick"; });
+    connect(image, &ImageControl::Click, [&] { events << u"Click"_s; });
+    connect(image, &ImageControl::DblClick, [&] { events << u"DblClick"_s; });
     QTest::mouseClick(image, Qt::LeftButton);
-    QCOMPARE(events, QStringList{"Click"});
+    QCOMPARE(events, QStringList{u"Click"_s});
     events.clear();
     QTest::mouseDClick(image, Qt::LeftButton);
-    QCOMPARE(events, (QStringList{"Click", "DblClick"}));
+    QCOMPARE(events, (QStringList{u"Click"_s, u"DblClick"_s}));
     events.clear();
     QTest::mouseClick(image, Qt::RightButton);
     QVERIFY(events.isEmpty());
@@ -130,10 +131,10 @@ void ComponentsTest::imageClickAndDoubleClick()
     send(QEvent::MouseButtonPress, 100100);
     send(QEvent::MouseButtonDblClick, 100100);
     send(QEvent::MouseButtonRelease, 100110);
-    QCOMPARE(events, (QStringList{"Click", "DblClick"}));
+    QCOMPARE(events, (QStringList{u"Click"_s, u"DblClick"_s}));
     events.clear();
     QTest::mouseClick(image, Qt::LeftButton);
-    QCOMPARE(events, QStringList{"Click"});
+    QCOMPARE(events, QStringList{u"Click"_s});
 }
 
 void ComponentsTest::fetchIsSharedAndHidden()

@@ -14,6 +14,7 @@
 #include <QTest>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -59,38 +60,38 @@ void DatasheetTest::pageTellsTheWholeBelt_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("words");
-    const QStringList english{"KX-Konfigurator", "Datasheet", "Order code", "Kind of belt",
-                              "Length", "Width", "Running direction", "Features"};
-    const QStringList german{"KX-Konfigurator", "Datenblatt", "Bestellnummer", "Bandart",
-                             "Länge", "Breite", "Laufrichtung", "Optionen"};
+    const QStringList english{u"KX-Konfigurator"_s, u"Datasheet"_s, u"Order code"_s, u"Kind of belt"_s,
+                              u"Length"_s, u"Width"_s, u"Running direction"_s, u"Features"_s};
+    const QStringList german{u"KX-Konfigurator"_s, u"Datenblatt"_s, u"Bestellnummer"_s, u"Bandart"_s,
+                             u"Länge"_s, u"Breite"_s, u"Laufrichtung"_s, u"Optionen"_s};
     QTest::newRow("plain, right, no feature")
-        << "English" << QByteArray("oKX40-300-R\r\n")
-        << english + QStringList{"Belt without side modules", "300 mm", "40 mm", "right", "none"};
+        << u"English"_s << QByteArray("oKX40-300-R\r\n")
+        << english + QStringList{u"Belt without side modules"_s, u"300 mm"_s, u"40 mm"_s, u"right"_s, u"none"_s};
     QTest::newRow("plain, left, every feature")
         << "English" << QByteArray("oKX80-1500-L-SF-ST-PU-FU-NH-HB\r\n")
-        << english + QStringList{"Belt without side modules", "1500 mm", "80 mm", "left",
-                                 "Side guides", "Protective hood"};
+        << english + QStringList{u"Belt without side modules"_s, u"1500 mm"_s, u"80 mm"_s, u"left"_s,
+                                 u"Side guides"_s, u"Protective hood"_s};
     QTest::newRow("modular right")
         << "English" << QByteArray("mKX40-600-R-AG-2GC-EV\r\n")
-        << english + QStringList{"Belt with side modules", "600 mm", "right",
-                                 "Begin piece AG, position 1", "Module G, position 2",
-                                 "Module G, position 3", "Module C, position 4",
-                                 "End piece EV, position 5", "Drive", "under Module C, position 4"};
+        << english + QStringList{u"Belt with side modules"_s, u"600 mm"_s, u"right"_s,
+                                 u"Begin piece AG, position 1"_s, u"Module G, position 2"_s,
+                                 u"Module G, position 3"_s, u"Module C, position 4"_s,
+                                 u"End piece EV, position 5"_s, u"Drive"_s, u"under Module C, position 4"_s};
     QTest::newRow("modular left, 14 pieces, features")
         << "English" << QByteArray("mKX80-1500-L-AC-2GCV2G2C3VG-EG-PS-SD\r\n")
-        << english + QStringList{"Belt with side modules", "1500 mm", "80 mm", "left",
-                                 "Begin piece AC, position 1", "Module V, position 12",
-                                 "Module G, position 13", "End piece EG, position 14",
-                                 "Pneumatic stopper", "Antistatic design",
-                                 "under Module C, position 4"};
+        << english + QStringList{u"Belt with side modules"_s, u"1500 mm"_s, u"80 mm"_s, u"left"_s,
+                                 u"Begin piece AC, position 1"_s, u"Module V, position 12"_s,
+                                 u"Module G, position 13"_s, u"End piece EG, position 14"_s,
+                                 u"Pneumatic stopper"_s, u"Antistatic design"_s,
+                                 u"under Module C, position 4"_s};
     QTest::newRow("German, modular")
         << "Deutsch" << QByteArray("mKX40-500-L-AC-GC-EG-PS\r\n")
-        << german + QStringList{"Band mit Modulen", "500 mm", "links", "Anfangsstück AC, Position 1",
-                                "Modul G, Position 2", "Modul C, Position 3",
-                                "Endstück EG, Position 4", "Antrieb", "unter Modul C, Position 3"};
+        << german + QStringList{u"Band mit Modulen"_s, u"500 mm"_s, u"links"_s, u"Anfangsstück AC, Position 1"_s,
+                                u"Modul G, Position 2"_s, u"Modul C, Position 3"_s,
+                                u"Endstück EG, Position 4"_s, u"Antrieb"_s, u"unter Modul C, Position 3"_s};
     QTest::newRow("German, plain")
-        << "Deutsch" << QByteArray("oKX40-700-R-SF\r\n")
-        << german + QStringList{"Band ohne Module", "700 mm", "rechts"};
+        << u"Deutsch"_s << QByteArray("oKX40-700-R-SF\r\n")
+        << german + QStringList{u"Band ohne Module"_s, u"700 mm"_s, u"rechts"_s};
 }
 
 // The page holds the code, the table's words, every chosen feature and
@@ -118,7 +119,7 @@ void DatasheetTest::pageTellsTheWholeBelt()
                                       {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
     QStringList expected = words;
     expected << QString::fromLatin1(file.mid(1).trimmed())
-             << QLocale(language == QLatin1String("English") ? "en" : "de")
+             << QLocale(language == QLatin1String("English") ? u"en"_s : u"de"_s)
                     .toString(QDate::currentDate(), QLocale::LongFormat);
     const bool modular = file.startsWith('m');
     const auto& boxes = modular ? program.forms->window<ModularBeltEditor>().Check_Optional
@@ -127,7 +128,7 @@ void DatasheetTest::pageTellsTheWholeBelt()
         if (box->isChecked())
             expected << box->text();
     for (const QString& word : std::as_const(expected))
-        QVERIFY2(text.contains(word), qPrintable(word + " not in: " + text));
+        QVERIFY2(text.contains(word), qPrintable(word + u" not in: "_s + text));
 
     const QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
@@ -166,8 +167,8 @@ void DatasheetTest::failureShowsItsReason()
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("datenblatt_Click()"));
     QCOMPARE(program.boxes.shown[0].informative, QStringLiteral("sheet.pdf: no such folder"));
     QCOMPARE(program.boxes.asked.size(), 1);
-    QCOMPARE(program.boxes.asked[0].text, QStringLiteral("kept.pdf already exists. Replace it?"));
-    QCOMPARE(program.boxes.asked[0].buttons, QStringList({"&Replace", "Cancel"}));
+    QCOMPARE(program.boxes.asked[0].text, u"kept.pdf already exists. Replace it?"_s);
+    QCOMPARE(program.boxes.asked[0].buttons, QStringList({u"&Replace"_s, u"Cancel"_s}));
     QCOMPARE(program.boxes.shown[1].informative, QStringLiteral("kept.pdf: could not be written"));
     QCOMPARE(program.readFile(QStringLiteral("kept.pdf")), QByteArray("old"));
 }

@@ -26,6 +26,7 @@
 #include <QTest>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 using Pieces = QList<int>;
 
@@ -226,8 +227,8 @@ void FilesTest::saveAsksBeforeReplacing()
     p.main.saveAction->trigger();
     QCOMPARE(p.program.boxes.asked.size(), 1);
     QCOMPARE(p.program.boxes.asked[0].text,
-             QString::fromUtf8("old.dat ist bereits vorhanden. Möchten Sie die Datei ersetzen?"));
-    QCOMPARE(p.program.boxes.asked[0].buttons, QStringList({"&Ersetzen", "Abbrechen"}));
+             u"old.dat ist bereits vorhanden. Möchten Sie die Datei ersetzen?"_s);
+    QCOMPARE(p.program.boxes.asked[0].buttons, QStringList({u"&Ersetzen"_s, u"Abbrechen"_s}));
     QCOMPARE(p.program.readFile(QStringLiteral("old.dat")),
              button == 0 ? "oKX40-300-R\r\n" : "a much longer line that was here before\r\n");
 }
@@ -565,8 +566,8 @@ void FilesTest::loadedBeltsSaveAndLoadBack()
     const auto pick = [&random](const QStringList& from) {
         return from[random.bounded(int(from.size()))];
     };
-    const QStringList widths{"40", "80", "40", "80", "60", "040"};
-    const QStringList directions{"R", "L", "R", "L", "r", "x"};
+    const QStringList widths{u"40"_s, u"80"_s, u"40"_s, u"80"_s, u"60"_s, u"040"_s};
+    const QStringList directions{u"R"_s, u"L"_s, u"R"_s, u"L"_s, u"r"_s, u"x"_s};
     int loaded = 0;
     for (int round = 0; round < 160; ++round) {
         const bool modular = random.bounded(2);
@@ -576,21 +577,21 @@ void FilesTest::loadedBeltsSaveAndLoadBack()
             QString runs;
             int mm = 150;
             for (int run = int(random.bounded(4)); run > 0; --run) {
-                const QString count = pick({"", "", "2", "0", "11"});
-                runs += count + pick({"G", "C", "V", "Q"});
+                const QString count = pick({u""_s, u""_s, u"2"_s, u"0"_s, u"11"_s});
+                runs += count + pick({u"G"_s, u"C"_s, u"V"_s, u"Q"_s});
                 mm += 100 * (count.isEmpty() ? 1 : count.toInt());
             }
-            const QString end = pick({"EG", "EV", "ev", ""});
+            const QString end = pick({u"EG"_s, u"EV"_s, u"ev"_s, u""_s});
             mm += end.isEmpty() ? 0 : 150;
             // Mostly the length its pieces make, so that enough lines load.
             line += QString::number(random.bounded(4) ? mm : 100 * int(random.bounded(16))) +
                     QLatin1Char('-') + pick(directions) + QLatin1Char('-') +
-                    pick({"AG", "AC", "ac", "EG"}) + QLatin1Char('-') + runs;
+                    pick({u"AG"_s, u"AC"_s, u"ac"_s, u"EG"_s}) + QLatin1Char('-') + runs;
             if (!runs.isEmpty())
                 line += QLatin1Char('-');
             line += end;
         } else {
-            line += pick({"300", "1500", "700", "350", "0300", "1600"}) + QLatin1Char('-') +
+            line += pick({u"300"_s, u"1500"_s, u"700"_s, u"350"_s, u"0300"_s, u"1600"_s}) + QLatin1Char('-') +
                     pick(directions);
         }
         const FeatureList& features =
@@ -687,11 +688,11 @@ void FilesTest::loadLeftRunningIsFlush()
     Program p;
     p.program.writeFile(QStringLiteral("l.dat"), "mKX40-500-L-AC-GC-EV\r\n");
     p.load(p.program.path(QStringLiteral("l.dat")));
-    QCOMPARE(p.shownSlots(), (QStringList{"0:9@12240", "1:24@11340", "2:27@10440", "3:21@9090"}));
+    QCOMPARE(p.shownSlots(), (QStringList{u"0:9@12240"_s, u"1:24@11340"_s, u"2:27@10440"_s, u"3:21@9090"_s}));
     // A belt loaded after it starts from the set-up's slot table again.
     p.program.writeFile(QStringLiteral("r.dat"), "mKX40-500-R-AC-GC-EV\r\n");
     p.load(p.program.path(QStringLiteral("r.dat")));
-    QCOMPARE(p.shownSlots(), (QStringList{"0:3@90", "1:24@1440", "2:27@2340", "3:15@3240"}));
+    QCOMPARE(p.shownSlots(), (QStringList{u"0:3@90"_s, u"1:24@1440"_s, u"2:27@2340"_s, u"3:15@3240"_s}));
 }
 
 void FilesTest::loadModularFeaturesLocked()
@@ -775,17 +776,17 @@ void FilesTest::printsWindowInFront_data()
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<bool>("fillsWidth"); // the window's controls reach across it
     QTest::newRow("start dialog") << "" << ""
-                                  << QStringList{"Band erstellen, ohne Module",
-                                                 "Band erstellen, Laufrichtung links"}
+                                  << QStringList{u"Band erstellen, ohne Module"_s,
+                                                 u"Band erstellen, Laufrichtung links"_s}
                                   << false;
-    QTest::newRow("plain editor") << "band_om" << "" << QStringList{"KX40-300-R", "Bandlänge"}
+    QTest::newRow("plain editor") << "band_om" << "" << QStringList{u"KX40-300-R"_s, u"Bandlänge"_s}
                                   << true;
     // The pieces' letters are text too: the pictures are drawn, not copied.
     QTest::newRow("modular editor")
-        << "band_rechts" << "AG-R G C EV-R"
-        << QStringList{"KX40-500-R-AG-GC-EV", "AG", "EV", "Bandbreite"} << true;
+        << u"band_rechts"_s << u"AG-R G C EV-R"_s
+        << QStringList{u"KX40-500-R-AG-GC-EV"_s, u"AG"_s, u"EV"_s, u"Bandbreite"_s} << true;
     QTest::newRow("modular editor, left-running")
-        << "band_links" << "AC-L V EG-L" << QStringList{"KX40-400-L-AC-V-EG", "AC", "EG"} << true;
+        << "band_links" << "AC-L V EG-L" << QStringList{u"KX40-400-L-AC-V-EG"_s, u"AC"_s, u"EG"_s} << true;
 }
 
 // The window in front on one landscape page, drawn at the printer's

@@ -20,31 +20,32 @@
 #include <QTimer>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 namespace {
 // A language file in which every line says where it comes from.
 QByteArray numberedLanguage()
 {
-    QStringList lines = QStringList{"[MENUE]"} + numbered("M", 28);
-    lines << "[TB]" << numbered("T", 14);
-    lines << "[SONSTIGES]" << numbered("S", 10);
-    lines << "[OPTIONAL_OM]"
-          << "OL";
+    QStringList lines = QStringList{u"[MENUE]"_s} + numbered(u"M"_s, 28);
+    lines << u"[TB]"_s << numbered(u"T"_s, 14);
+    lines << u"[SONSTIGES]"_s << numbered(u"S"_s, 10);
+    lines << u"[OPTIONAL_OM]"_s
+          << u"OL"_s;
     for (int i = 0; i < 6; ++i)
         lines << QStringLiteral("OF%1").arg(i) << QStringLiteral("OC%1").arg(i);
-    lines << "[OPTIONAL_MM]"
-          << "ML"
-          << "MF0"
-          << "MC0"
-          << "MF1"
-          << "MC1"
-          << "XXXXX"
-          << "-"
-          << "-"
-          << "-"
-          << "-";
-    lines << "[MSG]" << numbered("G", 12);
-    lines << "[BEFEHLE]" << numbered("B", CommandTextCount);
+    lines << u"[OPTIONAL_MM]"_s
+          << u"ML"_s
+          << u"MF0"_s
+          << u"MC0"_s
+          << u"MF1"_s
+          << u"MC1"_s
+          << u"XXXXX"_s
+          << u"-"_s
+          << u"-"_s
+          << u"-"_s
+          << u"-"_s;
+    lines << u"[MSG]"_s << numbered(u"G"_s, 12);
+    lines << u"[BEFEHLE]"_s << numbered(u"B"_s, CommandTextCount);
     return crlf(lines);
 }
 
@@ -158,7 +159,7 @@ void LanguageTest::textsReachEveryWindow()
     registerStandIns(*program.forms);
     program.writeFile(QStringLiteral("Test.ini"), numberedLanguage());
     program.writeFile(MainName,
-                      crlf({"[AUSWAHL]", "Test", "Zweite", "xxx", "[SPRACHE]", "Test.ini"}));
+                      crlf({u"[AUSWAHL]"_s, u"Test"_s, u"Zweite"_s, u"xxx"_s, u"[SPRACHE]"_s, u"Test.ini"_s}));
     QTest::failOnWarning(QRegularExpression(QStringLiteral("text pass")));
     MainWindow& window = program.start();
     QVERIFY(program.boxes.shown.isEmpty());
@@ -260,8 +261,8 @@ void LanguageTest::failedPassKeepsWhatWasRead()
     TestProgram program;
     // [MENUE] whole, [TB] cut short: the menus are worded, nothing after them.
     program.writeFile(QStringLiteral("Deutsch.ini"),
-                      crlf(QStringList{"[SONSTIGES]"} + numbered("S", 10) + QStringList{"[MENUE]"} +
-                           numbered("M", 28) + QStringList{"[TB]", "T1"}));
+                      crlf(QStringList{u"[SONSTIGES]"_s} + numbered(u"S"_s, 10) + QStringList{u"[MENUE]"_s} +
+                           numbered(u"M"_s, 28) + QStringList{u"[TB]"_s, u"T1"_s}));
     MainWindow& window = program.start();
     QCOMPARE(program.boxes.shown.size(), 1);
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Form_Load()"));
@@ -545,8 +546,8 @@ void LanguageTest::refusedLanguages()
     QFETCH(QString, language);
     QFETCH(QString, file);
     TestProgram program;
-    program.writeFile(MainName, crlf({"[AUSWAHL]", "Deutsch", language, "xxx", "", "[SPRACHE]",
-                                      "Deutsch.ini"}));
+    program.writeFile(MainName, crlf({u"[AUSWAHL]"_s, u"Deutsch"_s, language, u"xxx"_s, u""_s, u"[SPRACHE]"_s,
+                                      u"Deutsch.ini"_s}));
     const QByteArray english = program.readFile(QStringLiteral("English.ini"));
     program.removeFile(QStringLiteral("English.ini"));
     const QString name = language + QStringLiteral(".ini");

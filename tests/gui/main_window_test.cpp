@@ -20,6 +20,7 @@
 #include <QTimer>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 namespace {
 // name, design caption, parent ("" = menu bar) in menu order, and the keys
@@ -285,9 +286,9 @@ void MainWindowTest::titleShowsChildInFront()
     QCOMPARE(window.windowTitle(), window.Caption()); // the start dialog has no caption
     window.newPlainAction->trigger();
     Form* woM = program.forms->loaded(QStringLiteral("woM"));
-    QCOMPARE(shownTitle(window), window.Caption() + " - [" + woM->Caption() + "]");
+    QCOMPARE(shownTitle(window), window.Caption() + u" - ["_s + woM->Caption() + u"]"_s);
     woM->setCaption(QStringLiteral("Band"));
-    QCOMPARE(shownTitle(window), window.Caption() + " - [Band]");
+    QCOMPARE(shownTitle(window), window.Caption() + u" - [Band]"_s);
     window.setCaption(QStringLiteral("KX"));
     QCOMPARE(shownTitle(window), QStringLiteral("KX - [Band]"));
     woM->Hide();
@@ -478,7 +479,7 @@ void MainWindowTest::newCommandsSetUpTheirBelt()
     seen();
     QTest::mouseClick(start->leftRunningButton, Qt::LeftButton);
     seen();
-    QCOMPARE(belts, (QStringList{"L", "oM", "R", "oM", "R", "L"}));
+    QCOMPARE(belts, (QStringList{u"L"_s, u"oM"_s, u"R"_s, u"oM"_s, u"R"_s, u"L"_s}));
     // The check mark follows the belt in front.
     QVERIFY(window.newLeftAction->isChecked() && !window.newRightAction->isChecked() &&
             !window.newPlainAction->isChecked());
@@ -491,10 +492,10 @@ void MainWindowTest::dropOpensBelt_data()
     QTest::addColumn<QString>("code"); // shown afterwards; empty: as before
     QTest::addColumn<int>("boxes");
 
-    QTest::newRow("a belt file") << QStringList{"belt.dat"} << true << "KX40-800-L-SF" << 0;
-    QTest::newRow("a file that is no belt") << QStringList{"empty.dat"} << true << "" << 1;
-    QTest::newRow("two files") << QStringList{"belt.dat", "belt.dat"} << false << "" << 0;
-    QTest::newRow("a web address") << QStringList{"http:"} << false << "" << 0;
+    QTest::newRow("a belt file") << QStringList{u"belt.dat"_s} << true << u"KX40-800-L-SF"_s << 0;
+    QTest::newRow("a file that is no belt") << QStringList{u"empty.dat"_s} << true << u""_s << 1;
+    QTest::newRow("two files") << QStringList{u"belt.dat"_s, u"belt.dat"_s} << false << u""_s << 0;
+    QTest::newRow("a web address") << QStringList{u"http:"_s} << false << "" << 0;
 }
 
 void MainWindowTest::dropOpensBelt()
@@ -574,10 +575,10 @@ void MainWindowTest::guideOfTheLanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("guides");
     QTest::addColumn<QString>("shown");
-    const QStringList both{"Deutsch", "English"};
+    const QStringList both{u"Deutsch"_s, u"English"_s};
     QTest::newRow("German") << "Deutsch" << both << "Deutsch.html";
-    QTest::newRow("English") << "English" << both << "English.html";
-    QTest::newRow("a language without its guide") << "Deutsch" << QStringList{"English"}
+    QTest::newRow("English") << u"English"_s << both << u"English.html"_s;
+    QTest::newRow("a language without its guide") << "Deutsch" << QStringList{u"English"_s}
                                                    << "English.html";
     QTest::newRow("no guide at all") << "Deutsch" << QStringList() << "";
 }

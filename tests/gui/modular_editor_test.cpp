@@ -20,6 +20,7 @@
 #include <QToolButton>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 namespace {
 // Left edges of the module and drive slots after a set-up, by position.
@@ -160,8 +161,8 @@ void ModularEditorTest::designStates()
                          width->value()}),
              QList<int>({40, 80, 40, 40, 40}));
 
-    const QStringList rightKeys{"AG-R", "AC-R", "", "G", "C", "V", "", "EG-R", "EV-R"};
-    const QStringList leftKeys{"EG-L", "EV-L", "", "G", "C", "V", "", "AG-L", "AC-L"};
+    const QStringList rightKeys{u"AG-R"_s, u"AC-R"_s, u""_s, u"G"_s, u"C"_s, u"V"_s, u""_s, u"EG-R"_s, u"EV-R"_s};
+    const QStringList leftKeys{u"EG-L"_s, u"EV-L"_s, u""_s, u"G"_s, u"C"_s, u"V"_s, u""_s, u"AG-L"_s, u"AC-L"_s};
     for (KeyedToolbar* toolbar : {e->Toolbar_Rechts, e->Toolbar_Links}) {
         const bool right = toolbar == e->Toolbar_Rechts;
         QCOMPARE(toolbar->buttonCount(), 9);

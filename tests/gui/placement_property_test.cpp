@@ -12,6 +12,7 @@
 #include <QTest>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 namespace {
 // Checks every invariant of the row and of what wmM shows of it; returns the
@@ -161,8 +162,8 @@ void PlacementPropertyTest::randomRequestsKeepTheRowSound()
     BeltDriver w;
     RowChecker check(w);
     QRandomGenerator random(20240611);
-    const QStringList rightKeys = {"AG-R", "AC-R", "G", "C", "V", "EG-R", "EV-R"};
-    const QStringList leftKeys = {"AG-L", "AC-L", "G", "C", "V", "EG-L", "EV-L"};
+    const QStringList rightKeys = {u"AG-R"_s, u"AC-R"_s, u"G"_s, u"C"_s, u"V"_s, u"EG-R"_s, u"EV-R"_s};
+    const QStringList leftKeys = {u"AG-L"_s, u"AC-L"_s, u"G"_s, u"C"_s, u"V"_s, u"EG-L"_s, u"EV-L"_s};
     QSet<int> messages;
     QSet<int> counts;
     int fullBelts = 0;

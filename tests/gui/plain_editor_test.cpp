@@ -19,6 +19,7 @@
 #include <QToolTip>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -218,7 +219,7 @@ void PlainEditorTest::widthHasTwoPositionsAndDragsSnap()
         clickArrow(width, right);
         seen.append(e.woM->Text_Bandbreite->text());
     }
-    QCOMPARE(seen, QStringList({"80", "80", "40", "40"}));
+    QCOMPARE(seen, QStringList({u"80"_s, u"80"_s, u"40"_s, u"40"_s}));
 
     width->setSliderDown(true);
     width->setSliderPosition(61);
@@ -341,7 +342,7 @@ void PlainEditorTest::copyStateCopiesCodeShown()
     e.tick();
     QTest::mouseClick(e.woM->Command_Bestellnummer, Qt::LeftButton);
     QCOMPARE(clipboard->text(), QStringLiteral("KX40-300-R"));
-    QCOMPARE(clipboard->mimeData()->formats(), QStringList({"text/plain"}));
+    QCOMPARE(clipboard->mimeData()->formats(), QStringList({u"text/plain"_s}));
     // A note by the button confirms it, worded from the language file; the
     // caption stays.
     QVERIFY(QToolTip::isVisible());

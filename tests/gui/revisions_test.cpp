@@ -17,6 +17,7 @@
 #include <QTest>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -81,8 +82,8 @@ QString otherPiece(int type)
     const QString side =
         piece->running == Running::Left ? QStringLiteral("-L") : QStringLiteral("-R");
     const QString family = QString::fromLatin1(piece->family);
-    const QHash<QString, QString> other = {{"AG", "AC"}, {"AC", "AG"}, {"EG", "EV"}, {"EV", "EG"},
-                                           {"G", "C"},   {"C", "V"},   {"V", "G"}};
+    const QHash<QString, QString> other = {{u"AG"_s, u"AC"_s}, {u"AC"_s, u"AG"_s}, {u"EG"_s, u"EV"_s}, {u"EV"_s, u"EG"_s},
+                                           {u"G"_s, u"C"_s},   {u"C"_s, u"V"_s},   {u"V"_s, u"G"_s}};
     return piece->kind == PieceKind::Middle ? other[family] : other[family] + side;
 }
 
@@ -172,15 +173,15 @@ void RevisionsTest::editOfferedForLoadedBeltOnly_data()
     QTest::newRow("start dialog after a reload") << "switch" << false << false;
     QTest::newRow("plain loaded") << plain << true << false;
     QTest::newRow("modular loaded") << modular << true << false;
-    QTest::newRow("loaded, then new") << modular + " right" << false << false;
-    QTest::newRow("loaded, then new of another kind") << plain + " left" << false << false;
-    QTest::newRow("loaded, then edited") << modular + " edit" << false << false;
-    QTest::newRow("loaded, a piece deleted") << modular + " delete" << true << true;
-    QTest::newRow("loaded, a load refused") << plain + " load:oKX40-9-R" << true << false;
-    QTest::newRow("a plain file's length written 0300") << "load:oKX40-0300-R" << false << false;
-    QTest::newRow("loaded, language switched") << modular + " delete switch" << false << false;
-    QTest::newRow("edited, changed") << modular + " edit delete" << false << true;
-    QTest::newRow("edited, changed, new") << modular + " edit delete plain" << false << false;
+    QTest::newRow("loaded, then new") << modular + u" right"_s << false << false;
+    QTest::newRow("loaded, then new of another kind") << plain + u" left"_s << false << false;
+    QTest::newRow("loaded, then edited") << modular + u" edit"_s << false << false;
+    QTest::newRow("loaded, a piece deleted") << modular + u" delete"_s << true << true;
+    QTest::newRow("loaded, a load refused") << plain + u" load:oKX40-9-R"_s << true << false;
+    QTest::newRow("a plain file's length written 0300") << u"load:oKX40-0300-R"_s << false << false;
+    QTest::newRow("loaded, language switched") << modular + u" delete switch"_s << false << false;
+    QTest::newRow("edited, changed") << modular + u" edit delete"_s << false << true;
+    QTest::newRow("edited, changed, new") << modular + u" edit delete plain"_s << false << false;
 }
 
 // Edit this belt while a loaded, locked belt is in front, and only then;
@@ -192,7 +193,7 @@ void RevisionsTest::editOfferedForLoadedBeltOnly()
     QFETCH(bool, undo);
     Reviser w;
     const QHash<QString, QString> newBelt = {
-        {"plain", "band_om"}, {"right", "band_rechts"}, {"left", "band_links"}};
+        {u"plain"_s, u"band_om"_s}, {u"right"_s, u"band_rechts"_s}, {u"left"_s, u"band_links"_s}};
     for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (step.startsWith(QLatin1String("load:"))) {
             w.load(step.mid(5));
@@ -272,8 +273,8 @@ QString tryChange(Reviser& w, QRandomGenerator& random, bool right)
     const bool locked = w.e->Toolbar_Rechts->isHidden() && w.e->Toolbar_Links->isHidden();
     if (roll < 50 && !locked) {
         const QString side = right ? QStringLiteral("-R") : QStringLiteral("-L");
-        const QStringList keys = {"AG" + side, "AC" + side, "G",        "C",
-                                  "V",         "EG" + side, "EV" + side};
+        const QStringList keys = {u"AG"_s + side, u"AC"_s + side, u"G"_s,        u"C"_s,
+                                  u"V"_s,         u"EG"_s + side, u"EV"_s + side};
         const QString key = keys[int(random.bounded(keys.size()))];
         w.press(key);
         return key;
@@ -305,7 +306,7 @@ void RevisionsTest::undoRedoFollowRandomChanges()
 {
     Reviser w;
     QRandomGenerator random(20250219);
-    const QStringList kinds = {"plain", "new", "loaded", "edited"};
+    const QStringList kinds = {u"plain"_s, u"new"_s, u"loaded"_s, u"edited"_s};
     int changes = 0;
     for (int walk = 0; walk < 160; ++walk) {
         const QString kind = kinds[walk % kinds.size()];

@@ -8,6 +8,7 @@
 #include <QTest>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 namespace {
 QByteArray readBytes(const QString& path)
@@ -180,16 +181,16 @@ void UserFoldersTest::dialogFolder_data()
     QTest::newRow("first start, writable program folder") << false << QStringList() << "program";
     QTest::newRow("first start, read-only program folder") << true << QStringList() << "documents";
     QTest::newRow("first start, read-only, no documents folder")
-        << true << QStringList{"remove documents"} << "home";
-    QTest::newRow("after a save") << false << QStringList{"save a"} << "a";
-    QTest::newRow("after a save, in a new run") << true << QStringList{"save a", "restart"} << "a";
-    QTest::newRow("after a load") << false << QStringList{"save a", "load b"} << "b";
+        << true << QStringList{u"remove documents"_s} << u"home"_s;
+    QTest::newRow("after a save") << false << QStringList{u"save a"_s} << u"a"_s;
+    QTest::newRow("after a save, in a new run") << true << QStringList{u"save a"_s, u"restart"_s} << u"a"_s;
+    QTest::newRow("after a load") << false << QStringList{u"save a"_s, u"load b"_s} << "b";
     QTest::newRow("a failed load is not remembered")
-        << false << QStringList{"save a", "load missing"} << "a";
+        << false << QStringList{u"save a"_s, u"load missing"_s} << "a";
     QTest::newRow("a cancelled save is not remembered")
-        << false << QStringList{"save a", "cancel save"} << "a";
+        << false << QStringList{u"save a"_s, u"cancel save"_s} << "a";
     QTest::newRow("a folder that is gone")
-        << true << QStringList{"save a", "remove a"} << "documents";
+        << true << QStringList{u"save a"_s, u"remove a"_s} << "documents";
 }
 
 void UserFoldersTest::dialogFolder()

@@ -15,6 +15,7 @@
 #include <stdexcept>
 
 using namespace kx;
+using namespace Qt::StringLiterals;
 
 class PicturesTest : public QObject
 {
@@ -129,7 +130,7 @@ void PicturesTest::sizes_data()
             << belts.picture(QStringLiteral("Picture_Start_oM")) << QSize(295, 107) << ratio;
         for (const bool right : {true, false})
             for (int piece = 0; piece < 7; ++piece)
-                row(QStringLiteral("toolbar %1 %2").arg(right ? "R" : "L").arg(piece))
+                row(QStringLiteral("toolbar %1 %2").arg(right ? u"R"_s : u"L"_s).arg(piece))
                     << toolbarPicture(right, piece, ratio) << QSize(24, 22) << ratio;
         for (const int window : {1, 2})
             row(QStringLiteral("example drawing %1").arg(window))
