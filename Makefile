@@ -13,10 +13,11 @@ PACKAGE_PACKAGES := dpkg-dev file
 # make package-check reads the manual page and validates the metainfo.
 PACKAGE_CHECK_PACKAGES := man-db appstream
 BENCH_PACKAGES := hyperfine time python3 valgrind
+FORMAT_PACKAGES := clang-format
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: deps configure build run test test-asan bench fuzz fuzz-deps fuzz-run clean format \
+.PHONY: deps configure build run test test-asan bench fuzz fuzz-deps fuzz-run clean format format-check \
         install package package-check screenshots
 
 # Installs only what is missing; apt-get update runs only when something is.
@@ -129,7 +130,13 @@ fuzz-run: fuzz
 	done
 
 format:
+	$(call install_missing,$(FORMAT_PACKAGES))
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails, naming the places, where `make format` would change a file.
+format-check:
+	$(call install_missing,$(FORMAT_PACKAGES))
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf build

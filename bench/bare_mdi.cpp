@@ -52,8 +52,8 @@ int main(int argc, char* argv[])
 
     QMainWindow window;
     // File, Configuration, Examples, Tools, Help.
-    for (const QString& title : {menus.value(4), menus.value(9), menus.value(14),
-                                 menus.value(25), help})
+    for (const QString& title :
+         {menus.value(4), menus.value(9), menus.value(14), menus.value(25), help})
         window.menuBar()->addMenu(title);
     auto* area = new QMdiArea(&window);
     window.setCentralWidget(area);

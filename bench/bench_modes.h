@@ -40,7 +40,8 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(qApp, [] { endNow(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp, [] { endNow(); }, Qt::QueuedConnection);
         return false;
     }
 };

@@ -1,14 +1,14 @@
 #include "belt_driver.h"
+#include "pictures/picture_store.h"
 #include "rules/belt_file.h"
 #include "rules/order_code.h"
-#include "windows/main/main_window.h"
-#include "windows/modular_belt/modular_editor.h"
-#include "pictures/picture_store.h"
-#include "windows/plain_belt/plain_editor.h"
-#include "test_program.h"
 #include "rules/text_files.h"
 #include "rules/text_pass_parser.h"
 #include "rules/type_codes.h"
+#include "test_program.h"
+#include "windows/main/main_window.h"
+#include "windows/modular_belt/modular_editor.h"
+#include "windows/plain_belt/plain_editor.h"
 
 #include <QAction>
 #include <QFile>
@@ -68,7 +68,8 @@ void requestReplacement(BeltDocument& doc, int slot, int type)
 } // namespace
 
 // What runs every 100 ms, and what runs once per file, measured.
-class Bench : public QObject {
+class Bench : public QObject
+{
     Q_OBJECT
 private slots:
     void bareWindow();
@@ -85,7 +86,8 @@ private slots:
 // The yardstick for the start-up: an empty main window with a menu.
 void Bench::bareWindow()
 {
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QMainWindow window;
         window.menuBar()->addMenu(QStringLiteral("Datei"))->addAction(QStringLiteral("Laden"));
         window.resize(973, 460);
@@ -95,7 +97,8 @@ void Bench::bareWindow()
 
 void Bench::startUp()
 {
-    QBENCHMARK {
+    QBENCHMARK
+    {
         TestProgram program;
         program.start();
     }
@@ -113,7 +116,8 @@ void Bench::idleTicks()
         main.openAction->trigger();
     }
     main.Timer_Antrieb_Timer();
-    QBENCHMARK {
+    QBENCHMARK
+    {
         main.Timer_Module_Timer();
         main.Timer_Antrieb_Timer();
     }
@@ -126,7 +130,8 @@ void Bench::modularOrderCode()
     belt.pieces = {0, 24, 24, 24, 27, 27, 30, 24, 24, 27, 30, 24, 30, 15};
     belt.features = {true, true};
     const FeatureCodes codes{{}, {QStringLiteral("PS"), QStringLiteral("UH")}};
-    QBENCHMARK {
+    QBENCHMARK
+    {
         orderCode(belt, codes);
     }
 }
@@ -135,7 +140,8 @@ void Bench::readConfigFile()
 {
     const QByteArray bytes("mKX40-1500-R-AC-3G2CV2GCVGV-EV-PS-UH\r\n");
     const FeatureCodes codes{{}, {QStringLiteral("PS"), QStringLiteral("UH")}};
-    QBENCHMARK {
+    QBENCHMARK
+    {
         readBeltBytes(bytes, codes);
     }
 }
@@ -147,11 +153,12 @@ void Bench::textPass()
     QVERIFY(main.open(QIODevice::ReadOnly) && language.open(QIODevice::ReadOnly));
     const QByteArray mainBytes = main.readAll();
     const QByteArray languageBytes = language.readAll();
-    QBENCHMARK {
+    QBENCHMARK
+    {
         Wording w;
         parseTextPass(w, [&](const QString& name) {
             return decodeTextFile(name == QLatin1String("47-318-xx.ini") ? mainBytes
-                                                                        : languageBytes);
+                                                                         : languageBytes);
         });
     }
 }
@@ -181,14 +188,19 @@ void Bench::tickCosts()
     using namespace type_code;
     // Slot 4 turns between G and V.
     int turn = 0;
-    report("tick_module_request_us", medianMicros(201, 1, [&] {
-        requestReplacement(w.document(), 4, (++turn % 2) ? V : G);
-    }, [&] { main.Timer_Module_Timer(); }));
+    report("tick_module_request_us",
+           medianMicros(
+               201, 1, [&] { requestReplacement(w.document(), 4, (++turn % 2) ? V : G); },
+               [&] { main.Timer_Module_Timer(); }));
     // The first C moves between slots 1 and 3, and the drive with it.
-    report("tick_drive_request_us", medianMicros(201, 1, [&] {
-        requestReplacement(w.document(), 1, (++turn % 2) ? C : G);
-        main.Timer_Module_Timer();
-    }, [&] { main.Timer_Antrieb_Timer(); }));
+    report("tick_drive_request_us", medianMicros(
+                                        201, 1,
+                                        [&] {
+                                            requestReplacement(w.document(), 1,
+                                                               (++turn % 2) ? C : G);
+                                            main.Timer_Module_Timer();
+                                        },
+                                        [&] { main.Timer_Antrieb_Timer(); }));
 }
 
 // Paint events anywhere in the main window during 100 ticks of every timer

@@ -63,8 +63,9 @@ int main(int argc, char* argv[])
     kx::MainWindow& main = program.start();
 
     if (QCoreApplication::arguments().contains(QStringLiteral("complete"))) {
-        QObject::connect(&program.forms(), &kx::Forms::deferredWindowsLoaded, qApp,
-                         [] { bench::endNow(); }, Qt::QueuedConnection);
+        QObject::connect(
+            &program.forms(), &kx::Forms::deferredWindowsLoaded, qApp, [] { bench::endNow(); },
+            Qt::QueuedConnection);
         return QApplication::exec();
     }
     if (idle > 0) {

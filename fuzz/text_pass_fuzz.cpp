@@ -17,14 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     kx::Wording v;
     try {
-        const kx::TextPassOutcome outcome =
-            kx::parseTextPass(v, [&](const QString& name) {
-                if (name == QLatin1String("47-318-xx.ini"))
-                    return kx::decodeTextFile(main);
-                if (name.isEmpty())
-                    throw kx::RunError(kx::RunError::FileNotFound);
-                return kx::decodeTextFile(language);
-            });
+        const kx::TextPassOutcome outcome = kx::parseTextPass(v, [&](const QString& name) {
+            if (name == QLatin1String("47-318-xx.ini"))
+                return kx::decodeTextFile(main);
+            if (name.isEmpty())
+                throw kx::RunError(kx::RunError::FileNotFound);
+            return kx::decodeTextFile(language);
+        });
         if (v.plainFeatures.count > 6 || v.modularFeatures.count > 6)
             __builtin_trap();
         for (const kx::TextAssignment& a : outcome.assignments)

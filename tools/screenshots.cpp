@@ -9,18 +9,18 @@
 // two editors alone, named plain-belt<suffix>.png and modular-right<suffix>.png.
 // KX_SCREENSHOT_DARK=1 gives the program a dark palette, to look at.
 
+#include "app/program.h"
+#include "datasheet/datasheet_file.h"
+#include "version.h"
+#include "windows/file_commands/load_command.h"
 #include "windows/forms/common_dialog.h"
 #include "windows/forms/forms.h"
 #include "windows/forms/image_control.h"
 #include "windows/forms/keyed_toolbar.h"
-#include "datasheet/datasheet_file.h"
-#include "version.h"
-#include "windows/main/shell.h"
-#include "windows/file_commands/load_command.h"
 #include "windows/main/main_window.h"
+#include "windows/main/shell.h"
 #include "windows/modular_belt/modular_editor.h"
 #include "windows/plain_belt/plain_editor.h"
-#include "app/program.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,7 +60,8 @@ constexpr int Settle = 400;
     std::exit(1);
 }
 
-class Session {
+class Session
+{
 public:
     Session(Shell& shell, const QDir& out) : shell_(shell), out_(out) {}
 
@@ -138,11 +139,15 @@ public:
         window.raise();
         QTest::qWait(Settle);
         const QRect frame = window.frameGeometry();
-        const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(),
-                                                        frame.height());
+        const QPixmap shot =
+            window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
         const QString path = out_.filePath(name);
         if (shot.isNull())
-            fail(QStringLiteral("nothing grabbed at %1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height()));
+            fail(QStringLiteral("nothing grabbed at %1,%2 %3x%4")
+                     .arg(frame.x())
+                     .arg(frame.y())
+                     .arg(frame.width())
+                     .arg(frame.height()));
         if (!shot.save(path, "png"))
             fail(QStringLiteral("cannot write ") + path);
         std::printf("%s (%dx%d)\n", qPrintable(path), shot.width(), shot.height());
@@ -154,10 +159,12 @@ private:
 };
 
 // The printer dialog answered with a PDF file; no file dialogs are used.
-class PdfPrinter final : public DialogBackend {
+class PdfPrinter final : public DialogBackend
+{
 public:
     explicit PdfPrinter(QString path) : path_(std::move(path)) {}
-    std::optional<QString> openFileName(QWidget*, const QString&, const QString&, const QString&) override
+    std::optional<QString> openFileName(QWidget*, const QString&, const QString&,
+                                        const QString&) override
     {
         return std::nullopt;
     }

@@ -27,7 +27,8 @@ int main(int argc, char* argv[])
             return 2;
         }
         const QString dir = QStringLiteral("%1x%1/apps").arg(size);
-        const QString path = folder.filePath(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+        const QString path =
+            folder.filePath(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
         QImageWriter writer(path, "png");
         if (!folder.mkpath(dir) || !writer.write(kx::applicationIconImage(size))) {
             std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),

@@ -96,8 +96,8 @@ bool displayNamed(const QStringList& arguments)
             return true;
     for (const QString& argument : arguments)
         for (const char* option : {"-platform", "--platform", "-display", "--display"})
-            if (argument == QLatin1String(option)
-                || argument.startsWith(QLatin1String(option) + QLatin1Char('=')))
+            if (argument == QLatin1String(option) ||
+                argument.startsWith(QLatin1String(option) + QLatin1Char('=')))
                 return true;
     return false;
 }

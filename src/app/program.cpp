@@ -1,10 +1,10 @@
 #include "app/program.h"
 
 #include "pictures/picture_store.h"
+#include "rules/user_folders.h"
 #include "version.h"
 #include "windows/forms/forms.h"
 #include "windows/forms/frame_icon_style.h"
-#include "rules/user_folders.h"
 #include "windows/main/main_window.h"
 #include "windows/main/shell.h"
 
@@ -12,8 +12,7 @@
 
 namespace kx {
 
-Program::Program(const QString& programFolder, DialogBackend* dialogs,
-                 MessageBoxSeam* messageBox)
+Program::Program(const QString& programFolder, DialogBackend* dialogs, MessageBoxSeam* messageBox)
 {
     QApplication::setApplicationName(QStringLiteral("KX-Konfigurator"));
     QApplication::setApplicationVersion(QStringLiteral(KX_VERSION));

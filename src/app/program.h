@@ -15,7 +15,8 @@ class Shell;
 
 // The program as it runs for the user: its name, Qt's dialogs and message
 // boxes, and its windows, its files in the given folder. Needs a QApplication.
-class Program {
+class Program
+{
 public:
     // A benchmark or driver may answer the file dialogs and message boxes
     // itself; nullptr uses Qt's.

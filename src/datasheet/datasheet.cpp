@@ -97,8 +97,7 @@ public:
         painter_.scale(scale, scale);
         painter_.setFont(bold ? bold_ : regular_);
         QRectF used;
-        painter_.drawText(QRectF(area.topLeft() / scale, area.size() / scale), flags, text,
-                          &used);
+        painter_.drawText(QRectF(area.topLeft() / scale, area.size() / scale), flags, text, &used);
         painter_.restore();
         return QRectF(used.topLeft() * scale, used.size() * scale);
     }
@@ -109,9 +108,9 @@ public:
     {
         qreal y = area.top();
         for (const QString& line : lines) {
-            const QRectF used = draw(QRectF(area.left(), y, area.width(), 10000),
-                                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line, size,
-                                     bold);
+            const QRectF used =
+                draw(QRectF(area.left(), y, area.width(), 10000),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line, size, bold);
             y += qMax(used.height(), lineHeight(size, bold));
         }
         return y - area.top();
@@ -206,9 +205,9 @@ void paintDatasheet(QPainter& painter, const Belt& belt, const Wording& w, const
         rows.append({word(DatasheetPieces),
                      facts.pieces.isEmpty() ? QStringList{word(DatasheetNone)} : facts.pieces});
         if (!facts.drive.isEmpty())
-            rows.append({word(DatasheetDrive),
-                         {QString(word(DatasheetDriveUnder)).replace(QStringLiteral("%1"),
-                                                                     facts.drive)}});
+            rows.append(
+                {word(DatasheetDrive),
+                 {QString(word(DatasheetDriveUnder)).replace(QStringLiteral("%1"), facts.drive)}});
     }
     painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 2));
     painter.drawLine(QPointF(0, y), QPointF(width, y));

@@ -13,7 +13,8 @@ QString placeholderCode(const Belt& belt)
 {
     if (!belt.modular())
         return QStringLiteral("KX40-300-R");
-    return belt.rightRunning ? QStringLiteral("KX40-xxx-R-xx-xx") : QStringLiteral("KX40-xxx-L-xx-xx");
+    return belt.rightRunning ? QStringLiteral("KX40-xxx-R-xx-xx")
+                             : QStringLiteral("KX40-xxx-L-xx-xx");
 }
 } // namespace
 
@@ -357,7 +358,8 @@ void BeltDocument::followDrive()
         changed = true;
     }
     // With no piece on the belt the drive stays as it is.
-    if (const std::optional<int> drive = kx::drivePosition(belt_.pieces); drive && drive != drive_) {
+    if (const std::optional<int> drive = kx::drivePosition(belt_.pieces);
+        drive && drive != drive_) {
         drive_ = drive;
         changed = true;
     }

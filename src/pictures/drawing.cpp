@@ -1,9 +1,9 @@
 #include "pictures/drawing.h"
 
-#include "rules/belt.h"
-#include "rules/drive.h"
 #include "pictures/drawing_kit.h"
 #include "pictures/drawings.h"
+#include "rules/belt.h"
+#include "rules/drive.h"
 #include "rules/type_codes.h"
 
 #include <QPaintEngine>
@@ -17,8 +17,7 @@ namespace kx {
 
 Drawing::Drawing(QSize size, std::function<void(QPainter&)> paint)
     : size_(size), paint_(std::move(paint))
-{
-}
+{}
 
 void Drawing::paint(QPainter& painter, const QRectF& target) const
 {
@@ -46,8 +45,8 @@ constexpr int BeltHeight = 72;
 
 QSize plainBeltSize(int length, QChar side)
 {
-    if (length < 300 || length > 1500 || length % 100 != 0
-        || (side != QLatin1Char('L') && side != QLatin1Char('R')))
+    if (length < 300 || length > 1500 || length % 100 != 0 ||
+        (side != QLatin1Char('L') && side != QLatin1Char('R')))
         return QSize();
     const std::size_t i = std::size_t((length - 300) / 100);
     return QSize((side == QLatin1Char('R') ? RightWidths : LeftWidths)[i], BeltHeight);
@@ -58,13 +57,15 @@ Drawing pieceDrawing(int index)
     if (index < 0 || index >= PieceDrawingCount)
         throw std::out_of_range("Picture_M has no index " + std::to_string(index));
     const int code = index / 3 * 3;
-    return Drawing(pieceSize(code),
-                   [code, variant = index % 3](QPainter& painter) { paintPiece(painter, code, variant); });
+    return Drawing(pieceSize(code), [code, variant = index % 3](QPainter& painter) {
+        paintPiece(painter, code, variant);
+    });
 }
 
 Drawing driveDrawing()
 {
-    return Drawing(pieceSize(24), [](QPainter& painter) { draw::paintDrive(painter, draw::palette()); });
+    return Drawing(pieceSize(24),
+                   [](QPainter& painter) { draw::paintDrive(painter, draw::palette()); });
 }
 
 Drawing plainBeltDrawing(int length, QChar side)
@@ -78,10 +79,10 @@ Drawing plainBeltDrawing(int length, QChar side)
     });
 }
 
-Drawing modularBeltDrawing(const std::vector<int>& typeCodes, bool rightRunning,
-                           int drivePosition)
+Drawing modularBeltDrawing(const std::vector<int>& typeCodes, bool rightRunning, int drivePosition)
 {
-    struct Placed {
+    struct Placed
+    {
         int code;
         int x;
         int driveX;
@@ -94,13 +95,16 @@ Drawing modularBeltDrawing(const std::vector<int>& typeCodes, bool rightRunning,
         const int code = typeCodes[left ? typeCodes.size() - 1 - k : k];
         const int pieceWidth = pieceSize(code).width();
         // The drive hangs under a piece's section, not under its pulley end.
-        const bool pulleyAtLeft = drawsLeftRunning(code) ? drawsEndPiece(code) : drawsBeginPiece(code);
-        row.push_back({code, width, width + (pulleyAtLeft ? pieceWidth - pieceSize(24).width() : 0)});
+        const bool pulleyAtLeft =
+            drawsLeftRunning(code) ? drawsEndPiece(code) : drawsBeginPiece(code);
+        row.push_back(
+            {code, width, width + (pulleyAtLeft ? pieceWidth - pieceSize(24).width() : 0)});
         width += pieceWidth;
     }
     if (left)
         std::reverse(row.begin(), row.end());
-    const int drive = drivePosition >= 0 && std::size_t(drivePosition) < row.size() ? drivePosition : -1;
+    const int drive =
+        drivePosition >= 0 && std::size_t(drivePosition) < row.size() ? drivePosition : -1;
     const int height = pieceSize(24).height() * (drive >= 0 ? 2 : 1);
     return Drawing(QSize(width, height), [row, drive](QPainter& painter) {
         for (const Placed& piece : row) {

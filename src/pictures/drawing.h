@@ -12,7 +12,8 @@ namespace kx {
 // A picture of the library as the drawing it is made from. It paints onto
 // any painter at any size: a printer's or a PDF page's as well as the
 // pixels that the stores keep for the screen.
-class Drawing {
+class Drawing
+{
 public:
     Drawing() = default;
     Drawing(QSize size, std::function<void(QPainter&)> paint);
@@ -47,12 +48,12 @@ Drawing plainBeltDrawing(int length, QChar side);
 // A belt with side modules as the editor shows it: its pieces by type code
 // in belt order, flush, the drive under the piece at drivePosition (none
 // below 0). The begin piece of a left-running belt stands at the right.
-Drawing modularBeltDrawing(const std::vector<int>& typeCodes, bool rightRunning,
-                           int drivePosition);
+Drawing modularBeltDrawing(const std::vector<int>& typeCodes, bool rightRunning, int drivePosition);
 
 // A belt as the program knows it: a plain belt by its length, or a belt with
 // side modules by its pieces.
-struct BeltLook {
+struct BeltLook
+{
     bool rightRunning = true;
     // Millimetres of a plain belt; it takes the picture of the nearest length
     // that has one (300 to 1500 in steps of 100). Unused when pieces are given.

@@ -403,8 +403,8 @@ QRectF letterPlate(const QString& letters, qreal pixelSize, qreal plateHeight)
     return QRectF(-width / 2, -plateHeight / 2, width, plateHeight);
 }
 
-void paintLetters(QPainter& painter, const Palette& colours, const QString& letters,
-                  QPointF centre, qreal pixelSize, qreal plateHeight)
+void paintLetters(QPainter& painter, const Palette& colours, const QString& letters, QPointF centre,
+                  qreal pixelSize, qreal plateHeight)
 {
     painter.save();
     painter.translate(centre);

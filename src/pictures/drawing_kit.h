@@ -89,8 +89,8 @@ void paintDrive(QPainter& painter, const Palette& colours);
 // background; the plate is as high as given and as wide as the letters need.
 // They read left to right however the painter is mirrored: the pictures of
 // left-running pieces are their twins mirrored, their letters are not.
-void paintLetters(QPainter& painter, const Palette& colours, const QString& letters,
-                  QPointF centre, qreal pixelSize, qreal plateHeight);
+void paintLetters(QPainter& painter, const Palette& colours, const QString& letters, QPointF centre,
+                  qreal pixelSize, qreal plateHeight);
 // The outline of the plate paintLetters draws, centred on the origin; its
 // line reaches half a pixel beyond.
 QRectF letterPlate(const QString& letters, qreal pixelSize, qreal plateHeight);

@@ -15,7 +15,8 @@ QPixmap drawDrive(qreal devicePixelRatio);
 QPixmap drawPlainBelt(int length, bool rightRunning, QSize size, qreal devicePixelRatio);
 QPixmap drawStartPicture(StartPicture kind, qreal devicePixelRatio);
 // Both running directions at once, sharing the drawing of their row.
-struct ModularStartPictures {
+struct ModularStartPictures
+{
     QPixmap rightRunning;
     QPixmap leftRunning;
 };

@@ -231,8 +231,8 @@ QIcon applicationIcon()
     static std::weak_ptr<DeferredIconEngine::Shared> living;
     std::shared_ptr<DeferredIconEngine::Shared> shared = living.lock();
     if (!shared) {
-        shared = std::make_shared<DeferredIconEngine::Shared>(
-            DeferredIconEngine::Shared{drawApplicationIcon, QIcon(), drawApplicationIconPicture, {}});
+        shared = std::make_shared<DeferredIconEngine::Shared>(DeferredIconEngine::Shared{
+            drawApplicationIcon, QIcon(), drawApplicationIconPicture, {}});
         living = shared;
     }
     return QIcon(new DeferredIconEngine(shared));

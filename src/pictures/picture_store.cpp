@@ -4,15 +4,13 @@
 
 #include <algorithm>
 #include <optional>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 namespace kx {
 
-ModulePictureStore::ModulePictureStore(qreal devicePixelRatio)
-    : devicePixelRatio_(devicePixelRatio)
-{
-}
+ModulePictureStore::ModulePictureStore(qreal devicePixelRatio) : devicePixelRatio_(devicePixelRatio)
+{}
 
 const QPixmap& ModulePictureStore::Picture_M(int index) const
 {
@@ -31,9 +29,7 @@ const QPixmap& ModulePictureStore::Picture_Antrieb() const
     return drive_;
 }
 
-BeltPictureStore::BeltPictureStore(qreal devicePixelRatio) : devicePixelRatio_(devicePixelRatio)
-{
-}
+BeltPictureStore::BeltPictureStore(qreal devicePixelRatio) : devicePixelRatio_(devicePixelRatio) {}
 
 namespace {
 // The start pictures the build drew: plain, right-running, left-running.
@@ -136,8 +132,8 @@ QString BeltPictureStore::beltPictureName(int length, QChar side)
 const QPixmap& BeltPictureStore::picture(const QString& name) const
 {
     auto it = pictures_.find(name);
-    if (it == pictures_.end() && std::find(std::begin(StartNames), std::end(StartNames), name) !=
-                                     std::end(StartNames)) {
+    if (it == pictures_.end() &&
+        std::find(std::begin(StartNames), std::end(StartNames), name) != std::end(StartNames)) {
         const std::array<QPixmap, 3> start = startPictures(devicePixelRatio_);
         for (std::size_t i = 0; i < start.size(); ++i)
             pictures_.insert(StartNames[i], start[i]);

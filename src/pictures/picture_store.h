@@ -15,7 +15,8 @@ namespace kx {
 // of index (type code + variant): 0 plain, 1 marked grey, 2 marked red.
 // Each picture is drawn on its first fetch and kept: every fetch hands out
 // the same shared picture, and the start-up pays only for what it shows.
-class ModulePictureStore {
+class ModulePictureStore
+{
 public:
     explicit ModulePictureStore(qreal devicePixelRatio = 1.0);
 
@@ -37,7 +38,8 @@ private:
 
 // A picture drawn when the program was built: premultiplied ARGB pixels at a
 // device pixel ratio of 1, row after row.
-struct PrerenderedPicture {
+struct PrerenderedPicture
+{
     int width;
     int height;
     const quint32* pixels;
@@ -55,7 +57,8 @@ void installPrerenderedStartPictures();
 // wImages2: the plain-belt pictures Picture_oM<length><L|R> and the three
 // start pictures Picture_Start_L, Picture_Start_R, Picture_Start_oM, each
 // drawn on its first fetch and kept.
-class BeltPictureStore {
+class BeltPictureStore
+{
 public:
     explicit BeltPictureStore(qreal devicePixelRatio = 1.0);
 

@@ -21,7 +21,6 @@ QImage applicationIconImage(int pixels);
 QIcon toolbarIcon(bool rightRunning, int piece);
 QPixmap toolbarPicture(bool rightRunning, int piece, qreal devicePixelRatio = 0);
 
-
 // The example windows' pictures: window 1 or 2; a dimension drawing of
 // 413 x 118 and views of 205 x 154 (index 1 to 4 for window 1, 1 to 2 for 2).
 // Any other window or index throws std::out_of_range.

@@ -66,10 +66,7 @@ struct FeatureCodes
     QStringList plain;
     QStringList modular;
 
-    const QStringList& of(BeltKind kind) const
-    {
-        return kind == BeltKind::Plain ? plain : modular;
-    }
+    const QStringList& of(BeltKind kind) const { return kind == BeltKind::Plain ? plain : modular; }
 };
 
 } // namespace kx

@@ -59,8 +59,8 @@ extern const std::array<const char*, FailureTextCount> FailureGerman;
 // The lines of the language file's [FRAGEN] section: the questions the
 // file commands ask and their buttons' captions (mnemonics allowed).
 enum QuestionText {
-    QuestionUnsaved,       // the belt in front has unsaved changes: save them?
-    QuestionSave,          // its buttons
+    QuestionUnsaved, // the belt in front has unsaved changes: save them?
+    QuestionSave,    // its buttons
     QuestionDiscard,
     QuestionCancel,        // the answer that changes nothing, for every question
     QuestionReplace,       // %1 already exists: replace it?

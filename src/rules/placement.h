@@ -23,16 +23,16 @@ enum MarkState { NothingMarked = 0, Clicked = 1, DoubleClicked = 2, RemovalReque
 // language file's [MSG] section, whose line 0 is the boxes' title.
 enum PlacementMessage {
     Placed = 0,
-    MsgBeginPieceFirst = 1,   // the first piece of a belt must be a begin piece
-    MsgBeltFull = 2,          // the belt already holds 14 pieces
-    MsgSecondBeginPiece = 3,  // a second begin piece
-    MsgNoRoomForModule = 4,   // 13 pieces: no room for another middle module
-    MsgNothingAfterEnd = 5,   // nothing can follow the end piece
-    MsgBeginByBegin = 6,      // a begin piece is replaced only by a begin piece
-    MsgEndByEnd = 7,          // an end piece only by an end piece; a mark past the row
-    MsgModuleByModule = 8,    // a middle module only by a middle module
+    MsgBeginPieceFirst = 1,     // the first piece of a belt must be a begin piece
+    MsgBeltFull = 2,            // the belt already holds 14 pieces
+    MsgSecondBeginPiece = 3,    // a second begin piece
+    MsgNoRoomForModule = 4,     // 13 pieces: no room for another middle module
+    MsgNothingAfterEnd = 5,     // nothing can follow the end piece
+    MsgBeginByBegin = 6,        // a begin piece is replaced only by a begin piece
+    MsgEndByEnd = 7,            // an end piece only by an end piece; a mark past the row
+    MsgModuleByModule = 8,      // a middle module only by a middle module
     MsgOnlyModulesInserted = 9, // only middle modules go after a marked piece
-    MsgCannotRemove = 10,     // the begin and the end piece cannot be removed
+    MsgCannotRemove = 10,       // the begin and the end piece cannot be removed
 };
 
 // A recorded request: the piece a toolbar button asked for, its kind (0

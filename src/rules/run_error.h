@@ -10,7 +10,8 @@ namespace kx {
 
 // A failure of the program's own procedures, identified by number as the
 // error tails expect, with the reason the error box tells when it is known.
-struct RunError : std::runtime_error {
+struct RunError : std::runtime_error
+{
     enum : int {
         Overflow = 6,
         SubscriptOutOfRange = 9,
@@ -23,8 +24,7 @@ struct RunError : std::runtime_error {
     explicit RunError(int number, FailureReason reason = {})
         : std::runtime_error("run-time error " + std::to_string(number)), number(number),
           reason(std::move(reason))
-    {
-    }
+    {}
 
     int number;
     FailureReason reason;

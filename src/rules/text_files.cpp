@@ -123,7 +123,8 @@ void requireRegularFile(const QString& path, const struct stat& info, qint64 max
         throw tooLarge(path, info.st_size, maxBytes);
 }
 
-struct Descriptor {
+struct Descriptor
+{
     int fd;
     ~Descriptor()
     {
@@ -166,10 +167,13 @@ RunError writeFailure(const QString& path, int error)
 }
 
 // The file a write goes to, looked at before anything is written.
-struct WriteTarget {
+struct WriteTarget
+{
     QString path; // a symbolic link's file
     bool exists = false;
-    struct stat info {};
+    struct stat info
+    {
+    };
 };
 
 WriteTarget writeTarget(const QString& path)
@@ -199,7 +203,9 @@ WriteTarget writeTarget(const QString& path)
     }
     // The new file is made beside the target and renamed over it.
     const QByteArray folder = QFile::encodeName(QFileInfo(target.path).absolutePath());
-    struct stat folderInfo {};
+    struct stat folderInfo
+    {
+    };
     if (::stat(folder.constData(), &folderInfo) != 0)
         throw writeFailure(path, errno);
     if (!S_ISDIR(folderInfo.st_mode))
@@ -214,7 +220,9 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes)
 {
     const QByteArray native = QFile::encodeName(path);
     // Looked at before it is opened: opening a device can already do something.
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::stat(native.constData(), &info) != 0)
         throw openFailure(path, errno);
     requireRegularFile(path, info, maxBytes);

@@ -243,9 +243,23 @@ std::vector<OptionalWords> optionalSections(Wording& w)
         "PDF-Dokumente"};
     // The words of the datasheet page.
     static const std::array<const char*, DatasheetTextCount> DatasheetGerman = {
-        "Datenblatt", "Datum",   "Bestellnummer", "Bandart", "Band ohne Module", "Band mit Modulen",
-        "Länge",      "Breite",  "Laufrichtung",  "rechts",  "links",            "Optionen",
-        "keine",      "Teile",   "Antrieb",       "unter %1"};
+        "Datenblatt",
+        "Datum",
+        "Bestellnummer",
+        "Bandart",
+        "Band ohne Module",
+        "Band mit Modulen",
+        "Länge",
+        "Breite",
+        "Laufrichtung",
+        "rechts",
+        "links",
+        "Optionen",
+        "keine",
+        "Teile",
+        "Antrieb",
+        "unter %1",
+    };
     // No words but a fact about the file: a file that does not say which
     // language it is in gets none of the toolkit's translations.
     static const std::array<const char*, LocaleTextCount> LocaleNone = {""};
@@ -256,12 +270,9 @@ std::vector<OptionalWords> optionalSections(Wording& w)
         "Ändern frei.",
         "gesperrt"};
     return {
-        {"[BARRIEREFREI]", w.access, AccessGerman},
-        {"[FEHLER]", w.failures, FailureGerman},
-        {"[LOCALE]", w.locale, LocaleNone},
-        {"[HINWEISE]", w.notes, NoteGerman},
-        {"[BEFEHLE]", w.commands, CommandGerman},
-        {"[DATENBLATT]", w.datasheet, DatasheetGerman},
+        {"[BARRIEREFREI]", w.access, AccessGerman}, {"[FEHLER]", w.failures, FailureGerman},
+        {"[LOCALE]", w.locale, LocaleNone},         {"[HINWEISE]", w.notes, NoteGerman},
+        {"[BEFEHLE]", w.commands, CommandGerman},   {"[DATENBLATT]", w.datasheet, DatasheetGerman},
         {"[FRAGEN]", w.questions, QuestionGerman},
     };
 }

@@ -69,15 +69,15 @@ enum DatasheetText {
     DatasheetDate,
     DatasheetOrderCode,
     DatasheetKind,
-    DatasheetPlain,    // the kind: a belt without side modules
-    DatasheetModular,  // the kind: a belt with side modules
+    DatasheetPlain,   // the kind: a belt without side modules
+    DatasheetModular, // the kind: a belt with side modules
     DatasheetLength,
     DatasheetWidth,
     DatasheetDirection,
     DatasheetRight,
     DatasheetLeft,
     DatasheetFeatures,
-    DatasheetNone,     // no feature chosen
+    DatasheetNone, // no feature chosen
     DatasheetPieces,
     DatasheetDrive,
     DatasheetDriveUnder, // %1: the piece the drive sits under, with its position
@@ -100,9 +100,9 @@ struct FeatureList
 // of the main window.
 struct Wording
 {
-    QString languageFile; // the language file named after [SPRACHE]
+    QString languageFile;                              // the language file named after [SPRACHE]
     QString title = QStringLiteral("KX-Konfigurator"); // [MENUE] line 1: the program's caption
-    QString copyCaption;  // [SONSTIGES] line 2: the order-code button's caption
+    QString copyCaption; // [SONSTIGES] line 2: the order-code button's caption
     FeatureList plainFeatures;
     FeatureList modularFeatures;
     std::array<QString, MessageCount> messages;

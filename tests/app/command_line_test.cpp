@@ -1,5 +1,5 @@
-#include "version.h"
 #include "app/command_line.h"
+#include "version.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,8 +73,8 @@ void CommandLineTest::parse_data()
         << 2 << u"--datasheet and --output go together."_s << QString();
     row("an output without a datasheet", {u"--output"_s, u"belt.pdf"_s}, Stage::AfterGui)
         << 2 << u"--datasheet and --output go together."_s << QString();
-    row("a datasheet and a file to open", {u"--datasheet"_s, u"a.dat"_s, u"--output"_s, u"a.pdf"_s, u"b.dat"_s},
-        Stage::AfterGui)
+    row("a datasheet and a file to open",
+        {u"--datasheet"_s, u"a.dat"_s, u"--output"_s, u"a.pdf"_s, u"b.dat"_s}, Stage::AfterGui)
         << 2 << "A datasheet is written from --datasheet, not from b.dat." << QString();
 }
 
@@ -102,7 +102,8 @@ void CommandLineTest::datasheetWithoutDisplay_data()
     QTest::addColumn<QStringList>("reason");
     QTest::newRow("modular") << QByteArray("mKX40-600-R-AG-2GC-EV\r\n") << QStringList();
     QTest::newRow("plain") << QByteArray("oKX80-700-L\r\n") << QStringList();
-    QTest::newRow("width 60") << QByteArray("oKX60-300-R\r\n") << QStringList{u"belt.dat: "_s, u"60"_s};
+    QTest::newRow("width 60") << QByteArray("oKX60-300-R\r\n")
+                              << QStringList{u"belt.dat: "_s, u"60"_s};
     QTest::newRow("15 pieces") << QByteArray("mKX40-1600-R-AG-13G-EG\r\n")
                                << QStringList{u"belt.dat: "_s, u"15"_s, u"14"_s};
     QTest::newRow("empty") << QByteArray() << QStringList{u"belt.dat: "_s};
@@ -133,21 +134,26 @@ void CommandLineTest::datasheetWithoutDisplay()
 
     QProcess program;
     QProcessEnvironment environment = withoutDisplay();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       folder.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
     QDir(folder.path()).mkdir(QStringLiteral("runtime"));
     QFile::setPermissions(folder.filePath(QStringLiteral("runtime")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.filePath(QStringLiteral("runtime")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                       folder.filePath(QStringLiteral("runtime")));
     program.setProcessEnvironment(environment);
     // Relative names: the program changes its current folder as it starts.
     program.setWorkingDirectory(folder.path());
-    program.start(QStringLiteral(KX_PROGRAM), {QStringLiteral("--datasheet"), QStringLiteral("belt.dat"),
-                                              QStringLiteral("--output"), QStringLiteral("belt.pdf")});
+    program.start(QStringLiteral(KX_PROGRAM),
+                  {QStringLiteral("--datasheet"), QStringLiteral("belt.dat"),
+                   QStringLiteral("--output"), QStringLiteral("belt.pdf")});
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
-    struct stat output {};
+    struct stat output
+    {
+    };
     const bool written = stat(pdf.constData(), &output) == 0 && S_ISREG(output.st_mode);
     if (reason.isEmpty()) {
         QVERIFY2(errors.isEmpty(), qPrintable(errors));
@@ -172,8 +178,7 @@ void CommandLineTest::answersWithoutDisplay_data()
     QTest::addColumn<QString>("answer");
     QTest::newRow("--help") << QStringList{u"--help"_s} << 0
                             << u"Usage: kx-konfigurator [options] [file]"_s;
-    QTest::newRow("--version") << QStringList{u"--version"_s} << 0
-                               << "KX-Konfigurator " KX_VERSION;
+    QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << "KX-Konfigurator " KX_VERSION;
     // Said plainly rather than left to the toolkit, which aborts.
     QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << 2 << "Unknown option 'bogus'.";
     QTest::newRow("a window without a display")
@@ -197,7 +202,9 @@ void CommandLineTest::answersWithoutDisplay()
     const QByteArray shown = program.readAllStandardOutput();
     const QByteArray errors = program.readAllStandardError();
     QCOMPARE((exitCode == 0 ? errors : shown), QByteArray());
-    QVERIFY2(QString::fromLocal8Bit(exitCode == 0 ? shown : errors).split(QLatin1Char('\n')).contains(answer),
+    QVERIFY2(QString::fromLocal8Bit(exitCode == 0 ? shown : errors)
+                 .split(QLatin1Char('\n'))
+                 .contains(answer),
              (exitCode == 0 ? shown : errors).constData());
 }
 

@@ -3,11 +3,11 @@
 // the third one marked. Prints "ready" once the belt stands, then runs until
 // it is ended.
 
+#include "app/program.h"
 #include "windows/forms/forms.h"
 #include "windows/forms/keyed_toolbar.h"
 #include "windows/main/main_window.h"
 #include "windows/modular_belt/modular_editor.h"
-#include "app/program.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
+#include "belt_rows.h"
 #include "rules/belt_file.h"
 #include "rules/order_code.h"
 #include "rules/run_error.h"
-#include "belt_rows.h"
 #include "rules/text_pass_parser.h"
 
 #include <QFile>
@@ -24,7 +24,8 @@ Belt readBytes(const QByteArray& bytes)
 }
 } // namespace
 
-class BeltFileTest : public QObject {
+class BeltFileTest : public QObject
+{
     Q_OBJECT
 private slots:
     void format_data();
@@ -51,8 +52,10 @@ void BeltFileTest::format_data()
     QTest::addColumn<QString>("feature"); // the code of a feature ticked; none when empty
     QTest::addColumn<QString>("pieces");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("plain default") << "" << "" << QByteArray("oKX40-300-R\r\n");
-    QTest::newRow("modular") << "" << "AC G G C EV" << QByteArray("mKX40-600-R-AC-2GC-EV\r\n");
+    QTest::newRow("plain default") << ""
+                                   << "" << QByteArray("oKX40-300-R\r\n");
+    QTest::newRow("modular") << ""
+                             << "AC G G C EV" << QByteArray("mKX40-600-R-AC-2GC-EV\r\n");
     QTest::newRow("fits the ANSI code page")
         << QString::fromUtf8("\u00c4\u00df") << "" << QByteArray("oKX40-300-R-\xc4\xdf\r\n");
     // These two ANSI bytes would also read as one UTF-8 character.
@@ -98,8 +101,8 @@ void BeltFileTest::read_data()
                                 << Pieces{};
     QTest::newRow("modular runs") << QByteArray("mKX40-600-R-AC-2GC-EV\r\n") << true << 40 << 600
                                   << true << Pieces{3, 24, 24, 27, 15};
-    QTest::newRow("begin and end only") << QByteArray("mKX40-300-R-AG-EG\r\n") << true << 40 << 300
-                                        << true << Pieces{0, 12};
+    QTest::newRow("begin and end only")
+        << QByteArray("mKX40-300-R-AG-EG\r\n") << true << 40 << 300 << true << Pieces{0, 12};
     QTest::newRow("two-digit run")
         << QByteArray("mKX80-1400-R-AG-11G-EG") << true << 80 << 1400 << true
         << Pieces{0, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 12};
@@ -109,19 +112,19 @@ void BeltFileTest::read_data()
                                     << false << Pieces{9, 24, 27, 18};
     QTest::newRow("open belt") << QByteArray("mKX40-350-R-AG-2G-") << true << 40 << 350 << true
                                << Pieces{0, 24, 24};
-    QTest::newRow("begin piece alone") << QByteArray("mKX40-150-R-AG-") << true << 40 << 150 << true
-                                       << Pieces{0};
+    QTest::newRow("begin piece alone")
+        << QByteArray("mKX40-150-R-AG-") << true << 40 << 150 << true << Pieces{0};
     QTest::newRow("empty belt") << QByteArray("mKX80-0-L-") << true << 80 << 0 << false << Pieces{};
     QTest::newRow("features after end piece") << QByteArray("mKX40-400-R-AG-V-EV-SR-LF") << true
                                               << 40 << 400 << true << Pieces{0, 30, 15};
-    QTest::newRow("last of two lines") << QByteArray("mKX40-300-R-AG-EG\r\noKX80-400-L\r\n") << false
-                                       << 80 << 400 << false << Pieces{};
+    QTest::newRow("last of two lines") << QByteArray("mKX40-300-R-AG-EG\r\noKX80-400-L\r\n")
+                                       << false << 80 << 400 << false << Pieces{};
     QTest::newRow("LF line ends") << QByteArray("oKX40-300-R\noKX40-700-L\n") << false << 40 << 700
                                   << false << Pieces{};
     QTest::newRow("CR line ends") << QByteArray("oKX40-300-R\roKX40-800-R\r") << false << 40 << 800
                                   << true << Pieces{};
-    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfoKX40-300-R\r\n") << false << 40
-                                    << 300 << true << Pieces{};
+    QTest::newRow("UTF-8 with BOM")
+        << QByteArray("\xef\xbb\xbfoKX40-300-R\r\n") << false << 40 << 300 << true << Pieces{};
     QTest::newRow("blanks around the line")
         << QByteArray(" \tmKX40-300-L-AC-EV \r\n") << true << 40 << 300 << false << Pieces{9, 21};
     QTest::newRow("open belt of 13")
@@ -174,7 +177,8 @@ void BeltFileTest::rejects_data()
     row("huge length", "oKX40-99999999999999-R", FailPlainLength, {u"99999999999999"_s});
     row("modular length not a number", "mKX40-x-R-AG-EG", FailModularLength, {u"x"_s});
     row("15 pieces", "mKX40-1600-R-AG-13G-EG", FailTooManyPieces, {u"15"_s, u"14"_s});
-    row("huge run", "mKX40-1600-R-AG-999999999999G-EG", FailTooManyPieces, {u"1000000000001"_s, u"14"_s});
+    row("huge run", "mKX40-1600-R-AG-999999999999G-EG", FailTooManyPieces,
+        {u"1000000000001"_s, u"14"_s});
     row("open belt of 14", "mKX40-1450-R-AG-13G-", FailTooManyPieces, {u"14"_s, u"13"_s});
     row("end piece without begin", "mKX40-300-L--EG", FailNoBeginPiece);
     row("middle module without begin", "mKX40-300-R-XY-G-", FailNoBeginPiece);
@@ -192,7 +196,8 @@ void BeltFileTest::rejects_data()
     row("no direction", "oKX40-600", FailDirection, {u""_s});
     row("length between the steps", "oKX40-650-R", FailPlainLengthStep, {u"650"_s});
     row("length and pieces differ", "mKX40-999-R-AG-G-EV", FailPiecesLength, {u"999"_s, u"400"_s});
-    row("pieces after an empty field", "mKX40-150-R-AG--5G-EV", FailPiecesLength, {u"150"_s, u"800"_s});
+    row("pieces after an empty field", "mKX40-150-R-AG--5G-EV", FailPiecesLength,
+        {u"150"_s, u"800"_s});
     row("plain code in a modular file", "mKX40-300-R", FailPiecesLength, {u"300"_s, u"0"_s});
     row("20-digit run", "mKX40-1600-R-AG-99999999999999999999G-EG", FailTooManyPieces,
         {u"100000000000000000001"_s, u"14"_s});
@@ -243,9 +248,12 @@ void BeltFileTest::features_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("feature");
     QTest::addColumn<bool>("chosen");
-    QTest::newRow("plain feature") << "KX40-300-R-SR" << "SR" << true;
-    QTest::newRow("longer code present") << "KX40-300-R-F10" << "F10" << true;
-    QTest::newRow("width is not a feature") << "KX40-300-R" << "40" << false;
+    QTest::newRow("plain feature") << "KX40-300-R-SR"
+                                   << "SR" << true;
+    QTest::newRow("longer code present") << "KX40-300-R-F10"
+                                         << "F10" << true;
+    QTest::newRow("width is not a feature") << "KX40-300-R"
+                                            << "40" << false;
 }
 
 void BeltFileTest::features()
@@ -367,7 +375,8 @@ void BeltFileTest::everyBeltReadsBack()
                     belt.pieces.push_back(
                         piecesOf(QString(QLatin1Char("GCV"[random.bounded(3)])))[0]);
                 if (random.bounded(2))
-                    belt.pieces.push_back(piecesOf(random.bounded(2) ? u"EG"_s : u"EV"_s, right)[0]);
+                    belt.pieces.push_back(
+                        piecesOf(random.bounded(2) ? u"EG"_s : u"EV"_s, right)[0]);
             }
         } else {
             belt.length = MinLength + LengthStep * int(random.bounded(13));

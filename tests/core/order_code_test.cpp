@@ -53,8 +53,8 @@ void OrderCodeTest::plainCode_data()
         << 80 << 1200 << false << QList<int>{0, 2} << "KX80-1200-L-RS-BL";
     QTest::newRow("features in box order, not click order")
         << 40 << 500 << true << QList<int>{3, 1} << "KX40-500-R-SF2-KS";
-    QTest::newRow("no width field for another width") << 60 << 300 << true << QList<int>{}
-                                                       << "KX300-R";
+    QTest::newRow("no width field for another width")
+        << 60 << 300 << true << QList<int>{} << "KX300-R";
 }
 
 void OrderCodeTest::plainCode()
@@ -82,16 +82,14 @@ void OrderCodeTest::orderCode_data()
 
     const QList<int> none;
     // Closed belts.
-    QTest::newRow("begin and end only")
-        << 40 << true << "AG EG" << none << "KX40-300-R-AG-EG";
+    QTest::newRow("begin and end only") << 40 << true << "AG EG" << none << "KX40-300-R-AG-EG";
     QTest::newRow("one V") << 40 << true << "AG V EV" << none << "KX40-400-R-AG-V-EV";
     QTest::newRow("ten pieces") << 40 << true << "AG G*8 EG" << none << "KX40-1100-R-AG-8G-EG";
     QTest::newRow("run then single")
         << 40 << true << "AG G*3 C EV" << none << "KX40-700-R-AG-3GC-EV";
     QTest::newRow("separate runs of one module")
         << 40 << true << "AG G C G EG" << none << "KX40-600-R-AG-GCG-EG";
-    QTest::newRow("two-digit run")
-        << 40 << true << "AG G*10 EG" << none << "KX40-1300-R-AG-10G-EG";
+    QTest::newRow("two-digit run") << 40 << true << "AG G*10 EG" << none << "KX40-1300-R-AG-10G-EG";
     QTest::newRow("fourteen pieces")
         << 80 << true << "AG G*12 EV" << none << "KX80-1500-R-AG-12G-EV";
     QTest::newRow("every family") << 40 << true << "AC C*2 V*3 G EG" << none
@@ -101,18 +99,14 @@ void OrderCodeTest::orderCode_data()
     QTest::newRow("empty, 80, left") << 80 << false << "" << none << "KX80-0-L-";
     QTest::newRow("empty, 40, right") << 40 << true << "" << none << "KX40-0-R-";
     QTest::newRow("begin piece alone") << 40 << true << "AG" << none << "KX40-150-R-AG-";
-    QTest::newRow("open, one module")
-        << 40 << true << "AG G" << none << "KX40-250-R-AG-G-";
-    QTest::newRow("open, two modules")
-        << 40 << true << "AG G G" << none << "KX40-350-R-AG-2G-";
+    QTest::newRow("open, one module") << 40 << true << "AG G" << none << "KX40-250-R-AG-G-";
+    QTest::newRow("open, two modules") << 40 << true << "AG G G" << none << "KX40-350-R-AG-2G-";
     QTest::newRow("open, C last") << 40 << true << "AC G C" << none << "KX40-350-R-AC-GC-";
     QTest::newRow("open, thirteen pieces")
         << 40 << true << "AG G*12" << none << "KX40-1350-R-AG-12G-";
     // Left-running belts use the same letters.
-    QTest::newRow("left, begin and end")
-        << 40 << false << "AG EG" << none << "KX40-300-L-AG-EG";
-    QTest::newRow("left, AC V EV")
-        << 40 << false << "AC V EV" << none << "KX40-400-L-AC-V-EV";
+    QTest::newRow("left, begin and end") << 40 << false << "AG EG" << none << "KX40-300-L-AG-EG";
+    QTest::newRow("left, AC V EV") << 40 << false << "AC V EV" << none << "KX40-400-L-AC-V-EV";
     QTest::newRow("left, open") << 80 << false << "AC G G V" << none << "KX80-450-L-AC-2GV-";
     // Width field only for exactly 40 or 80.
     QTest::newRow("another width") << 60 << true << "AG EG" << none << "KX300-R-AG-EG";

@@ -106,9 +106,8 @@ void PlacementTest::append_data()
     columns();
     const int s = NothingMarked;
     for (const char* piece : {"G", "C", "V", "EG", "EV"})
-        refusal(qPrintable(QStringLiteral("empty belt, %1 first").arg(QLatin1String(piece))), u""_s, s, 0,
-                QString::fromLatin1(piece), 1,
-                None);
+        refusal(qPrintable(QStringLiteral("empty belt, %1 first").arg(QLatin1String(piece))), u""_s,
+                s, 0, QString::fromLatin1(piece), 1, None);
     done("empty belt, begin piece", u""_s, s, 0, u"AG"_s, u"AG"_s);
     done("middle module", u"AG G"_s, s, 0, u"C"_s, u"AG G C"_s);
     done("end piece closes", u"AG G"_s, s, 0, u"EV"_s, u"AG G EV"_s);

@@ -1,7 +1,7 @@
 #include "rules/run_error.h"
-#include "test_paths.h"
 #include "rules/text_files.h"
 #include "rules/text_pass_parser.h"
+#include "test_paths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "rules/run_error.h"
 #include "rules/text_files.h"
-#include "text_lines.h"
 #include "rules/text_pass_parser.h"
+#include "text_lines.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -149,7 +149,9 @@ QByteArray section(const char* header, const QStringList& lines)
 
 struct stat statOf(const QString& path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     ::stat(QFile::encodeName(path).constData(), &info);
     return info;
 }
@@ -233,9 +235,12 @@ void TextFilesTest::lineEnds_data()
     QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("CR alone") << QByteArray("a\rb\r") << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("LF alone") << QByteArray("a\nb\n") << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("mixed") << QByteArray("a\rb\nc\r\nd") << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
-    QTest::newRow("no end after the last line") << QByteArray("a\r\nb") << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{u"a"_s, u""_s, u"b"_s};
+    QTest::newRow("mixed") << QByteArray("a\rb\nc\r\nd")
+                           << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    QTest::newRow("no end after the last line")
+        << QByteArray("a\r\nb") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("LF CR is two ends")
+        << QByteArray("a\n\rb") << QStringList{u"a"_s, u""_s, u"b"_s};
     QTest::newRow("empty lines") << QByteArray("\r\n\r\n") << QStringList{u""_s, u""_s};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
@@ -298,12 +303,12 @@ void TextFilesTest::readingFailures_data()
     // Opened, a pipe without a writer would block for good, a device never end.
     QTest::newRow("a named pipe") << "pipe" << 75 << int(FailNotAFile) << QStringList{};
     QTest::newRow("a device") << "/dev/zero" << 75 << int(FailNotAFile) << QStringList{};
-    QTest::newRow("past the limit") << u"65 bytes"_s << 75 << int(FailTooLarge)
-                                    << QStringList{u"65"_s, u"64"_s};
+    QTest::newRow("past the limit")
+        << u"65 bytes"_s << 75 << int(FailTooLarge) << QStringList{u"65"_s, u"64"_s};
     QTest::newRow("at the limit") << "64 bytes" << 0 << -1 << QStringList{};
     if (geteuid() != 0) // root reads it all the same
-        QTest::newRow("no permission") << "unreadable" << 75 << int(FailAccessDenied)
-                                       << QStringList{};
+        QTest::newRow("no permission")
+            << "unreadable" << 75 << int(FailAccessDenied) << QStringList{};
 }
 
 void TextFilesTest::readingFailures()
@@ -342,18 +347,25 @@ void TextFilesTest::writing_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("before"); // what stands at the name
     QTest::addColumn<int>("reason");     // FailureTextCount: written
-    QTest::newRow("no such folder") << "missing/t.ini" << "" << int(FailNoSuchFolder);
-    QTest::newRow("onto a folder") << "folder" << "" << int(FailNotAFile);
-    QTest::newRow("onto a named pipe") << "t.ini" << "pipe" << int(FailNotAFile);
-    QTest::newRow("through a dangling link") << "t.ini" << "dangling" << int(FailDanglingLink);
-    QTest::newRow("a read-only file, also for root") << "t.ini" << "0444" << int(FailReadOnlyFile);
-    QTest::newRow("disk full at the commit") << "t.ini" << "full" << int(FailDiskFull);
-    QTest::newRow("the final rename fails") << "t.ini" << "cancelled" << int(FailNotWritten);
+    QTest::newRow("no such folder") << "missing/t.ini"
+                                    << "" << int(FailNoSuchFolder);
+    QTest::newRow("onto a folder") << "folder"
+                                   << "" << int(FailNotAFile);
+    QTest::newRow("onto a named pipe") << "t.ini"
+                                       << "pipe" << int(FailNotAFile);
+    QTest::newRow("through a dangling link") << "t.ini"
+                                             << "dangling" << int(FailDanglingLink);
+    QTest::newRow("a read-only file, also for root") << "t.ini"
+                                                     << "0444" << int(FailReadOnlyFile);
+    QTest::newRow("disk full at the commit") << "t.ini"
+                                             << "full" << int(FailDiskFull);
+    QTest::newRow("the final rename fails") << "t.ini"
+                                            << "cancelled" << int(FailNotWritten);
     // Root writes anywhere: these run in a child.
-    QTest::newRow("a folder without write permission")
-        << "locked/t.ini" << "nobody" << int(FailAccessDenied);
-    QTest::newRow("a read-only file system") << "t.ini" << "read-only mount"
-                                             << int(FailReadOnlyFileSystem);
+    QTest::newRow("a folder without write permission") << "locked/t.ini"
+                                                       << "nobody" << int(FailAccessDenied);
+    QTest::newRow("a read-only file system") << "t.ini"
+                                             << "read-only mount" << int(FailReadOnlyFileSystem);
     QTest::newRow("a 0640 file keeps its mode") << "t.ini"
                                                 << "0640" << int(FailureTextCount);
     QTest::newRow("a link stays, its file is replaced") << "t.ini"
@@ -430,9 +442,8 @@ void TextFilesTest::failureTexts_data()
     QTest::newRow("German before any text pass")
         << QString() << int(FailWidth) << "belt.dat" << QStringList{u"60"_s}
         << "belt.dat: Breite 60 (ein Band ist 40 oder 80 breit)";
-    QTest::newRow("own words, own order")
-        << "%2 > %3 in %1" << int(FailTooManyPieces) << "b.dat" << QStringList{u"15"_s, u"14"_s}
-        << "15 > 14 in b.dat";
+    QTest::newRow("own words, own order") << "%2 > %3 in %1" << int(FailTooManyPieces) << "b.dat"
+                                          << QStringList{u"15"_s, u"14"_s} << "15 > 14 in b.dat";
     QTest::newRow("placeholders in a file name stay")
         << "%1: %2" << int(FailWidth) << "%2%1.dat" << QStringList{u"60"_s} << "%2%1.dat: 60";
     QTest::newRow("a long value is cut short")
@@ -440,12 +451,13 @@ void TextFilesTest::failureTexts_data()
         << QString(23, u'9') + QChar(0x2026);
     QTest::newRow("unknown placeholders stay") << u"%1 %0 %3 100%"_s << int(FailWidth) << u"a.dat"_s
                                                << QStringList{u"60"_s} << "a.dat %0 %3 100%";
-    QTest::newRow("no reason: the number") << QString() << -1 << "a.dat" << QStringList{}
-                                           << "a.dat: Fehler 13";
+    QTest::newRow("no reason: the number")
+        << QString() << -1 << "a.dat" << QStringList{} << "a.dat: Fehler 13";
     QTest::newRow("24 characters are shown whole")
-        << u"%2"_s << int(FailWidth) << u"w.dat"_s << QStringList{QString(24, u'9')} << QString(24, u'9');
-    QTest::newRow("nothing shows as quotes") << "%1: %2" << int(FailWidth) << "" << QStringList{u""_s}
-                                             << "\"\": \"\"";
+        << u"%2"_s << int(FailWidth) << u"w.dat"_s << QStringList{QString(24, u'9')}
+        << QString(24, u'9');
+    QTest::newRow("nothing shows as quotes")
+        << "%1: %2" << int(FailWidth) << "" << QStringList{u""_s} << "\"\": \"\"";
     QTest::newRow("control characters and direction marks show")
         << "%1: %2" << int(FailWidth) << QString::fromUtf16(u"\u202Etad.exe\u200E\u2066\t\r\n")
         << QStringList{QStringLiteral("6") + QChar(0) + QStringLiteral("0\x1b\x7f")}
@@ -534,8 +546,8 @@ void TextFilesTest::accessSection_data()
         row("ends at the next header")
             << section(header.constData(), {}) + section("[MSG]", numbered(u"G"_s, 12)) << german;
     }
-    const QStringList german = {u"Bestellnummer"_s, u"Position"_s, u"markiert"_s, u"zum Ersetzen markiert"_s,
-                                u"Antrieb"_s};
+    const QStringList german = {u"Bestellnummer"_s, u"Position"_s, u"markiert"_s,
+                                u"zum Ersetzen markiert"_s, u"Antrieb"_s};
     const QStringList own = {u"Code"_s, u"Pos"_s, u"grey"_s, u"red"_s, u"Motor"_s};
     QTest::newRow("[BARRIEREFREI] cut after two")
         << QStringLiteral("[BARRIEREFREI]") << section("[BARRIEREFREI]", own.mid(0, 2))
@@ -611,7 +623,8 @@ void TextFilesTest::optionalSections_data()
         QTest::addRow("%s two pairs, two fillers", header)
             << h << twoPairs + QStringList{u"f"_s, u"f"_s} << 2 << 2 << 62;
         QTest::addRow("%s end line first", header)
-            << h << QStringList{u"Label"_s, u"XXXXX"_s, u"f"_s, u"f"_s, u"f"_s, u"f"_s, u"f"_s} << 0 << 0 << 0;
+            << h << QStringList{u"Label"_s, u"XXXXX"_s, u"f"_s, u"f"_s, u"f"_s, u"f"_s, u"f"_s} << 0
+            << 0 << 0;
         QTest::addRow("%s cut inside a pair", header)
             << h << QStringList{u"Label"_s, u"F0"_s, u"c0"_s, u"F1"_s} << 2 << 1 << 62;
     }
@@ -654,10 +667,11 @@ void TextFilesTest::repeatedOptionalSection()
     // A second occurrence defines the features anew; counting on would give
     // more features than the editor has boxes.
     Wording v;
-    const TextPassOutcome outcome =
-        parse(v, section("[OPTIONAL_OM]", {u"L"_s, u"A0"_s, u"a0"_s, u"A1"_s, u"a1"_s, u"A2"_s, u"a2"_s, u"A3"_s, u"a3"_s,
-                                           u"A4"_s, u"a4"_s, u"A5"_s, u"a5"_s}) +
-                     section("[OPTIONAL_OM]", {u"L"_s, u"B0"_s, u"b0"_s, u"XXXXX"_s, u"f"_s, u"f"_s, u"f"_s, u"f"_s, u"f"_s}));
+    const TextPassOutcome outcome = parse(
+        v, section("[OPTIONAL_OM]", {u"L"_s, u"A0"_s, u"a0"_s, u"A1"_s, u"a1"_s, u"A2"_s, u"a2"_s,
+                                     u"A3"_s, u"a3"_s, u"A4"_s, u"a4"_s, u"A5"_s, u"a5"_s}) +
+               section("[OPTIONAL_OM]", {u"L"_s, u"B0"_s, u"b0"_s, u"XXXXX"_s, u"f"_s, u"f"_s,
+                                         u"f"_s, u"f"_s, u"f"_s}));
     QCOMPARE(outcome.failure, 0);
     QCOMPARE(v.plainFeatures.count, 1);
     QCOMPARE(v.plainFeatures.codes[0], QStringLiteral("b0"));
@@ -705,10 +719,13 @@ void TextFilesTest::languageList_data()
     QTest::newRow("name containing xxx")
         << QStringList{u"[AUSWAHL]"_s, u"Deutsch"_s, u"Foxxxish"_s, u"English"_s} + tail
         << QStringList{u"Deutsch"_s, hidden, hidden, hidden, hidden};
-    QTest::newRow("upper-case XXX is a name") << QStringList{u"[AUSWAHL]"_s, u"XXX"_s, u"xxx"_s} + tail
-                                              << QStringList{u"XXX"_s, hidden, hidden, hidden, hidden};
+    QTest::newRow("upper-case XXX is a name")
+        << QStringList{u"[AUSWAHL]"_s, u"XXX"_s, u"xxx"_s} + tail
+        << QStringList{u"XXX"_s, hidden, hidden, hidden, hidden};
     QTest::newRow("five names, no xxx")
-        << QStringList{u"[AUSWAHL]"_s, u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s, u"xxx-never-looked-at"_s} + tail
+        << QStringList{u"[AUSWAHL]"_s,          u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s,
+                       u"xxx-never-looked-at"_s} +
+               tail
         << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s};
     QTest::newRow("[SPRACHE] before [AUSWAHL]")
         << tail + QStringList{u"[AUSWAHL]"_s, u"Deutsch"_s, u"xxx"_s}
@@ -761,13 +778,13 @@ void TextFilesTest::failures_data()
                                << 0 << u"47-318-xx.ini: mehr als 255 Zeilen"_s;
     QTest::newRow("no [AUSWAHL]") << crlf({u"[SPRACHE]"_s, u"Test.ini"_s}) << true << 6 << 0
                                   << missing.arg(u"[AUSWAHL]"_s);
-    QTest::newRow("no [SPRACHE]") << crlf({u"[AUSWAHL]"_s, u"Deutsch"_s, u"xxx"_s}) << true << 6 << 5
-                                  << missing.arg(u"[SPRACHE]"_s);
+    QTest::newRow("no [SPRACHE]") << crlf({u"[AUSWAHL]"_s, u"Deutsch"_s, u"xxx"_s}) << true << 6
+                                  << 5 << missing.arg(u"[SPRACHE]"_s);
     QTest::newRow("headers differ in case")
-        << crlf({u"[Auswahl]"_s, u"Deutsch"_s, u"xxx"_s, u"[SPRACHE]"_s, u"Test.ini"_s}) << true << 6 << 0
-        << missing.arg(u"[AUSWAHL]"_s);
-    QTest::newRow("empty main text file") << QByteArray() << true << 6 << 0
-                                          << missing.arg(u"[AUSWAHL]"_s);
+        << crlf({u"[Auswahl]"_s, u"Deutsch"_s, u"xxx"_s, u"[SPRACHE]"_s, u"Test.ini"_s}) << true
+        << 6 << 0 << missing.arg(u"[AUSWAHL]"_s);
+    QTest::newRow("empty main text file")
+        << QByteArray() << true << 6 << 0 << missing.arg(u"[AUSWAHL]"_s);
     QTest::newRow("no main text file") << QByteArray() << false << 53 << 0 << QString();
     QTest::newRow("no language file") << crlf(DefaultMain) << false << 53 << 5 << QString();
     QTest::newRow("no language after [SPRACHE]")
@@ -794,7 +811,8 @@ void TextFilesTest::failures()
     QCOMPARE(outcome.assignments.size(), assignments);
     QCOMPARE(v.messages[std::size_t(0)].isEmpty(), failure != 0);
     if (!reason.isNull())
-        QCOMPARE(failure ? failureText(outcome.reason, failure, v.failures) : QString(u""_s), reason);
+        QCOMPARE(failure ? failureText(outcome.reason, failure, v.failures) : QString(u""_s),
+                 reason);
 }
 
 // Only a plain name is a file in the program folder.

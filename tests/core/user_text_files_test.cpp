@@ -1,5 +1,5 @@
-#include "text_lines.h"
 #include "rules/user_text_files.h"
+#include "text_lines.h"
 
 #include <QTest>
 
@@ -9,7 +9,8 @@ using namespace Qt::StringLiterals;
 namespace {
 QByteArray mainFile(const QStringList& languages, const QString& chosen)
 {
-    return crlf(QStringList{u"[AUSWAHL]"_s} + languages + QStringList{u"xxx"_s, u""_s, u"[SPRACHE]"_s, chosen});
+    return crlf(QStringList{u"[AUSWAHL]"_s} + languages +
+                QStringList{u"xxx"_s, u""_s, u"[SPRACHE]"_s, chosen});
 }
 
 const QStringList Shipped = {u"47-318-xx.ini"_s, u"Deutsch.ini"_s, u"English.ini"_s};
@@ -60,18 +61,18 @@ void UserTextFilesTest::refreshedCopy_data()
         << u"47-318-xx.ini"_s << three << chosenEnglish << true << Shipped
         << mainFile({u"Deutsch"_s, u"English"_s, u"Latein"_s}, u"English.ini"_s) << QString();
     QTest::newRow("upgrade: a language of the user's own stays chosen")
-        << u"47-318-xx.ini"_s << three << mainFile({u"Deutsch"_s, u"Eigen"_s}, u"Eigen.ini"_s) << true
-        << Shipped + QStringList{u"Eigen.ini"_s}
+        << u"47-318-xx.ini"_s << three << mainFile({u"Deutsch"_s, u"Eigen"_s}, u"Eigen.ini"_s)
+        << true << Shipped + QStringList{u"Eigen.ini"_s}
         << mainFile({u"Deutsch"_s, u"English"_s, u"Latein"_s}, u"Eigen.ini"_s) << QString();
     QTest::newRow("upgrade: a chosen language whose file is gone gives way")
-        << u"47-318-xx.ini"_s << three << mainFile({u"Deutsch"_s, u"Alt"_s}, u"Alt.ini"_s) << true << Shipped
-        << three << QString();
+        << u"47-318-xx.ini"_s << three << mainFile({u"Deutsch"_s, u"Alt"_s}, u"Alt.ini"_s) << true
+        << Shipped << three << QString();
     QTest::newRow("upgrade: a copy without [SPRACHE] gives way")
-        << u"47-318-xx.ini"_s << three << crlf({u"[AUSWAHL]"_s, u"English"_s}) << true << Shipped << three
-        << QString();
+        << u"47-318-xx.ini"_s << three << crlf({u"[AUSWAHL]"_s, u"English"_s}) << true << Shipped
+        << three << QString();
     QTest::newRow("upgrade: an installed file without [SPRACHE] stands as it is")
-        << u"47-318-xx.ini"_s << crlf({u"[AUSWAHL]"_s, u"Deutsch"_s}) << chosenEnglish << true << Shipped
-        << crlf({u"[AUSWAHL]"_s, u"Deutsch"_s}) << QString();
+        << u"47-318-xx.ini"_s << crlf({u"[AUSWAHL]"_s, u"Deutsch"_s}) << chosenEnglish << true
+        << Shipped << crlf({u"[AUSWAHL]"_s, u"Deutsch"_s}) << QString();
     // The other lines keep their installed bytes; the chosen name is written
     // in the installed file's code page, and the last line gets its CR LF.
     QTest::newRow("upgrade: bytes and code page of the installed file")
@@ -124,9 +125,12 @@ void UserTextFilesTest::languageForLocale_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("nothing set") << QStringList{u""_s, u""_s, u""_s, u""_s} << u""_s;
-    QTest::newRow("LANG en_US.UTF-8") << QStringList{u""_s, u""_s, u""_s, u"en_US.UTF-8"_s} << u"English.ini"_s;
-    QTest::newRow("LANG de_DE.UTF-8") << QStringList{u""_s, u""_s, u""_s, u"de_DE.UTF-8"_s} << u"Deutsch.ini"_s;
-    QTest::newRow("LANG with a modifier") << QStringList{u""_s, u""_s, u""_s, u"de_AT@euro"_s} << u"Deutsch.ini"_s;
+    QTest::newRow("LANG en_US.UTF-8")
+        << QStringList{u""_s, u""_s, u""_s, u"en_US.UTF-8"_s} << u"English.ini"_s;
+    QTest::newRow("LANG de_DE.UTF-8")
+        << QStringList{u""_s, u""_s, u""_s, u"de_DE.UTF-8"_s} << u"Deutsch.ini"_s;
+    QTest::newRow("LANG with a modifier")
+        << QStringList{u""_s, u""_s, u""_s, u"de_AT@euro"_s} << u"Deutsch.ini"_s;
     QTest::newRow("LANG C.UTF-8") << QStringList{u""_s, u""_s, u""_s, u"C.UTF-8"_s} << "";
     QTest::newRow("a language not offered, though its file is there")
         << QStringList{u""_s, u""_s, u""_s, u"fr_FR.UTF-8"_s} << "";
@@ -156,11 +160,14 @@ void UserTextFilesTest::languageForLocale()
 
     // Five on offer; French is there but not offered.
     const QByteArray main =
-        mainFile({u"Deutsch"_s, u"English"_s, u"Latein"_s, u"Brasileiro"_s, u"Portugues"_s}, u"Deutsch.ini"_s);
-    const QMap<QString, QByteArray> files = {
-        {u"Deutsch.ini"_s, languageFile(u"de"_s)},      {u"English.ini"_s, languageFile(u"en"_s)},
-        {u"Latein.ini"_s, crlf({u"[MENUE]"_s, u"KX"_s})},  {u"Brasileiro.ini"_s, languageFile(u"pt_BR"_s)},
-        {u"Portugues.ini"_s, languageFile(u"pt-PT"_s)}, {u"Francais.ini"_s, languageFile(u"fr"_s)}};
+        mainFile({u"Deutsch"_s, u"English"_s, u"Latein"_s, u"Brasileiro"_s, u"Portugues"_s},
+                 u"Deutsch.ini"_s);
+    const QMap<QString, QByteArray> files = {{u"Deutsch.ini"_s, languageFile(u"de"_s)},
+                                             {u"English.ini"_s, languageFile(u"en"_s)},
+                                             {u"Latein.ini"_s, crlf({u"[MENUE]"_s, u"KX"_s})},
+                                             {u"Brasileiro.ini"_s, languageFile(u"pt_BR"_s)},
+                                             {u"Portugues.ini"_s, languageFile(u"pt-PT"_s)},
+                                             {u"Francais.ini"_s, languageFile(u"fr"_s)}};
     const LocaleEnvironment locale{environment.at(0), environment.at(1), environment.at(2),
                                    environment.at(3)};
     QCOMPARE(kx::languageForLocale(main, files, locale), expected);

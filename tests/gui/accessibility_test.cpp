@@ -1,11 +1,11 @@
 #include "belt_driver.h"
+#include "test_paths.h"
+#include "test_program.h"
 #include "windows/forms/image_control.h"
 #include "windows/forms/keyed_toolbar.h"
 #include "windows/main/main_window.h"
 #include "windows/modular_belt/modular_editor.h"
 #include "windows/plain_belt/plain_editor.h"
-#include "test_program.h"
-#include "test_paths.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -174,7 +174,8 @@ void AccessibilityTest::everyControlNamed()
             continue;
         ++checked;
         QVERIFY2(!accessibleText(w, QAccessible::Name).trimmed().isEmpty(),
-                 qPrintable(w->objectName() + QLatin1Char(' ') + QLatin1String(w->metaObject()->className())));
+                 qPrintable(w->objectName() + QLatin1Char(' ') +
+                            QLatin1String(w->metaObject()->className())));
     }
     QVERIFY(checked > 0 || window == QLatin1String("wMain"));
 }
@@ -277,33 +278,38 @@ void AccessibilityTest::tabOrder_data()
     QTest::addColumn<QString>("pieces");
     QTest::addColumn<QStringList>("chain");
 
-    const QStringList features = {u"Check_Optional(0)"_s, u"Check_Optional(1)"_s, u"Check_Optional(2)"_s,
-                                  u"Check_Optional(3)"_s, u"Check_Optional(4)"_s, u"Check_Optional(5)"_s};
+    const QStringList features = {u"Check_Optional(0)"_s, u"Check_Optional(1)"_s,
+                                  u"Check_Optional(2)"_s, u"Check_Optional(3)"_s,
+                                  u"Check_Optional(4)"_s, u"Check_Optional(5)"_s};
     // Top to bottom and left to right; the features row by row.
-    QTest::newRow("woM") << "woM" << ""
-                         << QStringList{u"HScroll_Bandlaenge"_s, u"Text_Bandlaenge"_s, u"Option_Rechts"_s,
-                                        u"Option_Links"_s, u"HScroll_Bandbreite"_s, u"Text_Bandbreite"_s,
-                                        u"Check_Optional(0)"_s, u"Check_Optional(3)"_s,
-                                        u"Check_Optional(1)"_s, u"Check_Optional(4)"_s,
-                                        u"Check_Optional(2)"_s, u"Check_Optional(5)"_s,
-                                        u"Command_Bestellnummer"_s, u"Text_Bestellnummer"_s};
+    QTest::newRow("woM") << "woM"
+                         << "" << QStringList{u"HScroll_Bandlaenge"_s,    u"Text_Bandlaenge"_s,
+                                              u"Option_Rechts"_s,         u"Option_Links"_s,
+                                              u"HScroll_Bandbreite"_s,    u"Text_Bandbreite"_s,
+                                              u"Check_Optional(0)"_s,     u"Check_Optional(3)"_s,
+                                              u"Check_Optional(1)"_s,     u"Check_Optional(4)"_s,
+                                              u"Check_Optional(2)"_s,     u"Check_Optional(5)"_s,
+                                              u"Command_Bestellnummer"_s, u"Text_Bestellnummer"_s};
     // The length and the direction are the belt's own here and take no focus.
     const QStringList toolbar = {u"Toolbar_Rechts.AG-R"_s, u"Toolbar_Rechts.AC-R"_s,
                                  u"Toolbar_Rechts.G"_s,    u"Toolbar_Rechts.C"_s,
                                  u"Toolbar_Rechts.V"_s,    u"Toolbar_Rechts.EG-R"_s,
                                  u"Toolbar_Rechts.EV-R"_s};
-    const QStringList rest =
-        QStringList{u"HScroll_Bandbreite"_s, u"Text_Bandbreite"_s} + features +
-        QStringList{u"Command_Bestellnummer"_s, u"Text_Bestellnummer"_s};
-    QTest::newRow("wmM") << "wmM" << "" << toolbar + rest;
+    const QStringList rest = QStringList{u"HScroll_Bandbreite"_s, u"Text_Bandbreite"_s} + features +
+                             QStringList{u"Command_Bestellnummer"_s, u"Text_Bestellnummer"_s};
+    QTest::newRow("wmM") << "wmM"
+                         << "" << toolbar + rest;
     // The pieces placed come after the toolbar, in belt order.
     QTest::newRow("wmM with pieces")
         << u"wmM"_s << u"AG-R G C"_s
-        << toolbar + QStringList{u"Image_Modul(0)"_s, u"Image_Modul(1)"_s, u"Image_Modul(2)"_s} + rest;
-    QTest::newRow("wStart") << "wStart" << ""
+        << toolbar + QStringList{u"Image_Modul(0)"_s, u"Image_Modul(1)"_s, u"Image_Modul(2)"_s} +
+               rest;
+    QTest::newRow("wStart") << "wStart"
+                            << ""
                             << QStringList{u"Command_Start_oM"_s, u"Command_Start_R"_s,
                                            u"Command_Start_L"_s};
-    QTest::newRow("wInfo") << "wInfo" << "" << QStringList{u"Command1"_s};
+    QTest::newRow("wInfo") << "wInfo"
+                           << "" << QStringList{u"Command1"_s};
 }
 
 void AccessibilityTest::tabOrder()
@@ -429,11 +435,11 @@ void AccessibilityTest::captionsFit()
             if (text.trimmed().isEmpty())
                 continue;
             ++measured;
-            QVERIFY2(needed <= w->width(), qPrintable(QStringLiteral("%1 %2 \"%3\": %4 > %5")
-                                                          .arg(QString::fromLatin1(name),
-                                                               w->objectName(), text)
-                                                          .arg(needed)
-                                                          .arg(w->width())));
+            QVERIFY2(needed <= w->width(),
+                     qPrintable(QStringLiteral("%1 %2 \"%3\": %4 > %5")
+                                    .arg(QString::fromLatin1(name), w->objectName(), text)
+                                    .arg(needed)
+                                    .arg(w->width())));
         }
     }
     QVERIFY(measured > 40);

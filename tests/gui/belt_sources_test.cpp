@@ -1,9 +1,9 @@
+#include "test_program.h"
+#include "windows/file_commands/recent_belts.h"
 #include "windows/forms/keyed_toolbar.h"
 #include "windows/main/main_window.h"
 #include "windows/modular_belt/modular_editor.h"
 #include "windows/plain_belt/plain_editor.h"
-#include "windows/file_commands/recent_belts.h"
-#include "test_program.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,7 +37,8 @@ struct Program
     {
         PlainBeltEditor& woM = program.forms->window<PlainBeltEditor>();
         ModularBeltEditor& wmM = program.forms->window<ModularBeltEditor>();
-        QStringList seen{QString::number(woM.isVisible()), QString::number(wmM.isVisible()),
+        QStringList seen{QString::number(woM.isVisible()),
+                         QString::number(wmM.isVisible()),
                          QString::number(main.newPlainAction->isChecked()),
                          QString::number(main.newRightAction->isChecked()),
                          QString::number(main.newLeftAction->isChecked()),
@@ -108,14 +109,17 @@ void BeltSourcesTest::pastedCodeShowsAsItsFile_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("plain") << "KX80-1200-L" << QByteArray("oKX80-1200-L\r\n") << QString();
     QTest::newRow("plain with features, blanks, line end")
-        << "  KX40-500-R-SF-PU \r\n" << QByteArray("oKX40-500-R-SF-PU\r\n") << QString();
-    QTest::newRow("modular right") << "KX40-600-R-AG-2GC-EV" << QByteArray("mKX40-600-R-AG-2GC-EV")
-                                   << QString();
+        << "  KX40-500-R-SF-PU \r\n"
+        << QByteArray("oKX40-500-R-SF-PU\r\n") << QString();
+    QTest::newRow("modular right")
+        << "KX40-600-R-AG-2GC-EV" << QByteArray("mKX40-600-R-AG-2GC-EV") << QString();
     QTest::newRow("modular left, a feature, tab and LF")
-        << "\tKX80-500-L-AC-GC-EG-PS\n" << QByteArray("mKX80-500-L-AC-GC-EG-PS") << QString();
+        << "\tKX80-500-L-AC-GC-EG-PS\n"
+        << QByteArray("mKX80-500-L-AC-GC-EG-PS") << QString();
     QTest::newRow("open modular") << "KX40-350-R-AG-2G-" << QByteArray("mKX40-350-R-AG-2G-")
                                   << QString();
-    QTest::newRow("bad width") << " KX60-300-R\r\n" << QByteArray("oKX60-300-R")
+    QTest::newRow("bad width") << " KX60-300-R\r\n"
+                               << QByteArray("oKX60-300-R")
                                << "KX60-300-R: width 60 (a belt is 40 or 80 wide)";
     QTest::newRow("no prefix") << "AB40-300-R" << QByteArray("oAB40-300-R")
                                << "AB40-300-R: not an order code (it begins with KX)";
@@ -126,10 +130,12 @@ void BeltSourcesTest::pastedCodeShowsAsItsFile_data()
         << "KX40-999-R-AG-GCVGCVGCVGCVGCV-EV: the belt has 17 pieces; at most 14 fit";
     QTest::newRow("33 characters, named by their start")
         << "KX40-999-R-AG-GCVGCVGCVGCVGCVG-EV" << QByteArray("mKX40-999-R-AG-GCVGCVGCVGCVGCVG-EV")
-        << QString::fromUtf8("KX40-999-R-AG-GCVGCVGCVGCVGCVG-\u2026: the belt has 18 pieces; at most 14 fit");
+        << QString::fromUtf8(
+               "KX40-999-R-AG-GCVGCVGCVGCVGCVG-\u2026: the belt has 18 pieces; at most 14 fit");
     QTest::newRow("a right-to-left override, shown escaped")
         << QString::fromUtf8("KX40-300\u202e-R") << QByteArray("oKX40-300\xe2\x80\xae-R")
-        << QStringLiteral("KX40-300\\u202E-R: the character U+202E does not belong in an order code");
+        << QStringLiteral(
+               "KX40-300\\u202E-R: the character U+202E does not belong in an order code");
 }
 
 // A pasted code shows exactly what loading a file holding it shows; a bad
@@ -241,7 +247,8 @@ void BeltSourcesTest::recentBeltsNewestFirst()
     QVERIFY(QDir(p.program.path(QString())).mkdir(QStringLiteral("R&D")));
     QStringList files;
     for (int i = 0; i < 8; ++i) {
-        const QString name = (i ? QString() : QStringLiteral("R&D/")) + QStringLiteral("belt%1.dat").arg(i);
+        const QString name =
+            (i ? QString() : QStringLiteral("R&D/")) + QStringLiteral("belt%1.dat").arg(i);
         files << p.program.path(name);
         p.program.writeFile(name, "oKX40-300-R\r\n");
     }
@@ -290,7 +297,8 @@ void BeltSourcesTest::vanishedRecentBeltIsRemoved()
     QCOMPARE(p.program.boxes.shown[0].text, QStringLiteral("laden_Click()"));
     QCOMPARE(p.program.boxes.shown[0].informative, QStringLiteral("gone.dat: no such file"));
     QCOMPARE(p.state(), before);
-    QCOMPARE(p.recentItems(), QStringList{recentCaption(1, p.program.path(QStringLiteral("stays.dat")))});
+    QCOMPARE(p.recentItems(),
+             QStringList{recentCaption(1, p.program.path(QStringLiteral("stays.dat")))});
 }
 
 QTEST_MAIN(BeltSourcesTest)

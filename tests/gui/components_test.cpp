@@ -1,10 +1,10 @@
+#include "pictures/picture_store.h"
+#include "rules/run_error.h"
+#include "test_program.h"
 #include "windows/forms/common_dialog.h"
 #include "windows/forms/image_control.h"
 #include "windows/forms/keyed_toolbar.h"
 #include "windows/forms/line_control.h"
-#include "pictures/picture_store.h"
-#include "rules/run_error.h"
-#include "test_program.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +16,8 @@
 using namespace kx;
 using namespace Qt::StringLiterals;
 
-class ComponentsTest : public QObject {
+class ComponentsTest : public QObject
+{
     Q_OBJECT
 private slots:
     void toolbarReportsKeys();
@@ -34,7 +35,8 @@ private slots:
 };
 
 namespace {
-struct ToolbarWindow {
+struct ToolbarWindow
+{
     QWidget window;
     KeyedToolbar* toolbar = new KeyedToolbar(QStringLiteral("Toolbar_Rechts"), &window);
     ToolbarWindow()
@@ -207,7 +209,8 @@ void ComponentsTest::dialogCancel()
     ScriptedDialogs dialogs;
     CommonDialog dialog(dialogs, nullptr, QStringLiteral("CommonDialog2"));
     dialog.CancelError = cancelError;
-    for (auto show : {&CommonDialog::ShowOpen, &CommonDialog::ShowSave, &CommonDialog::ShowPrinter}) {
+    for (auto show :
+         {&CommonDialog::ShowOpen, &CommonDialog::ShowSave, &CommonDialog::ShowPrinter}) {
         dialog.FileName.clear();
         try {
             (dialog.*show)();
@@ -245,11 +248,12 @@ void ComponentsTest::fileFilter_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("configuration files")
-        << "Log Files (*.dat)|*.dat|All Files (*.*)|*.*"
-        << "Log Files (*.dat);;All Files (*)";
-    QTest::newRow("description without pattern") << "Text|*.txt;*.ini" << "Text (*.txt *.ini)";
-    QTest::newRow("dangling description") << "Text|*.txt|Other" << "Text (*.txt)";
+    QTest::newRow("configuration files") << "Log Files (*.dat)|*.dat|All Files (*.*)|*.*"
+                                         << "Log Files (*.dat);;All Files (*)";
+    QTest::newRow("description without pattern") << "Text|*.txt;*.ini"
+                                                 << "Text (*.txt *.ini)";
+    QTest::newRow("dangling description") << "Text|*.txt|Other"
+                                          << "Text (*.txt)";
 }
 
 void ComponentsTest::fileFilter()

@@ -1,8 +1,8 @@
+#include "test_program.h"
 #include "windows/file_commands/datasheet_command.h"
-#include "windows/plain_belt/plain_editor.h"
 #include "windows/main/main_window.h"
 #include "windows/modular_belt/modular_editor.h"
-#include "test_program.h"
+#include "windows/plain_belt/plain_editor.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -60,35 +60,58 @@ void DatasheetTest::pageTellsTheWholeBelt_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("words");
-    const QStringList english{u"KX-Konfigurator"_s, u"Datasheet"_s, u"Order code"_s, u"Kind of belt"_s,
-                              u"Length"_s, u"Width"_s, u"Running direction"_s, u"Features"_s};
-    const QStringList german{u"KX-Konfigurator"_s, u"Datenblatt"_s, u"Bestellnummer"_s, u"Bandart"_s,
-                             u"Länge"_s, u"Breite"_s, u"Laufrichtung"_s, u"Optionen"_s};
+    const QStringList english{u"KX-Konfigurator"_s,   u"Datasheet"_s, u"Order code"_s,
+                              u"Kind of belt"_s,      u"Length"_s,    u"Width"_s,
+                              u"Running direction"_s, u"Features"_s};
+    const QStringList german{u"KX-Konfigurator"_s, u"Datenblatt"_s, u"Bestellnummer"_s,
+                             u"Bandart"_s,         u"Länge"_s,      u"Breite"_s,
+                             u"Laufrichtung"_s,    u"Optionen"_s};
     QTest::newRow("plain, right, no feature")
         << u"English"_s << QByteArray("oKX40-300-R\r\n")
-        << english + QStringList{u"Belt without side modules"_s, u"300 mm"_s, u"40 mm"_s, u"right"_s, u"none"_s};
+        << english + QStringList{u"Belt without side modules"_s, u"300 mm"_s, u"40 mm"_s,
+                                 u"right"_s, u"none"_s};
     QTest::newRow("plain, left, every feature")
         << "English" << QByteArray("oKX80-1500-L-SF-ST-PU-FU-NH-HB\r\n")
-        << english + QStringList{u"Belt without side modules"_s, u"1500 mm"_s, u"80 mm"_s, u"left"_s,
-                                 u"Side guides"_s, u"Protective hood"_s};
-    QTest::newRow("modular right")
-        << "English" << QByteArray("mKX40-600-R-AG-2GC-EV\r\n")
-        << english + QStringList{u"Belt with side modules"_s, u"600 mm"_s, u"right"_s,
-                                 u"Begin piece AG, position 1"_s, u"Module G, position 2"_s,
-                                 u"Module G, position 3"_s, u"Module C, position 4"_s,
-                                 u"End piece EV, position 5"_s, u"Drive"_s, u"under Module C, position 4"_s};
+        << english + QStringList{u"Belt without side modules"_s,
+                                 u"1500 mm"_s,
+                                 u"80 mm"_s,
+                                 u"left"_s,
+                                 u"Side guides"_s,
+                                 u"Protective hood"_s};
+    QTest::newRow("modular right") << "English" << QByteArray("mKX40-600-R-AG-2GC-EV\r\n")
+                                   << english + QStringList{u"Belt with side modules"_s,
+                                                            u"600 mm"_s,
+                                                            u"right"_s,
+                                                            u"Begin piece AG, position 1"_s,
+                                                            u"Module G, position 2"_s,
+                                                            u"Module G, position 3"_s,
+                                                            u"Module C, position 4"_s,
+                                                            u"End piece EV, position 5"_s,
+                                                            u"Drive"_s,
+                                                            u"under Module C, position 4"_s};
     QTest::newRow("modular left, 14 pieces, features")
         << "English" << QByteArray("mKX80-1500-L-AC-2GCV2G2C3VG-EG-PS-SD\r\n")
-        << english + QStringList{u"Belt with side modules"_s, u"1500 mm"_s, u"80 mm"_s, u"left"_s,
-                                 u"Begin piece AC, position 1"_s, u"Module V, position 12"_s,
-                                 u"Module G, position 13"_s, u"End piece EG, position 14"_s,
-                                 u"Pneumatic stopper"_s, u"Antistatic design"_s,
+        << english + QStringList{u"Belt with side modules"_s,
+                                 u"1500 mm"_s,
+                                 u"80 mm"_s,
+                                 u"left"_s,
+                                 u"Begin piece AC, position 1"_s,
+                                 u"Module V, position 12"_s,
+                                 u"Module G, position 13"_s,
+                                 u"End piece EG, position 14"_s,
+                                 u"Pneumatic stopper"_s,
+                                 u"Antistatic design"_s,
                                  u"under Module C, position 4"_s};
-    QTest::newRow("German, modular")
-        << "Deutsch" << QByteArray("mKX40-500-L-AC-GC-EG-PS\r\n")
-        << german + QStringList{u"Band mit Modulen"_s, u"500 mm"_s, u"links"_s, u"Anfangsstück AC, Position 1"_s,
-                                u"Modul G, Position 2"_s, u"Modul C, Position 3"_s,
-                                u"Endstück EG, Position 4"_s, u"Antrieb"_s, u"unter Modul C, Position 3"_s};
+    QTest::newRow("German, modular") << "Deutsch" << QByteArray("mKX40-500-L-AC-GC-EG-PS\r\n")
+                                     << german + QStringList{u"Band mit Modulen"_s,
+                                                             u"500 mm"_s,
+                                                             u"links"_s,
+                                                             u"Anfangsstück AC, Position 1"_s,
+                                                             u"Modul G, Position 2"_s,
+                                                             u"Modul C, Position 3"_s,
+                                                             u"Endstück EG, Position 4"_s,
+                                                             u"Antrieb"_s,
+                                                             u"unter Modul C, Position 3"_s};
     QTest::newRow("German, plain")
         << u"Deutsch"_s << QByteArray("oKX40-700-R-SF\r\n")
         << german + QStringList{u"Band ohne Module"_s, u"700 mm"_s, u"rechts"_s};

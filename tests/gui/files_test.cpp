@@ -1,12 +1,12 @@
 #include "belt_driver.h"
 #include "rules/belt_file.h"
+#include "test_program.h"
 #include "windows/forms/form.h"
 #include "windows/forms/image_control.h"
 #include "windows/forms/keyed_toolbar.h"
 #include "windows/main/main_window.h"
 #include "windows/modular_belt/modular_editor.h"
 #include "windows/plain_belt/plain_editor.h"
-#include "test_program.h"
 
 #include "pictures/picture_store.h"
 
@@ -43,10 +43,7 @@ struct Program
     BeltDocument& doc() { return program.document(); }
     const Wording& wording() { return program.wording(); }
     PlainBeltEditor* woM() { return &program.forms->window<PlainBeltEditor>(); }
-    ModularBeltEditor* wmM()
-    {
-        return &program.forms->window<ModularBeltEditor>();
-    }
+    ModularBeltEditor* wmM() { return &program.forms->window<ModularBeltEditor>(); }
     Pieces row()
     {
         Pieces pieces;
@@ -64,7 +61,8 @@ struct Program
                 continue;
             int picture = -1;
             for (int i = 0; i < 33; ++i)
-                if (program.forms->modulePictures().Picture_M(i).cacheKey() == slot->picture().cacheKey())
+                if (program.forms->modulePictures().Picture_M(i).cacheKey() ==
+                    slot->picture().cacheKey())
                     picture = i;
             shown << QStringLiteral("%1:%2@%3")
                          .arg(k)
@@ -183,9 +181,11 @@ void FilesTest::filterNames_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("belts");
     QTest::addColumn<QString>("sheets");
-    QTest::newRow("German") << "Deutsch" << "Banddateien (*.dat);;Alle Dateien (*)"
+    QTest::newRow("German") << "Deutsch"
+                            << "Banddateien (*.dat);;Alle Dateien (*)"
                             << "PDF-Dokumente (*.pdf);;Alle Dateien (*)";
-    QTest::newRow("English") << "English" << "Belt files (*.dat);;All files (*)"
+    QTest::newRow("English") << "English"
+                             << "Belt files (*.dat);;All files (*)"
                              << "PDF documents (*.pdf);;All files (*)";
 }
 
@@ -250,10 +250,10 @@ void FilesTest::saveFailures_data()
     QTest::addColumn<bool>("existing");
     QTest::addColumn<bool>("renameFails"); // else the disk is full after 5 bytes
     QTest::addColumn<QString>("reason");
-    QTest::newRow("no such folder") << "missing/belt.dat" << false << false
-                                    << "belt.dat: Ordner nicht gefunden";
-    QTest::newRow("disk full half-way") << "old.dat" << true << false
-                                        << QString::fromUtf8("old.dat: der Datenträger ist voll");
+    QTest::newRow("no such folder")
+        << "missing/belt.dat" << false << false << "belt.dat: Ordner nicht gefunden";
+    QTest::newRow("disk full half-way")
+        << "old.dat" << true << false << QString::fromUtf8("old.dat: der Datenträger ist voll");
     QTest::newRow("the final rename fails")
         << "old.dat" << true << true << "old.dat: konnte nicht geschrieben werden";
 }
@@ -389,7 +389,8 @@ void FilesTest::loadPlainBelt()
     QCOMPARE(woM->HScroll_Bandlaenge->toolTip(), QString());
     QCOMPARE(woM->Check_Optional[0]->toolTip(), p.wording().plainFeatures.codes[0]);
     QVERIFY(p.main.windowTitle().endsWith(QStringLiteral(" - belt.dat[*]")));
-    const QString code = QString::fromLatin1(file.trimmed().split('\n').constLast().trimmed().mid(1));
+    const QString code =
+        QString::fromLatin1(file.trimmed().split('\n').constLast().trimmed().mid(1));
     QCOMPARE(woM->Text_Bestellnummer->text(), code);
     QVERIFY(!woM->Text_Bestellnummer->isHidden());
     QCOMPARE(woM->Command_Bestellnummer->text(), p.wording().copyCaption);
@@ -591,8 +592,8 @@ void FilesTest::loadedBeltsSaveAndLoadBack()
                 line += QLatin1Char('-');
             line += end;
         } else {
-            line += pick({u"300"_s, u"1500"_s, u"700"_s, u"350"_s, u"0300"_s, u"1600"_s}) + QLatin1Char('-') +
-                    pick(directions);
+            line += pick({u"300"_s, u"1500"_s, u"700"_s, u"350"_s, u"0300"_s, u"1600"_s}) +
+                    QLatin1Char('-') + pick(directions);
         }
         const FeatureList& features =
             modular ? p.wording().modularFeatures : p.wording().plainFeatures;
@@ -688,11 +689,13 @@ void FilesTest::loadLeftRunningIsFlush()
     Program p;
     p.program.writeFile(QStringLiteral("l.dat"), "mKX40-500-L-AC-GC-EV\r\n");
     p.load(p.program.path(QStringLiteral("l.dat")));
-    QCOMPARE(p.shownSlots(), (QStringList{u"0:9@12240"_s, u"1:24@11340"_s, u"2:27@10440"_s, u"3:21@9090"_s}));
+    QCOMPARE(p.shownSlots(),
+             (QStringList{u"0:9@12240"_s, u"1:24@11340"_s, u"2:27@10440"_s, u"3:21@9090"_s}));
     // A belt loaded after it starts from the set-up's slot table again.
     p.program.writeFile(QStringLiteral("r.dat"), "mKX40-500-R-AC-GC-EV\r\n");
     p.load(p.program.path(QStringLiteral("r.dat")));
-    QCOMPARE(p.shownSlots(), (QStringList{u"0:3@90"_s, u"1:24@1440"_s, u"2:27@2340"_s, u"3:15@3240"_s}));
+    QCOMPARE(p.shownSlots(),
+             (QStringList{u"0:3@90"_s, u"1:24@1440"_s, u"2:27@2340"_s, u"3:15@3240"_s}));
 }
 
 void FilesTest::loadModularFeaturesLocked()
@@ -775,18 +778,20 @@ void FilesTest::printsWindowInFront_data()
     QTest::addColumn<QString>("pieces");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<bool>("fillsWidth"); // the window's controls reach across it
-    QTest::newRow("start dialog") << "" << ""
+    QTest::newRow("start dialog") << ""
+                                  << ""
                                   << QStringList{u"Band erstellen, ohne Module"_s,
                                                  u"Band erstellen, Laufrichtung links"_s}
                                   << false;
-    QTest::newRow("plain editor") << "band_om" << "" << QStringList{u"KX40-300-R"_s, u"Bandlänge"_s}
-                                  << true;
+    QTest::newRow("plain editor") << "band_om"
+                                  << "" << QStringList{u"KX40-300-R"_s, u"Bandlänge"_s} << true;
     // The pieces' letters are text too: the pictures are drawn, not copied.
     QTest::newRow("modular editor")
         << u"band_rechts"_s << u"AG-R G C EV-R"_s
         << QStringList{u"KX40-500-R-AG-GC-EV"_s, u"AG"_s, u"EV"_s, u"Bandbreite"_s} << true;
     QTest::newRow("modular editor, left-running")
-        << "band_links" << "AC-L V EG-L" << QStringList{u"KX40-400-L-AC-V-EG"_s, u"AC"_s, u"EG"_s} << true;
+        << "band_links"
+        << "AC-L V EG-L" << QStringList{u"KX40-400-L-AC-V-EG"_s, u"AC"_s, u"EG"_s} << true;
 }
 
 // The window in front on one landscape page, drawn at the printer's
@@ -804,8 +809,8 @@ void FilesTest::printsWindowInFront()
     else
         p.program.forms->loadDeferredWindows(); // the editors stand behind it
     for (const QString& key : pieces.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        KeyedToolbar* toolbar = p.wmM()->Toolbar_Rechts->isHidden() ? p.wmM()->Toolbar_Links
-                                                                   : p.wmM()->Toolbar_Rechts;
+        KeyedToolbar* toolbar =
+            p.wmM()->Toolbar_Rechts->isHidden() ? p.wmM()->Toolbar_Links : p.wmM()->Toolbar_Rechts;
         toolbar->buttonByKey(key)->trigger();
         p.main.Timer_Module_Timer();
     }
@@ -820,8 +825,8 @@ void FilesTest::printsWindowInFront()
     QVERIFY(pdfLandscape(bytes));
 
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
-                                                  QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) is needed");
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     for (const QString& expected : texts)
@@ -830,9 +835,9 @@ void FilesTest::printsWindowInFront()
     // The page as a picture: white all round, the window in the middle.
     QProcess pdftoppm;
     const QString page = p.program.path(QStringLiteral("page"));
-    pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"),
-                                                QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                                                pdf, page});
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
+                    QStringLiteral("-singlefile"), pdf, page});
     QVERIFY(pdftoppm.waitForFinished() && pdftoppm.exitCode() == 0);
     const QImage sheet(page + QStringLiteral(".png"));
     QVERIFY(!sheet.isNull());
@@ -844,8 +849,7 @@ void FilesTest::printsWindowInFront()
     QVERIFY(!drawn.isEmpty());
     const int left = drawn.left(), right = sheet.width() - 1 - drawn.right();
     const int top = drawn.top(), bottom = sheet.height() - 1 - drawn.bottom();
-    const QString margins =
-        QStringLiteral("%1 %2 %3 %4").arg(left).arg(right).arg(top).arg(bottom);
+    const QString margins = QStringLiteral("%1 %2 %3 %4").arg(left).arg(right).arg(top).arg(bottom);
     QVERIFY2(std::min({left, right, top, bottom}) >= 8, qPrintable(margins));
     // Scaled to the page's width, centred across it.
     if (fillsWidth)

@@ -1,7 +1,7 @@
+#include "test_program.h"
 #include "version.h"
 #include "windows/main/info_dialog.h"
 #include "windows/main/main_window.h"
-#include "test_program.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "windows/main/example_windows.h"
-#include "windows/forms/form.h"
-#include "windows/main/info_dialog.h"
-#include "windows/forms/keyed_toolbar.h"
-#include "windows/main/main_window.h"
-#include "windows/main/start_dialog.h"
 #include "test_program.h"
 #include "text_lines.h"
+#include "windows/forms/form.h"
+#include "windows/forms/keyed_toolbar.h"
+#include "windows/main/example_windows.h"
+#include "windows/main/info_dialog.h"
+#include "windows/main/main_window.h"
+#include "windows/main/start_dialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,21 +29,11 @@ QByteArray numberedLanguage()
     QStringList lines = QStringList{u"[MENUE]"_s} + numbered(u"M"_s, 28);
     lines << u"[TB]"_s << numbered(u"T"_s, 14);
     lines << u"[SONSTIGES]"_s << numbered(u"S"_s, 10);
-    lines << u"[OPTIONAL_OM]"_s
-          << u"OL"_s;
+    lines << u"[OPTIONAL_OM]"_s << u"OL"_s;
     for (int i = 0; i < 6; ++i)
         lines << QStringLiteral("OF%1").arg(i) << QStringLiteral("OC%1").arg(i);
-    lines << u"[OPTIONAL_MM]"_s
-          << u"ML"_s
-          << u"MF0"_s
-          << u"MC0"_s
-          << u"MF1"_s
-          << u"MC1"_s
-          << u"XXXXX"_s
-          << u"-"_s
-          << u"-"_s
-          << u"-"_s
-          << u"-"_s;
+    lines << u"[OPTIONAL_MM]"_s << u"ML"_s << u"MF0"_s << u"MC0"_s << u"MF1"_s << u"MC1"_s
+          << u"XXXXX"_s << u"-"_s << u"-"_s << u"-"_s << u"-"_s;
     lines << u"[MSG]"_s << numbered(u"G"_s, 12);
     lines << u"[BEFEHLE]"_s << numbered(u"B"_s, CommandTextCount);
     return crlf(lines);
@@ -158,8 +148,8 @@ void LanguageTest::textsReachEveryWindow()
     TestProgram program;
     registerStandIns(*program.forms);
     program.writeFile(QStringLiteral("Test.ini"), numberedLanguage());
-    program.writeFile(MainName,
-                      crlf({u"[AUSWAHL]"_s, u"Test"_s, u"Zweite"_s, u"xxx"_s, u"[SPRACHE]"_s, u"Test.ini"_s}));
+    program.writeFile(MainName, crlf({u"[AUSWAHL]"_s, u"Test"_s, u"Zweite"_s, u"xxx"_s,
+                                      u"[SPRACHE]"_s, u"Test.ini"_s}));
     QTest::failOnWarning(QRegularExpression(QStringLiteral("text pass")));
     MainWindow& window = program.start();
     QVERIFY(program.boxes.shown.isEmpty());
@@ -261,8 +251,9 @@ void LanguageTest::failedPassKeepsWhatWasRead()
     TestProgram program;
     // [MENUE] whole, [TB] cut short: the menus are worded, nothing after them.
     program.writeFile(QStringLiteral("Deutsch.ini"),
-                      crlf(QStringList{u"[SONSTIGES]"_s} + numbered(u"S"_s, 10) + QStringList{u"[MENUE]"_s} +
-                           numbered(u"M"_s, 28) + QStringList{u"[TB]"_s, u"T1"_s}));
+                      crlf(QStringList{u"[SONSTIGES]"_s} + numbered(u"S"_s, 10) +
+                           QStringList{u"[MENUE]"_s} + numbered(u"M"_s, 28) +
+                           QStringList{u"[TB]"_s, u"T1"_s}));
     MainWindow& window = program.start();
     QCOMPARE(program.boxes.shown.size(), 1);
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Form_Load()"));
@@ -287,8 +278,7 @@ void LanguageTest::failedPassKeepsWhatWasRead()
     QCOMPARE(other.menuItem(QStringLiteral("sprache1"))->text(), QStringLiteral("&Deutsch"));
     QCOMPARE(other.fileMenuItem->text(), QStringLiteral("Datei"));
     QCOMPARE(other.windowTitle(), QStringLiteral("KX-Konfigurator"));
-    QCOMPARE(second.forms->window<InfoDialog>().Caption(),
-             QStringLiteral("Info"));
+    QCOMPARE(second.forms->window<InfoDialog>().Caption(), QStringLiteral("Info"));
 }
 
 void LanguageTest::switchRewritesAndReloads()
@@ -425,8 +415,7 @@ void LanguageTest::switchFailures_data()
     QTest::addColumn<bool>("folder");
     QTest::addColumn<QString>("reason");
     const QString noLine = QStringLiteral("47-318-xx.ini: die Zeile [SPRACHE] fehlt");
-    QTest::newRow("missing (53)") << QByteArray() << false
-                                  << "47-318-xx.ini: Datei nicht gefunden";
+    QTest::newRow("missing (53)") << QByteArray() << false << "47-318-xx.ini: Datei nicht gefunden";
     QTest::newRow("a folder (75)")
         << QByteArray() << true
         << QString::fromUtf8(
@@ -546,8 +535,8 @@ void LanguageTest::refusedLanguages()
     QFETCH(QString, language);
     QFETCH(QString, file);
     TestProgram program;
-    program.writeFile(MainName, crlf({u"[AUSWAHL]"_s, u"Deutsch"_s, language, u"xxx"_s, u""_s, u"[SPRACHE]"_s,
-                                      u"Deutsch.ini"_s}));
+    program.writeFile(MainName, crlf({u"[AUSWAHL]"_s, u"Deutsch"_s, language, u"xxx"_s, u""_s,
+                                      u"[SPRACHE]"_s, u"Deutsch.ini"_s}));
     const QByteArray english = program.readFile(QStringLiteral("English.ini"));
     program.removeFile(QStringLiteral("English.ini"));
     const QString name = language + QStringLiteral(".ini");

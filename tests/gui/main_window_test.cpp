@@ -1,8 +1,8 @@
+#include "test_program.h"
 #include "windows/forms/form.h"
 #include "windows/main/guide_window.h"
 #include "windows/main/main_window.h"
 #include "windows/main/start_dialog.h"
-#include "test_program.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,7 +25,8 @@ using namespace Qt::StringLiterals;
 namespace {
 // name, design caption, parent ("" = menu bar) in menu order, and the keys
 // that reach it.
-struct MenuRow {
+struct MenuRow
+{
     const char* name;
     const char* caption;
     const char* parent;
@@ -81,7 +82,8 @@ QList<QAction*> itemsOf(MainWindow& window, const QString& parent)
 }
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject
+{
     Q_OBJECT
 private slots:
     void menuTree();
@@ -175,9 +177,13 @@ void MainWindowTest::completeLoad()
 
 namespace {
 // Counts the MDI frames there are when the start dialog first paints.
-class FirstPaintWatch : public QObject {
+class FirstPaintWatch : public QObject
+{
 public:
-    FirstPaintWatch(QWidget* start, QMdiArea* area) : area_(area) { start->installEventFilter(this); }
+    FirstPaintWatch(QWidget* start, QMdiArea* area) : area_(area)
+    {
+        start->installEventFilter(this);
+    }
     int framesAtFirstPaint = -1;
 
 protected:
@@ -323,7 +329,8 @@ void MainWindowTest::childrenAreNotWindows()
     QVERIFY(!window.menuBar()->cornerWidget(Qt::TopRightCorner));
     QCOMPARE(front->geometry(), window.mdiArea->viewport()->rect());
     if (length) {
-        front->widget()->findChild<QScrollBar*>(QStringLiteral("HScroll_Bandlaenge"))
+        front->widget()
+            ->findChild<QScrollBar*>(QStringLiteral("HScroll_Bandlaenge"))
             ->setValue(length);
         QWidget* picture = front->widget()->findChild<QWidget*>(QStringLiteral("Image_Band_oM"));
         QCOMPARE(picture->width(), 945);
@@ -463,9 +470,9 @@ void MainWindowTest::newCommandsSetUpTheirBelt()
     auto* start = &program.forms->window<StartDialog>();
     QStringList belts;
     const auto seen = [&] {
-        belts << (doc.plainInFront() ? QStringLiteral("oM")
-                                     : doc.belt().rightRunning ? QStringLiteral("R")
-                                                               : QStringLiteral("L"));
+        belts << (doc.plainInFront()        ? QStringLiteral("oM")
+                  : doc.belt().rightRunning ? QStringLiteral("R")
+                                            : QStringLiteral("L"));
     };
     window.newLeftAction->trigger();
     seen();
@@ -578,8 +585,8 @@ void MainWindowTest::guideOfTheLanguage_data()
     const QStringList both{u"Deutsch"_s, u"English"_s};
     QTest::newRow("German") << "Deutsch" << both << "Deutsch.html";
     QTest::newRow("English") << u"English"_s << both << u"English.html"_s;
-    QTest::newRow("a language without its guide") << "Deutsch" << QStringList{u"English"_s}
-                                                   << "English.html";
+    QTest::newRow("a language without its guide")
+        << "Deutsch" << QStringList{u"English"_s} << "English.html";
     QTest::newRow("no guide at all") << "Deutsch" << QStringList() << "";
 }
 
@@ -612,24 +619,35 @@ void MainWindowTest::changedBeltAsksFirst_data()
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("wentOn");
     const int save = 0, discard = 1, cancel = 2;
-    QTest::newRow("Exit, changed, Cancel") << "edited" << "beenden" << cancel << true << false;
-    QTest::newRow("Exit, changed, Discard") << "edited" << "beenden" << discard << true << true;
-    QTest::newRow("Exit, changed, Save") << "edited" << "beenden" << save << true << true;
-    QTest::newRow("close button, changed, Cancel") << "edited" << "close" << cancel << true << false;
-    QTest::newRow("close button, changed, Discard") << "edited" << "close" << discard << true
-                                                    << true;
-    QTest::newRow("New, changed, Cancel") << "edited" << "band_links" << cancel << true << false;
-    QTest::newRow("New, changed, Discard") << "edited" << "band_links" << discard << true << true;
-    QTest::newRow("Open, changed, Cancel") << "edited" << "laden" << cancel << true << false;
+    QTest::newRow("Exit, changed, Cancel") << "edited"
+                                           << "beenden" << cancel << true << false;
+    QTest::newRow("Exit, changed, Discard") << "edited"
+                                            << "beenden" << discard << true << true;
+    QTest::newRow("Exit, changed, Save") << "edited"
+                                         << "beenden" << save << true << true;
+    QTest::newRow("close button, changed, Cancel") << "edited"
+                                                   << "close" << cancel << true << false;
+    QTest::newRow("close button, changed, Discard") << "edited"
+                                                    << "close" << discard << true << true;
+    QTest::newRow("New, changed, Cancel") << "edited"
+                                          << "band_links" << cancel << true << false;
+    QTest::newRow("New, changed, Discard") << "edited"
+                                           << "band_links" << discard << true << true;
+    QTest::newRow("Open, changed, Cancel") << "edited"
+                                           << "laden" << cancel << true << false;
     QTest::newRow("Open order code, changed, Cancel")
-        << "edited" << "bestellnummer_oeffnen" << cancel << true << false;
-    QTest::newRow("language, changed, Cancel") << "edited" << "sprache2" << cancel << true << false;
-    QTest::newRow("language, changed, Discard") << "edited" << "sprache2" << discard << true
-                                                << true;
-    QTest::newRow("Exit, a new belt not edited") << "new" << "beenden" << cancel << false << true;
-    QTest::newRow("Exit, a loaded belt not edited") << "loaded" << "beenden" << cancel << false
-                                                    << true;
-    QTest::newRow("Exit, saved since") << "edited, saved" << "beenden" << cancel << false << true;
+        << "edited"
+        << "bestellnummer_oeffnen" << cancel << true << false;
+    QTest::newRow("language, changed, Cancel") << "edited"
+                                               << "sprache2" << cancel << true << false;
+    QTest::newRow("language, changed, Discard") << "edited"
+                                                << "sprache2" << discard << true << true;
+    QTest::newRow("Exit, a new belt not edited") << "new"
+                                                 << "beenden" << cancel << false << true;
+    QTest::newRow("Exit, a loaded belt not edited") << "loaded"
+                                                    << "beenden" << cancel << false << true;
+    QTest::newRow("Exit, saved since") << "edited, saved"
+                                       << "beenden" << cancel << false << true;
 }
 
 // Nothing drops a belt changed since it was set up, loaded or saved without

@@ -1,10 +1,10 @@
-#include "windows/forms/image_control.h"
-#include "windows/forms/keyed_toolbar.h"
-#include "windows/main/main_window.h"
-#include "windows/modular_belt/modular_editor.h"
 #include "pictures/picture_store.h"
 #include "test_program.h"
+#include "windows/forms/image_control.h"
+#include "windows/forms/keyed_toolbar.h"
 #include "windows/forms/twips.h"
+#include "windows/main/main_window.h"
+#include "windows/modular_belt/modular_editor.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -161,8 +161,10 @@ void ModularEditorTest::designStates()
                          width->value()}),
              QList<int>({40, 80, 40, 40, 40}));
 
-    const QStringList rightKeys{u"AG-R"_s, u"AC-R"_s, u""_s, u"G"_s, u"C"_s, u"V"_s, u""_s, u"EG-R"_s, u"EV-R"_s};
-    const QStringList leftKeys{u"EG-L"_s, u"EV-L"_s, u""_s, u"G"_s, u"C"_s, u"V"_s, u""_s, u"AG-L"_s, u"AC-L"_s};
+    const QStringList rightKeys{u"AG-R"_s, u"AC-R"_s, u""_s,     u"G"_s,   u"C"_s,
+                                u"V"_s,    u""_s,     u"EG-R"_s, u"EV-R"_s};
+    const QStringList leftKeys{u"EG-L"_s, u"EV-L"_s, u""_s,     u"G"_s,   u"C"_s,
+                               u"V"_s,    u""_s,     u"AG-L"_s, u"AC-L"_s};
     for (KeyedToolbar* toolbar : {e->Toolbar_Rechts, e->Toolbar_Links}) {
         const bool right = toolbar == e->Toolbar_Rechts;
         QCOMPARE(toolbar->buttonCount(), 9);

@@ -1,11 +1,11 @@
 #include "belt_driver.h"
 #include "rules/belt_file.h"
 #include "rules/run_error.h"
+#include "rules/slot_layout.h"
+#include "rules/type_codes.h"
 #include "windows/forms/image_control.h"
 #include "windows/main/main_window.h"
 #include "windows/modular_belt/modular_editor.h"
-#include "rules/slot_layout.h"
-#include "rules/type_codes.h"
 
 #include <QAction>
 #include <QRandomGenerator>
@@ -49,9 +49,8 @@ public:
                 drive = k;
         }
         if (drive < 0)
-            drive = n > 0 && (pieces[0] == type_code::AC_R || pieces[0] == type_code::AC_L)
-                        ? 0
-                        : n / 2;
+            drive =
+                n > 0 && (pieces[0] == type_code::AC_R || pieces[0] == type_code::AC_L) ? 0 : n / 2;
         if (w_.lengthText() != QString::number(length))
             return QStringLiteral("length %1, expected %2").arg(w_.lengthText()).arg(length);
         const QString drives = n == 0 ? QString() : QString::number(drive);
@@ -78,7 +77,9 @@ private:
                                    : k == n - 1 && closed ? PieceKind::End
                                                           : PieceKind::Middle;
             if (!piece || piece->kind != kind)
-                return QStringLiteral("position %1 holds type %2").arg(k).arg(pieces[std::size_t(k)]);
+                return QStringLiteral("position %1 holds type %2")
+                    .arg(k)
+                    .arg(pieces[std::size_t(k)]);
             if (piece->running != Running::Either &&
                 piece->running != (right ? Running::Right : Running::Left))
                 return QStringLiteral("position %1 runs the other way").arg(k);
@@ -162,8 +163,10 @@ void PlacementPropertyTest::randomRequestsKeepTheRowSound()
     BeltDriver w;
     RowChecker check(w);
     QRandomGenerator random(20240611);
-    const QStringList rightKeys = {u"AG-R"_s, u"AC-R"_s, u"G"_s, u"C"_s, u"V"_s, u"EG-R"_s, u"EV-R"_s};
-    const QStringList leftKeys = {u"AG-L"_s, u"AC-L"_s, u"G"_s, u"C"_s, u"V"_s, u"EG-L"_s, u"EV-L"_s};
+    const QStringList rightKeys = {u"AG-R"_s, u"AC-R"_s, u"G"_s,   u"C"_s,
+                                   u"V"_s,    u"EG-R"_s, u"EV-R"_s};
+    const QStringList leftKeys = {u"AG-L"_s, u"AC-L"_s, u"G"_s,   u"C"_s,
+                                  u"V"_s,    u"EG-L"_s, u"EV-L"_s};
     QSet<int> messages;
     QSet<int> counts;
     int fullBelts = 0;

@@ -1,10 +1,10 @@
-#include "windows/main/main_window.h"
-#include "windows/plain_belt/plain_editor.h"
 #include "test_program.h"
 #include "windows/forms/twips.h"
+#include "windows/main/main_window.h"
+#include "windows/plain_belt/plain_editor.h"
 
-#include "windows/forms/image_control.h"
 #include "pictures/picture_store.h"
+#include "windows/forms/image_control.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -105,7 +105,6 @@ void clickBox(QCheckBox* box)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
 }
-
 
 } // namespace
 
@@ -248,10 +247,10 @@ void PlainEditorTest::keysStepTheBars_data()
         int length;
         int width;
     } rows[] = {
-        {"Right", Qt::Key_Right, 900, 80},        {"Up", Qt::Key_Up, 900, 80},
-        {"Page Up", Qt::Key_PageUp, 900, 80},     {"Left", Qt::Key_Left, 700, 40},
-        {"Down", Qt::Key_Down, 700, 40},          {"Page Down", Qt::Key_PageDown, 700, 40},
-        {"Home", Qt::Key_Home, 300, 40},          {"End", Qt::Key_End, 1500, 80},
+        {"Right", Qt::Key_Right, 900, 80},    {"Up", Qt::Key_Up, 900, 80},
+        {"Page Up", Qt::Key_PageUp, 900, 80}, {"Left", Qt::Key_Left, 700, 40},
+        {"Down", Qt::Key_Down, 700, 40},      {"Page Down", Qt::Key_PageDown, 700, 40},
+        {"Home", Qt::Key_Home, 300, 40},      {"End", Qt::Key_End, 1500, 80},
     };
     for (const auto& row : rows) {
         QTest::addRow("length, %s", row.name) << true << 800 << row.key << row.length;
@@ -386,13 +385,27 @@ void PlainEditorTest::typedValues_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown"); // after Enter
-    QTest::newRow("a length the bar has") << "Text_Bandlaenge" << "700" << "700";
-    QTest::newRow("the longest") << "Text_Bandlaenge" << " 1500 " << "1500";
-    QTest::newRow("between the steps") << "Text_Bandlaenge" << "750" << "300";
-    QTest::newRow("too long") << "Text_Bandlaenge" << "1600" << "300";
-    QTest::newRow("no number") << "Text_Bandlaenge" << "7OO" << "300";
-    QTest::newRow("the wide belt") << "Text_Bandbreite" << "80" << "80";
-    QTest::newRow("another width") << "Text_Bandbreite" << "60" << "40";
+    QTest::newRow("a length the bar has") << "Text_Bandlaenge"
+                                          << "700"
+                                          << "700";
+    QTest::newRow("the longest") << "Text_Bandlaenge"
+                                 << " 1500 "
+                                 << "1500";
+    QTest::newRow("between the steps") << "Text_Bandlaenge"
+                                       << "750"
+                                       << "300";
+    QTest::newRow("too long") << "Text_Bandlaenge"
+                              << "1600"
+                              << "300";
+    QTest::newRow("no number") << "Text_Bandlaenge"
+                               << "7OO"
+                               << "300";
+    QTest::newRow("the wide belt") << "Text_Bandbreite"
+                                   << "80"
+                                   << "80";
+    QTest::newRow("another width") << "Text_Bandbreite"
+                                   << "60"
+                                   << "40";
 }
 
 // A value typed and confirmed with Enter is taken when the bar could reach
@@ -409,7 +422,8 @@ void PlainEditorTest::typedValues()
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(edit->text(), shown);
     e.tick();
-    QVERIFY2(e.code().contains(QLatin1Char('-') + shown) || e.code().startsWith(QStringLiteral("KX") + shown),
+    QVERIFY2(e.code().contains(QLatin1Char('-') + shown) ||
+                 e.code().startsWith(QStringLiteral("KX") + shown),
              qPrintable(e.code()));
     // A loaded belt's boxes take nothing.
     e.program.writeFile(QStringLiteral("b.dat"), "oKX80-900-L\r\n");

@@ -1,12 +1,12 @@
 #include "belt_driver.h"
 #include "belt_rows.h"
+#include "rules/order_code.h"
+#include "rules/type_codes.h"
 #include "windows/forms/image_control.h"
 #include "windows/forms/keyed_toolbar.h"
 #include "windows/main/main_window.h"
-#include "rules/order_code.h"
 #include "windows/modular_belt/modular_editor.h"
 #include "windows/plain_belt/plain_editor.h"
-#include "rules/type_codes.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -82,8 +82,9 @@ QString otherPiece(int type)
     const QString side =
         piece->running == Running::Left ? QStringLiteral("-L") : QStringLiteral("-R");
     const QString family = QString::fromLatin1(piece->family);
-    const QHash<QString, QString> other = {{u"AG"_s, u"AC"_s}, {u"AC"_s, u"AG"_s}, {u"EG"_s, u"EV"_s}, {u"EV"_s, u"EG"_s},
-                                           {u"G"_s, u"C"_s},   {u"C"_s, u"V"_s},   {u"V"_s, u"G"_s}};
+    const QHash<QString, QString> other = {
+        {u"AG"_s, u"AC"_s}, {u"AC"_s, u"AG"_s}, {u"EG"_s, u"EV"_s}, {u"EV"_s, u"EG"_s},
+        {u"G"_s, u"C"_s},   {u"C"_s, u"V"_s},   {u"V"_s, u"G"_s}};
     return piece->kind == PieceKind::Middle ? other[family] : other[family] + side;
 }
 
@@ -123,8 +124,8 @@ void RevisionsTest::editLoadedBelt()
     const Wording& v = w.wording();
     QString code = line.mid(1);
     for (int i : features)
-        code += QLatin1Char('-') +
-                (plain ? v.plainFeatures : v.modularFeatures).codes[std::size_t(i)];
+        code +=
+            QLatin1Char('-') + (plain ? v.plainFeatures : v.modularFeatures).codes[std::size_t(i)];
     w.load(line.left(1) + code);
     w.ticks();
     const QStringList loaded = w.belt();
@@ -155,7 +156,8 @@ void RevisionsTest::editLoadedBelt()
         w.doubleClick(k);
         w.press(otherPiece(before));
         w.tickModule();
-        QVERIFY2(w.document().belt().pieces[std::size_t(k)] != before, qPrintable(QString::number(k)));
+        QVERIFY2(w.document().belt().pieces[std::size_t(k)] != before,
+                 qPrintable(QString::number(k)));
     }
     QVERIFY(w.messages().isEmpty());
     w.tickDrive();

@@ -1,13 +1,13 @@
-#include "windows/main/example_windows.h"
+#include "pictures/picture_store.h"
+#include "test_program.h"
 #include "windows/forms/image_control.h"
 #include "windows/forms/keyed_toolbar.h"
-#include "windows/main/main_window.h"
-#include "windows/modular_belt/modular_editor.h"
-#include "pictures/picture_store.h"
-#include "windows/plain_belt/plain_editor.h"
-#include "windows/main/start_dialog.h"
-#include "test_program.h"
 #include "windows/forms/twips.h"
+#include "windows/main/example_windows.h"
+#include "windows/main/main_window.h"
+#include "windows/main/start_dialog.h"
+#include "windows/modular_belt/modular_editor.h"
+#include "windows/plain_belt/plain_editor.h"
 
 #include <QAction>
 #include <QImage>
@@ -147,9 +147,8 @@ void StartDialogTest::editorShowsOrderCodeFont()
     QVERIFY(!start->Visible());
 
     QCoreApplication::processEvents();
-    auto* front = qobject_cast<BeltEditor*>(main.mdiArea->activeSubWindow()
-                                                ? main.mdiArea->activeSubWindow()->widget()
-                                                : nullptr);
+    auto* front = qobject_cast<BeltEditor*>(
+        main.mdiArea->activeSubWindow() ? main.mdiArea->activeSubWindow()->widget() : nullptr);
     if (!front) // closing the start dialog leaves whichever editor lies under it
         for (QMdiSubWindow* frame : main.mdiArea->subWindowList(QMdiArea::StackingOrder))
             if (auto* belt = qobject_cast<BeltEditor*>(frame->widget()); belt && belt->Visible())

@@ -1,6 +1,6 @@
-#include "windows/main/main_window.h"
-#include "test_program.h"
 #include "rules/user_folders.h"
+#include "test_program.h"
+#include "windows/main/main_window.h"
 
 #include <QAction>
 #include <QDir>
@@ -183,7 +183,8 @@ void UserFoldersTest::dialogFolder_data()
     QTest::newRow("first start, read-only, no documents folder")
         << true << QStringList{u"remove documents"_s} << u"home"_s;
     QTest::newRow("after a save") << false << QStringList{u"save a"_s} << u"a"_s;
-    QTest::newRow("after a save, in a new run") << true << QStringList{u"save a"_s, u"restart"_s} << u"a"_s;
+    QTest::newRow("after a save, in a new run")
+        << true << QStringList{u"save a"_s, u"restart"_s} << u"a"_s;
     QTest::newRow("after a load") << false << QStringList{u"save a"_s, u"load b"_s} << "b";
     QTest::newRow("a failed load is not remembered")
         << false << QStringList{u"save a"_s, u"load missing"_s} << "a";

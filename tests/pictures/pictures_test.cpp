@@ -597,8 +597,8 @@ void PicturesTest::beltOntoAnyPainter()
         return;
     }
     QVERIFY(target.contains(drawn));
-    const qreal scale = std::min(qreal(target.width()) / own.width(),
-                                 qreal(target.height()) / own.height());
+    const qreal scale =
+        std::min(qreal(target.width()) / own.width(), qreal(target.height()) / own.height());
     const QPointF offset = QRectF(target).center() - QPointF(own.width(), own.height()) * scale / 2;
     const QRectF at = QRectF(drawnIn(natural)).adjusted(0, 0, 1, 1);
     const QRectF expected(offset + at.topLeft() * scale, at.size() * scale);
@@ -610,8 +610,14 @@ void PicturesTest::beltOntoAnyPainter()
                  std::abs(got.right() - expected.right()) <= slack &&
                  std::abs(got.bottom() - expected.bottom()) <= slack,
              qPrintable(QStringLiteral("%1,%2 %3x%4 for %5,%6 %7x%8")
-                            .arg(got.x()).arg(got.y()).arg(got.width()).arg(got.height())
-                            .arg(expected.x()).arg(expected.y()).arg(expected.width()).arg(expected.height())));
+                            .arg(got.x())
+                            .arg(got.y())
+                            .arg(got.width())
+                            .arg(got.height())
+                            .arg(expected.x())
+                            .arg(expected.y())
+                            .arg(expected.width())
+                            .arg(expected.height())));
 
     if (sameAs.isEmpty())
         return;

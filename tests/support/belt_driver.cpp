@@ -1,15 +1,15 @@
 #include "belt_driver.h"
 
 #include "belt_rows.h"
+#include "pictures/picture_store.h"
 #include "rules/belt_file.h"
+#include "rules/slot_layout.h"
+#include "rules/type_codes.h"
 #include "windows/forms/image_control.h"
 #include "windows/forms/keyed_toolbar.h"
+#include "windows/forms/twips.h"
 #include "windows/main/main_window.h"
 #include "windows/modular_belt/modular_editor.h"
-#include "pictures/picture_store.h"
-#include "rules/slot_layout.h"
-#include "windows/forms/twips.h"
-#include "rules/type_codes.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -140,7 +140,9 @@ int BeltDriver::variant(int slot) const
 {
     const qint64 shown = e->Image_Modul.at(std::size_t(slot))->picture().cacheKey();
     for (int v = 0; v < 3; ++v)
-        if (program.forms->modulePictures().Picture_M(document().belt().pieces.at(std::size_t(slot)) + v).cacheKey() == shown)
+        if (program.forms->modulePictures()
+                .Picture_M(document().belt().pieces.at(std::size_t(slot)) + v)
+                .cacheKey() == shown)
             return v;
     return -1;
 }
@@ -159,7 +161,8 @@ QList<int> BeltDriver::messages() const
     for (const auto& box : program.boxes.shown) {
         int number = -1;
         for (int k = 1; k <= 10; ++k)
-            if (box.text == wording().messages[std::size_t(k)] && box.title == wording().messages[0])
+            if (box.text == wording().messages[std::size_t(k)] &&
+                box.title == wording().messages[0])
                 number = k;
         out << number;
     }

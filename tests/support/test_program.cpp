@@ -185,8 +185,7 @@ void TestProgram::setUp()
     // Copied fixtures may be read-only in the source tree.
     const QDir dir(folder.path());
     for (const QString& name : dir.entryList(QDir::Files))
-        QFile::setPermissions(dir.filePath(name),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile::setPermissions(dir.filePath(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     makeForms(QString());
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "test_paths.h"
 #include "windows/forms/common_dialog.h"
 #include "windows/forms/forms.h"
 #include "windows/forms/message_box.h"
 #include "windows/main/shell.h"
-#include "test_paths.h"
 
 #include <QList>
 #include <QStringList>
@@ -24,21 +24,24 @@ inline const QString MainName = QStringLiteral("47-318-xx.ini");
 // Records every message box and question; a box's answer is always OK, a
 // question's the next of `answers`, else Discard where it offers it, else
 // its escape button.
-class ScriptedMessageBox final : public MessageBoxSeam {
+class ScriptedMessageBox final : public MessageBoxSeam
+{
 public:
-    struct Shown {
+    struct Shown
+    {
         QString text;
         QString title;
         QString informative;
     };
     void show(QWidget* parent, const QString& text, const QString& title,
               const QString& informative) override;
-    struct Question {
+    struct Question
+    {
         QString text;
         QStringList buttons;
     };
-    int ask(QWidget* parent, const QString& text, const QString& title,
-            const QStringList& buttons, int escapeButton) override;
+    int ask(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons,
+            int escapeButton) override;
 
     QList<Shown> shown;
     QList<Question> asked;
@@ -48,7 +51,8 @@ public:
 };
 
 // Answers the common dialogs from a queue; an empty queue answers cancel.
-class ScriptedDialogs final : public DialogBackend {
+class ScriptedDialogs final : public DialogBackend
+{
 public:
     void answerFile(const QString& path);
     void answerCancel();
@@ -65,7 +69,8 @@ public:
     std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
                                    const QString& text) override;
 
-    struct Asked {
+    struct Asked
+    {
         QString kind; // "open", "save" or "printer"
         QString title;
         QString filter;
@@ -80,7 +85,8 @@ public:
     std::function<void()> whileOpen;
 
 private:
-    struct Answer {
+    struct Answer
+    {
         enum Kind { File, Cancel, PrinterPdf, Text } kind;
         QString path; // or the text
     };
@@ -90,7 +96,8 @@ private:
 
 // A program folder in a temporary directory, filled with fixture files, and
 // a registry with every subsystem installed and scripted seams.
-class TestProgram {
+class TestProgram
+{
 public:
     // Copies tests/fixtures/program/* into the folder.
     TestProgram();
@@ -147,7 +154,8 @@ private:
 };
 
 // Records, by name, every widget of a window that paints.
-class PaintCounter : public QObject {
+class PaintCounter : public QObject
+{
 public:
     explicit PaintCounter(QWidget* window);
     QStringList painted;
@@ -158,7 +166,8 @@ protected:
 
 // Makes writing a regular file fail once it would grow past the given size,
 // as on a full disk, for as long as it lives.
-class FileSizeLimit {
+class FileSizeLimit
+{
 public:
     explicit FileSizeLimit(unsigned long bytes);
     ~FileSizeLimit();

@@ -23,8 +23,9 @@ QString filter(const Wording& w, FileType type)
     const auto name = [&w](CommandText line) {
         return QString(w.commands[line]).remove(QLatin1Char('|')).trimmed();
     };
-    const QString own = type == FileType::Belt ? name(CommandBeltFiles) + QStringLiteral(" (*.dat)|*.dat")
-                                               : name(CommandPdfFiles) + QStringLiteral(" (*.pdf)|*.pdf");
+    const QString own = type == FileType::Belt
+                            ? name(CommandBeltFiles) + QStringLiteral(" (*.dat)|*.dat")
+                            : name(CommandPdfFiles) + QStringLiteral(" (*.pdf)|*.pdf");
     return own + QLatin1Char('|') + name(CommandAllFiles) + QStringLiteral(" (*.*)|*.*");
 }
 } // namespace

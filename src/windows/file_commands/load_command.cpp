@@ -2,11 +2,11 @@
 
 #include "rules/belt_file.h"
 #include "rules/run_error.h"
+#include "rules/user_folders.h"
 #include "windows/file_commands/file_command.h"
 #include "windows/file_commands/recent_belts.h"
 #include "windows/forms/common_dialog.h"
 #include "windows/forms/forms.h"
-#include "rules/user_folders.h"
 
 #include <QDir>
 #include <QFileInfo>

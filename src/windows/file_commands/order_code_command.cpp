@@ -1,11 +1,11 @@
 #include "windows/file_commands/order_code_command.h"
 
-#include "windows/forms/common_dialog.h"
 #include "rules/belt_file.h"
-#include "windows/file_commands/file_command.h"
-#include "windows/forms/forms.h"
-#include "windows/file_commands/load_command.h"
 #include "rules/wording.h"
+#include "windows/file_commands/file_command.h"
+#include "windows/file_commands/load_command.h"
+#include "windows/forms/common_dialog.h"
+#include "windows/forms/forms.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,8 +23,8 @@ void openOrderCode(Forms& forms, QWidget* parent)
     const QClipboard* clipboard = QGuiApplication::clipboard();
     // An e-mail pasted whole offers the code it holds.
     const QString offered = orderCodeText(clipboard ? clipboard->text() : QString());
-    const std::optional<QString> text = forms.dialogs().askText(
-        parent, title, w.commands[CommandOrderCodeLabel], offered);
+    const std::optional<QString> text =
+        forms.dialogs().askText(parent, title, w.commands[CommandOrderCodeLabel], offered);
     if (text)
         loadOrderCode(forms, parent, OrderCodeProcedure, *text);
 }

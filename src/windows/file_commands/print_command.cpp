@@ -1,11 +1,11 @@
 #include "windows/file_commands/print_command.h"
 
+#include "rules/run_error.h"
 #include "windows/forms/common_dialog.h"
 #include "windows/forms/error_box.h"
 #include "windows/forms/form.h"
-#include "windows/forms/image_control.h"
 #include "windows/forms/forms.h"
-#include "rules/run_error.h"
+#include "windows/forms/image_control.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -54,8 +54,7 @@ void fillRecentMenu(QMenu& menu, const std::function<void(const QString&)>& open
         QAction* item = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
             QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
         item->setObjectName(QStringLiteral("zuletzt%1").arg(i + 1));
-        QObject::connect(item, &QAction::triggered, &menu,
-                         [open, path] { open(path); });
+        QObject::connect(item, &QAction::triggered, &menu, [open, path] { open(path); });
     }
     menu.menuAction()->setEnabled(!list.isEmpty());
 }

@@ -3,11 +3,11 @@
 #include "rules/belt_file.h"
 #include "rules/run_error.h"
 #include "rules/text_files.h"
+#include "rules/user_folders.h"
 #include "windows/file_commands/file_command.h"
 #include "windows/file_commands/recent_belts.h"
 #include "windows/forms/common_dialog.h"
 #include "windows/forms/forms.h"
-#include "rules/user_folders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,8 +26,8 @@ bool saveBelt(Forms& forms, CommonDialog& dialog, const QString& title)
     try {
         QDir::setCurrent(forms.programFolder());
         // The belt's own file is offered when it came from one.
-        path = chooseFile(forms, dialog, FileDialogKind::Save, title, FileType::Belt,
-                          doc.fileName());
+        path =
+            chooseFile(forms, dialog, FileDialogKind::Save, title, FileType::Belt, doc.fileName());
         // A cancelled dialog writes nothing and says nothing.
         if (path.isEmpty() || !doc.hasBelt())
             return false;

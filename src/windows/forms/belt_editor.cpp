@@ -4,11 +4,11 @@
 #include "rules/wording.h"
 #include "windows/forms/forms.h"
 
-#include "windows/forms/accessible_names.h"
-#include "windows/forms/fonts.h"
-#include "windows/forms/focus_ring.h"
-#include "windows/forms/line_control.h"
 #include "rules/scroll_steps.h"
+#include "windows/forms/accessible_names.h"
+#include "windows/forms/focus_ring.h"
+#include "windows/forms/fonts.h"
+#include "windows/forms/line_control.h"
 #include "windows/forms/twips.h"
 
 #include <QCheckBox>
@@ -132,9 +132,9 @@ BeltEditor::BeltEditor(Forms& forms, const QString& name, const BeltEditorLayout
     // Siblings in one frame exclude each other.
     Option_Rechts = makeOption(Frame_Bandlaufrichtung, QStringLiteral("Option_Rechts"),
                                QStringLiteral("rechts"), twipsRect(60, 0, 1095, 255));
-    Option_Links = makeOption(Frame_Bandlaufrichtung, QStringLiteral("Option_Links"),
-                              QStringLiteral("links"),
-                              twipsRect(layout.optionLinksLeft, 0, 1035, 255));
+    Option_Links =
+        makeOption(Frame_Bandlaufrichtung, QStringLiteral("Option_Links"), QStringLiteral("links"),
+                   twipsRect(layout.optionLinksLeft, 0, 1035, 255));
 
     Label_Optional = makeLabel(this, QStringLiteral("Label_Optional"), QStringLiteral("optional:"),
                                twipsRect(780, 3960, 1275, 255));
@@ -150,7 +150,8 @@ BeltEditor::BeltEditor(Forms& forms, const QString& name, const BeltEditorLayout
     }
 
     Line_Bestell = new LineControl(QStringLiteral("Line_Bestell"), this);
-    Line_Bestell->setLine(twipsPoint(60, layout.orderLineTop), twipsPoint(14580, layout.orderLineTop));
+    Line_Bestell->setLine(twipsPoint(60, layout.orderLineTop),
+                          twipsPoint(14580, layout.orderLineTop));
 
     Command_Bestellnummer = new QPushButton(QStringLiteral("Bestell-Nummer erstellen"), this);
     Command_Bestellnummer->setObjectName(QStringLiteral("Command_Bestellnummer"));
@@ -273,7 +274,8 @@ void BeltEditor::explainLock(std::initializer_list<QWidget*> controls)
 
 void BeltEditor::setValueBoxesTakeInput(bool length, bool width)
 {
-    for (auto [box, takes] : {std::pair(Text_Bandlaenge, length), std::pair(Text_Bandbreite, width)}) {
+    for (auto [box, takes] :
+         {std::pair(Text_Bandlaenge, length), std::pair(Text_Bandbreite, width)}) {
         box->setEnabled(takes);
         box->setReadOnly(!takes);
         // A box that takes no input looks like none: no frame to type into.
@@ -364,8 +366,9 @@ void BeltEditor::copyOrderCode() const
         note.replace(QLatin1String("%1"), code);
     else
         note += QLatin1Char(' ') + code;
-    QToolTip::showText(Command_Bestellnummer->mapToGlobal(QPoint(0, Command_Bestellnummer->height())),
-                       note, Command_Bestellnummer, QRect(), 3000);
+    QToolTip::showText(
+        Command_Bestellnummer->mapToGlobal(QPoint(0, Command_Bestellnummer->height())), note,
+        Command_Bestellnummer, QRect(), 3000);
 }
 
 } // namespace kx

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "rules/belt.h"
 #include "windows/forms/form.h"
 #include "windows/forms/line_control.h"
-#include "rules/belt.h"
 
 #include <array>
 
@@ -25,18 +25,20 @@ constexpr int BeltPictureLeft = 540;
 constexpr int BeltPictureTop = 1080;
 
 // Where the two editors' common controls differ, in twips.
-struct BeltEditorLayout {
-    int optionLinksLeft;   // in the direction frame
-    int rightColumnLeft;   // of the feature check boxes 3 to 5
-    int orderLineTop;      // Line_Bestell
-    int orderRowTop;       // Command_Bestellnummer and Text_Bestellnummer
+struct BeltEditorLayout
+{
+    int optionLinksLeft; // in the direction frame
+    int rightColumnLeft; // of the feature check boxes 3 to 5
+    int orderLineTop;    // Line_Bestell
+    int orderRowTop;     // Command_Bestellnummer and Text_Bestellnummer
 };
 
 // The controls both belt editors carry: length, width, direction, features
 // and the order-code row, with their design texts and states. An editor
 // shows the belt document while the belt in front is of its kind, and
 // hands what the user does with its controls to the document.
-class BeltEditor : public Form {
+class BeltEditor : public Form
+{
     Q_OBJECT
 public:
     BeltEditor(Forms& forms, const QString& name, const BeltEditorLayout& layout, BeltKind kind);

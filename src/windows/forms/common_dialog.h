@@ -13,7 +13,8 @@ namespace kx {
 
 // The platform side of the common dialog: the program uses Qt's dialogs,
 // tests answer from a script.
-class DialogBackend {
+class DialogBackend
+{
 public:
     virtual ~DialogBackend() = default;
     // Each shows `folder` first and returns the chosen file name, or nothing
@@ -31,7 +32,8 @@ public:
                                            const QString& label, const QString& text) = 0;
 };
 
-class QtDialogBackend final : public DialogBackend {
+class QtDialogBackend final : public DialogBackend
+{
 public:
     std::optional<QString> openFileName(QWidget* parent, const QString& title,
                                         const QString& qtFilter, const QString& folder) override;
@@ -47,7 +49,8 @@ public:
 QString qtFileFilter(const QString& filter);
 
 // Open, save and printer dialogs with the properties the commands set.
-class CommonDialog : public QObject {
+class CommonDialog : public QObject
+{
     Q_OBJECT
 public:
     CommonDialog(DialogBackend& backend, QWidget* owner, const QString& name);

@@ -1,8 +1,8 @@
 #include "windows/forms/error_box.h"
 
+#include "rules/run_error.h"
 #include "windows/forms/forms.h"
 #include "windows/forms/message_box.h"
-#include "rules/run_error.h"
 
 namespace kx {
 

@@ -8,7 +8,8 @@ namespace kx {
 // A frame round whichever of the watched controls has the keyboard focus,
 // for controls that draw none themselves. It lies on top, so that it shows
 // round a scroll bar whose middle a value box covers, and takes no clicks.
-class FocusRing : public QWidget {
+class FocusRing : public QWidget
+{
     Q_OBJECT
 public:
     explicit FocusRing(QWidget* parent);

@@ -12,7 +12,8 @@ class Forms;
 // A window of the program. MDI children live in a frame inside the main
 // window; Show, Hide and Visible act on that frame, so "visible" means the
 // window's own flag, whatever its parent does.
-class Form : public QWidget {
+class Form : public QWidget
+{
     Q_OBJECT
 public:
     Form(Forms& forms, const QString& name);

@@ -26,13 +26,14 @@ class BeltPictureStore;
 class ModulePictureStore;
 
 // What the program takes from its platform; tests pass scripted ones.
-struct Platform {
+struct Platform
+{
     MessageBoxSeam* messageBox = nullptr;
     DialogBackend* dialogs = nullptr;
-    std::function<void()> quit;      // ends the program
-    qreal devicePixelRatio = 0;      // 0: the primary screen's
-    QString textFolder;              // empty: the program folder
-    FileCommit fileCommit;           // empty: QSaveFile's own commit
+    std::function<void()> quit; // ends the program
+    qreal devicePixelRatio = 0; // 0: the primary screen's
+    QString textFolder;         // empty: the program folder
+    FileCommit fileCommit;      // empty: QSaveFile's own commit
 };
 
 enum class WindowKind { MdiChild, TopLevel };
@@ -41,7 +42,8 @@ enum class WindowKind { MdiChild, TopLevel };
 // it and hands out the same one until it is unloaded. Owns what outlives the
 // main window, which a language switch reloads: the belt document, the
 // wording, the picture stores.
-class Forms : public QObject {
+class Forms : public QObject
+{
     Q_OBJECT
 public:
     using Factory = std::function<Form*(Forms&)>;
@@ -68,8 +70,7 @@ public:
 
     // Registers a window under the name its type gives it; the registry
     // creates it as `new Window(forms)` on first use.
-    template <class Window>
-    void registerWindow(WindowKind kind)
+    template <class Window> void registerWindow(WindowKind kind)
     {
         registerWindow(Window::windowName(), kind,
                        [](Forms& forms) -> Form* { return new Window(forms); });
@@ -81,8 +82,7 @@ public:
     // The window of that type, created (and for an MDI child the main
     // window with it) on first use. The type gives the name, under which the
     // program registers that type alone, so the window is a Window.
-    template <class Window>
-    Window& window()
+    template <class Window> Window& window()
     {
         return static_cast<Window&>(*window(Window::windowName()));
     }
@@ -91,8 +91,7 @@ public:
 
     // The window if it is loaded, without creating it. The windows the
     // start-up holds back count as loaded: asking for one builds them.
-    template <class Window>
-    Window* loaded()
+    template <class Window> Window* loaded()
     {
         return static_cast<Window*>(loaded(Window::windowName()));
     }
@@ -152,7 +151,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Deferred {
+    struct Deferred
+    {
         QString window;
         QList<TextAssignment> texts;
     };
@@ -163,7 +163,8 @@ private:
     void applyDeferredTexts(Form* form);
     QMdiArea* neededMdiArea();
 
-    struct Entry {
+    struct Entry
+    {
         WindowKind kind;
         Factory factory;
     };

@@ -28,7 +28,7 @@ QIcon FrameIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* opti
         icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton;
     if (!extensionIcon)
         return QProxyStyle::standardIcon(icon, option, widget);
-    const Qt::LayoutDirection direction = option ? option->direction
+    const Qt::LayoutDirection direction = option   ? option->direction
                                           : widget ? widget->layoutDirection()
                                                    : QGuiApplication::layoutDirection();
     const auto key = std::make_pair(icon, direction);

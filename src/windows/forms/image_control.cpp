@@ -10,8 +10,8 @@
 #include <QLabel>
 #include <QMetaMethod>
 #include <QMouseEvent>
-#include <QStyleHints>
 #include <QPainter>
+#include <QStyleHints>
 
 namespace kx {
 

@@ -14,7 +14,8 @@ namespace kx {
 // Click on release, and for a double click first Click, then DblClick. With
 // the keyboard focus, Space is a click and Shift+Space a double click. A
 // picture may come with its drawing, which a printout draws in its place.
-class ImageControl : public QWidget {
+class ImageControl : public QWidget
+{
     Q_OBJECT
 public:
     explicit ImageControl(const QString& name, QWidget* parent = nullptr);

@@ -12,7 +12,8 @@ namespace kx {
 
 // A toolbar whose buttons are told apart by a key string. Buttons are
 // numbered from 1 in the order they were added; separators count as buttons.
-class KeyedToolbar : public QToolBar {
+class KeyedToolbar : public QToolBar
+{
     Q_OBJECT
 public:
     explicit KeyedToolbar(const QString& name, QWidget* parent = nullptr);
@@ -21,7 +22,7 @@ public:
     QAction* addSeparatorButton();
 
     int buttonCount() const { return int(buttons_.size()); }
-    QAction* button(int index) const;           // 1-based; nullptr outside the range
+    QAction* button(int index) const; // 1-based; nullptr outside the range
     QAction* buttonByKey(const QString& key) const;
     QString key(int index) const;
     void setButtonToolTip(int index, const QString& toolTip);

@@ -12,7 +12,8 @@ LineControl::LineControl(const QString& name, QWidget* parent) : QWidget(parent)
 
 void LineControl::setLine(QPoint from, QPoint to)
 {
-    setGeometry(QRect(std::min(from.x(), to.x()), from.y() - 1, std::abs(to.x() - from.x()) + 1, 3));
+    setGeometry(
+        QRect(std::min(from.x(), to.x()), from.y() - 1, std::abs(to.x() - from.x()) + 1, 3));
 }
 
 void LineControl::paintEvent(QPaintEvent*)

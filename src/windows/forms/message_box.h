@@ -11,7 +11,8 @@ namespace kx {
 // not used, and a question. The seam lets tests read and answer them without
 // a modal loop. The informative text, when there is one, stands on a line
 // below the text.
-class MessageBoxSeam {
+class MessageBoxSeam
+{
 public:
     virtual ~MessageBoxSeam() = default;
     virtual void show(QWidget* parent, const QString& text, const QString& title,
@@ -22,7 +23,8 @@ public:
                     const QStringList& buttons, int escapeButton) = 0;
 };
 
-class QtMessageBox final : public MessageBoxSeam {
+class QtMessageBox final : public MessageBoxSeam
+{
 public:
     void show(QWidget* parent, const QString& text, const QString& title,
               const QString& informative) override;

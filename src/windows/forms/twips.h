@@ -14,15 +14,24 @@ constexpr int twips(int t)
     return (t >= 0 ? t + TwipsPerPixel / 2 : t - TwipsPerPixel / 2) / TwipsPerPixel;
 }
 
-constexpr int toTwips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int toTwips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
 
 inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
-inline QPoint twipsPoint(int left, int top) { return QPoint(twips(left), twips(top)); }
+inline QPoint twipsPoint(int left, int top)
+{
+    return QPoint(twips(left), twips(top));
+}
 
-inline QSize twipsSize(int width, int height) { return QSize(twips(width), twips(height)); }
+inline QSize twipsSize(int width, int height)
+{
+    return QSize(twips(width), twips(height));
+}
 
 } // namespace kx

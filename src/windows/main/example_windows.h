@@ -11,7 +11,8 @@ namespace kx {
 class ImageControl;
 
 // A separate window that shows a finished belt in pictures.
-class ExampleWindow : public Form {
+class ExampleWindow : public Form
+{
     Q_OBJECT
 public:
     ExampleWindow(Forms& forms, const QString& name);
@@ -27,7 +28,8 @@ private:
 };
 
 // wAnsicht_01: a belt without side modules in pictures.
-class ExampleWindow1 : public ExampleWindow {
+class ExampleWindow1 : public ExampleWindow
+{
     Q_OBJECT
 public:
     explicit ExampleWindow1(Forms& forms);
@@ -49,7 +51,8 @@ protected:
 };
 
 // wAnsicht_02: a belt with side modules in pictures.
-class ExampleWindow2 : public ExampleWindow {
+class ExampleWindow2 : public ExampleWindow
+{
     Q_OBJECT
 public:
     explicit ExampleWindow2(Forms& forms);

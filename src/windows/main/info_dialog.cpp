@@ -10,8 +10,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMdiArea>
 #include <QLabel>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QScreen>
 
@@ -86,7 +86,7 @@ InfoDialog::InfoDialog(Forms& forms) : Form(forms, windowName())
     Label_Titel = makeLabel(QStringLiteral("Label_Titel"), QStringLiteral("KX-Konfigurator"),
                             twipsRect(60, 2100, 3315, 555), title, Qt::AlignHCenter | Qt::AlignTop);
     lines[7] = makeLabel(QStringLiteral("Label1(7)"), versionLine(),
-                          twipsRect(120, 2760, 3255, 375), title, Qt::AlignHCenter | Qt::AlignTop);
+                         twipsRect(120, 2760, 3255, 375), title, Qt::AlignHCenter | Qt::AlignTop);
 
     // The picture box is smaller than the logo and shows its upper left part.
     logo = new QLabel(this);

@@ -98,8 +98,8 @@ QSize MainWindow::openingClientSize()
     // The design's width is a few pixels short of the plain editor's longest
     // belt picture; the window opens just wide enough to show it whole.
     QSize client = twipsSize(14595, 6480);
-    client.setWidth(std::max(client.width(),
-                             twips(BeltPictureLeft) + BeltPictureStore::widestBeltPicture()));
+    client.setWidth(
+        std::max(client.width(), twips(BeltPictureLeft) + BeltPictureStore::widestBeltPicture()));
     return client;
 }
 
@@ -140,7 +140,8 @@ QAction* MainWindow::addSeparator(QMenu* parent, const QString& name)
 
 void MainWindow::buildMenus()
 {
-    QMenu* fileMenu = addMenu(nullptr, QStringLiteral("datei"), QStringLiteral("Datei"), fileMenuItem);
+    QMenu* fileMenu =
+        addMenu(nullptr, QStringLiteral("datei"), QStringLiteral("Datei"), fileMenuItem);
     openAction = addItem(fileMenu, QStringLiteral("laden"), QStringLiteral("Laden"));
     saveAction = addItem(fileMenu, QStringLiteral("speichern"), QStringLiteral("Speichern"));
     fileSeparator = addSeparator(fileMenu, QStringLiteral("trennlinie0"));
@@ -156,7 +157,7 @@ void MainWindow::buildMenus()
     QMenu* configurationMenu = addMenu(nullptr, QStringLiteral("konfiguration"),
                                        QStringLiteral("Konfiguration"), configurationMenuItem);
     QMenu* newBeltMenu = addMenu(configurationMenu, QStringLiteral("band_erstellen"),
-                              QStringLiteral("Band erstellen"), newBeltMenuItem);
+                                 QStringLiteral("Band erstellen"), newBeltMenuItem);
     newPlainAction = addItem(newBeltMenu, QStringLiteral("band_om"), QStringLiteral("ohne Module"));
     newRightAction =
         addItem(newBeltMenu, QStringLiteral("band_rechts"), QStringLiteral("mit Module, rechts"));
@@ -167,20 +168,21 @@ void MainWindow::buildMenus()
     buildCommandItems(configurationMenu);
     buildBeltSourceItems(fileMenu, configurationMenu);
 
-    QMenu* examplesMenu =
-        addMenu(nullptr, QStringLiteral("beispiele"), QStringLiteral("Beispiele"), examplesMenuItem);
+    QMenu* examplesMenu = addMenu(nullptr, QStringLiteral("beispiele"), QStringLiteral("Beispiele"),
+                                  examplesMenuItem);
     plainExampleAction =
         addItem(examplesMenu, QStringLiteral("ohne_Module"), QStringLiteral("Band, ohne Module"));
     modularExampleAction =
         addItem(examplesMenu, QStringLiteral("mit_Module"), QStringLiteral("Band, mit Module"));
 
-    QMenu* toolsMenu = addMenu(nullptr, QStringLiteral("extras"), QStringLiteral("Extras"), toolsMenuItem);
+    QMenu* toolsMenu =
+        addMenu(nullptr, QStringLiteral("extras"), QStringLiteral("Extras"), toolsMenuItem);
     QMenu* languageMenu =
         addMenu(toolsMenu, QStringLiteral("sprache"), QStringLiteral("Sprache"), languageMenuItem);
     for (int i = 0; i < 5; ++i) {
         const QString number = QString::number(i + 1);
         languageItems[std::size_t(i)] = addItem(languageMenu, QStringLiteral("sprache") + number,
-                                               QStringLiteral("Sprache") + number);
+                                                QStringLiteral("Sprache") + number);
         languageItems[std::size_t(i)]->setCheckable(true);
         connect(languageItems[std::size_t(i)], &QAction::triggered, this,
                 [this, i] { sprache_Click(i); });
@@ -191,8 +193,10 @@ void MainWindow::buildMenus()
 // The user guide and the info dialog, worded from [BEFEHLE] and [MENUE].
 void MainWindow::buildHelpMenu()
 {
-    QMenu* helpMenu = addMenu(nullptr, QStringLiteral("hilfe"), QStringLiteral("&Hilfe"), helpMenuItem);
-    guideAction = addItem(helpMenu, QStringLiteral("handbuch"), QStringLiteral("&Benutzerhandbuch"));
+    QMenu* helpMenu =
+        addMenu(nullptr, QStringLiteral("hilfe"), QStringLiteral("&Hilfe"), helpMenuItem);
+    guideAction =
+        addItem(helpMenu, QStringLiteral("handbuch"), QStringLiteral("&Benutzerhandbuch"));
     guideAction->setShortcut(QKeySequence::HelpContents);
     helpSeparator = addSeparator(helpMenu, QStringLiteral("trennlinie2"));
     infoAction = addItem(helpMenu, QStringLiteral("info"), QStringLiteral("Info"));
@@ -203,7 +207,7 @@ void MainWindow::buildHelpMenu()
 void MainWindow::buildCommandItems(QMenu* configurationMenu)
 {
     editBeltAction = addItem(configurationMenu, QStringLiteral("band_bearbeiten"),
-                              QStringLiteral("Dieses Band bearbeiten"));
+                             QStringLiteral("Dieses Band bearbeiten"));
     undoSeparator = addSeparator(configurationMenu, QStringLiteral("trennlinie3"));
     undoAction =
         addItem(configurationMenu, QStringLiteral("rueckgaengig"), QStringLiteral("Rückgängig"));
@@ -476,8 +480,8 @@ void MainWindow::updateTitle()
         if (!doc.fileName().isEmpty())
             title += QStringLiteral(" - ") + QFileInfo(doc.fileName()).fileName();
         if (doc.locked())
-            title += QStringLiteral(" (") + forms_.wording().notes[NoteLockedTitle] +
-                     QLatin1Char(')');
+            title +=
+                QStringLiteral(" (") + forms_.wording().notes[NoteLockedTitle] + QLatin1Char(')');
         title += QStringLiteral("[*]");
     }
     if (windowTitle() != title)
@@ -518,8 +522,8 @@ void MainWindow::showRefusal(int message)
     // The box holds the tick while the other timers go on; the document
     // outlives a language switch among them, this window may not.
     BeltDocument& doc = document();
-    forms_.messageBox().show(&forms_.window<ModularBeltEditor>(),
-                             w.messages[std::size_t(message)], w.messages[0], QString());
+    forms_.messageBox().show(&forms_.window<ModularBeltEditor>(), w.messages[std::size_t(message)],
+                             w.messages[0], QString());
     doc.endRefusal();
 }
 
@@ -546,8 +550,8 @@ bool MainWindow::mayDropBelt()
     const QStringList buttons{questionText(w.questions, QuestionSave),
                               questionText(w.questions, QuestionDiscard),
                               questionText(w.questions, QuestionCancel)};
-    const int answer =
-        forms_.messageBox().ask(this, questionText(w.questions, QuestionUnsaved), w.title, buttons, 2);
+    const int answer = forms_.messageBox().ask(this, questionText(w.questions, QuestionUnsaved),
+                                               w.title, buttons, 2);
     if (answer == 0)
         return saveBelt(forms_, *fileDialog, saveAction->text());
     return answer == 1;

@@ -22,7 +22,8 @@ struct TextAssignment;
 // dialogs. Its menu items run their commands; its check marks and enabled
 // items show the belt document's state; its timers carry out what the
 // editors asked the document for.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow
+{
     Q_OBJECT
 public:
     explicit MainWindow(Forms& forms);
@@ -65,7 +66,7 @@ public:
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
     QAction* openCodeAction = nullptr; // a code typed or pasted
-    QAction* recentMenuItem = nullptr;               // File > Recent
+    QAction* recentMenuItem = nullptr; // File > Recent
     QMenu* recentMenu = nullptr;
     QAction* datasheetAction = nullptr; // export the PDF datasheet
     // Ctrl+V opens a pasted code, unless a text box takes it.

@@ -194,10 +194,9 @@ void Shell::languageSwitchTick()
     switch_.pending = false;
     try {
         const QString path = forms_.textFile(mainFileName());
-        const QByteArray newMain =
-            rewriteMainTextFile(readTextFile(path), switch_.reloading
-                                                        ? std::optional<QString>(switch_.chosen)
-                                                        : std::nullopt);
+        const QByteArray newMain = rewriteMainTextFile(
+            readTextFile(path),
+            switch_.reloading ? std::optional<QString>(switch_.chosen) : std::nullopt);
         if (switch_.reloading)
             checkNewTexts(forms_.textFolder(), newMain);
         writeWholeFile(path, newMain);

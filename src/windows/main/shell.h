@@ -15,7 +15,8 @@ struct RunError;
 // The program's windows as a whole: registers them, loads the main window
 // (its start-up sequence) and unloads it, ends the program, and carries out
 // a language switch, which reloads the main window in another language.
-class Shell : public QObject {
+class Shell : public QObject
+{
     Q_OBJECT
 public:
     explicit Shell(Forms& forms);

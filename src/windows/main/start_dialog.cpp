@@ -1,10 +1,10 @@
 #include "windows/main/start_dialog.h"
 
+#include "document/belt_document.h"
 #include "windows/forms/accessible_names.h"
 #include "windows/forms/fonts.h"
 #include "windows/forms/forms.h"
 #include "windows/forms/image_control.h"
-#include "document/belt_document.h"
 #include "windows/forms/twips.h"
 
 #include "pictures/picture_store.h"
@@ -46,20 +46,20 @@ StartDialog::StartDialog(Forms& forms) : Form(forms, windowName())
 
     BeltPictureStore& pictures = forms.beltPictures();
     plainPicture = makeImage(this, QStringLiteral("Image_Start_oM"), pictures,
-                               QStringLiteral("Picture_Start_oM"), twipsPoint(360, 60));
+                             QStringLiteral("Picture_Start_oM"), twipsPoint(360, 60));
     plainButton =
         makeButton(this, QStringLiteral("Command_Start_oM"),
                    QStringLiteral("Band erstellen, ohne Module"), twipsRect(5160, 420, 3855, 435));
     rightRunningPicture = makeImage(this, QStringLiteral("Image_Start_L"), pictures,
-                              QStringLiteral("Picture_Start_L"), twipsPoint(360, 1800));
+                                    QStringLiteral("Picture_Start_L"), twipsPoint(360, 1800));
     rightRunningButton = makeButton(this, QStringLiteral("Command_Start_R"),
-                                 QStringLiteral("Band erstellen, Laufrichtung rechts"),
-                                 twipsRect(5160, 2100, 3855, 435));
+                                    QStringLiteral("Band erstellen, Laufrichtung rechts"),
+                                    twipsRect(5160, 2100, 3855, 435));
     leftRunningPicture = makeImage(this, QStringLiteral("Image_Start_R"), pictures,
-                              QStringLiteral("Picture_Start_R"), twipsPoint(300, 3960));
+                                   QStringLiteral("Picture_Start_R"), twipsPoint(300, 3960));
     leftRunningButton = makeButton(this, QStringLiteral("Command_Start_L"),
-                                 QStringLiteral("Band erstellen, Laufrichtung links"),
-                                 twipsRect(5160, 4080, 3855, 435));
+                                   QStringLiteral("Band erstellen, Laufrichtung links"),
+                                   twipsRect(5160, 4080, 3855, 435));
 
     // Each picture is named by the button of its row.
     plainPicture->setCaptionSource(plainButton);

@@ -10,7 +10,8 @@ class ImageControl;
 
 // wStart: three rows, each a picture and the button that opens that kind of
 // belt. The row of the right-running button carries Image_Start_L.
-class StartDialog : public Form {
+class StartDialog : public Form
+{
     Q_OBJECT
 public:
     explicit StartDialog(Forms& forms);

@@ -176,8 +176,8 @@ void ModularBeltEditor::setUpBelt()
         setShownIfChanged(Image_Modul[std::size_t(k)], false);
         setShownIfChanged(Image_Antrieb[std::size_t(k)], false);
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             HScroll_Bandbreite, HScroll_Bandlaenge, Option_Links, Option_Rechts})
+    for (QWidget* control : std::initializer_list<QWidget*>{HScroll_Bandbreite, HScroll_Bandlaenge,
+                                                            Option_Links, Option_Rechts})
         setShownIfChanged(control, true);
     HScroll_Bandbreite->setEnabled(!locked);
     setValueBoxesTakeInput(false, !locked);
@@ -211,8 +211,8 @@ void ModularBeltEditor::showRow()
             continue;
         }
         if (leftRunning && k > 0)
-            setModuleSlotLeftTwips(
-                k, flushLeftOf(moduleSlotLeftTwips(k - 1), pieces[std::size_t(k)]));
+            setModuleSlotLeftTwips(k,
+                                   flushLeftOf(moduleSlotLeftTwips(k - 1), pieces[std::size_t(k)]));
         showPieceVariant(k, doc.pictureVariant(k));
         setShownIfChanged(slot, true);
     }

@@ -31,11 +31,11 @@ PlainBeltEditor::PlainBeltEditor(Forms& forms)
 
     // As the controls stand, top to bottom and left to right: length and
     // direction, width, the features row by row, the order-code row.
-    const QList<QWidget*> tabOrder = {
-        HScroll_Bandlaenge, Text_Bandlaenge,   Option_Rechts,     Option_Links,
-        HScroll_Bandbreite, Text_Bandbreite,   Check_Optional[0], Check_Optional[3],
-        Check_Optional[1],  Check_Optional[4], Check_Optional[2], Check_Optional[5],
-        Command_Bestellnummer, Text_Bestellnummer};
+    const QList<QWidget*> tabOrder = {HScroll_Bandlaenge,    Text_Bandlaenge,    Option_Rechts,
+                                      Option_Links,          HScroll_Bandbreite, Text_Bandbreite,
+                                      Check_Optional[0],     Check_Optional[3],  Check_Optional[1],
+                                      Check_Optional[4],     Check_Optional[2],  Check_Optional[5],
+                                      Command_Bestellnummer, Text_Bestellnummer};
     setTabChain(tabOrder);
 
     // The length follows its bar and the picture follows the length and
@@ -109,8 +109,8 @@ void PlainBeltEditor::setUpBelt()
 {
     const bool locked = document().locked();
     showOrderCodeRow();
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             HScroll_Bandlaenge, HScroll_Bandbreite, Option_Rechts, Option_Links})
+    for (QWidget* control : std::initializer_list<QWidget*>{HScroll_Bandlaenge, HScroll_Bandbreite,
+                                                            Option_Rechts, Option_Links})
         control->setEnabled(!locked);
     setValueBoxesTakeInput(!locked, !locked);
     explainLock({HScroll_Bandlaenge, Text_Bandlaenge, HScroll_Bandbreite, Text_Bandbreite,
