@@ -2,6 +2,7 @@
 #include "rules/run_error.h"
 #include "test_program.h"
 #include "windows/forms/common_dialog.h"
+#include "windows/forms/frame_icon_style.h"
 #include "windows/forms/image_control.h"
 #include "windows/forms/keyed_toolbar.h"
 #include "windows/forms/line_control.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPrinter>
+#include <QProxyStyle>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -25,6 +27,7 @@ private slots:
     void imageTakesPictureSize();
     void imageClickAndDoubleClick();
     void fetchIsSharedAndHidden();
+    void extensionArrowIsTheStyles();
     void lineShowsAtEveryScale_data();
     void lineShowsAtEveryScale();
     void dialogCancel_data();
@@ -159,6 +162,20 @@ void ComponentsTest::fetchIsSharedAndHidden()
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (const QWidget* window : windows)
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+}
+
+void ComponentsTest::extensionArrowIsTheStyles()
+{
+    FrameIconStyle::install();
+    const auto* style = qobject_cast<const QProxyStyle*>(QApplication::style());
+    QVERIFY(style);
+    for (const auto icon :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon arrow = style->standardIcon(icon);
+        QCOMPARE(style->standardIcon(icon).cacheKey(), arrow.cacheKey());
+        QCOMPARE(arrow.pixmap(16).toImage(),
+                 style->baseStyle()->standardIcon(icon).pixmap(16).toImage());
+    }
 }
 
 void ComponentsTest::lineShowsAtEveryScale_data()

@@ -9,9 +9,10 @@
 namespace kx {
 
 // The application's style, without the title-bar icons of the MDI frames
-// and with one drawing of the extension arrow of menu bar and toolbars: the
-// style draws an icon anew each time a frame or a bar is made, and the
-// frames ask for title-bar icons that a frameless child never shows.
+// and with the extension arrow of menu bar and toolbars drawn once, when it
+// is first shown: the style draws an icon anew each time a frame or a bar is
+// made, the frames ask for title-bar icons that a frameless child never
+// shows, and a bar shows its arrow only when it runs out of room.
 class FrameIconStyle : public QProxyStyle
 {
     Q_OBJECT
