@@ -52,10 +52,9 @@ void BeltFileTest::format_data()
     QTest::addColumn<QString>("feature"); // the code of a feature ticked; none when empty
     QTest::addColumn<QString>("pieces");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("plain default") << ""
-                                   << "" << QByteArray("oKX40-300-R\r\n");
-    QTest::newRow("modular") << ""
-                             << "AC G G C EV" << QByteArray("mKX40-600-R-AC-2GC-EV\r\n");
+    QTest::newRow("plain default") << u""_s << u""_s << QByteArray("oKX40-300-R\r\n");
+    QTest::newRow("modular") << u""_s << u"AC G G C EV"_s
+                             << QByteArray("mKX40-600-R-AC-2GC-EV\r\n");
     QTest::newRow("fits the ANSI code page")
         << QString::fromUtf8("\u00c4\u00df") << "" << QByteArray("oKX40-300-R-\xc4\xdf\r\n");
     // These two ANSI bytes would also read as one UTF-8 character.
@@ -248,12 +247,9 @@ void BeltFileTest::features_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("feature");
     QTest::addColumn<bool>("chosen");
-    QTest::newRow("plain feature") << "KX40-300-R-SR"
-                                   << "SR" << true;
-    QTest::newRow("longer code present") << "KX40-300-R-F10"
-                                         << "F10" << true;
-    QTest::newRow("width is not a feature") << "KX40-300-R"
-                                            << "40" << false;
+    QTest::newRow("plain feature") << u"KX40-300-R-SR"_s << u"SR"_s << true;
+    QTest::newRow("longer code present") << u"KX40-300-R-F10"_s << u"F10"_s << true;
+    QTest::newRow("width is not a feature") << u"KX40-300-R"_s << u"40"_s << false;
 }
 
 void BeltFileTest::features()
@@ -333,21 +329,18 @@ void BeltFileTest::offeredCode_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("offered");
-    QTest::newRow("a code alone") << "KX40-600-R-AG-2GC-EV"
-                                  << "KX40-600-R-AG-2GC-EV";
+    QTest::newRow("a code alone") << u"KX40-600-R-AG-2GC-EV"_s << u"KX40-600-R-AG-2GC-EV"_s;
     QTest::newRow("an e-mail, the code in its second line")
-        << "Dear Sirs,\r\nplease send KX40-600-R-AG-2GC-EV by Friday.\r\nRegards"
-        << "KX40-600-R-AG-2GC-EV";
-    QTest::newRow("the first of two codes") << "KX80-700-L or KX40-300-R"
-                                            << "KX80-700-L";
-    QTest::newRow("lower case, in brackets") << "Order (kx40-350-r-ag-2g-): thanks"
-                                             << "KX40-350-R-AG-2G-";
+        << u"Dear Sirs,\r\nplease send KX40-600-R-AG-2GC-EV by Friday.\r\nRegards"_s
+        << u"KX40-600-R-AG-2GC-EV"_s;
+    QTest::newRow("the first of two codes") << u"KX80-700-L or KX40-300-R"_s << u"KX80-700-L"_s;
+    QTest::newRow("lower case, in brackets")
+        << u"Order (kx40-350-r-ag-2g-): thanks"_s << u"KX40-350-R-AG-2G-"_s;
     QTest::newRow("quoted, after a no-break space")
         << QString::fromUtf8("Code:\u00a0\u201eKX40-300-R\u201c") << "KX40-300-R";
     QTest::newRow("direction marks dropped")
         << QString::fromUtf8("\u200fKX40-300\u202e-R\u202c") << "KX40-300-R";
-    QTest::newRow("no code") << "Dear Sirs,\nRegards"
-                             << "";
+    QTest::newRow("no code") << u"Dear Sirs,\nRegards"_s << u""_s;
 }
 
 // Open order code offers the code an e-mail holds, not its last line.

@@ -347,31 +347,24 @@ void TextFilesTest::writing_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("before"); // what stands at the name
     QTest::addColumn<int>("reason");     // FailureTextCount: written
-    QTest::newRow("no such folder") << "missing/t.ini"
-                                    << "" << int(FailNoSuchFolder);
-    QTest::newRow("onto a folder") << "folder"
-                                   << "" << int(FailNotAFile);
-    QTest::newRow("onto a named pipe") << "t.ini"
-                                       << "pipe" << int(FailNotAFile);
-    QTest::newRow("through a dangling link") << "t.ini"
-                                             << "dangling" << int(FailDanglingLink);
-    QTest::newRow("a read-only file, also for root") << "t.ini"
-                                                     << "0444" << int(FailReadOnlyFile);
-    QTest::newRow("disk full at the commit") << "t.ini"
-                                             << "full" << int(FailDiskFull);
-    QTest::newRow("the final rename fails") << "t.ini"
-                                            << "cancelled" << int(FailNotWritten);
+    QTest::newRow("no such folder") << u"missing/t.ini"_s << u""_s << int(FailNoSuchFolder);
+    QTest::newRow("onto a folder") << u"folder"_s << u""_s << int(FailNotAFile);
+    QTest::newRow("onto a named pipe") << u"t.ini"_s << u"pipe"_s << int(FailNotAFile);
+    QTest::newRow("through a dangling link")
+        << u"t.ini"_s << u"dangling"_s << int(FailDanglingLink);
+    QTest::newRow("a read-only file, also for root")
+        << u"t.ini"_s << u"0444"_s << int(FailReadOnlyFile);
+    QTest::newRow("disk full at the commit") << u"t.ini"_s << u"full"_s << int(FailDiskFull);
+    QTest::newRow("the final rename fails") << u"t.ini"_s << u"cancelled"_s << int(FailNotWritten);
     // Root writes anywhere: these run in a child.
-    QTest::newRow("a folder without write permission") << "locked/t.ini"
-                                                       << "nobody" << int(FailAccessDenied);
-    QTest::newRow("a read-only file system") << "t.ini"
-                                             << "read-only mount" << int(FailReadOnlyFileSystem);
-    QTest::newRow("a 0640 file keeps its mode") << "t.ini"
-                                                << "0640" << int(FailureTextCount);
-    QTest::newRow("a link stays, its file is replaced") << "t.ini"
-                                                        << "link" << int(FailureTextCount);
-    QTest::newRow("a file keeps its owner") << "t.ini"
-                                            << "nobody's" << int(FailureTextCount);
+    QTest::newRow("a folder without write permission")
+        << u"locked/t.ini"_s << u"nobody"_s << int(FailAccessDenied);
+    QTest::newRow("a read-only file system")
+        << u"t.ini"_s << u"read-only mount"_s << int(FailReadOnlyFileSystem);
+    QTest::newRow("a 0640 file keeps its mode") << u"t.ini"_s << u"0640"_s << int(FailureTextCount);
+    QTest::newRow("a link stays, its file is replaced")
+        << u"t.ini"_s << u"link"_s << int(FailureTextCount);
+    QTest::newRow("a file keeps its owner") << u"t.ini"_s << u"nobody's"_s << int(FailureTextCount);
 }
 
 void TextFilesTest::writing()

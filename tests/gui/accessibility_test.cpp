@@ -282,14 +282,14 @@ void AccessibilityTest::tabOrder_data()
                                   u"Check_Optional(2)"_s, u"Check_Optional(3)"_s,
                                   u"Check_Optional(4)"_s, u"Check_Optional(5)"_s};
     // Top to bottom and left to right; the features row by row.
-    QTest::newRow("woM") << "woM"
-                         << "" << QStringList{u"HScroll_Bandlaenge"_s,    u"Text_Bandlaenge"_s,
-                                              u"Option_Rechts"_s,         u"Option_Links"_s,
-                                              u"HScroll_Bandbreite"_s,    u"Text_Bandbreite"_s,
-                                              u"Check_Optional(0)"_s,     u"Check_Optional(3)"_s,
-                                              u"Check_Optional(1)"_s,     u"Check_Optional(4)"_s,
-                                              u"Check_Optional(2)"_s,     u"Check_Optional(5)"_s,
-                                              u"Command_Bestellnummer"_s, u"Text_Bestellnummer"_s};
+    QTest::newRow("woM") << u"woM"_s << u""_s
+                         << QStringList{u"HScroll_Bandlaenge"_s,    u"Text_Bandlaenge"_s,
+                                        u"Option_Rechts"_s,         u"Option_Links"_s,
+                                        u"HScroll_Bandbreite"_s,    u"Text_Bandbreite"_s,
+                                        u"Check_Optional(0)"_s,     u"Check_Optional(3)"_s,
+                                        u"Check_Optional(1)"_s,     u"Check_Optional(4)"_s,
+                                        u"Check_Optional(2)"_s,     u"Check_Optional(5)"_s,
+                                        u"Command_Bestellnummer"_s, u"Text_Bestellnummer"_s};
     // The length and the direction are the belt's own here and take no focus.
     const QStringList toolbar = {u"Toolbar_Rechts.AG-R"_s, u"Toolbar_Rechts.AC-R"_s,
                                  u"Toolbar_Rechts.G"_s,    u"Toolbar_Rechts.C"_s,
@@ -297,19 +297,16 @@ void AccessibilityTest::tabOrder_data()
                                  u"Toolbar_Rechts.EV-R"_s};
     const QStringList rest = QStringList{u"HScroll_Bandbreite"_s, u"Text_Bandbreite"_s} + features +
                              QStringList{u"Command_Bestellnummer"_s, u"Text_Bestellnummer"_s};
-    QTest::newRow("wmM") << "wmM"
-                         << "" << toolbar + rest;
+    QTest::newRow("wmM") << u"wmM"_s << u""_s << toolbar + rest;
     // The pieces placed come after the toolbar, in belt order.
     QTest::newRow("wmM with pieces")
         << u"wmM"_s << u"AG-R G C"_s
         << toolbar + QStringList{u"Image_Modul(0)"_s, u"Image_Modul(1)"_s, u"Image_Modul(2)"_s} +
                rest;
-    QTest::newRow("wStart") << "wStart"
-                            << ""
+    QTest::newRow("wStart") << u"wStart"_s << u""_s
                             << QStringList{u"Command_Start_oM"_s, u"Command_Start_R"_s,
                                            u"Command_Start_L"_s};
-    QTest::newRow("wInfo") << "wInfo"
-                           << "" << QStringList{u"Command1"_s};
+    QTest::newRow("wInfo") << u"wInfo"_s << u""_s << QStringList{u"Command1"_s};
 }
 
 void AccessibilityTest::tabOrder()

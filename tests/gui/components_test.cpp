@@ -265,12 +265,11 @@ void ComponentsTest::fileFilter_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("configuration files") << "Log Files (*.dat)|*.dat|All Files (*.*)|*.*"
-                                         << "Log Files (*.dat);;All Files (*)";
-    QTest::newRow("description without pattern") << "Text|*.txt;*.ini"
-                                                 << "Text (*.txt *.ini)";
-    QTest::newRow("dangling description") << "Text|*.txt|Other"
-                                          << "Text (*.txt)";
+    QTest::newRow("configuration files") << u"Log Files (*.dat)|*.dat|All Files (*.*)|*.*"_s
+                                         << u"Log Files (*.dat);;All Files (*)"_s;
+    QTest::newRow("description without pattern")
+        << u"Text|*.txt;*.ini"_s << u"Text (*.txt *.ini)"_s;
+    QTest::newRow("dangling description") << u"Text|*.txt|Other"_s << u"Text (*.txt)"_s;
 }
 
 void ComponentsTest::fileFilter()

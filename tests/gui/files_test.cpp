@@ -181,12 +181,10 @@ void FilesTest::filterNames_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("belts");
     QTest::addColumn<QString>("sheets");
-    QTest::newRow("German") << "Deutsch"
-                            << "Banddateien (*.dat);;Alle Dateien (*)"
-                            << "PDF-Dokumente (*.pdf);;Alle Dateien (*)";
-    QTest::newRow("English") << "English"
-                             << "Belt files (*.dat);;All files (*)"
-                             << "PDF documents (*.pdf);;All files (*)";
+    QTest::newRow("German") << u"Deutsch"_s << u"Banddateien (*.dat);;Alle Dateien (*)"_s
+                            << u"PDF-Dokumente (*.pdf);;Alle Dateien (*)"_s;
+    QTest::newRow("English") << u"English"_s << u"Belt files (*.dat);;All files (*)"_s
+                             << u"PDF documents (*.pdf);;All files (*)"_s;
 }
 
 // The file dialogs name the kinds of file in the language in use.
@@ -347,9 +345,8 @@ void FilesTest::loadPlainBelt_data()
         << QByteArray("oKX40-300-R\r\noKX80-500-L\r\n") << false << "80"
         << "500"
         << "Picture_oM500L";
-    QTest::newRow("LF ends") << QByteArray("oKX40-1500-R\n") << true << "40"
-                             << "1500"
-                             << "Picture_oM1500R";
+    QTest::newRow("LF ends") << QByteArray("oKX40-1500-R\n") << true << u"40"_s << u"1500"_s
+                             << u"Picture_oM1500R"_s;
 }
 
 void FilesTest::loadPlainBelt()
@@ -783,8 +780,8 @@ void FilesTest::printsWindowInFront_data()
                                   << QStringList{u"Band erstellen, ohne Module"_s,
                                                  u"Band erstellen, Laufrichtung links"_s}
                                   << false;
-    QTest::newRow("plain editor") << "band_om"
-                                  << "" << QStringList{u"KX40-300-R"_s, u"Bandlänge"_s} << true;
+    QTest::newRow("plain editor") << u"band_om"_s << u""_s
+                                  << QStringList{u"KX40-300-R"_s, u"Bandlänge"_s} << true;
     // The pieces' letters are text too: the pictures are drawn, not copied.
     QTest::newRow("modular editor")
         << u"band_rechts"_s << u"AG-R G C EV-R"_s

@@ -509,15 +509,12 @@ void LanguageTest::refusedLanguages_data()
                                << "cut short"
                                << "English.ini: die Datei endet mitten im Abschnitt [MENUE]";
     // Nothing stands in for the sections of the windows' words.
-    QTest::newRow("empty") << "English"
-                           << "empty"
-                           << "English.ini: der Abschnitt [MENUE] fehlt";
-    QTest::newRow("4 bytes") << "English"
-                             << "4 bytes"
-                             << "English.ini: der Abschnitt [MENUE] fehlt";
-    QTest::newRow("without [MSG]") << "English"
-                                   << "without [MSG]"
-                                   << "English.ini: der Abschnitt [MSG] fehlt";
+    QTest::newRow("empty") << u"English"_s << u"empty"_s
+                           << u"English.ini: der Abschnitt [MENUE] fehlt"_s;
+    QTest::newRow("4 bytes") << u"English"_s << u"4 bytes"_s
+                             << u"English.ini: der Abschnitt [MENUE] fehlt"_s;
+    QTest::newRow("without [MSG]")
+        << u"English"_s << u"without [MSG]"_s << u"English.ini: der Abschnitt [MSG] fehlt"_s;
     QTest::newRow("a folder") << "English"
                               << "folder"
                               << QString::fromUtf8("English.ini: keine gewöhnliche Datei (ein "

@@ -619,35 +619,32 @@ void MainWindowTest::changedBeltAsksFirst_data()
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("wentOn");
     const int save = 0, discard = 1, cancel = 2;
-    QTest::newRow("Exit, changed, Cancel") << "edited"
-                                           << "beenden" << cancel << true << false;
-    QTest::newRow("Exit, changed, Discard") << "edited"
-                                            << "beenden" << discard << true << true;
-    QTest::newRow("Exit, changed, Save") << "edited"
-                                         << "beenden" << save << true << true;
-    QTest::newRow("close button, changed, Cancel") << "edited"
-                                                   << "close" << cancel << true << false;
-    QTest::newRow("close button, changed, Discard") << "edited"
-                                                    << "close" << discard << true << true;
-    QTest::newRow("New, changed, Cancel") << "edited"
-                                          << "band_links" << cancel << true << false;
-    QTest::newRow("New, changed, Discard") << "edited"
-                                           << "band_links" << discard << true << true;
-    QTest::newRow("Open, changed, Cancel") << "edited"
-                                           << "laden" << cancel << true << false;
+    QTest::newRow("Exit, changed, Cancel")
+        << u"edited"_s << u"beenden"_s << cancel << true << false;
+    QTest::newRow("Exit, changed, Discard")
+        << u"edited"_s << u"beenden"_s << discard << true << true;
+    QTest::newRow("Exit, changed, Save") << u"edited"_s << u"beenden"_s << save << true << true;
+    QTest::newRow("close button, changed, Cancel")
+        << u"edited"_s << u"close"_s << cancel << true << false;
+    QTest::newRow("close button, changed, Discard")
+        << u"edited"_s << u"close"_s << discard << true << true;
+    QTest::newRow("New, changed, Cancel")
+        << u"edited"_s << u"band_links"_s << cancel << true << false;
+    QTest::newRow("New, changed, Discard")
+        << u"edited"_s << u"band_links"_s << discard << true << true;
+    QTest::newRow("Open, changed, Cancel") << u"edited"_s << u"laden"_s << cancel << true << false;
     QTest::newRow("Open order code, changed, Cancel")
-        << "edited"
-        << "bestellnummer_oeffnen" << cancel << true << false;
-    QTest::newRow("language, changed, Cancel") << "edited"
-                                               << "sprache2" << cancel << true << false;
-    QTest::newRow("language, changed, Discard") << "edited"
-                                                << "sprache2" << discard << true << true;
-    QTest::newRow("Exit, a new belt not edited") << "new"
-                                                 << "beenden" << cancel << false << true;
-    QTest::newRow("Exit, a loaded belt not edited") << "loaded"
-                                                    << "beenden" << cancel << false << true;
-    QTest::newRow("Exit, saved since") << "edited, saved"
-                                       << "beenden" << cancel << false << true;
+        << u"edited"_s << u"bestellnummer_oeffnen"_s << cancel << true << false;
+    QTest::newRow("language, changed, Cancel")
+        << u"edited"_s << u"sprache2"_s << cancel << true << false;
+    QTest::newRow("language, changed, Discard")
+        << u"edited"_s << u"sprache2"_s << discard << true << true;
+    QTest::newRow("Exit, a new belt not edited")
+        << u"new"_s << u"beenden"_s << cancel << false << true;
+    QTest::newRow("Exit, a loaded belt not edited")
+        << u"loaded"_s << u"beenden"_s << cancel << false << true;
+    QTest::newRow("Exit, saved since")
+        << u"edited, saved"_s << u"beenden"_s << cancel << false << true;
 }
 
 // Nothing drops a belt changed since it was set up, loaded or saved without

@@ -385,27 +385,13 @@ void PlainEditorTest::typedValues_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown"); // after Enter
-    QTest::newRow("a length the bar has") << "Text_Bandlaenge"
-                                          << "700"
-                                          << "700";
-    QTest::newRow("the longest") << "Text_Bandlaenge"
-                                 << " 1500 "
-                                 << "1500";
-    QTest::newRow("between the steps") << "Text_Bandlaenge"
-                                       << "750"
-                                       << "300";
-    QTest::newRow("too long") << "Text_Bandlaenge"
-                              << "1600"
-                              << "300";
-    QTest::newRow("no number") << "Text_Bandlaenge"
-                               << "7OO"
-                               << "300";
-    QTest::newRow("the wide belt") << "Text_Bandbreite"
-                                   << "80"
-                                   << "80";
-    QTest::newRow("another width") << "Text_Bandbreite"
-                                   << "60"
-                                   << "40";
+    QTest::newRow("a length the bar has") << u"Text_Bandlaenge"_s << u"700"_s << u"700"_s;
+    QTest::newRow("the longest") << u"Text_Bandlaenge"_s << u" 1500 "_s << u"1500"_s;
+    QTest::newRow("between the steps") << u"Text_Bandlaenge"_s << u"750"_s << u"300"_s;
+    QTest::newRow("too long") << u"Text_Bandlaenge"_s << u"1600"_s << u"300"_s;
+    QTest::newRow("no number") << u"Text_Bandlaenge"_s << u"7OO"_s << u"300"_s;
+    QTest::newRow("the wide belt") << u"Text_Bandbreite"_s << u"80"_s << u"80"_s;
+    QTest::newRow("another width") << u"Text_Bandbreite"_s << u"60"_s << u"40"_s;
 }
 
 // A value typed and confirmed with Enter is taken when the bar could reach
