@@ -6,7 +6,6 @@
 #include <QTest>
 
 using namespace kx;
-using namespace Qt::StringLiterals;
 
 namespace {
 BeltRow beltRow(const QString& text, bool beginRequested)
@@ -23,14 +22,14 @@ PieceRequest request(const QString& family, int selected)
 }
 
 // A refusal leaves the row and skips the refresh step.
-void refusal(const char* name, const QString& row, int state, int selected, const QString& piece,
+void refusal(const char* name, const char* row, int state, int selected, const char* piece,
              int message, int mark)
 {
     QTest::newRow(name) << row << state << selected << piece << row << message << mark << false;
 }
 
-void done(const char* name, const QString& row, int state, int selected, const QString& piece,
-          const QString& after, bool refresh = true)
+void done(const char* name, const char* row, int state, int selected, const char* piece,
+          const char* after, bool refresh = true)
 {
     QTest::newRow(name) << row << state << selected << piece << after << 0 << -1 << refresh;
 }
@@ -106,46 +105,46 @@ void PlacementTest::append_data()
     columns();
     const int s = NothingMarked;
     for (const char* piece : {"G", "C", "V", "EG", "EV"})
-        refusal(qPrintable(QStringLiteral("empty belt, %1 first").arg(QLatin1String(piece))), u""_s,
-                s, 0, QString::fromLatin1(piece), 1, None);
-    done("empty belt, begin piece", u""_s, s, 0, u"AG"_s, u"AG"_s);
-    done("middle module", u"AG G"_s, s, 0, u"C"_s, u"AG G C"_s);
-    done("end piece closes", u"AG G"_s, s, 0, u"EV"_s, u"AG G EV"_s);
-    done("end piece right after the begin piece", u"AC"_s, s, 0, u"EG"_s, u"AC EG"_s);
-    refusal("second begin piece", u"AG G"_s, s, 0, u"AC"_s, 3, None);
-    done("12 pieces open, module", u"AG G*11"_s, s, 0, u"V"_s, u"AG G*11 V"_s);
-    refusal("13 pieces open, module", u"AG G*12"_s, s, 0, u"G"_s, 4, None);
-    done("13 pieces open, end piece makes 14", u"AG G*12"_s, s, 0, u"EG"_s, u"AG G*12 EG"_s);
-    refusal("13 pieces open, begin piece", u"AG G*12"_s, s, 0, u"AG"_s, 3, None);
-    refusal("closed, module", u"AG G EV"_s, s, 0, u"G"_s, 5, None);
-    refusal("closed, end piece", u"AG G EV"_s, s, 0, u"EG"_s, 5, None);
-    refusal("closed, begin piece", u"AG G EV"_s, s, 0, u"AG"_s, 3, None);
-    refusal("closed 13, module", u"AG G*11 EV"_s, s, 0, u"C"_s, 4, None);
-    refusal("closed 13, end piece", u"AG G*11 EV"_s, s, 0, u"EV"_s, 5, None);
-    refusal("closed 13, begin piece", u"AG G*11 EV"_s, s, 0, u"AC"_s, 3, None);
-    refusal("closed 14, module", u"AG G*12 EV"_s, s, 0, u"G"_s, 2, None);
-    refusal("closed 14, end piece", u"AG G*12 EV"_s, s, 0, u"EV"_s, 2, None);
-    refusal("closed 14, begin piece", u"AG G*12 EV"_s, s, 0, u"AG"_s, 2, None);
+        refusal(qPrintable(QStringLiteral("empty belt, %1 first").arg(QLatin1String(piece))), "", s,
+                0, piece, 1, None);
+    done("empty belt, begin piece", "", s, 0, "AG", "AG");
+    done("middle module", "AG G", s, 0, "C", "AG G C");
+    done("end piece closes", "AG G", s, 0, "EV", "AG G EV");
+    done("end piece right after the begin piece", "AC", s, 0, "EG", "AC EG");
+    refusal("second begin piece", "AG G", s, 0, "AC", 3, None);
+    done("12 pieces open, module", "AG G*11", s, 0, "V", "AG G*11 V");
+    refusal("13 pieces open, module", "AG G*12", s, 0, "G", 4, None);
+    done("13 pieces open, end piece makes 14", "AG G*12", s, 0, "EG", "AG G*12 EG");
+    refusal("13 pieces open, begin piece", "AG G*12", s, 0, "AG", 3, None);
+    refusal("closed, module", "AG G EV", s, 0, "G", 5, None);
+    refusal("closed, end piece", "AG G EV", s, 0, "EG", 5, None);
+    refusal("closed, begin piece", "AG G EV", s, 0, "AG", 3, None);
+    refusal("closed 13, module", "AG G*11 EV", s, 0, "C", 4, None);
+    refusal("closed 13, end piece", "AG G*11 EV", s, 0, "EV", 5, None);
+    refusal("closed 13, begin piece", "AG G*11 EV", s, 0, "AC", 3, None);
+    refusal("closed 14, module", "AG G*12 EV", s, 0, "G", 2, None);
+    refusal("closed 14, end piece", "AG G*12 EV", s, 0, "EV", 2, None);
+    refusal("closed 14, begin piece", "AG G*12 EV", s, 0, "AG", 2, None);
 }
 
 void PlacementTest::insert_data()
 {
     columns();
     const int s = Clicked;
-    done("after the begin piece", u"AG G C EV"_s, s, 0, u"V"_s, u"AG V G C EV"_s);
-    done("in the middle", u"AG G C V EV"_s, s, 2, u"G"_s, u"AG G C G V EV"_s);
-    done("after the last piece of an open belt", u"AG G C"_s, s, 2, u"V"_s, u"AG G C V"_s);
-    done("before the end piece", u"AG G EV"_s, s, 1, u"C"_s, u"AG G C EV"_s);
-    done("closed 13 goes to 14", u"AG G*11 EV"_s, s, 5, u"C"_s, u"AG G*5 C G*6 EV"_s);
-    done("open 12 goes to 13", u"AG G*11"_s, s, 11, u"C"_s, u"AG G*11 C"_s);
-    refusal("begin piece", u"AG G EV"_s, s, 1, u"AC"_s, 9, Plain);
-    refusal("end piece", u"AG G"_s, s, 1, u"EV"_s, 9, Plain);
-    refusal("after the end piece", u"AG G EV"_s, s, 2, u"G"_s, 5, Plain);
-    refusal("closed 14", u"AG G*12 EV"_s, s, 3, u"G"_s, 2, Plain);
-    refusal("open 13", u"AG G*12"_s, s, 3, u"G"_s, 4, Plain);
-    refusal("open 13 after the begin piece", u"AG G*12"_s, s, 0, u"C"_s, 4, Plain);
-    refusal("mark beyond the row", u"AG G"_s, s, 5, u"G"_s, 7, None);
-    refusal("mark just past the last piece", u"AG G"_s, s, 2, u"G"_s, 7, None);
+    done("after the begin piece", "AG G C EV", s, 0, "V", "AG V G C EV");
+    done("in the middle", "AG G C V EV", s, 2, "G", "AG G C G V EV");
+    done("after the last piece of an open belt", "AG G C", s, 2, "V", "AG G C V");
+    done("before the end piece", "AG G EV", s, 1, "C", "AG G C EV");
+    done("closed 13 goes to 14", "AG G*11 EV", s, 5, "C", "AG G*5 C G*6 EV");
+    done("open 12 goes to 13", "AG G*11", s, 11, "C", "AG G*11 C");
+    refusal("begin piece", "AG G EV", s, 1, "AC", 9, Plain);
+    refusal("end piece", "AG G", s, 1, "EV", 9, Plain);
+    refusal("after the end piece", "AG G EV", s, 2, "G", 5, Plain);
+    refusal("closed 14", "AG G*12 EV", s, 3, "G", 2, Plain);
+    refusal("open 13", "AG G*12", s, 3, "G", 4, Plain);
+    refusal("open 13 after the begin piece", "AG G*12", s, 0, "C", 4, Plain);
+    refusal("mark beyond the row", "AG G", s, 5, "G", 7, None);
+    refusal("mark just past the last piece", "AG G", s, 2, "G", 7, None);
 }
 
 void PlacementTest::replace_data()
@@ -153,21 +152,21 @@ void PlacementTest::replace_data()
     columns();
     const int s = DoubleClicked;
     // A new begin piece leaves the order codes to the drive timer.
-    done("begin by begin", u"AG G EV"_s, s, 0, u"AC"_s, u"AC G EV"_s, false);
-    done("begin of a lone begin piece", u"AC"_s, s, 0, u"AG"_s, u"AG"_s, false);
-    done("end by end", u"AG G EG"_s, s, 2, u"EV"_s, u"AG G EV"_s);
-    done("middle by middle", u"AG G C EV"_s, s, 2, u"V"_s, u"AG G V EV"_s);
-    done("last module of an open belt", u"AG G C"_s, s, 2, u"G"_s, u"AG G G"_s);
-    refusal("begin by middle", u"AG G EV"_s, s, 0, u"G"_s, 6, Plain);
-    refusal("begin by end", u"AG G EV"_s, s, 0, u"EV"_s, 6, Plain);
+    done("begin by begin", "AG G EV", s, 0, "AC", "AC G EV", false);
+    done("begin of a lone begin piece", "AC", s, 0, "AG", "AG", false);
+    done("end by end", "AG G EG", s, 2, "EV", "AG G EV");
+    done("middle by middle", "AG G C EV", s, 2, "V", "AG G V EV");
+    done("last module of an open belt", "AG G C", s, 2, "G", "AG G G");
+    refusal("begin by middle", "AG G EV", s, 0, "G", 6, Plain);
+    refusal("begin by end", "AG G EV", s, 0, "EV", 6, Plain);
     // The end piece is left grey while its message is shown.
-    refusal("end by middle", u"AG G EV"_s, s, 2, u"C"_s, 7, Grey);
-    refusal("end by begin", u"AG EG"_s, s, 1, u"AG"_s, 7, Grey);
-    refusal("middle by begin", u"AG G EV"_s, s, 1, u"AC"_s, 8, Plain);
-    refusal("middle by end", u"AG G EV"_s, s, 1, u"EG"_s, 8, Plain);
-    refusal("last module of an open belt by end", u"AG G"_s, s, 1, u"EV"_s, 8, Plain);
-    refusal("mark beyond the row", u"AG G"_s, s, 4, u"G"_s, 7, None);
-    refusal("mark just past the last piece", u"AG G"_s, s, 2, u"G"_s, 7, None);
+    refusal("end by middle", "AG G EV", s, 2, "C", 7, Grey);
+    refusal("end by begin", "AG EG", s, 1, "AG", 7, Grey);
+    refusal("middle by begin", "AG G EV", s, 1, "AC", 8, Plain);
+    refusal("middle by end", "AG G EV", s, 1, "EG", 8, Plain);
+    refusal("last module of an open belt by end", "AG G", s, 1, "EV", 8, Plain);
+    refusal("mark beyond the row", "AG G", s, 4, "G", 7, None);
+    refusal("mark just past the last piece", "AG G", s, 2, "G", 7, None);
 }
 
 void PlacementTest::remove_data()
@@ -175,15 +174,15 @@ void PlacementTest::remove_data()
     columns();
     const int s = RemovalRequested;
     // The piece column is whatever was requested last; removal ignores it.
-    done("only module of a closed 3-piece belt", u"AG V EV"_s, s, 1, u"G"_s, u"AG EV"_s);
-    done("module in the middle", u"AG G C V EV"_s, s, 2, u"G"_s, u"AG G V EV"_s);
-    done("first module of 14", u"AG C G*11 EV"_s, s, 1, u"G"_s, u"AG G*11 EV"_s);
-    done("module before the last of an open belt", u"AG G C"_s, s, 1, u"AG"_s, u"AG C"_s);
-    done("last module of an open belt", u"AG G C"_s, s, 2, u"G"_s, u"AG G"_s, false);
-    refusal("begin piece", u"AG G EV"_s, s, 0, u"G"_s, 10, Plain);
-    refusal("lone begin piece", u"AG"_s, s, 0, u"G"_s, 10, Plain);
-    refusal("end piece", u"AG G EV"_s, s, 2, u"G"_s, 10, Plain);
-    refusal("mark just past the last piece", u"AG G EV"_s, s, 3, u"G"_s, 7, None);
+    done("only module of a closed 3-piece belt", "AG V EV", s, 1, "G", "AG EV");
+    done("module in the middle", "AG G C V EV", s, 2, "G", "AG G V EV");
+    done("first module of 14", "AG C G*11 EV", s, 1, "G", "AG G*11 EV");
+    done("module before the last of an open belt", "AG G C", s, 1, "AG", "AG C");
+    done("last module of an open belt", "AG G C", s, 2, "G", "AG G", false);
+    refusal("begin piece", "AG G EV", s, 0, "G", 10, Plain);
+    refusal("lone begin piece", "AG", s, 0, "G", 10, Plain);
+    refusal("end piece", "AG G EV", s, 2, "G", 10, Plain);
+    refusal("mark just past the last piece", "AG G EV", s, 3, "G", 7, None);
 }
 
 void PlacementTest::firstPiece_data()

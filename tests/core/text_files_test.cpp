@@ -76,6 +76,11 @@ TextAssignment caption(const char* window, const char* control, const QString& t
                           true};
 }
 
+TextAssignment caption(const char* window, const char* control, const char* text, int index = -1)
+{
+    return caption(window, control, QString::fromUtf8(text), index);
+}
+
 TextAssignment shown(const char* window, const char* control, int index = -1)
 {
     return TextAssignment{QString::fromLatin1(window),
@@ -145,6 +150,11 @@ QList<TextAssignment> expectedMenu(const QString& prefix)
 QByteArray section(const char* header, const QStringList& lines)
 {
     return crlf(QStringList{QString::fromLatin1(header)} + lines);
+}
+
+QByteArray section(const char* header, std::initializer_list<const char*> lines)
+{
+    return section(header, texts(lines));
 }
 
 struct stat statOf(const QString& path)
@@ -433,17 +443,18 @@ void TextFilesTest::failureTexts_data()
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QString>("expected");
     QTest::newRow("German before any text pass")
-        << QString() << int(FailWidth) << "belt.dat" << QStringList{u"60"_s}
+        << QString() << int(FailWidth) << u"belt.dat"_s << QStringList{u"60"_s}
         << "belt.dat: Breite 60 (ein Band ist 40 oder 80 breit)";
     QTest::newRow("own words, own order") << "%2 > %3 in %1" << int(FailTooManyPieces) << "b.dat"
                                           << QStringList{u"15"_s, u"14"_s} << "15 > 14 in b.dat";
     QTest::newRow("placeholders in a file name stay")
-        << "%1: %2" << int(FailWidth) << "%2%1.dat" << QStringList{u"60"_s} << "%2%1.dat: 60";
+        << u"%1: %2"_s << int(FailWidth) << u"%2%1.dat"_s << QStringList{u"60"_s}
+        << u"%2%1.dat: 60"_s;
     QTest::newRow("a long value is cut short")
         << "%2" << int(FailWidth) << "w.dat" << QStringList{QString(40, u'9')}
         << QString(23, u'9') + QChar(0x2026);
-    QTest::newRow("unknown placeholders stay") << u"%1 %0 %3 100%"_s << int(FailWidth) << u"a.dat"_s
-                                               << QStringList{u"60"_s} << "a.dat %0 %3 100%";
+    QTest::newRow("unknown placeholders stay") << "%1 %0 %3 100%" << int(FailWidth) << "a.dat"
+                                               << QStringList{u"60"_s} << u"a.dat %0 %3 100%"_s;
     QTest::newRow("no reason: the number")
         << QString() << -1 << "a.dat" << QStringList{} << "a.dat: Fehler 13";
     QTest::newRow("24 characters are shown whole")
@@ -478,7 +489,7 @@ void TextFilesTest::failureTexts()
 void TextFilesTest::menuSection()
 {
     Wording v;
-    const TextPassOutcome outcome = parse(v, section("[MENUE]", numbered(u"M"_s, 28)));
+    const TextPassOutcome outcome = parse(v, section("[MENUE]", numbered("M", 28)));
     QCOMPARE(outcome.failure, 0);
     QCOMPARE(sectionAssignments(outcome), expectedMenu(QStringLiteral("M")));
 }
@@ -487,8 +498,8 @@ void TextFilesTest::repeatedMenuSection()
 {
     Wording v;
     const TextPassOutcome outcome =
-        parse(v, section("[MENUE]", numbered(u"A"_s, 28)) + section("[TB]", numbered(u"T"_s, 14)) +
-                     section("[MENUE]", numbered(u"B"_s, 28)));
+        parse(v, section("[MENUE]", numbered("A", 28)) + section("[TB]", numbered("T", 14)) +
+                     section("[MENUE]", numbered("B", 28)));
     QCOMPARE(outcome.failure, 0);
     const QList<TextAssignment> menus = sectionAssignments(outcome).mid(0, 62);
     QCOMPARE(menus, expectedMenu(QStringLiteral("A")) + expectedMenu(QStringLiteral("B")));
@@ -497,7 +508,7 @@ void TextFilesTest::repeatedMenuSection()
 void TextFilesTest::toolbarSection()
 {
     Wording v;
-    const TextPassOutcome outcome = parse(v, section("[TB]", numbered(u"T"_s, 14)));
+    const TextPassOutcome outcome = parse(v, section("[TB]", numbered("T", 14)));
     QCOMPARE(outcome.failure, 0);
     const int buttons[] = {1, 2, 4, 5, 6, 8, 9};
     QList<TextAssignment> expected;
@@ -529,7 +540,7 @@ void TextFilesTest::accessSection_data()
         const auto row = [&](const char* name) -> QTestData& {
             return QTest::addRow("%s %s", header.constData(), name) << words.header;
         };
-        row("no section") << section("[MSG]", numbered(u"G"_s, 12)) << german;
+        row("no section") << section("[MSG]", numbered("G", 12)) << german;
         row("whole section") << section(header.constData(), own) << own;
         row("ends at the file's end")
             << section(header.constData(), own.mid(0, 1)) << own.mid(0, 1) + german.mid(1);
@@ -537,7 +548,7 @@ void TextFilesTest::accessSection_data()
             << section(header.constData(), own.mid(0, 1) + QStringList{QString(), u"Lost"_s})
             << own.mid(0, 1) + german.mid(1);
         row("ends at the next header")
-            << section(header.constData(), {}) + section("[MSG]", numbered(u"G"_s, 12)) << german;
+            << section(header.constData(), {}) + section("[MSG]", numbered("G", 12)) << german;
     }
     const QStringList german = {u"Bestellnummer"_s, u"Position"_s, u"markiert"_s,
                                 u"zum Ersetzen markiert"_s, u"Antrieb"_s};
@@ -575,23 +586,23 @@ void TextFilesTest::accessSection()
 void TextFilesTest::otherSection()
 {
     Wording v;
-    const TextPassOutcome outcome = parse(v, section("[SONSTIGES]", numbered(u"S"_s, 10)));
+    const TextPassOutcome outcome = parse(v, section("[SONSTIGES]", numbered("S", 10)));
     QCOMPARE(outcome.failure, 0);
     QCOMPARE(v.copyCaption, QStringLiteral("S2"));
     const QList<TextAssignment> expected = {
-        caption("woM", "Label_Bandlaenge", u"S3"_s),
-        caption("wmM", "Label_Bandlaenge", u"S3"_s),
-        caption("woM", "Label_Bandlaufrichtung", u"S4"_s),
-        caption("wmM", "Label_Bandlaufrichtung", u"S4"_s),
-        caption("woM", "Option_Rechts", u"S5"_s),
-        caption("wmM", "Option_Rechts", u"S5"_s),
-        caption("woM", "Option_Links", u"S6"_s),
-        caption("wmM", "Option_Links", u"S6"_s),
-        caption("woM", "Label_Bandbreite", u"S7"_s),
-        caption("wmM", "Label_Bandbreite", u"S7"_s),
-        caption("wStart", "Command_Start_oM", u"S8"_s),
-        caption("wStart", "Command_Start_R", u"S9"_s),
-        caption("wStart", "Command_Start_L", u"S10"_s),
+        caption("woM", "Label_Bandlaenge", "S3"),
+        caption("wmM", "Label_Bandlaenge", "S3"),
+        caption("woM", "Label_Bandlaufrichtung", "S4"),
+        caption("wmM", "Label_Bandlaufrichtung", "S4"),
+        caption("woM", "Option_Rechts", "S5"),
+        caption("wmM", "Option_Rechts", "S5"),
+        caption("woM", "Option_Links", "S6"),
+        caption("wmM", "Option_Links", "S6"),
+        caption("woM", "Label_Bandbreite", "S7"),
+        caption("wmM", "Label_Bandbreite", "S7"),
+        caption("wStart", "Command_Start_oM", "S8"),
+        caption("wStart", "Command_Start_R", "S9"),
+        caption("wStart", "Command_Start_L", "S10"),
     };
     // Line 1 goes nowhere.
     QCOMPARE(sectionAssignments(outcome), expected);
@@ -605,9 +616,9 @@ void TextFilesTest::optionalSections_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("failure");
 
-    const QStringList sixPairs = {u"Label"_s, u"F0"_s, u"c0"_s, u"F1"_s, u"c1"_s, u"F2"_s, u"c2"_s,
-                                  u"F3"_s,    u"c3"_s, u"F4"_s, u"c4"_s, u"F5"_s, u"c5"_s};
-    const QStringList twoPairs = {u"Label"_s, u"F0"_s, u"c0"_s, u"F1"_s, u"c1"_s, u"XXXXX"_s};
+    const QStringList sixPairs =
+        texts({"Label", "F0", "c0", "F1", "c1", "F2", "c2", "F3", "c3", "F4", "c4", "F5", "c5"});
+    const QStringList twoPairs = texts({"Label", "F0", "c0", "F1", "c1", "XXXXX"});
     for (const char* header : {"[OPTIONAL_OM]", "[OPTIONAL_MM]"}) {
         const QString h = QString::fromLatin1(header);
         QTest::addRow("%s six pairs", header) << h << sixPairs << 6 << 6 << 0;
@@ -641,7 +652,7 @@ void TextFilesTest::optionalSections()
     QCOMPARE(features.count, count);
 
     // The modular editor's set-up decides what is shown there.
-    QList<TextAssignment> expected = {caption(window, "Label_Optional", u"Label"_s)};
+    QList<TextAssignment> expected = {caption(window, "Label_Optional", "Label")};
     if (plain)
         expected << shown(window, "Label_Optional");
     for (int i = 0; i < boxes; ++i) {
@@ -674,7 +685,7 @@ void TextFilesTest::repeatedOptionalSection()
 void TextFilesTest::messageSection()
 {
     Wording v;
-    const TextPassOutcome outcome = parse(v, section("[MSG]", numbered(u"G"_s, 12)));
+    const TextPassOutcome outcome = parse(v, section("[MSG]", numbered("G", 12)));
     QCOMPARE(outcome.failure, 0);
     QVERIFY(sectionAssignments(outcome).isEmpty());
     for (int i = 0; i <= 11; ++i)
@@ -687,7 +698,7 @@ void TextFilesTest::missingSectionKeepsValues()
     v.copyCaption = QStringLiteral("before");
     v.messages[std::size_t(1)] = QStringLiteral("before");
     const TextPassOutcome outcome =
-        parse(v, QByteArray("; only menus\r\n") + section("[MENUE]", numbered(u"M"_s, 28)) +
+        parse(v, QByteArray("; only menus\r\n") + section("[MENUE]", numbered("M", 28)) +
                      "[menue]\r\n[TB] \r\n");
     QCOMPARE(outcome.failure, 0);
     QCOMPARE(sectionAssignments(outcome), expectedMenu(QStringLiteral("M")));
@@ -727,8 +738,8 @@ void TextFilesTest::languageList_data()
         << QStringList{u"; comment"_s, u"[AUSWAHL]"_s, u"Deutsch"_s, u""_s} + tail
         << QStringList{u"Deutsch"_s, u""_s, u"[SPRACHE]"_s, u"Test.ini"_s, u""_s};
     QTest::newRow("first headers count")
-        << QStringList{u"[AUSWAHL]"_s, u"One"_s, u"xxx"_s,       u"[SPRACHE]"_s, u"Test.ini"_s,
-                       u"[AUSWAHL]"_s, u"Two"_s, u"[SPRACHE]"_s, u"Other.ini"_s}
+        << texts({"[AUSWAHL]", "One", "xxx", "[SPRACHE]", "Test.ini", "[AUSWAHL]", "Two",
+                  "[SPRACHE]", "Other.ini"})
         << QStringList{u"One"_s, hidden, hidden, hidden, hidden};
 }
 
@@ -768,8 +779,8 @@ void TextFilesTest::failures_data()
     const QString missing = QStringLiteral("47-318-xx.ini: die Zeile %1 fehlt");
     QTest::newRow("255 lines") << crlf(longFile) << true << 0 << 5 << "";
     QTest::newRow("256 lines") << crlf(longFile << QStringLiteral("; one too many")) << true << 6
-                               << 0 << u"47-318-xx.ini: mehr als 255 Zeilen"_s;
-    QTest::newRow("no [AUSWAHL]") << crlf({u"[SPRACHE]"_s, u"Test.ini"_s}) << true << 6 << 0
+                               << 0 << "47-318-xx.ini: mehr als 255 Zeilen";
+    QTest::newRow("no [AUSWAHL]") << crlf({"[SPRACHE]", "Test.ini"}) << true << 6 << 0
                                   << missing.arg(u"[AUSWAHL]"_s);
     QTest::newRow("no [SPRACHE]") << crlf({u"[AUSWAHL]"_s, u"Deutsch"_s, u"xxx"_s}) << true << 6
                                   << 5 << missing.arg(u"[SPRACHE]"_s);
@@ -781,7 +792,7 @@ void TextFilesTest::failures_data()
     QTest::newRow("no main text file") << QByteArray() << false << 53 << 0 << QString();
     QTest::newRow("no language file") << crlf(DefaultMain) << false << 53 << 5 << QString();
     QTest::newRow("no language after [SPRACHE]")
-        << crlf({u"[AUSWAHL]"_s, u"xxx"_s, u"[SPRACHE]"_s}) << true << 53 << 5 << QString();
+        << crlf({"[AUSWAHL]", "xxx", "[SPRACHE]"}) << true << 53 << 5 << QString();
 }
 
 void TextFilesTest::failures()
@@ -797,7 +808,7 @@ void TextFilesTest::failures()
     if (!noMainFile)
         files.bytes.insert(MainName, main);
     if (languageFile)
-        files.bytes.insert(QStringLiteral("Test.ini"), section("[MSG]", numbered(u"G"_s, 12)));
+        files.bytes.insert(QStringLiteral("Test.ini"), section("[MSG]", numbered("G", 12)));
     Wording v;
     const TextPassOutcome outcome = parseTextPass(v, files.reader());
     QCOMPARE(outcome.failure, failure);
@@ -849,9 +860,9 @@ void TextFilesTest::sectionCutShort()
 {
     // [SONSTIGES] stands first in the file but its pass comes after [TB]'s.
     Wording v;
-    const QByteArray language = section("[SONSTIGES]", numbered(u"S"_s, 10)) +
-                                section("[MENUE]", numbered(u"M"_s, 28)) +
-                                section("[TB]", numbered(u"T"_s, 3));
+    const QByteArray language = section("[SONSTIGES]", numbered("S", 10)) +
+                                section("[MENUE]", numbered("M", 28)) +
+                                section("[TB]", numbered("T", 3));
     const TextPassOutcome outcome = parse(v, language);
     QCOMPARE(outcome.failure, 62);
     const QList<TextAssignment> got = sectionAssignments(outcome);
@@ -887,7 +898,7 @@ void TextFilesTest::languageFileForms()
     const QList<TextAssignment> got = sectionAssignments(outcome);
     QCOMPARE(got.size(), 13);
     QCOMPARE(got.first(), caption("woM", "Label_Bandlaenge", QStringLiteral("Bandl\u00e4nge:")));
-    QCOMPARE(got.last(), caption("wStart", "Command_Start_L", u"S10"_s));
+    QCOMPARE(got.last(), caption("wStart", "Command_Start_L", "S10"));
 }
 
 void TextFilesTest::rewrite_data()

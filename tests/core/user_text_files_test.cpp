@@ -58,7 +58,7 @@ void UserTextFilesTest::refreshedCopy_data()
     QTest::newRow("upgrade: a newer language file replaces the copy")
         << "English.ini" << english << edited << true << Shipped << english << QString();
     QTest::newRow("upgrade: a newer main text file keeps the chosen language")
-        << u"47-318-xx.ini"_s << three << chosenEnglish << true << Shipped
+        << "47-318-xx.ini" << three << chosenEnglish << true << Shipped
         << mainFile({u"Deutsch"_s, u"English"_s, u"Latein"_s}, u"English.ini"_s) << QString();
     QTest::newRow("upgrade: a language of the user's own stays chosen")
         << u"47-318-xx.ini"_s << three << mainFile({u"Deutsch"_s, u"Eigen"_s}, u"Eigen.ini"_s)
