@@ -123,34 +123,26 @@ void UserTextFilesTest::languageForLocale_data()
 {
     QTest::addColumn<QStringList>("environment"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
     QTest::addColumn<QString>("expected");
-
-    QTest::newRow("nothing set") << QStringList{u""_s, u""_s, u""_s, u""_s} << u""_s;
-    QTest::newRow("LANG en_US.UTF-8")
-        << QStringList{u""_s, u""_s, u""_s, u"en_US.UTF-8"_s} << u"English.ini"_s;
-    QTest::newRow("LANG de_DE.UTF-8")
-        << QStringList{u""_s, u""_s, u""_s, u"de_DE.UTF-8"_s} << u"Deutsch.ini"_s;
-    QTest::newRow("LANG with a modifier")
-        << QStringList{u""_s, u""_s, u""_s, u"de_AT@euro"_s} << u"Deutsch.ini"_s;
-    QTest::newRow("LANG C.UTF-8") << QStringList{u""_s, u""_s, u""_s, u"C.UTF-8"_s} << "";
-    QTest::newRow("a language not offered, though its file is there")
-        << QStringList{u""_s, u""_s, u""_s, u"fr_FR.UTF-8"_s} << "";
-    QTest::newRow("the locale's territory first")
-        << QStringList{u""_s, u""_s, u""_s, u"pt_PT"_s} << "Portugues.ini";
-    QTest::newRow("else the first of its language")
-        << QStringList{u""_s, u""_s, u""_s, u"pt_AO.UTF-8"_s} << "Brasileiro.ini";
-    QTest::newRow("LC_ALL before LANG")
-        << QStringList{u""_s, u"de_DE.UTF-8"_s, u""_s, u"en_US.UTF-8"_s} << "Deutsch.ini";
-    QTest::newRow("LC_MESSAGES before LANG")
-        << QStringList{u""_s, u""_s, u"en_GB.UTF-8"_s, u"de_DE.UTF-8"_s} << u"English.ini"_s;
-    QTest::newRow("LC_ALL C decides") << QStringList{u""_s, u"C"_s, u""_s, u"en_US.UTF-8"_s} << "";
-    QTest::newRow("LANGUAGE before all")
-        << QStringList{u"en:de"_s, u"de_DE.UTF-8"_s, u""_s, u""_s} << "English.ini";
-    QTest::newRow("LANGUAGE: its first entry on offer")
-        << QStringList{u"fr:C:de_CH"_s, u""_s, u""_s, u""_s} << "Deutsch.ini";
-    QTest::newRow("LANGUAGE with nothing on offer decides")
-        << QStringList{u"fr"_s, u""_s, u""_s, u"en_US.UTF-8"_s} << "";
-    QTest::newRow("LANGUAGE without entries does not")
-        << QStringList{u"::"_s, u""_s, u""_s, u"en_US.UTF-8"_s} << "English.ini";
+    const auto row = [](const char* name, const char* language, const char* all,
+                        const char* messages, const char* lang, const char* expected) {
+        QTest::newRow(name) << texts({language, all, messages, lang})
+                            << QString::fromLatin1(expected);
+    };
+    row("nothing set", "", "", "", "", "");
+    row("LANG en_US.UTF-8", "", "", "", "en_US.UTF-8", "English.ini");
+    row("LANG de_DE.UTF-8", "", "", "", "de_DE.UTF-8", "Deutsch.ini");
+    row("LANG with a modifier", "", "", "", "de_AT@euro", "Deutsch.ini");
+    row("LANG C.UTF-8", "", "", "", "C.UTF-8", "");
+    row("a language not offered, though its file is there", "", "", "", "fr_FR.UTF-8", "");
+    row("the locale's territory first", "", "", "", "pt_PT", "Portugues.ini");
+    row("else the first of its language", "", "", "", "pt_AO.UTF-8", "Brasileiro.ini");
+    row("LC_ALL before LANG", "", "de_DE.UTF-8", "", "en_US.UTF-8", "Deutsch.ini");
+    row("LC_MESSAGES before LANG", "", "", "en_GB.UTF-8", "de_DE.UTF-8", "English.ini");
+    row("LC_ALL C decides", "", "C", "", "en_US.UTF-8", "");
+    row("LANGUAGE before all", "en:de", "de_DE.UTF-8", "", "", "English.ini");
+    row("LANGUAGE: its first entry on offer", "fr:C:de_CH", "", "", "", "Deutsch.ini");
+    row("LANGUAGE with nothing on offer decides", "fr", "", "", "en_US.UTF-8", "");
+    row("LANGUAGE without entries does not", "::", "", "", "en_US.UTF-8", "English.ini");
 }
 
 void UserTextFilesTest::languageForLocale()

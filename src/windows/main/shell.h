@@ -47,7 +47,6 @@ public:
     };
     LanguageSwitch& languageSwitch() { return switch_; }
 
-    QtTranslation& qtTranslation() { return *qtTranslation_; }
 
 private:
     void loadMain(MainWindow& window);
