@@ -80,41 +80,39 @@ void OrderCodeTest::orderCode_data()
     QTest::addColumn<QList<int>>("features");
     QTest::addColumn<QString>("code");
 
-    const QList<int> none;
+    const auto row = [](const char* name, int width, bool right, const char* pieces,
+                        const char* code, const QList<int>& features = {}) {
+        QTest::newRow(name) << width << right << QString::fromLatin1(pieces) << features
+                            << QString::fromLatin1(code);
+    };
     // Closed belts.
-    QTest::newRow("begin and end only") << 40 << true << "AG EG" << none << "KX40-300-R-AG-EG";
-    QTest::newRow("one V") << 40 << true << "AG V EV" << none << "KX40-400-R-AG-V-EV";
-    QTest::newRow("ten pieces") << 40 << true << "AG G*8 EG" << none << "KX40-1100-R-AG-8G-EG";
-    QTest::newRow("run then single")
-        << 40 << true << "AG G*3 C EV" << none << "KX40-700-R-AG-3GC-EV";
-    QTest::newRow("separate runs of one module")
-        << 40 << true << "AG G C G EG" << none << "KX40-600-R-AG-GCG-EG";
-    QTest::newRow("two-digit run") << 40 << true << "AG G*10 EG" << none << "KX40-1300-R-AG-10G-EG";
-    QTest::newRow("fourteen pieces")
-        << 80 << true << "AG G*12 EV" << none << "KX80-1500-R-AG-12G-EV";
-    QTest::newRow("every family") << 40 << true << "AC C*2 V*3 G EG" << none
-                                  << "KX40-900-R-AC-2C3VG-EG";
-    QTest::newRow("nine pieces") << 40 << true << "AG V*7 EV" << none << "KX40-1000-R-AG-7V-EV";
+    row("begin and end only", 40, true, "AG EG", "KX40-300-R-AG-EG");
+    row("one V", 40, true, "AG V EV", "KX40-400-R-AG-V-EV");
+    row("ten pieces", 40, true, "AG G*8 EG", "KX40-1100-R-AG-8G-EG");
+    row("run then single", 40, true, "AG G*3 C EV", "KX40-700-R-AG-3GC-EV");
+    row("separate runs of one module", 40, true, "AG G C G EG", "KX40-600-R-AG-GCG-EG");
+    row("two-digit run", 40, true, "AG G*10 EG", "KX40-1300-R-AG-10G-EG");
+    row("fourteen pieces", 80, true, "AG G*12 EV", "KX80-1500-R-AG-12G-EV");
+    row("every family", 40, true, "AC C*2 V*3 G EG", "KX40-900-R-AC-2C3VG-EG");
+    row("nine pieces", 40, true, "AG V*7 EV", "KX40-1000-R-AG-7V-EV");
     // Open belts describe the pieces they hold.
-    QTest::newRow("empty, 80, left") << 80 << false << "" << none << "KX80-0-L-";
-    QTest::newRow("empty, 40, right") << 40 << true << "" << none << "KX40-0-R-";
-    QTest::newRow("begin piece alone") << 40 << true << "AG" << none << "KX40-150-R-AG-";
-    QTest::newRow("open, one module") << 40 << true << "AG G" << none << "KX40-250-R-AG-G-";
-    QTest::newRow("open, two modules") << 40 << true << "AG G G" << none << "KX40-350-R-AG-2G-";
-    QTest::newRow("open, C last") << 40 << true << "AC G C" << none << "KX40-350-R-AC-GC-";
-    QTest::newRow("open, thirteen pieces")
-        << 40 << true << "AG G*12" << none << "KX40-1350-R-AG-12G-";
+    row("empty, 80, left", 80, false, "", "KX80-0-L-");
+    row("empty, 40, right", 40, true, "", "KX40-0-R-");
+    row("begin piece alone", 40, true, "AG", "KX40-150-R-AG-");
+    row("open, one module", 40, true, "AG G", "KX40-250-R-AG-G-");
+    row("open, two modules", 40, true, "AG G G", "KX40-350-R-AG-2G-");
+    row("open, C last", 40, true, "AC G C", "KX40-350-R-AC-GC-");
+    row("open, thirteen pieces", 40, true, "AG G*12", "KX40-1350-R-AG-12G-");
     // Left-running belts use the same letters.
-    QTest::newRow("left, begin and end") << 40 << false << "AG EG" << none << "KX40-300-L-AG-EG";
-    QTest::newRow("left, AC V EV") << 40 << false << "AC V EV" << none << "KX40-400-L-AC-V-EV";
-    QTest::newRow("left, open") << 80 << false << "AC G G V" << none << "KX80-450-L-AC-2GV-";
+    row("left, begin and end", 40, false, "AG EG", "KX40-300-L-AG-EG");
+    row("left, AC V EV", 40, false, "AC V EV", "KX40-400-L-AC-V-EV");
+    row("left, open", 80, false, "AC G G V", "KX80-450-L-AC-2GV-");
     // Width field only for exactly 40 or 80.
-    QTest::newRow("another width") << 60 << true << "AG EG" << none << "KX300-R-AG-EG";
+    row("another width", 60, true, "AG EG", "KX300-R-AG-EG");
     // Features follow the end piece in check-box order.
-    QTest::newRow("features after end piece")
-        << 40 << true << "AG G EV" << QList<int>{0, 1} << "KX40-400-R-AG-G-EV-SW-LS";
-    QTest::newRow("features on open belt")
-        << 40 << true << "AG G" << QList<int>{0} << "KX40-250-R-AG-G--SW";
+    row("features after end piece", 40, true, "AG G EV", "KX40-400-R-AG-G-EV-SW-LS",
+        QList<int>{0, 1});
+    row("features on open belt", 40, true, "AG G", "KX40-250-R-AG-G--SW", QList<int>{0});
 }
 
 void OrderCodeTest::orderCode()
