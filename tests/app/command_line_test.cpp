@@ -47,34 +47,38 @@ void CommandLineTest::parse_data()
     QTest::addColumn<QString>("beltFile");
 
     const QString here = QDir::currentPath();
-    const auto row = [](const char* name, QStringList arguments, Stage stage) -> QTestData& {
-        return QTest::newRow(name) << (QStringList{u"kx-konfigurator"_s} + arguments) << stage;
+    const auto row = [](const char* name, std::initializer_list<const char*> arguments,
+                        Stage stage) -> QTestData& {
+        QStringList line{u"kx-konfigurator"_s};
+        for (const char* argument : arguments)
+            line << QString::fromUtf8(argument);
+        return QTest::newRow(name) << line << stage;
     };
     row("nothing", {}, Stage::AfterGui) << -1 << QString() << QString();
-    row("a file in the current folder", {u"belt.dat"_s}, Stage::AfterGui)
+    row("a file in the current folder", {"belt.dat"}, Stage::AfterGui)
         << -1 << QString() << here + u"/belt.dat"_s;
-    row("a file by its path", {u"/tmp/a b/../belt.dat"_s}, Stage::AfterGui)
-        << -1 << QString() << u"/tmp/belt.dat"_s;
-    row("a file that looks like an option", {u"--"_s, u"-x.dat"_s}, Stage::AfterGui)
+    row("a file by its path", {"/tmp/a b/../belt.dat"}, Stage::AfterGui)
+        << -1 << QString() << "/tmp/belt.dat";
+    row("a file that looks like an option", {"--", "-x.dat"}, Stage::AfterGui)
         << -1 << QString() << here + u"/-x.dat"_s;
-    row("--help", {u"--help"_s}, Stage::BeforeGui)
-        << 0 << u"Usage: kx-konfigurator [options] [file]"_s << QString();
-    row("-h among Qt's options", {u"-platform"_s, u"xcb"_s, u"-h"_s}, Stage::BeforeGui)
-        << 0 << u"  -v, --version       Show the version and end."_s << QString();
-    row("--version", {u"--version"_s}, Stage::BeforeGui)
-        << 0 << u"KX-Konfigurator "_s KX_VERSION << QString();
-    row("a file among Qt's options", {u"-platform"_s, u"xcb"_s, u"belt.dat"_s}, Stage::BeforeGui)
+    row("--help", {"--help"}, Stage::BeforeGui)
+        << 0 << "Usage: kx-konfigurator [options] [file]" << QString();
+    row("-h among Qt's options", {"-platform", "xcb", "-h"}, Stage::BeforeGui)
+        << 0 << "  -v, --version       Show the version and end." << QString();
+    row("--version", {"--version"}, Stage::BeforeGui)
+        << 0 << "KX-Konfigurator " KX_VERSION << QString();
+    row("a file among Qt's options", {"-platform", "xcb", "belt.dat"}, Stage::BeforeGui)
         << -1 << QString() << QString();
-    row("an unknown option", {u"--bogus"_s}, Stage::AfterGui)
-        << 2 << u"Unknown option 'bogus'."_s << QString();
-    row("two files", {u"a.dat"_s, u"b.dat"_s}, Stage::AfterGui)
-        << 2 << u"Try 'kx-konfigurator --help'."_s << QString();
-    row("a datasheet without its output", {u"--datasheet"_s, u"belt.dat"_s}, Stage::AfterGui)
-        << 2 << u"--datasheet and --output go together."_s << QString();
-    row("an output without a datasheet", {u"--output"_s, u"belt.pdf"_s}, Stage::AfterGui)
-        << 2 << u"--datasheet and --output go together."_s << QString();
-    row("a datasheet and a file to open",
-        {u"--datasheet"_s, u"a.dat"_s, u"--output"_s, u"a.pdf"_s, u"b.dat"_s}, Stage::AfterGui)
+    row("an unknown option", {"--bogus"}, Stage::AfterGui)
+        << 2 << "Unknown option 'bogus'." << QString();
+    row("two files", {"a.dat", "b.dat"}, Stage::AfterGui)
+        << 2 << "Try 'kx-konfigurator --help'." << QString();
+    row("a datasheet without its output", {"--datasheet", "belt.dat"}, Stage::AfterGui)
+        << 2 << "--datasheet and --output go together." << QString();
+    row("an output without a datasheet", {"--output", "belt.pdf"}, Stage::AfterGui)
+        << 2 << "--datasheet and --output go together." << QString();
+    row("a datasheet and a file to open", {"--datasheet", "a.dat", "--output", "a.pdf", "b.dat"},
+        Stage::AfterGui)
         << 2 << "A datasheet is written from --datasheet, not from b.dat." << QString();
 }
 
@@ -109,7 +113,9 @@ void CommandLineTest::datasheetWithoutDisplay_data()
     QTest::newRow("empty") << QByteArray() << QStringList{u"belt.dat: "_s};
     // A reason about the output: belt.pdf is a named pipe.
     QTest::newRow("onto a named pipe")
-        << QByteArray("oKX80-700-L\r\n") << QStringList{u"belt.pdf: "_s};
+        << QByteArray("oKX80-700-L\r\n")
+        << QStringList{u"belt.pdf: "_s,
+                       u"keine gewöhnliche Datei (ein Ordner, eine Pipe oder ein Gerät)"_s};
     QTest::newRow("pieces of another length") << QByteArray("mKX40-999-R-AG-G-EV\r\n")
                                               << QStringList{u"belt.dat: "_s, u"999"_s, u"400"_s};
     QTest::newRow("begin piece alone") << QByteArray("mKX40-150-R-AG-\r\n") << QStringList();
@@ -134,26 +140,21 @@ void CommandLineTest::datasheetWithoutDisplay()
 
     QProcess program;
     QProcessEnvironment environment = withoutDisplay();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                       folder.filePath(QStringLiteral("config")));
+    environment.insert(u"XDG_CONFIG_HOME"_s, folder.filePath(u"config"_s));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
     QDir(folder.path()).mkdir(QStringLiteral("runtime"));
     QFile::setPermissions(folder.filePath(QStringLiteral("runtime")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
-                       folder.filePath(QStringLiteral("runtime")));
+    environment.insert(u"XDG_RUNTIME_DIR"_s, folder.filePath(u"runtime"_s));
     program.setProcessEnvironment(environment);
     // Relative names: the program changes its current folder as it starts.
     program.setWorkingDirectory(folder.path());
     program.start(QStringLiteral(KX_PROGRAM),
-                  {QStringLiteral("--datasheet"), QStringLiteral("belt.dat"),
-                   QStringLiteral("--output"), QStringLiteral("belt.pdf")});
+                  {u"--datasheet"_s, u"belt.dat"_s, u"--output"_s, u"belt.pdf"_s});
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
-    struct stat output
-    {
-    };
+    struct stat output = {};
     const bool written = stat(pdf.constData(), &output) == 0 && S_ISREG(output.st_mode);
     if (reason.isEmpty()) {
         QVERIFY2(errors.isEmpty(), qPrintable(errors));
@@ -173,39 +174,35 @@ void CommandLineTest::datasheetWithoutDisplay()
 
 void CommandLineTest::answersWithoutDisplay_data()
 {
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("option");
     QTest::addColumn<int>("exitCode"); // not 0: the answer is on the error output
     QTest::addColumn<QString>("answer");
-    QTest::newRow("--help") << QStringList{u"--help"_s} << 0
-                            << u"Usage: kx-konfigurator [options] [file]"_s;
-    QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << "KX-Konfigurator " KX_VERSION;
+    QTest::newRow("--help") << "--help" << 0 << "Usage: kx-konfigurator [options] [file]";
+    QTest::newRow("--version") << "--version" << 0 << "KX-Konfigurator " KX_VERSION;
     // Said plainly rather than left to the toolkit, which aborts.
-    QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << 2 << "Unknown option 'bogus'.";
+    QTest::newRow("unknown option") << "--bogus" << 2 << "Unknown option 'bogus'.";
     QTest::newRow("a window without a display")
-        << QStringList{u"belt.dat"_s} << 1
-        << "kx-konfigurator: no display found; --datasheet needs none.";
+        << "belt.dat" << 1 << "kx-konfigurator: no display found; --datasheet needs none.";
 }
 
 // The real program, with no display and no platform named.
 void CommandLineTest::answersWithoutDisplay()
 {
-    QFETCH(QStringList, arguments);
+    QFETCH(QString, option);
     QFETCH(int, exitCode);
     QFETCH(QString, answer);
     QProcess program;
     QProcessEnvironment environment = withoutDisplay();
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(KX_PROGRAM), arguments);
+    program.start(QStringLiteral(KX_PROGRAM), {option});
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), exitCode);
     const QByteArray shown = program.readAllStandardOutput();
     const QByteArray errors = program.readAllStandardError();
-    QCOMPARE((exitCode == 0 ? errors : shown), QByteArray());
-    QVERIFY2(QString::fromLocal8Bit(exitCode == 0 ? shown : errors)
-                 .split(QLatin1Char('\n'))
-                 .contains(answer),
-             (exitCode == 0 ? shown : errors).constData());
+    QCOMPARE(exitCode == 0 ? errors : shown, QByteArray());
+    const QString said = QString::fromLocal8Bit(exitCode == 0 ? shown : errors);
+    QVERIFY2(said.split(u'\n').contains(answer), qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -9,12 +9,11 @@ def prepare(folder, files):
     for name, line in [("plain.dat", b"oKX40-300-R\r\n"),
                        ("modular.dat", b"mKX40-600-R-AC-2GC-EV\r\n"),
                        ("empty.dat", b""),
-                       ("width60.dat", b"oKX60-300-R\r\n")]:
+                       ("width60.dat", b"oKX60-300-R\r\n"),
+                       ("kept.dat", b"oKX80-700-L\r\n")]:
         with open(os.path.join(files, name), "wb") as f:
             f.write(line)
     os.mkfifo(os.path.join(files, "pipe.dat"))
-    with open(os.path.join(files, "kept.dat"), "wb") as f:
-        f.write(b"oKX80-700-L\r\n")
     os.mkdir(os.path.join(files, "readonly"), 0o555)
 
 

@@ -2,8 +2,7 @@
 (`make package-check` runs these on the .deb as a user of its own, with
 run.py --installed): its text files in the user's folder, the language
 switched there, a belt saved into the user's home; after a reinstall, the
-language still chosen and the belt's folder remembered. And a user of an
-English locale whose first start is in English."""
+language still chosen and the belt's folder remembered."""
 
 import os
 
@@ -19,7 +18,7 @@ ENGLISH = ["File", "Configuration", "Examples", "Tools", "Help"]
 
 FIRST = Group("first_run", installed=True)
 AGAIN = Group("after_reinstall", installed=True)
-# Started with LANG=en_US.UTF-8 on a fresh home.
+# A user of an English locale (LANG=en_US.UTF-8) and a fresh home: the first start in English.
 ENGLISH_LOCALE = Group("english_locale", installed=True)
 GROUPS = [FIRST, AGAIN, ENGLISH_LOCALE]
 

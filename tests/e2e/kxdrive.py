@@ -42,8 +42,7 @@ DWELL_SECONDS = 0.35
 IMAGE, LABEL, PUSH_BUTTON = pyatspi.ROLE_IMAGE, pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON
 
 KEYS = {"Return": 0xff0d, "Escape": 0xff1b, "Tab": 0xff09, "F1": 0xffbe}
-# X modifier masks for chord().
-CONTROL, ALT = 1 << 2, 1 << 3
+CONTROL, ALT = 1 << 2, 1 << 3  # X modifier masks for chord()
 
 # The order-code box's accessible name in the shipped languages.
 ORDER_CODE_NAMES = ("Bestellnummer", "Order code")
@@ -336,12 +335,11 @@ class Program:
 
     def chord(self, modifiers, keysym):
         """Presses a key with modifiers held (CONTROL, ALT as X masks), as fingers would."""
-        registry = pyatspi.Registry
-        registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_LOCKMODIFIERS)
+        pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_LOCKMODIFIERS)
         try:
-            registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+            pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
         finally:
-            registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
+            pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
 
     def type_text(self, text):
         pyatspi.Registry.generateKeyboardEvent(0, text, pyatspi.KEY_STRING)
@@ -452,8 +450,7 @@ class Program:
         self.press(box, "OK")
 
     def press(self, box, caption):
-        """Clicks the box's button of that caption (without its mnemonic's
-        ampersand) and waits for the box to close."""
+        """Clicks the box's button of that caption (no mnemonic '&') and waits for it to close."""
         buttons = self.find_shown(pyatspi.ROLE_PUSH_BUTTON, caption, window=box.node)
         if len(buttons) != 1:
             raise Failure("%r: %d %r buttons shown" % (box, len(buttons), caption))

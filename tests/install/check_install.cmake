@@ -69,14 +69,12 @@ function(check_install prefix destdir exec)
     endif()
   endforeach()
   # A new version names its release in the metainfo.
-  execute_process(COMMAND "${command}" --version OUTPUT_VARIABLE version
-                  OUTPUT_STRIP_TRAILING_WHITESPACE)
-  string(REGEX REPLACE ".* " "" version "${version}")
+  execute_process(COMMAND "${command}" --version OUTPUT_VARIABLE version)
+  string(REGEX MATCH "[0-9][0-9.]*" version "${version}")
   file(READ "${metainfo}" releases)
   if(NOT releases MATCHES "<release version=\"${version}\"")
     fail("the metainfo has no release ${version}")
   endif()
-
   foreach(size ${sizes})
     set(icon "${root}/share/icons/hicolor/${size}x${size}/apps/kx-konfigurator.png")
     if(NOT EXISTS "${icon}")

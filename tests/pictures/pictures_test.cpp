@@ -609,15 +609,7 @@ void PicturesTest::beltOntoAnyPainter()
                  std::abs(got.top() - expected.top()) <= slack &&
                  std::abs(got.right() - expected.right()) <= slack &&
                  std::abs(got.bottom() - expected.bottom()) <= slack,
-             qPrintable(QStringLiteral("%1,%2 %3x%4 for %5,%6 %7x%8")
-                            .arg(got.x())
-                            .arg(got.y())
-                            .arg(got.width())
-                            .arg(got.height())
-                            .arg(expected.x())
-                            .arg(expected.y())
-                            .arg(expected.width())
-                            .arg(expected.height())));
+             qPrintable(QDebug::toString(got) + u" for "_s + QDebug::toString(expected)));
 
     if (sameAs.isEmpty())
         return;
