@@ -187,8 +187,7 @@ inline QStringList listOf(const QString& text)
 }
 
 // QTest::newRow(name) << values...: a data table's row as one call.
-template <typename... Values>
-void row(const char* name, const Values&... values)
+template <typename... Values> void row(const char* name, const Values&... values)
 {
     (QTest::newRow(name) << ... << values);
 }
