@@ -278,35 +278,27 @@ void AccessibilityTest::tabOrder_data()
     QTest::addColumn<QString>("pieces");
     QTest::addColumn<QStringList>("chain");
 
-    const QStringList features = {u"Check_Optional(0)"_s, u"Check_Optional(1)"_s,
-                                  u"Check_Optional(2)"_s, u"Check_Optional(3)"_s,
-                                  u"Check_Optional(4)"_s, u"Check_Optional(5)"_s};
+    const QStringList features = listOf(u"Check_Optional(0)|Check_Optional(1)|Check_Optional(2)|"
+                                        u"Check_Optional(3)|Check_Optional(4)|Check_Optional(5)"_s);
     // Top to bottom and left to right; the features row by row.
-    QTest::newRow("woM") << u"woM"_s << u""_s
-                         << QStringList{u"HScroll_Bandlaenge"_s,    u"Text_Bandlaenge"_s,
-                                        u"Option_Rechts"_s,         u"Option_Links"_s,
-                                        u"HScroll_Bandbreite"_s,    u"Text_Bandbreite"_s,
-                                        u"Check_Optional(0)"_s,     u"Check_Optional(3)"_s,
-                                        u"Check_Optional(1)"_s,     u"Check_Optional(4)"_s,
-                                        u"Check_Optional(2)"_s,     u"Check_Optional(5)"_s,
-                                        u"Command_Bestellnummer"_s, u"Text_Bestellnummer"_s};
+    row("woM", u"woM"_s, QString(),
+        listOf(u"HScroll_Bandlaenge|Text_Bandlaenge|Option_Rechts|Option_Links|HScroll_Bandbreite|"
+               u"Text_Bandbreite|Check_Optional(0)|Check_Optional(3)|Check_Optional(1)|"
+               u"Check_Optional(4)|Check_Optional(2)|Check_Optional(5)|Command_Bestellnummer|"
+               u"Text_Bestellnummer"_s));
     // The length and the direction are the belt's own here and take no focus.
-    const QStringList toolbar = {u"Toolbar_Rechts.AG-R"_s, u"Toolbar_Rechts.AC-R"_s,
-                                 u"Toolbar_Rechts.G"_s,    u"Toolbar_Rechts.C"_s,
-                                 u"Toolbar_Rechts.V"_s,    u"Toolbar_Rechts.EG-R"_s,
-                                 u"Toolbar_Rechts.EV-R"_s};
-    const QStringList rest = QStringList{u"HScroll_Bandbreite"_s, u"Text_Bandbreite"_s} + features +
-                             QStringList{u"Command_Bestellnummer"_s, u"Text_Bestellnummer"_s};
-    QTest::newRow("wmM") << u"wmM"_s << u""_s << toolbar + rest;
+    const QStringList toolbar = listOf(u"Toolbar_Rechts.AG-R|Toolbar_Rechts.AC-R|Toolbar_Rechts.G|"
+                                       u"Toolbar_Rechts.C|Toolbar_Rechts.V|Toolbar_Rechts.EG-R|"
+                                       u"Toolbar_Rechts.EV-R"_s);
+    const QStringList rest = listOf(u"HScroll_Bandbreite|Text_Bandbreite"_s) + features +
+                             listOf(u"Command_Bestellnummer|Text_Bestellnummer"_s);
+    row("wmM", u"wmM"_s, QString(), toolbar + rest);
     // The pieces placed come after the toolbar, in belt order.
-    QTest::newRow("wmM with pieces")
-        << u"wmM"_s << u"AG-R G C"_s
-        << toolbar + QStringList{u"Image_Modul(0)"_s, u"Image_Modul(1)"_s, u"Image_Modul(2)"_s} +
-               rest;
-    QTest::newRow("wStart") << u"wStart"_s << u""_s
-                            << QStringList{u"Command_Start_oM"_s, u"Command_Start_R"_s,
-                                           u"Command_Start_L"_s};
-    QTest::newRow("wInfo") << u"wInfo"_s << u""_s << QStringList{u"Command1"_s};
+    row("wmM with pieces", u"wmM"_s, u"AG-R G C"_s,
+        toolbar + listOf(u"Image_Modul(0)|Image_Modul(1)|Image_Modul(2)"_s) + rest);
+    row("wStart", u"wStart"_s, QString(),
+        listOf(u"Command_Start_oM|Command_Start_R|Command_Start_L"_s));
+    row("wInfo", u"wInfo"_s, QString(), listOf(u"Command1"_s));
 }
 
 void AccessibilityTest::tabOrder()

@@ -37,12 +37,11 @@ struct Program
     {
         PlainBeltEditor& woM = program.forms->window<PlainBeltEditor>();
         ModularBeltEditor& wmM = program.forms->window<ModularBeltEditor>();
-        QStringList seen{QString::number(woM.isVisible()),
-                         QString::number(wmM.isVisible()),
-                         QString::number(main.newPlainAction->isChecked()),
-                         QString::number(main.newRightAction->isChecked()),
-                         QString::number(main.newLeftAction->isChecked()),
-                         QString::number(main.saveAction->isEnabled())};
+        QStringList seen;
+        for (const bool on : {woM.isVisible(), wmM.isVisible(), main.newPlainAction->isChecked(),
+                              main.newRightAction->isChecked(), main.newLeftAction->isChecked(),
+                              main.saveAction->isEnabled()})
+            seen << QString::number(on);
         const bool plain = main.newPlainAction->isChecked();
         BeltEditor* editor = plain ? static_cast<BeltEditor*>(&woM) : &wmM;
         if (!plain && !main.newRightAction->isChecked() && !main.newLeftAction->isChecked())
@@ -108,34 +107,28 @@ void BeltSourcesTest::pastedCodeShowsAsItsFile_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("reason");
     QTest::newRow("plain") << "KX80-1200-L" << QByteArray("oKX80-1200-L\r\n") << QString();
-    QTest::newRow("plain with features, blanks, line end")
-        << "  KX40-500-R-SF-PU \r\n"
-        << QByteArray("oKX40-500-R-SF-PU\r\n") << QString();
-    QTest::newRow("modular right")
-        << "KX40-600-R-AG-2GC-EV" << QByteArray("mKX40-600-R-AG-2GC-EV") << QString();
-    QTest::newRow("modular left, a feature, tab and LF")
-        << "\tKX80-500-L-AC-GC-EG-PS\n"
-        << QByteArray("mKX80-500-L-AC-GC-EG-PS") << QString();
+    row("plain with features, blanks, line end", "  KX40-500-R-SF-PU \r\n",
+        QByteArray("oKX40-500-R-SF-PU\r\n"), QString());
+    row("modular right", "KX40-600-R-AG-2GC-EV", QByteArray("mKX40-600-R-AG-2GC-EV"), QString());
+    row("modular left, a feature, tab and LF", "\tKX80-500-L-AC-GC-EG-PS\n",
+        QByteArray("mKX80-500-L-AC-GC-EG-PS"), QString());
     QTest::newRow("open modular") << "KX40-350-R-AG-2G-" << QByteArray("mKX40-350-R-AG-2G-")
                                   << QString();
-    QTest::newRow("bad width") << " KX60-300-R\r\n"
-                               << QByteArray("oKX60-300-R")
-                               << "KX60-300-R: width 60 (a belt is 40 or 80 wide)";
+    row("bad width", " KX60-300-R\r\n", QByteArray("oKX60-300-R"),
+        "KX60-300-R: width 60 (a belt is 40 or 80 wide)");
     QTest::newRow("no prefix") << "AB40-300-R" << QByteArray("oAB40-300-R")
                                << "AB40-300-R: not an order code (it begins with KX)";
     QTest::newRow("15 pieces") << "KX40-1600-R-AG-13G-EG" << QByteArray("mKX40-1600-R-AG-13G-EG")
                                << "KX40-1600-R-AG-13G-EG: the belt has 15 pieces; at most 14 fit";
-    QTest::newRow("32 characters, named whole")
-        << "KX40-999-R-AG-GCVGCVGCVGCVGCV-EV" << QByteArray("mKX40-999-R-AG-GCVGCVGCVGCVGCV-EV")
-        << "KX40-999-R-AG-GCVGCVGCVGCVGCV-EV: the belt has 17 pieces; at most 14 fit";
-    QTest::newRow("33 characters, named by their start")
-        << "KX40-999-R-AG-GCVGCVGCVGCVGCVG-EV" << QByteArray("mKX40-999-R-AG-GCVGCVGCVGCVGCVG-EV")
-        << QString::fromUtf8(
-               "KX40-999-R-AG-GCVGCVGCVGCVGCVG-\u2026: the belt has 18 pieces; at most 14 fit");
-    QTest::newRow("a right-to-left override, shown escaped")
-        << QString::fromUtf8("KX40-300\u202e-R") << QByteArray("oKX40-300\xe2\x80\xae-R")
-        << QStringLiteral(
-               "KX40-300\\u202E-R: the character U+202E does not belong in an order code");
+    row("32 characters, named whole", "KX40-999-R-AG-GCVGCVGCVGCVGCV-EV",
+        QByteArray("mKX40-999-R-AG-GCVGCVGCVGCVGCV-EV"),
+        "KX40-999-R-AG-GCVGCVGCVGCVGCV-EV: the belt has 17 pieces; at most 14 fit");
+    row("33 characters, named by their start", "KX40-999-R-AG-GCVGCVGCVGCVGCVG-EV",
+        QByteArray("mKX40-999-R-AG-GCVGCVGCVGCVGCVG-EV"),
+        "KX40-999-R-AG-GCVGCVGCVGCVGCVG-\u2026: the belt has 18 pieces; at most 14 fit");
+    row("a right-to-left override, shown escaped", "KX40-300\u202e-R",
+        QByteArray("oKX40-300\xe2\x80\xae-R"),
+        "KX40-300\\u202E-R: the character U+202E does not belong in an order code");
 }
 
 // A pasted code shows exactly what loading a file holding it shows; a bad

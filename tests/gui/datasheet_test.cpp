@@ -60,61 +60,31 @@ void DatasheetTest::pageTellsTheWholeBelt_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("words");
-    const QStringList english{u"KX-Konfigurator"_s,   u"Datasheet"_s, u"Order code"_s,
-                              u"Kind of belt"_s,      u"Length"_s,    u"Width"_s,
-                              u"Running direction"_s, u"Features"_s};
-    const QStringList german{u"KX-Konfigurator"_s, u"Datenblatt"_s, u"Bestellnummer"_s,
-                             u"Bandart"_s,         u"Länge"_s,      u"Breite"_s,
-                             u"Laufrichtung"_s,    u"Optionen"_s};
-    QTest::newRow("plain, right, no feature")
-        << u"English"_s << QByteArray("oKX40-300-R\r\n")
-        << english + QStringList{u"Belt without side modules"_s, u"300 mm"_s, u"40 mm"_s,
-                                 u"right"_s, u"none"_s};
-    QTest::newRow("plain, left, every feature")
-        << "English" << QByteArray("oKX80-1500-L-SF-ST-PU-FU-NH-HB\r\n")
-        << english + QStringList{u"Belt without side modules"_s,
-                                 u"1500 mm"_s,
-                                 u"80 mm"_s,
-                                 u"left"_s,
-                                 u"Side guides"_s,
-                                 u"Protective hood"_s};
-    QTest::newRow("modular right") << "English" << QByteArray("mKX40-600-R-AG-2GC-EV\r\n")
-                                   << english + QStringList{u"Belt with side modules"_s,
-                                                            u"600 mm"_s,
-                                                            u"right"_s,
-                                                            u"Begin piece AG, position 1"_s,
-                                                            u"Module G, position 2"_s,
-                                                            u"Module G, position 3"_s,
-                                                            u"Module C, position 4"_s,
-                                                            u"End piece EV, position 5"_s,
-                                                            u"Drive"_s,
-                                                            u"under Module C, position 4"_s};
-    QTest::newRow("modular left, 14 pieces, features")
-        << "English" << QByteArray("mKX80-1500-L-AC-2GCV2G2C3VG-EG-PS-SD\r\n")
-        << english + QStringList{u"Belt with side modules"_s,
-                                 u"1500 mm"_s,
-                                 u"80 mm"_s,
-                                 u"left"_s,
-                                 u"Begin piece AC, position 1"_s,
-                                 u"Module V, position 12"_s,
-                                 u"Module G, position 13"_s,
-                                 u"End piece EG, position 14"_s,
-                                 u"Pneumatic stopper"_s,
-                                 u"Antistatic design"_s,
-                                 u"under Module C, position 4"_s};
-    QTest::newRow("German, modular") << "Deutsch" << QByteArray("mKX40-500-L-AC-GC-EG-PS\r\n")
-                                     << german + QStringList{u"Band mit Modulen"_s,
-                                                             u"500 mm"_s,
-                                                             u"links"_s,
-                                                             u"Anfangsstück AC, Position 1"_s,
-                                                             u"Modul G, Position 2"_s,
-                                                             u"Modul C, Position 3"_s,
-                                                             u"Endstück EG, Position 4"_s,
-                                                             u"Antrieb"_s,
-                                                             u"unter Modul C, Position 3"_s};
-    QTest::newRow("German, plain")
-        << u"Deutsch"_s << QByteArray("oKX40-700-R-SF\r\n")
-        << german + QStringList{u"Band ohne Module"_s, u"700 mm"_s, u"rechts"_s};
+    const QStringList english = listOf(u"KX-Konfigurator|Datasheet|Order code|Kind of belt|Length|"
+                                       u"Width|Running direction|Features"_s);
+    const QStringList german = listOf(
+        u"KX-Konfigurator|Datenblatt|Bestellnummer|Bandart|Länge|Breite|Laufrichtung|Optionen"_s);
+    row("plain, right, no feature", u"English"_s, QByteArray("oKX40-300-R\r\n"),
+        english + listOf(u"Belt without side modules|300 mm|40 mm|right|none"_s));
+    row("plain, left, every feature", u"English"_s,
+        QByteArray("oKX80-1500-L-SF-ST-PU-FU-NH-HB\r\n"),
+        english +
+            listOf(u"Belt without side modules|1500 mm|80 mm|left|Side guides|Protective hood"_s));
+    row("modular right", u"English"_s, QByteArray("mKX40-600-R-AG-2GC-EV\r\n"),
+        english + listOf(u"Belt with side modules|600 mm|right|Begin piece AG, position 1|"
+                         u"Module G, position 2|Module G, position 3|Module C, position 4|"
+                         u"End piece EV, position 5|Drive|under Module C, position 4"_s));
+    row("modular left, 14 pieces, features", u"English"_s,
+        QByteArray("mKX80-1500-L-AC-2GCV2G2C3VG-EG-PS-SD\r\n"),
+        english + listOf(u"Belt with side modules|1500 mm|80 mm|left|Begin piece AC, position 1|"
+                         u"Module V, position 12|Module G, position 13|End piece EG, position 14|"
+                         u"Pneumatic stopper|Antistatic design|under Module C, position 4"_s));
+    row("German, modular", u"Deutsch"_s, QByteArray("mKX40-500-L-AC-GC-EG-PS\r\n"),
+        german + listOf(u"Band mit Modulen|500 mm|links|Anfangsstück AC, Position 1|"
+                        u"Modul G, Position 2|Modul C, Position 3|Endstück EG, Position 4|"
+                        u"Antrieb|unter Modul C, Position 3"_s));
+    row("German, plain", u"Deutsch"_s, QByteArray("oKX40-700-R-SF\r\n"),
+        german + listOf(u"Band ohne Module|700 mm|rechts"_s));
 }
 
 // The page holds the code, the table's words, every chosen feature and

@@ -181,10 +181,10 @@ void FilesTest::filterNames_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("belts");
     QTest::addColumn<QString>("sheets");
-    QTest::newRow("German") << u"Deutsch"_s << u"Banddateien (*.dat);;Alle Dateien (*)"_s
-                            << u"PDF-Dokumente (*.pdf);;Alle Dateien (*)"_s;
-    QTest::newRow("English") << u"English"_s << u"Belt files (*.dat);;All files (*)"_s
-                             << u"PDF documents (*.pdf);;All files (*)"_s;
+    row("German", "Deutsch", "Banddateien (*.dat);;Alle Dateien (*)",
+        "PDF-Dokumente (*.pdf);;Alle Dateien (*)");
+    row("English", "English", "Belt files (*.dat);;All files (*)",
+        "PDF documents (*.pdf);;All files (*)");
 }
 
 // The file dialogs name the kinds of file in the language in use.
@@ -248,12 +248,10 @@ void FilesTest::saveFailures_data()
     QTest::addColumn<bool>("existing");
     QTest::addColumn<bool>("renameFails"); // else the disk is full after 5 bytes
     QTest::addColumn<QString>("reason");
-    QTest::newRow("no such folder")
-        << "missing/belt.dat" << false << false << "belt.dat: Ordner nicht gefunden";
-    QTest::newRow("disk full half-way")
-        << "old.dat" << true << false << QString::fromUtf8("old.dat: der Datenträger ist voll");
-    QTest::newRow("the final rename fails")
-        << "old.dat" << true << true << "old.dat: konnte nicht geschrieben werden";
+    row("no such folder", "missing/belt.dat", false, false, "belt.dat: Ordner nicht gefunden");
+    row("disk full half-way", "old.dat", true, false, "old.dat: der Datenträger ist voll");
+    row("the final rename fails", "old.dat", true, true,
+        "old.dat: konnte nicht geschrieben werden");
 }
 
 void FilesTest::saveFailures()
@@ -345,8 +343,7 @@ void FilesTest::loadPlainBelt_data()
         << QByteArray("oKX40-300-R\r\noKX80-500-L\r\n") << false << "80"
         << "500"
         << "Picture_oM500L";
-    QTest::newRow("LF ends") << QByteArray("oKX40-1500-R\n") << true << u"40"_s << u"1500"_s
-                             << u"Picture_oM1500R"_s;
+    row("LF ends", QByteArray("oKX40-1500-R\n"), true, "40", "1500", "Picture_oM1500R");
 }
 
 void FilesTest::loadPlainBelt()
@@ -379,9 +376,8 @@ void FilesTest::loadPlainBelt()
         QCOMPARE(locked->toolTip(), why);
     }
     QVERIFY(woM->Check_Optional[0]->toolTip().endsWith(why));
-    QVERIFY(p.main.windowTitle().endsWith(QStringLiteral(" - belt.dat (") +
-                                          p.wording().notes[NoteLockedTitle] +
-                                          QStringLiteral(")[*]")));
+    QVERIFY(p.main.windowTitle().endsWith(u" - belt.dat ("_s + p.wording().notes[NoteLockedTitle] +
+                                          u")[*]"_s));
     p.main.editBeltAction->trigger();
     QCOMPARE(woM->HScroll_Bandlaenge->toolTip(), QString());
     QCOMPARE(woM->Check_Optional[0]->toolTip(), p.wording().plainFeatures.codes[0]);
@@ -394,9 +390,8 @@ void FilesTest::loadPlainBelt()
     QGuiApplication::clipboard()->clear();
     QTest::mouseClick(woM->Command_Bestellnummer, Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), code);
-    QVERIFY(p.main.newPlainAction->isChecked());
+    QVERIFY(p.main.newPlainAction->isChecked() && p.main.saveAction->isEnabled());
     QVERIFY(!p.main.newRightAction->isChecked() && !p.main.newLeftAction->isChecked());
-    QVERIFY(p.main.saveAction->isEnabled());
     QCOMPARE(p.program.dialogs.asked[0].title, dialogTitle(p.main.openAction->text()));
 }
 
@@ -671,8 +666,7 @@ void FilesTest::loadModularBelt()
         QVERIFY(!locked->isEnabled());
     QCOMPARE(p.main.newRightAction->isChecked(), right);
     QCOMPARE(p.main.newLeftAction->isChecked(), !right);
-    QVERIFY(!p.main.newPlainAction->isChecked());
-    QVERIFY(p.main.saveAction->isEnabled());
+    QVERIFY(!p.main.newPlainAction->isChecked() && p.main.saveAction->isEnabled());
     QCOMPARE(wmM->Text_Bestellnummer->text(), QString::fromLatin1(file.trimmed().mid(1)));
     QCOMPARE(wmM->Command_Bestellnummer->text(), p.wording().copyCaption);
     QVERIFY(!wmM->Command_Bestellnummer->isHidden());
@@ -775,20 +769,14 @@ void FilesTest::printsWindowInFront_data()
     QTest::addColumn<QString>("pieces");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<bool>("fillsWidth"); // the window's controls reach across it
-    QTest::newRow("start dialog") << ""
-                                  << ""
-                                  << QStringList{u"Band erstellen, ohne Module"_s,
-                                                 u"Band erstellen, Laufrichtung links"_s}
-                                  << false;
-    QTest::newRow("plain editor") << u"band_om"_s << u""_s
-                                  << QStringList{u"KX40-300-R"_s, u"Bandlänge"_s} << true;
+    row("start dialog", "", "",
+        listOf(u"Band erstellen, ohne Module|Band erstellen, Laufrichtung links"_s), false);
+    row("plain editor", "band_om", "", listOf(u"KX40-300-R|Bandlänge"_s), true);
     // The pieces' letters are text too: the pictures are drawn, not copied.
-    QTest::newRow("modular editor")
-        << u"band_rechts"_s << u"AG-R G C EV-R"_s
-        << QStringList{u"KX40-500-R-AG-GC-EV"_s, u"AG"_s, u"EV"_s, u"Bandbreite"_s} << true;
-    QTest::newRow("modular editor, left-running")
-        << "band_links"
-        << "AC-L V EG-L" << QStringList{u"KX40-400-L-AC-V-EG"_s, u"AC"_s, u"EG"_s} << true;
+    row("modular editor", "band_rechts", "AG-R G C EV-R",
+        listOf(u"KX40-500-R-AG-GC-EV|AG|EV|Bandbreite"_s), true);
+    row("modular editor, left-running", "band_links", "AC-L V EG-L",
+        listOf(u"KX40-400-L-AC-V-EG|AC|EG"_s), true);
 }
 
 // The window in front on one landscape page, drawn at the printer's

@@ -32,8 +32,7 @@ QByteArray numberedLanguage()
     lines << u"[OPTIONAL_OM]"_s << u"OL"_s;
     for (int i = 0; i < 6; ++i)
         lines << QStringLiteral("OF%1").arg(i) << QStringLiteral("OC%1").arg(i);
-    lines << u"[OPTIONAL_MM]"_s << u"ML"_s << u"MF0"_s << u"MC0"_s << u"MF1"_s << u"MC1"_s
-          << u"XXXXX"_s << u"-"_s << u"-"_s << u"-"_s << u"-"_s;
+    lines << listOf(u"[OPTIONAL_MM]|ML|MF0|MC0|MF1|MC1|XXXXX|-|-|-|-"_s);
     lines << u"[MSG]"_s << numbered(u"G"_s, 12);
     lines << u"[BEFEHLE]"_s << numbered(u"B"_s, CommandTextCount);
     return crlf(lines);
@@ -114,7 +113,6 @@ private slots:
     void qtWords();
     void refusedLanguages_data();
     void refusedLanguages();
-    void startUpRefusesPartLanguage();
 };
 
 void LanguageTest::startsInGerman()
@@ -279,6 +277,14 @@ void LanguageTest::failedPassKeepsWhatWasRead()
     QCOMPARE(other.fileMenuItem->text(), QStringLiteral("Datei"));
     QCOMPARE(other.windowTitle(), QStringLiteral("KX-Konfigurator"));
     QCOMPARE(second.forms->window<InfoDialog>().Caption(), QStringLiteral("Info"));
+
+    // A section missing is said as a missing file is.
+    TestProgram third;
+    third.writeFile(u"Deutsch.ini"_s, third.readFile(u"Deutsch.ini"_s).replace("[TB]", "; TB"));
+    third.start();
+    QCOMPARE(third.boxes.shown.size(), 1);
+    QCOMPARE(third.boxes.shown[0].text, QStringLiteral("Form_Load()"));
+    QCOMPARE(third.boxes.shown[0].informative, u"Deutsch.ini: der Abschnitt [TB] fehlt"_s);
 }
 
 void LanguageTest::switchRewritesAndReloads()
@@ -320,8 +326,7 @@ void LanguageTest::switchRewritesAndReloads()
     QCOMPARE(program.wording().copyCaption, QStringLiteral("Copy order code"));
     QVERIFY(!chosen.pending && !chosen.reloading);
     // The belt that was in front went with the windows; none is checked.
-    QVERIFY(!program.document().hasBelt());
-    QVERIFY(!now->newPlainAction->isChecked());
+    QVERIFY(!program.document().hasBelt() && !now->newPlainAction->isChecked());
 
     // Back again; the program still ends when its window is closed.
     MainWindow& german = program.switchLanguage("sprache1");
@@ -445,9 +450,7 @@ void LanguageTest::switchFailures()
     QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Timer_Umschaltung_Timer()"));
     QCOMPARE(program.boxes.shown[0].title, QStringLiteral("Error"));
     QTEST(program.boxes.shown[0].informative, "reason");
-    const Shell::LanguageSwitch& v = program.shell->languageSwitch();
-    QVERIFY(!v.pending);
-    QVERIFY(!v.reloading);
+    QVERIFY(!program.shell->languageSwitch().pending && !program.shell->languageSwitch().reloading);
     QCOMPARE(program.loadedMain(), &window);
     if (!folder)
         QCOMPARE(program.readFile(MainName), mainText);
@@ -509,12 +512,9 @@ void LanguageTest::refusedLanguages_data()
                                << "cut short"
                                << "English.ini: die Datei endet mitten im Abschnitt [MENUE]";
     // Nothing stands in for the sections of the windows' words.
-    QTest::newRow("empty") << u"English"_s << u"empty"_s
-                           << u"English.ini: der Abschnitt [MENUE] fehlt"_s;
-    QTest::newRow("4 bytes") << u"English"_s << u"4 bytes"_s
-                             << u"English.ini: der Abschnitt [MENUE] fehlt"_s;
-    QTest::newRow("without [MSG]")
-        << u"English"_s << u"without [MSG]"_s << u"English.ini: der Abschnitt [MSG] fehlt"_s;
+    row("empty", "English", "empty", "English.ini: der Abschnitt [MENUE] fehlt");
+    row("4 bytes", "English", "4 bytes", "English.ini: der Abschnitt [MENUE] fehlt");
+    row("without [MSG]", "English", "without [MSG]", "English.ini: der Abschnitt [MSG] fehlt");
     QTest::newRow("a folder") << "English"
                               << "folder"
                               << QString::fromUtf8("English.ini: keine gewöhnliche Datei (ein "
@@ -567,20 +567,6 @@ void LanguageTest::refusedLanguages()
     MainWindow& again = program.switchLanguage("sprache1");
     QCOMPARE(again.fileMenuItem->text(), QStringLiteral("Datei"));
     QCOMPARE(program.boxes.shown.size(), 1);
-}
-
-// A start-up on a language file without a section of the windows' words
-// says so, as it says a missing file.
-void LanguageTest::startUpRefusesPartLanguage()
-{
-    TestProgram program;
-    program.writeFile(QStringLiteral("Deutsch.ini"),
-                      program.readFile(QStringLiteral("Deutsch.ini")).replace("[TB]", "; TB"));
-    program.start();
-    QCOMPARE(program.boxes.shown.size(), 1);
-    QCOMPARE(program.boxes.shown[0].text, QStringLiteral("Form_Load()"));
-    QCOMPARE(program.boxes.shown[0].informative,
-             QStringLiteral("Deutsch.ini: der Abschnitt [TB] fehlt"));
 }
 
 QTEST_MAIN(LanguageTest)

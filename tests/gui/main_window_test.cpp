@@ -469,23 +469,15 @@ void MainWindowTest::newCommandsSetUpTheirBelt()
     const BeltDocument& doc = program.document();
     auto* start = &program.forms->window<StartDialog>();
     QStringList belts;
-    const auto seen = [&] {
-        belts << (doc.plainInFront()        ? QStringLiteral("oM")
-                  : doc.belt().rightRunning ? QStringLiteral("R")
-                                            : QStringLiteral("L"));
-    };
-    window.newLeftAction->trigger();
-    seen();
-    QTest::mouseClick(start->plainButton, Qt::LeftButton);
-    seen();
-    window.newRightAction->trigger();
-    seen();
-    window.newPlainAction->trigger();
-    seen();
-    QTest::mouseClick(start->rightRunningButton, Qt::LeftButton);
-    seen();
-    QTest::mouseClick(start->leftRunningButton, Qt::LeftButton);
-    seen();
+    for (QObject* command : std::initializer_list<QObject*>{
+             window.newLeftAction, start->plainButton, window.newRightAction, window.newPlainAction,
+             start->rightRunningButton, start->leftRunningButton}) {
+        if (auto* action = qobject_cast<QAction*>(command))
+            action->trigger();
+        else
+            QTest::mouseClick(static_cast<QWidget*>(command), Qt::LeftButton);
+        belts << (doc.plainInFront() ? u"oM"_s : doc.belt().rightRunning ? u"R"_s : u"L"_s);
+    }
     QCOMPARE(belts, (QStringList{u"L"_s, u"oM"_s, u"R"_s, u"oM"_s, u"R"_s, u"L"_s}));
     // The check mark follows the belt in front.
     QVERIFY(window.newLeftAction->isChecked() && !window.newRightAction->isChecked() &&
@@ -548,12 +540,10 @@ void MainWindowTest::keysReachCommands_data()
 {
     QTest::addColumn<QKeySequence>("keys");
     QTest::addColumn<QString>("asked"); // the dialog the command asks with; "guide", "ended"
-    QTest::newRow("Ctrl+O opens") << QKeySequence(QStringLiteral("Ctrl+O")) << "open";
-    QTest::newRow("Ctrl+S saves") << QKeySequence(QStringLiteral("Ctrl+S")) << "save";
-    QTest::newRow("Ctrl+E exports") << QKeySequence(QStringLiteral("Ctrl+E")) << "save";
-    QTest::newRow("Ctrl+P prints") << QKeySequence(QStringLiteral("Ctrl+P")) << "printer";
-    QTest::newRow("F1 shows the guide") << QKeySequence(QStringLiteral("F1")) << "guide";
-    QTest::newRow("Ctrl+Q ends") << QKeySequence(QStringLiteral("Ctrl+Q")) << "ended";
+    for (const QString& keys :
+         listOf(u"Ctrl+O open|Ctrl+S save|Ctrl+E save|Ctrl+P printer|F1 guide|Ctrl+Q ended"_s))
+        QTest::newRow(qPrintable(keys)) << QKeySequence(keys.section(QLatin1Char(' '), 0, 0))
+                                        << keys.section(QLatin1Char(' '), 1);
 }
 
 void MainWindowTest::keysReachCommands()
@@ -582,12 +572,10 @@ void MainWindowTest::guideOfTheLanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("guides");
     QTest::addColumn<QString>("shown");
-    const QStringList both{u"Deutsch"_s, u"English"_s};
-    QTest::newRow("German") << "Deutsch" << both << "Deutsch.html";
-    QTest::newRow("English") << u"English"_s << both << u"English.html"_s;
-    QTest::newRow("a language without its guide")
-        << "Deutsch" << QStringList{u"English"_s} << "English.html";
-    QTest::newRow("no guide at all") << "Deutsch" << QStringList() << "";
+    row("German", "Deutsch", listOf(u"Deutsch|English"_s), "Deutsch.html");
+    row("English", "English", listOf(u"Deutsch|English"_s), "English.html");
+    row("a language without its guide", "Deutsch", listOf(u"English"_s), "English.html");
+    row("no guide at all", "Deutsch", QStringList(), "");
 }
 
 // Help > User guide (F1): the page of the language in use, else the English one.
@@ -619,32 +607,20 @@ void MainWindowTest::changedBeltAsksFirst_data()
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("wentOn");
     const int save = 0, discard = 1, cancel = 2;
-    QTest::newRow("Exit, changed, Cancel")
-        << u"edited"_s << u"beenden"_s << cancel << true << false;
-    QTest::newRow("Exit, changed, Discard")
-        << u"edited"_s << u"beenden"_s << discard << true << true;
-    QTest::newRow("Exit, changed, Save") << u"edited"_s << u"beenden"_s << save << true << true;
-    QTest::newRow("close button, changed, Cancel")
-        << u"edited"_s << u"close"_s << cancel << true << false;
-    QTest::newRow("close button, changed, Discard")
-        << u"edited"_s << u"close"_s << discard << true << true;
-    QTest::newRow("New, changed, Cancel")
-        << u"edited"_s << u"band_links"_s << cancel << true << false;
-    QTest::newRow("New, changed, Discard")
-        << u"edited"_s << u"band_links"_s << discard << true << true;
-    QTest::newRow("Open, changed, Cancel") << u"edited"_s << u"laden"_s << cancel << true << false;
-    QTest::newRow("Open order code, changed, Cancel")
-        << u"edited"_s << u"bestellnummer_oeffnen"_s << cancel << true << false;
-    QTest::newRow("language, changed, Cancel")
-        << u"edited"_s << u"sprache2"_s << cancel << true << false;
-    QTest::newRow("language, changed, Discard")
-        << u"edited"_s << u"sprache2"_s << discard << true << true;
-    QTest::newRow("Exit, a new belt not edited")
-        << u"new"_s << u"beenden"_s << cancel << false << true;
-    QTest::newRow("Exit, a loaded belt not edited")
-        << u"loaded"_s << u"beenden"_s << cancel << false << true;
-    QTest::newRow("Exit, saved since")
-        << u"edited, saved"_s << u"beenden"_s << cancel << false << true;
+    row("Exit, changed, Cancel", "edited", "beenden", cancel, true, false);
+    row("Exit, changed, Discard", "edited", "beenden", discard, true, true);
+    row("Exit, changed, Save", "edited", "beenden", save, true, true);
+    row("close button, changed, Cancel", "edited", "close", cancel, true, false);
+    row("close button, changed, Discard", "edited", "close", discard, true, true);
+    row("New, changed, Cancel", "edited", "band_links", cancel, true, false);
+    row("New, changed, Discard", "edited", "band_links", discard, true, true);
+    row("Open, changed, Cancel", "edited", "laden", cancel, true, false);
+    row("Open order code, changed, Cancel", "edited", "bestellnummer_oeffnen", cancel, true, false);
+    row("language, changed, Cancel", "edited", "sprache2", cancel, true, false);
+    row("language, changed, Discard", "edited", "sprache2", discard, true, true);
+    row("Exit, a new belt not edited", "new", "beenden", cancel, false, true);
+    row("Exit, a loaded belt not edited", "loaded", "beenden", cancel, false, true);
+    row("Exit, saved since", "edited, saved", "beenden", cancel, false, true);
 }
 
 // Nothing drops a belt changed since it was set up, loaded or saved without
@@ -661,12 +637,10 @@ void MainWindowTest::changedBeltAsksFirst()
     MainWindow& window = program.start();
     program.holdTimers();
     BeltDocument& doc = program.document();
-    if (before == QLatin1String("loaded")) {
+    window.newPlainAction->trigger();
+    window.Timer_Antrieb_Timer();
+    if (before == QLatin1String("loaded"))
         program.load(program.path(QStringLiteral("b.dat")));
-    } else {
-        window.newPlainAction->trigger();
-        window.Timer_Antrieb_Timer();
-    }
     if (before.startsWith(QLatin1String("edited")))
         doc.setLength(800);
     if (before.endsWith(QLatin1String("saved")))

@@ -1,6 +1,5 @@
 #include "belt_driver.h"
 #include "windows/forms/image_control.h"
-#include "windows/forms/twips.h"
 #include "windows/main/main_window.h"
 #include "windows/modular_belt/modular_editor.h"
 #include "windows/plain_belt/plain_editor.h"

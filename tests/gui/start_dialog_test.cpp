@@ -2,7 +2,6 @@
 #include "test_program.h"
 #include "windows/forms/image_control.h"
 #include "windows/forms/keyed_toolbar.h"
-#include "windows/forms/twips.h"
 #include "windows/main/example_windows.h"
 #include "windows/main/main_window.h"
 #include "windows/main/start_dialog.h"

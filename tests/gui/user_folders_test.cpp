@@ -138,35 +138,31 @@ void UserFoldersTest::readOnlyProgramFolder()
 
 void UserFoldersTest::firstStartLanguage_data()
 {
-    QTest::addColumn<QByteArray>("lang");
-    QTest::addColumn<QByteArray>("installed");
-    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("menu");
-
-    QTest::newRow("English locale, German installed")
-        << QByteArray("en_US.UTF-8") << QByteArray("Deutsch.ini") << QByteArray("English.ini")
-        << "File";
-    QTest::newRow("German locale, English installed")
-        << QByteArray("de_DE.UTF-8") << QByteArray("English.ini") << QByteArray("Deutsch.ini")
-        << "Datei";
+    row("English locale, German installed", "en_US.UTF-8", "Deutsch.ini", "English.ini", "File");
+    row("German locale, English installed", "de_DE.UTF-8", "English.ini", "Deutsch.ini", "Datei");
 }
 
 // The user's first copy follows the locale, not the installed choice; a
 // later start in another locale keeps it.
 void UserFoldersTest::firstStartLanguage()
 {
-    QFETCH(QByteArray, lang);
-    QFETCH(QByteArray, installed);
-    QFETCH(QByteArray, chosen);
+    QFETCH(QString, lang);
+    QFETCH(QString, installed);
+    QFETCH(QString, chosen);
     QFETCH(QString, menu);
     TestProgram program;
-    program.writeFile(MainName, program.readFile(MainName).replace("Deutsch.ini", installed));
-    qputenv("LANG", lang);
+    program.writeFile(MainName,
+                      program.readFile(MainName).replace("Deutsch.ini", installed.toLatin1()));
+    qputenv("LANG", lang.toLatin1());
     MainWindow* main = &startReadOnly(program);
     qputenv("LANG", "C.UTF-8");
     QCOMPARE(main->fileMenuItem->text(), menu);
     QVERIFY(readBytes(QDir(userTextFolder()).filePath(MainName))
-                .endsWith("[SPRACHE]\r\n" + chosen + "\r\n"));
+                .endsWith("[SPRACHE]\r\n" + chosen.toLatin1() + "\r\n"));
 
     main = &startReadOnly(program);
     QCOMPARE(main->fileMenuItem->text(), menu);
@@ -183,8 +179,7 @@ void UserFoldersTest::dialogFolder_data()
     QTest::newRow("first start, read-only, no documents folder")
         << true << QStringList{u"remove documents"_s} << u"home"_s;
     QTest::newRow("after a save") << false << QStringList{u"save a"_s} << u"a"_s;
-    QTest::newRow("after a save, in a new run")
-        << true << QStringList{u"save a"_s, u"restart"_s} << u"a"_s;
+    row("after a save, in a new run", true, listOf(u"save a|restart"_s), "a");
     QTest::newRow("after a load") << false << QStringList{u"save a"_s, u"load b"_s} << "b";
     QTest::newRow("a failed load is not remembered")
         << false << QStringList{u"save a"_s, u"load missing"_s} << "a";

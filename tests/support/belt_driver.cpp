@@ -3,8 +3,6 @@
 #include "belt_rows.h"
 #include "pictures/picture_store.h"
 #include "rules/belt_file.h"
-#include "rules/slot_layout.h"
-#include "rules/type_codes.h"
 #include "windows/forms/image_control.h"
 #include "windows/forms/keyed_toolbar.h"
 #include "windows/forms/twips.h"

@@ -4,13 +4,11 @@
 # number of runs can go on side by side.
 # Usage: private_display.sh <command> [argument ...]
 #
-# The display is claimed through the X server's own lock file
-# (/tmp/.X<n>-lock), which the server creates atomically before it opens its
-# sockets and removes only after it has closed them: a second server on the
-# same number, or one that starts while the last one is on its way out,
-# refuses to start, and this script takes the next number. (Neither -displayfd,
-# which skips the lock file, nor xvfb-run -a, which runs the command on a
-# display another server won, can promise that.)
+# The display is claimed through the X server's own lock file (/tmp/.X<n>-lock),
+# made atomically before its sockets open and removed after they close: a
+# server on a number in use, or on its way out, refuses to start, and the next
+# number is tried. (-displayfd skips the lock file; xvfb-run -a can run the
+# command on a display another server won.)
 set -e
 for tool in Xvfb dbus-run-session /usr/bin/python3; do
   command -v "$tool" >/dev/null || { echo "missing $tool: run 'make deps'"; exit 1; }
@@ -31,20 +29,15 @@ gone() {
 ready=
 trap 'ready=1' USR1
 
-# Far above the numbers of desktops, xvfb-run (99 up) and -displayfd servers
-# (0 up), and spread by the process id so that runs started together seldom
-# try the same number first.
+# Far above desktops, xvfb-run (99 up) and -displayfd (0 up), spread by the
+# process id so that runs started together seldom try the same number first.
 display=$((200 + $$ % 200))
 attempts=0
 while :; do
   attempts=$((attempts + 1))
-  if [ $attempts -gt 50 ]; then
-    echo "no X server would start:"; cat "$work/xvfb.log" 2>/dev/null; exit 1
-  fi
+  [ $attempts -le 50 ] || { echo "no X server would start:"; cat "$work/xvfb.log" 2>/dev/null; exit 1; }
   display=$((display + 1))
-  if [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; then
-    continue
-  fi
+  if [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; then continue; fi
   ready=
   # -noreset: the server would reset when its last client goes (the probe
   # below is one), and refuse the program that connects during the reset.
@@ -54,9 +47,7 @@ while :; do
   tries=100
   until [ -n "$ready" ] || gone $server; do
     tries=$((tries - 1))
-    if [ $tries -le 0 ]; then
-      echo "the X server :$display did not start:"; cat "$work/xvfb.log"; exit 1
-    fi
+    [ $tries -gt 0 ] || { echo "the X server :$display did not start:"; cat "$work/xvfb.log"; exit 1; }
     sleep 0.1
   done
   [ -n "$ready" ] && ! gone $server && break
