@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "table_rows.h"
 #include "version.h"
 
 #include <QDir>
@@ -106,21 +107,18 @@ void CommandLineTest::datasheetWithoutDisplay_data()
     QTest::addColumn<QStringList>("reason");
     QTest::newRow("modular") << QByteArray("mKX40-600-R-AG-2GC-EV\r\n") << QStringList();
     QTest::newRow("plain") << QByteArray("oKX80-700-L\r\n") << QStringList();
-    QTest::newRow("width 60") << QByteArray("oKX60-300-R\r\n")
-                              << QStringList{u"belt.dat: "_s, u"60"_s};
+    row("width 60", QByteArray("oKX60-300-R\r\n"), QStringList{u"belt.dat: "_s, u"60"_s});
     QTest::newRow("15 pieces") << QByteArray("mKX40-1600-R-AG-13G-EG\r\n")
                                << QStringList{u"belt.dat: "_s, u"15"_s, u"14"_s};
     QTest::newRow("empty") << QByteArray() << QStringList{u"belt.dat: "_s};
     // A reason about the output: belt.pdf is a named pipe.
-    QTest::newRow("onto a named pipe")
-        << QByteArray("oKX80-700-L\r\n")
-        << QStringList{u"belt.pdf: "_s,
-                       u"keine gewöhnliche Datei (ein Ordner, eine Pipe oder ein Gerät)"_s};
-    QTest::newRow("pieces of another length") << QByteArray("mKX40-999-R-AG-G-EV\r\n")
-                                              << QStringList{u"belt.dat: "_s, u"999"_s, u"400"_s};
+    row("onto a named pipe", QByteArray("oKX80-700-L\r\n"),
+        QStringList{u"belt.pdf: "_s,
+                    u"keine gewöhnliche Datei (ein Ordner, eine Pipe oder ein Gerät)"_s});
+    row("pieces of another length", QByteArray("mKX40-999-R-AG-G-EV\r\n"),
+        QStringList{u"belt.dat: "_s, u"999"_s, u"400"_s});
     QTest::newRow("begin piece alone") << QByteArray("mKX40-150-R-AG-\r\n") << QStringList();
-    QTest::newRow("no piece") << QByteArray("mKX40-0-L-\r\n")
-                              << QStringList{u"belt.dat: "_s, u"Datenblatt"_s};
+    row("no piece", QByteArray("mKX40-0-L-\r\n"), QStringList{u"belt.dat: "_s, u"Datenblatt"_s});
 }
 
 // The real program, with no display, in its folder's language: a datasheet
@@ -181,8 +179,8 @@ void CommandLineTest::answersWithoutDisplay_data()
     QTest::newRow("--version") << "--version" << 0 << "KX-Konfigurator " KX_VERSION;
     // Said plainly rather than left to the toolkit, which aborts.
     QTest::newRow("unknown option") << "--bogus" << 2 << "Unknown option 'bogus'.";
-    QTest::newRow("a window without a display")
-        << "belt.dat" << 1 << "kx-konfigurator: no display found; --datasheet needs none.";
+    row("a window without a display", "belt.dat", 1,
+        "kx-konfigurator: no display found; --datasheet needs none.");
 }
 
 // The real program, with no display and no platform named.

@@ -3,6 +3,7 @@
 #include "rules/order_code.h"
 #include "rules/run_error.h"
 #include "rules/text_pass_parser.h"
+#include "table_rows.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -48,8 +49,7 @@ void BeltFileTest::format_data()
     QTest::addColumn<QByteArray>("bytes");
     const auto row = [](const char* name, const char* feature, const char* pieces,
                         const char* bytes) {
-        QTest::newRow(name) << QString::fromUtf8(feature) << QString::fromLatin1(pieces)
-                            << QByteArray(bytes);
+        kx::row(name, QString::fromUtf8(feature), QString::fromLatin1(pieces), QByteArray(bytes));
     };
     row("plain default", "", "", "oKX40-300-R\r\n");
     row("modular", "", "AC G G C EV", "mKX40-600-R-AC-2GC-EV\r\n");
@@ -88,8 +88,8 @@ void BeltFileTest::read_data()
     // Without a line, the file's own line stands for it.
     const auto row = [](const char* name, const char* file, const char* pieces,
                         const char* line = nullptr) {
-        QTest::newRow(name) << QByteArray(file) << QString::fromUtf8(line ? line : file).trimmed()
-                            << QString::fromLatin1(pieces);
+        kx::row(name, QByteArray(file), QString::fromUtf8(line ? line : file).trimmed(),
+                QString::fromLatin1(pieces));
     };
     row("plain right", "oKX40-300-R\r\n", "");
     row("plain left", "oKX80-1200-L\r\n", "");
@@ -335,12 +335,10 @@ void BeltFileTest::sizeCap_data()
     QTest::addColumn<qint64>("size");
     QTest::addColumn<QString>("reason"); // empty: the belt loads
     QTest::newRow("at the cap") << BeltFileLimit << "";
-    QTest::newRow("one byte past")
-        << BeltFileLimit + 1
-        << QString::fromUtf8("big.dat: zu groß (65537 Bytes, höchstens 65536)");
-    QTest::newRow("far past, told by its own size")
-        << qint64(10) * 1024 * 1024
-        << QString::fromUtf8("big.dat: zu groß (10485760 Bytes, höchstens 65536)");
+    row("one byte past", BeltFileLimit + 1,
+        QString::fromUtf8("big.dat: zu groß (65537 Bytes, höchstens 65536)"));
+    row("far past, told by its own size", qint64(10) * 1024 * 1024,
+        QString::fromUtf8("big.dat: zu groß (10485760 Bytes, höchstens 65536)"));
 }
 
 // A belt file of up to 64 KiB is read whole, its last line the belt.

@@ -3,6 +3,7 @@
 #include "rules/scroll_steps.h"
 #include "rules/slot_layout.h"
 #include "rules/type_codes.h"
+#include "table_rows.h"
 
 #include <QTest>
 
@@ -49,12 +50,10 @@ void OrderCodeTest::plainCode_data()
 
     QTest::newRow("default belt") << 40 << 300 << true << QList<int>{} << "KX40-300-R";
     QTest::newRow("wide, longest") << 80 << 1500 << true << QList<int>{} << "KX80-1500-R";
-    QTest::newRow("left with features 0 and 2")
-        << 80 << 1200 << false << QList<int>{0, 2} << "KX80-1200-L-RS-BL";
-    QTest::newRow("features in box order, not click order")
-        << 40 << 500 << true << QList<int>{3, 1} << "KX40-500-R-SF2-KS";
-    QTest::newRow("no width field for another width")
-        << 60 << 300 << true << QList<int>{} << "KX300-R";
+    row("left with features 0 and 2", 80, 1200, false, QList<int>{0, 2}, "KX80-1200-L-RS-BL");
+    row("features in box order, not click order", 40, 500, true, QList<int>{3, 1},
+        "KX40-500-R-SF2-KS");
+    row("no width field for another width", 60, 300, true, QList<int>{}, "KX300-R");
 }
 
 void OrderCodeTest::plainCode()
@@ -82,8 +81,8 @@ void OrderCodeTest::orderCode_data()
 
     const auto row = [](const char* name, int width, bool right, const char* pieces,
                         const char* code, const QList<int>& features = {}) {
-        QTest::newRow(name) << width << right << QString::fromLatin1(pieces) << features
-                            << QString::fromLatin1(code);
+        kx::row(name, width, right, QString::fromLatin1(pieces), features,
+                QString::fromLatin1(code));
     };
     // Closed belts.
     row("begin and end only", 40, true, "AG EG", "KX40-300-R-AG-EG");

@@ -1,6 +1,7 @@
 #include "rules/run_error.h"
 #include "rules/text_files.h"
 #include "rules/text_pass_parser.h"
+#include "table_rows.h"
 #include "text_lines.h"
 
 #include <QDir>
@@ -245,12 +246,9 @@ void TextFilesTest::lineEnds_data()
     QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("CR alone") << QByteArray("a\rb\r") << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("LF alone") << QByteArray("a\nb\n") << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("mixed") << QByteArray("a\rb\nc\r\nd")
-                           << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
-    QTest::newRow("no end after the last line")
-        << QByteArray("a\r\nb") << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("LF CR is two ends")
-        << QByteArray("a\n\rb") << QStringList{u"a"_s, u""_s, u"b"_s};
+    row("mixed", QByteArray("a\rb\nc\r\nd"), QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s});
+    row("no end after the last line", QByteArray("a\r\nb"), QStringList{u"a"_s, u"b"_s});
+    row("LF CR is two ends", QByteArray("a\n\rb"), QStringList{u"a"_s, u""_s, u"b"_s});
     QTest::newRow("empty lines") << QByteArray("\r\n\r\n") << QStringList{u""_s, u""_s};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
@@ -313,12 +311,10 @@ void TextFilesTest::readingFailures_data()
     // Opened, a pipe without a writer would block for good, a device never end.
     QTest::newRow("a named pipe") << "pipe" << 75 << int(FailNotAFile) << QStringList{};
     QTest::newRow("a device") << "/dev/zero" << 75 << int(FailNotAFile) << QStringList{};
-    QTest::newRow("past the limit")
-        << u"65 bytes"_s << 75 << int(FailTooLarge) << QStringList{u"65"_s, u"64"_s};
+    row("past the limit", u"65 bytes"_s, 75, int(FailTooLarge), QStringList{u"65"_s, u"64"_s});
     QTest::newRow("at the limit") << "64 bytes" << 0 << -1 << QStringList{};
     if (geteuid() != 0) // root reads it all the same
-        QTest::newRow("no permission")
-            << "unreadable" << 75 << int(FailAccessDenied) << QStringList{};
+        row("no permission", "unreadable", 75, int(FailAccessDenied), QStringList{});
 }
 
 void TextFilesTest::readingFailures()
@@ -360,20 +356,15 @@ void TextFilesTest::writing_data()
     QTest::newRow("no such folder") << u"missing/t.ini"_s << u""_s << int(FailNoSuchFolder);
     QTest::newRow("onto a folder") << u"folder"_s << u""_s << int(FailNotAFile);
     QTest::newRow("onto a named pipe") << u"t.ini"_s << u"pipe"_s << int(FailNotAFile);
-    QTest::newRow("through a dangling link")
-        << u"t.ini"_s << u"dangling"_s << int(FailDanglingLink);
-    QTest::newRow("a read-only file, also for root")
-        << u"t.ini"_s << u"0444"_s << int(FailReadOnlyFile);
+    row("through a dangling link", u"t.ini"_s, u"dangling"_s, int(FailDanglingLink));
+    row("a read-only file, also for root", u"t.ini"_s, u"0444"_s, int(FailReadOnlyFile));
     QTest::newRow("disk full at the commit") << u"t.ini"_s << u"full"_s << int(FailDiskFull);
     QTest::newRow("the final rename fails") << u"t.ini"_s << u"cancelled"_s << int(FailNotWritten);
     // Root writes anywhere: these run in a child.
-    QTest::newRow("a folder without write permission")
-        << u"locked/t.ini"_s << u"nobody"_s << int(FailAccessDenied);
-    QTest::newRow("a read-only file system")
-        << u"t.ini"_s << u"read-only mount"_s << int(FailReadOnlyFileSystem);
+    row("a folder without write permission", u"locked/t.ini"_s, u"nobody"_s, int(FailAccessDenied));
+    row("a read-only file system", u"t.ini"_s, u"read-only mount"_s, int(FailReadOnlyFileSystem));
     QTest::newRow("a 0640 file keeps its mode") << u"t.ini"_s << u"0640"_s << int(FailureTextCount);
-    QTest::newRow("a link stays, its file is replaced")
-        << u"t.ini"_s << u"link"_s << int(FailureTextCount);
+    row("a link stays, its file is replaced", u"t.ini"_s, u"link"_s, int(FailureTextCount));
     QTest::newRow("a file keeps its owner") << u"t.ini"_s << u"nobody's"_s << int(FailureTextCount);
 }
 
@@ -445,8 +436,8 @@ void TextFilesTest::failureTexts_data()
     QTest::newRow("German before any text pass")
         << QString() << int(FailWidth) << u"belt.dat"_s << QStringList{u"60"_s}
         << "belt.dat: Breite 60 (ein Band ist 40 oder 80 breit)";
-    QTest::newRow("own words, own order") << "%2 > %3 in %1" << int(FailTooManyPieces) << "b.dat"
-                                          << QStringList{u"15"_s, u"14"_s} << "15 > 14 in b.dat";
+    row("own words, own order", "%2 > %3 in %1", int(FailTooManyPieces), "b.dat",
+        QStringList{u"15"_s, u"14"_s}, "15 > 14 in b.dat");
     QTest::newRow("placeholders in a file name stay")
         << u"%1: %2"_s << int(FailWidth) << u"%2%1.dat"_s << QStringList{u"60"_s}
         << u"%2%1.dat: 60"_s;
@@ -455,20 +446,17 @@ void TextFilesTest::failureTexts_data()
         << QString(23, u'9') + QChar(0x2026);
     QTest::newRow("unknown placeholders stay") << "%1 %0 %3 100%" << int(FailWidth) << "a.dat"
                                                << QStringList{u"60"_s} << u"a.dat %0 %3 100%"_s;
-    QTest::newRow("no reason: the number")
-        << QString() << -1 << "a.dat" << QStringList{} << "a.dat: Fehler 13";
-    QTest::newRow("24 characters are shown whole")
-        << u"%2"_s << int(FailWidth) << u"w.dat"_s << QStringList{QString(24, u'9')}
-        << QString(24, u'9');
-    QTest::newRow("nothing shows as quotes")
-        << "%1: %2" << int(FailWidth) << "" << QStringList{u""_s} << "\"\": \"\"";
-    QTest::newRow("control characters and direction marks show")
-        << "%1: %2" << int(FailWidth) << QString::fromUtf16(u"\u202Etad.exe\u200E\u2066\t\r\n")
-        << QStringList{QStringLiteral("6") + QChar(0) + QStringLiteral("0\x1b\x7f")}
-        << "\\u202Etad.exe\\u200E\\u2066\\t\\r\\n: 6\\00\\u001B\\u007F";
-    QTest::newRow("a cut value shows what is left")
-        << "%2" << int(FailWidth) << "w.dat" << QStringList{QString(30, u'\n')}
-        << QString(23, u'\n').replace(u'\n', QStringLiteral("\\n")) + QChar(0x2026);
+    row("no reason: the number", QString(), -1, "a.dat", QStringList{}, "a.dat: Fehler 13");
+    row("24 characters are shown whole", u"%2"_s, int(FailWidth), u"w.dat"_s,
+        QStringList{QString(24, u'9')}, QString(24, u'9'));
+    row("nothing shows as quotes", "%1: %2", int(FailWidth), "", QStringList{u""_s}, "\"\": \"\"");
+    row("control characters and direction marks show", "%1: %2", int(FailWidth),
+        QString::fromUtf16(u"\u202Etad.exe\u200E\u2066\t\r\n"),
+        QStringList{QStringLiteral("6") + QChar(0) + QStringLiteral("0\x1b\x7f")},
+        "\\u202Etad.exe\\u200E\\u2066\\t\\r\\n: 6\\00\\u001B\\u007F");
+    row("a cut value shows what is left", "%2", int(FailWidth), "w.dat",
+        QStringList{QString(30, u'\n')},
+        QString(23, u'\n').replace(u'\n', QStringLiteral("\\n")) + QChar(0x2026));
 }
 
 void TextFilesTest::failureTexts()
@@ -723,9 +711,8 @@ void TextFilesTest::languageList_data()
     QTest::newRow("name containing xxx")
         << QStringList{u"[AUSWAHL]"_s, u"Deutsch"_s, u"Foxxxish"_s, u"English"_s} + tail
         << QStringList{u"Deutsch"_s, hidden, hidden, hidden, hidden};
-    QTest::newRow("upper-case XXX is a name")
-        << QStringList{u"[AUSWAHL]"_s, u"XXX"_s, u"xxx"_s} + tail
-        << QStringList{u"XXX"_s, hidden, hidden, hidden, hidden};
+    row("upper-case XXX is a name", QStringList{u"[AUSWAHL]"_s, u"XXX"_s, u"xxx"_s} + tail,
+        QStringList{u"XXX"_s, hidden, hidden, hidden, hidden});
     QTest::newRow("five names, no xxx")
         << QStringList{u"[AUSWAHL]"_s,          u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s,
                        u"xxx-never-looked-at"_s} +
@@ -782,13 +769,12 @@ void TextFilesTest::failures_data()
                                << 0 << "47-318-xx.ini: mehr als 255 Zeilen";
     QTest::newRow("no [AUSWAHL]") << crlf({"[SPRACHE]", "Test.ini"}) << true << 6 << 0
                                   << missing.arg(u"[AUSWAHL]"_s);
-    QTest::newRow("no [SPRACHE]") << crlf({u"[AUSWAHL]"_s, u"Deutsch"_s, u"xxx"_s}) << true << 6
-                                  << 5 << missing.arg(u"[SPRACHE]"_s);
+    row("no [SPRACHE]", crlf({u"[AUSWAHL]"_s, u"Deutsch"_s, u"xxx"_s}), true, 6, 5,
+        missing.arg(u"[SPRACHE]"_s));
     QTest::newRow("headers differ in case")
         << crlf({u"[Auswahl]"_s, u"Deutsch"_s, u"xxx"_s, u"[SPRACHE]"_s, u"Test.ini"_s}) << true
         << 6 << 0 << missing.arg(u"[AUSWAHL]"_s);
-    QTest::newRow("empty main text file")
-        << QByteArray() << true << 6 << 0 << missing.arg(u"[AUSWAHL]"_s);
+    row("empty main text file", QByteArray(), true, 6, 0, missing.arg(u"[AUSWAHL]"_s));
     QTest::newRow("no main text file") << QByteArray() << false << 53 << 0 << QString();
     QTest::newRow("no language file") << crlf(DefaultMain) << false << 53 << 5 << QString();
     QTest::newRow("no language after [SPRACHE]")

@@ -1,4 +1,5 @@
 #include "rules/user_text_files.h"
+#include "table_rows.h"
 #include "text_lines.h"
 
 #include <QTest>
@@ -89,15 +90,14 @@ void UserTextFilesTest::refreshedCopy_data()
 
     // The first copy speaks the user's language; a copy made before keeps
     // what the user chose.
-    QTest::newRow("first start: the main text file names the user's language")
-        << "47-318-xx.ini" << two << QByteArray() << true << Shipped << chosenEnglish
-        << "English.ini";
-    QTest::newRow("first start: a language whose file is missing is not named")
-        << "47-318-xx.ini" << two << QByteArray() << true << Shipped << two << "Latein.ini";
-    QTest::newRow("same install: the user's choice stays whatever the locale")
-        << "47-318-xx.ini" << two << two << false << Shipped << QByteArray() << "English.ini";
-    QTest::newRow("upgrade: the user's choice stays whatever the locale")
-        << "47-318-xx.ini" << three << two << true << Shipped << three << "English.ini";
+    row("first start: the main text file names the user's language", "47-318-xx.ini", two,
+        QByteArray(), true, Shipped, chosenEnglish, "English.ini");
+    row("first start: a language whose file is missing is not named", "47-318-xx.ini", two,
+        QByteArray(), true, Shipped, two, "Latein.ini");
+    row("same install: the user's choice stays whatever the locale", "47-318-xx.ini", two, two,
+        false, Shipped, QByteArray(), "English.ini");
+    row("upgrade: the user's choice stays whatever the locale", "47-318-xx.ini", three, two, true,
+        Shipped, three, "English.ini");
 }
 
 void UserTextFilesTest::refreshedCopy()
@@ -125,8 +125,7 @@ void UserTextFilesTest::languageForLocale_data()
     QTest::addColumn<QString>("expected");
     const auto row = [](const char* name, const char* language, const char* all,
                         const char* messages, const char* lang, const char* expected) {
-        QTest::newRow(name) << texts({language, all, messages, lang})
-                            << QString::fromLatin1(expected);
+        kx::row(name, texts({language, all, messages, lang}), QString::fromLatin1(expected));
     };
     row("nothing set", "", "", "", "", "");
     row("LANG en_US.UTF-8", "", "", "", "en_US.UTF-8", "English.ini");

@@ -171,10 +171,10 @@ void BeltSourcesTest::pastedCodeShowsAsItsFile()
 void BeltSourcesTest::emailOffersItsCode_data()
 {
     QTest::addColumn<QString>("clipboard");
-    QTest::newRow("second line of an e-mail")
-        << "Dear Sirs,\r\nplease send kx40-600-r-ag-2gc-ev by Friday.\r\nRegards\r\n";
-    QTest::newRow("end of a line past 255 characters")
-        << QString(QString(300, QLatin1Char('x')) + QStringLiteral(" KX40-600-R-AG-2GC-EV"));
+    row("second line of an e-mail",
+        "Dear Sirs,\r\nplease send kx40-600-r-ag-2gc-ev by Friday.\r\nRegards\r\n");
+    row("end of a line past 255 characters",
+        QString(QString(300, QLatin1Char('x')) + QStringLiteral(" KX40-600-R-AG-2GC-EV")));
 }
 
 void BeltSourcesTest::emailOffersItsCode()

@@ -265,10 +265,9 @@ void ComponentsTest::fileFilter_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("configuration files") << u"Log Files (*.dat)|*.dat|All Files (*.*)|*.*"_s
-                                         << u"Log Files (*.dat);;All Files (*)"_s;
-    QTest::newRow("description without pattern")
-        << u"Text|*.txt;*.ini"_s << u"Text (*.txt *.ini)"_s;
+    row("configuration files", u"Log Files (*.dat)|*.dat|All Files (*.*)|*.*"_s,
+        u"Log Files (*.dat);;All Files (*)"_s);
+    row("description without pattern", u"Text|*.txt;*.ini"_s, u"Text (*.txt *.ini)"_s);
     QTest::newRow("dangling description") << u"Text|*.txt|Other"_s << u"Text (*.txt)"_s;
 }
 

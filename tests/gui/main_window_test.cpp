@@ -542,8 +542,8 @@ void MainWindowTest::keysReachCommands_data()
     QTest::addColumn<QString>("asked"); // the dialog the command asks with; "guide", "ended"
     for (const QString& keys :
          listOf(u"Ctrl+O open|Ctrl+S save|Ctrl+E save|Ctrl+P printer|F1 guide|Ctrl+Q ended"_s))
-        QTest::newRow(qPrintable(keys)) << QKeySequence(keys.section(QLatin1Char(' '), 0, 0))
-                                        << keys.section(QLatin1Char(' '), 1);
+        row(qPrintable(keys), QKeySequence(keys.section(QLatin1Char(' '), 0, 0)),
+            keys.section(QLatin1Char(' '), 1));
 }
 
 void MainWindowTest::keysReachCommands()

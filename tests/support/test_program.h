@@ -1,5 +1,6 @@
 #pragma once
 
+#include "table_rows.h"
 #include "test_paths.h"
 #include "windows/forms/common_dialog.h"
 #include "windows/forms/forms.h"
@@ -179,18 +180,6 @@ private:
     unsigned long saved_ = 0;
     void (*previous_)(int) = nullptr;
 };
-
-// "a|b|c" as {"a", "b", "c"}: a list of names or words kept to a line.
-inline QStringList listOf(const QString& text)
-{
-    return text.split(QLatin1Char('|'));
-}
-
-// QTest::newRow(name) << values...: a data table's row as one call.
-template <typename... Values> void row(const char* name, const Values&... values)
-{
-    (QTest::newRow(name) << ... << values);
-}
 
 // Ticks the three timers of the main window as their 100 ms would, then
 // lets the repaints they asked for happen.
