@@ -47,7 +47,6 @@ public:
     };
     LanguageSwitch& languageSwitch() { return switch_; }
 
-
 private:
     void loadMain(MainWindow& window);
     void showStartupError(const RunError& error);
