@@ -11,8 +11,6 @@
 
 #include <QFileInfo>
 
-#include <QFileInfo>
-
 namespace kx {
 
 namespace {
