@@ -109,10 +109,10 @@ InfoDialog::InfoDialog(Forms& forms) : Form(forms, windowName())
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    connect(okButton, &QPushButton::clicked, this, &InfoDialog::Command1_Click);
+    connect(okButton, &QPushButton::clicked, this, &InfoDialog::closeByOk);
 }
 
-void InfoDialog::Command1_Click()
+void InfoDialog::closeByOk()
 {
     Hide();
     focusMainWindow();

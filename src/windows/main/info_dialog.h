@@ -26,7 +26,7 @@ public:
     static QString versionLine();
 
 public slots:
-    void Command1_Click();
+    void closeByOk();
 
 protected:
     void showEvent(QShowEvent* event) override;
